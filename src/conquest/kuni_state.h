@@ -1,0 +1,24 @@
+// The province-conquest state in the profile: owners of the 75 provinces and the characters'
+// stone accounts. Nothing is kept in memory; every call reads or writes the profile.
+#pragma once
+
+#include "engine/host.h"
+
+namespace quintrick {
+
+inline constexpr int kProvinces = 75;
+inline constexpr int kNoOwner = 10;
+
+// The stored owner of a province: 0..9 a character, anything else means no owner (10 when absent).
+int GetKuniOwner(IProfile& profile, int province);
+void SetKuniOwner(IProfile& profile, int province, int owner);
+
+// A character's stones (0 when absent).
+int GetStones(IProfile& profile, int character);
+void SetStones(IProfile& profile, int character, int stones);
+
+// Adds a match total to a character's account: a result below 0 is stored as 0, and an account
+// near the int limit saturates instead of overflowing.
+void CreditMatchStones(IProfile& profile, int character, int delta);
+
+}  // namespace quintrick

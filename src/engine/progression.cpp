@@ -1,0 +1,271 @@
+// A match from game to game and a game from battle to battle.
+#include <algorithm>
+#include <climits>
+#include <numeric>
+#include <utility>
+
+#include "callout.h"
+#include "conquest/kuni_state.h"
+#include "deal.h"
+#include "engine.h"
+#include "roster.h"
+#include "strings.h"
+
+namespace quintrick {
+
+CEngine::CEngine(GameState& gs, SettingCopies& settings, IHost& host, IComputerPlayers& players)
+    : m_gs(gs), m_set(settings), m_host(host), m_players(players) {}
+
+void CEngine::Sound(int sound, bool toEnd) {
+    if (m_set.m_soundOn == 1) m_host.PlaySound(sound, toEnd);
+}
+
+void CEngine::Callout(quintrick::Callout callout, int seat, int suit, int sound) {
+    ShowCalloutFor(m_host, m_set, callout, seat, suit, sound);
+}
+
+int CEngine::Message(int stringId, int style) { return m_host.ShowMessage(stringId, {}, style); }
+
+bool CEngine::StartGameTimer() {
+    m_gs.m_gameTimer = m_host.SetTimer(kGameTimerEvent, m_set.TickMs());
+    if (m_gs.m_gameTimer == 0) {
+        Message(kMsgTimerFailed, kStyleError);
+        return false;
+    }
+    return true;
+}
+
+bool CEngine::RestartGameTimer() {
+    if (m_gs.m_phase == 0) return true;
+    m_host.KillTimer(kGameTimerEvent);
+    return StartGameTimer();
+}
+
+int CEngine::StartGame() {
+    if (m_gs.m_game == 1 && m_gs.m_battle == 0) {
+        IProfile& profile = m_host.Profile();
+        int chosen;
+        if (profile.ReadInt("Settei", "AutoStart", 0) == 1) {
+            chosen = profile.ReadInt("Settei", "EntryNo", 0);
+        } else {
+            chosen = m_host.ChooseCharacter();
+            if (chosen == -1) {
+                // Nothing is in the middle now: leave the start command available.
+                m_gs.m_phase = 0;
+                return 0;
+            }
+            profile.WriteInt("Settei", "EntryNo", chosen);
+        }
+        if (!IsSelectableCharacter(chosen)) chosen = 0;
+        m_gs.m_entryNo = chosen;
+        for (int player = 0; player < 4; ++player) {
+            m_gs.m_playerName[player] = RosterName(ComputerCharacter(player));
+        }
+        m_gs.m_playerName[kHumanPlayer] = RosterName(chosen);
+    }
+    m_gs.m_battle = 0;
+    m_gs.m_trump = m_gs.m_game == 10 ? kSpades : (m_gs.m_game - 1) % 3;
+    m_gs.m_holder.fill(0);
+    m_observer->OnGameStart(m_gs.m_game, m_gs.m_trump);
+
+    PrepareBattle();
+    int seed = Deal();
+    while (!CheckDoubleKan()) {
+        m_observer->OnRedeal(seed);
+        Callout(Callout::Redeal, -1, 0, 0);
+        seed = Deal();
+    }
+    SeparateKanHolders();
+    m_observer->OnRelated();
+    m_gs.m_phase = 1;
+    m_host.RedrawTable();
+
+    ChooseFirstLeader();
+    m_gs.m_turn = m_gs.m_leader;
+    m_observer->OnLeader(m_gs.m_leader);
+    for (int seat = 0; seat < 4; ++seat) {
+        if (m_gs.m_holder[seat] != 0) Callout(Callout::Kan, seat, 0, kSoundKan);
+    }
+    if (!StartGameTimer()) return 0;
+    m_gs.m_busy = 0;
+    return 1;
+}
+
+void CEngine::PrepareBattle() {
+    ++m_gs.m_battle;
+    m_gs.m_relatedTarget = m_gs.m_battle == 2 ? 8 : 9;
+    m_gs.m_unrelatedTarget = 17 - m_gs.m_relatedTarget;
+    m_gs.m_relatedNeed = m_gs.m_relatedTarget;
+    m_gs.m_unrelatedNeed = m_gs.m_unrelatedTarget;
+    m_gs.m_picturesLeft = 16;
+    m_gs.m_jokerLeft = 1;
+    m_gs.m_suitLeft = {12, 12, 12, 13};
+    m_gs.m_busy = 1;
+    m_gs.m_declaration = 0;
+    m_gs.m_dragging = 0;
+    m_gs.m_showLastTrick = 0;
+    m_gs.m_cursor = 0;
+    m_gs.m_field.fill(kNoCard);
+    m_gs.m_trickRank.fill(-1);
+    m_gs.m_pictureCount.fill(-1);
+    m_gs.m_pictureTaker.fill(-1);
+    m_gs.m_pickedCard = kNoCard;
+    m_gs.m_pickedIndex = -1;
+    m_gs.m_handCount.fill(kHandSize);
+    m_gs.m_plainPlayed.fill(0);
+    m_gs.m_picturePlayed.fill(0);
+    m_gs.m_cardPlayed.fill(0);
+    m_gs.m_discardCount = 0;
+    m_gs.m_discard.fill(kNoCard);
+}
+
+int CEngine::Deal() {
+    const int seed = ClockSeed(m_host.LocalTimeOfDay());
+    DealCards(m_gs, seed);
+    m_observer->OnDeal(seed);
+    return seed;
+}
+
+bool CEngine::CheckDoubleKan() {
+    const CardId trumpAce = AceOf(m_gs.m_trump);
+    for (int seat = 0; seat < kSeats; ++seat) {
+        int holder = m_gs.m_hand[seat][0] == kJoker ? 1 : 0;
+        for (CardId card : m_gs.m_hand[seat]) {
+            if (card == trumpAce) holder = holder == 0 ? 2 : 3;
+        }
+        m_gs.m_holder[seat] = holder;
+        if (holder == 3) {
+            m_gs.m_holder.fill(0);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CEngine::SeparateKanHolders() {
+    struct Exchange {
+        int holderA, holderB, seatA, seatB;
+    };
+    static constexpr Exchange kExchanges[] = {
+        {4, 0, 0, 1}, {3, 4, 3, 2}, {0, 1, 1, 2}, {1, 2, 2, 3}, {2, 3, 2, 1},
+    };
+    for (const auto& e : kExchanges) {
+        if (m_gs.m_holder[e.holderA] != 0 && m_gs.m_holder[e.holderB] != 0) {
+            std::swap(m_gs.m_hand[e.seatA], m_gs.m_hand[e.seatB]);
+            std::swap(m_gs.m_holder[e.seatA], m_gs.m_holder[e.seatB]);
+            std::swap(m_gs.m_seatPlayer[e.seatA], m_gs.m_seatPlayer[e.seatB]);
+            m_observer->OnExchange(e.seatA, e.seatB);
+            return;
+        }
+    }
+}
+
+void CEngine::ChooseFirstLeader() {
+    if (m_gs.m_holder[kHumanSeat] != 0) {
+        const int answer = Message(kMsgAskLead, kStyleQuestion);
+        m_gs.m_leader = answer == IDYES ? kHumanSeat : (m_gs.m_holder[1] != 0 ? 1 : 2);
+        return;
+    }
+    int low = -1;
+    int high = -1;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (m_gs.m_holder[seat] == 0) continue;
+        if (low < 0) low = seat;
+        high = seat;
+    }
+    const LocalTime now = m_host.LocalTimeOfDay();
+    const bool even = now.valid && now.second % 2 == 0;
+    m_gs.m_leader = even ? low : high;
+}
+
+void CEngine::StartNextBattle() {
+    const int won = m_gs.m_battle;
+    int jokerHolder = 0;
+    int aceHolder = 0;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (m_gs.m_holder[seat] == 1) jokerHolder = seat;
+        if (m_gs.m_holder[seat] == 2) aceHolder = seat;
+    }
+    m_gs.m_trumpPartner = won == 1 ? jokerHolder : aceHolder;
+    m_gs.m_showPartner = won == 1 ? aceHolder : jokerHolder;
+
+    PrepareBattle();
+    m_gs.m_phase = 1;
+    Deal();
+    m_host.RedrawTable();
+
+    m_gs.m_showCount = 0;
+    if (m_gs.m_trumpPartner == kHumanSeat) {
+        m_players.ChooseShowCards();
+        m_observer->OnShow(m_gs.m_showPartner, m_gs.m_showCard[0], m_gs.m_showCard[1]);
+        const int suit = m_host.ChooseSuit("役に") & 3;
+        m_gs.m_trump = suit;
+        m_observer->OnTrump(kHumanSeat, suit);
+        Sound(TrumpSound(suit), true);
+    } else if (m_gs.m_showPartner == kHumanSeat) {
+        m_gs.m_busy = 1;
+        Message(kMsgPutShowCards, kStyleInfo);
+        m_gs.m_turn = kHumanSeat;
+        m_gs.m_phase = 2;
+        return;
+    } else {
+        m_players.ChooseTrumpAlone();
+        m_observer->OnTrump(m_gs.m_trumpPartner, m_gs.m_trump);
+    }
+    m_gs.m_showCount = 0;
+    m_gs.m_busy = 0;
+    m_gs.m_leader = m_gs.m_turn = m_gs.m_trumpPartner;
+    m_observer->OnLeader(m_gs.m_leader);
+}
+
+void CEngine::FinishShowCards() {
+    m_observer->OnShow(kHumanSeat, m_gs.m_showCard[0], m_gs.m_showCard[1]);
+    m_players.ChooseTrumpFromShowCards();
+    m_observer->OnTrump(m_gs.m_trumpPartner, m_gs.m_trump);
+    m_gs.m_hand[kHumanSeat][8] = m_gs.m_showCard[0];
+    m_gs.m_hand[kHumanSeat][9] = m_gs.m_showCard[1];
+    m_gs.m_handCount[kHumanSeat] = kHandSize;
+    SortHands(m_gs);
+    m_gs.m_leader = m_gs.m_turn = m_gs.m_trumpPartner;
+    m_gs.m_field[kHumanSeat] = kNoCard;
+    m_gs.m_showCount = 0;
+    m_gs.m_phase = 1;
+    m_gs.m_busy = 0;
+    m_observer->OnLeader(m_gs.m_leader);
+    m_host.RedrawTable();
+}
+
+void CEngine::EndOfGame() {
+    ++m_gs.m_game;
+    if (m_gs.m_game <= 10) {
+        StartGame();
+        return;
+    }
+    m_gs.m_showScore = 1;
+    m_host.RedrawTable();
+    CreditStones();
+    if (Message(kMsgContinue, kStyleQuestion) != IDYES) {
+        m_host.RequestClose();
+        return;
+    }
+    for (auto& row : m_gs.m_points) row.fill(0);
+    m_gs.m_battle = 0;
+    m_gs.m_showScore = 0;
+    m_gs.m_game = 1;
+    m_host.RedrawTable();
+    StartGame();
+}
+
+void CEngine::CreditStones() {
+    IProfile& profile = m_host.Profile();
+    for (int player = 0; player < kSeats; ++player) {
+        long long total = 0;
+        for (const auto& row : m_gs.m_points) total += row[player];
+        const int delta = static_cast<int>(std::clamp<long long>(total, INT_MIN, INT_MAX));
+        const int character = player == kHumanPlayer ? m_gs.m_entryNo : ComputerCharacter(player);
+        CreditMatchStones(profile, character, delta);
+        m_observer->OnStones(player, character, delta, GetStones(profile, character));
+    }
+}
+
+}  // namespace quintrick

@@ -1,0 +1,111 @@
+// The timer handler: the start-up tick and one step of the game per tick of the game timer.
+#include "engine.h"
+#include "strings.h"
+
+namespace quintrick {
+namespace {
+
+// Marks a tick as running; a tick that arrives from a nested event loop meanwhile is ignored.
+class TickGuard {
+public:
+    explicit TickGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+    ~TickGuard() { m_flag = false; }
+    TickGuard(const TickGuard&) = delete;
+    TickGuard& operator=(const TickGuard&) = delete;
+
+private:
+    bool& m_flag;
+};
+
+}  // namespace
+
+void CEngine::OnTimer(int eventId) {
+    if (m_inTick) return;
+    TickGuard guard(m_inTick);
+    if (eventId == kSetupTimerEvent) {
+        m_host.KillTimer(kSetupTimerEvent);
+        if (!m_host.PrepareCardBacks()) {
+            Message(kMsgCardBackFailed, kStyleError);
+            return;
+        }
+        m_gs.m_notReady = 0;
+        if (m_host.Profile().ReadInt("Settei", "AutoStart", 0) == 1) {
+            StartGame();
+            m_host.RedrawTable();
+        } else {
+            m_host.RedrawTable();
+            if (m_set.m_ruleRem == 1) Message(kMsgStartHelp, kStyleInfo);
+        }
+        return;
+    }
+    if (eventId == kGameTimerEvent && m_gs.m_gameTimer != 0 && m_gs.m_dragging == 0 &&
+        m_gs.m_busy == 0) {
+        OnGameTick();
+    }
+}
+
+void CEngine::OnGameTick() {
+    if (m_gs.FieldComplete()) {
+        const int winner = ResolveTrick(m_gs);
+        const GroupPictures sums = CountGroupPictures(m_gs);
+        m_observer->OnTrick(winner, sums.related, sums.unrelated);
+        m_gs.m_busy = 1;
+        switch (JudgeTrick(winner, sums.related, sums.unrelated)) {
+            case kGameOver:
+                EndOfGame();
+                return;
+            case kNextBattle:
+                StartNextBattle();
+                if (m_gs.m_phase == 2) return;
+                break;
+            default:
+                UpdateDisplayCounters(sums.related, sums.unrelated);
+                m_gs.m_field.fill(kNoCard);
+                m_gs.m_busy = 0;
+                m_gs.m_leader = m_gs.m_turn = winner;
+                break;
+        }
+    }
+    if (m_gs.m_turn == kHumanSeat) {
+        m_host.RedrawTable();
+        m_gs.m_busy = 1;
+        return;
+    }
+    ComputerPlaysOne();
+}
+
+void CEngine::ComputerPlaysOne() {
+    const int seat = m_gs.m_turn;
+    int pos;
+    if (seat == m_gs.m_leader) {
+        if (m_gs.m_handCount[seat] == kHandSize) {
+            for (int other = 0; other < 4; ++other) {
+                if (other != seat && m_gs.m_holder[other] != 0) {
+                    Callout(Callout::Come, other, 0, kSoundCome);
+                    break;
+                }
+            }
+            Callout(Callout::Go, seat, 0, kSoundGo);
+        }
+        pos = m_players.ChooseLeadCard();
+    } else {
+        pos = m_players.ChooseFollowCard();
+    }
+    // A choice outside the hand or against the rules never reaches the field.
+    if (pos < 0 || pos >= m_gs.m_handCount[seat] ||
+        IsLegalPlay(m_gs, seat, m_gs.m_hand[seat][pos]) != Rule::kNone) {
+        pos = FirstLegalPosition(m_gs, seat);
+    }
+    const CardId card = m_gs.RemoveFromHand(seat, pos);
+    if (seat == m_gs.m_leader && card != kJoker) m_gs.m_calledSuit = SuitOf(card);
+    m_gs.m_pickedIndex = pos;
+    m_gs.m_pickedCard = card;
+    m_gs.m_field[seat] = card;
+    m_gs.NotePlayed(card);
+    m_observer->OnPlay(seat, card);
+    ++m_gs.m_turn;
+    m_host.RedrawTable();
+    Sound(kSoundCard, false);
+}
+
+}  // namespace quintrick

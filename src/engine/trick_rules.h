@@ -1,0 +1,40 @@
+// What a seat may play, which card wins a trick and where the cards of a trick go.
+#pragma once
+
+#include "game_state.h"
+
+namespace quintrick {
+
+// The rule that forbids a play, tested in this order.
+enum class Rule : int {
+    kNone = 0,
+    kFollowSuit = 1,  // holding the called suit, another suit was played
+    kJokerFirst = 2,  // the joker in trick 1
+    kJokerNinth = 3,  // in trick 9 the joker must be played
+};
+
+// The rule's message in the string table.
+int RuleMessage(Rule rule);
+
+// Strength of a field card: joker 300, trump id + 200, called suit id + 100, others id.
+int CardStrength(const GameState& gs, CardId card);
+
+// The first rule that forbids `card` for `seat` (the leader is not bound to follow suit).
+Rule IsLegalPlay(const GameState& gs, int seat, CardId card);
+
+// The lowest position of `seat`'s hand that the rules allow (0 for an empty hand).
+int FirstLegalPosition(const GameState& gs, int seat);
+
+// Picture cards taken so far by the related and the unrelated group.
+struct GroupPictures {
+    int related = 0;
+    int unrelated = 0;
+};
+GroupPictures CountGroupPictures(const GameState& gs);
+
+// Resolves a complete trick: copies it to m_lastTrick, ranks it, records the winner as taker of
+// its picture cards, puts the others on the discard pile in seat order and recounts the pictures.
+// Returns the winning seat; the field is left as it is (the caller clears it if the battle goes on).
+int ResolveTrick(GameState& gs);
+
+}  // namespace quintrick

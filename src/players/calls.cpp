@@ -1,0 +1,127 @@
+// The computer players' calls: the joker lead with its called suit, show cards, the trump of
+// battles 2 and 3 and the declarations after a sweep.
+#include <array>
+
+#include "engine/callout.h"
+#include "engine/deal.h"
+#include "engine/lcg.h"
+#include "fuda_dashi.h"
+
+namespace quintrick {
+namespace {
+
+// The suit with the largest count; ties go to the lowest-numbered suit.
+int LargestSuit(const std::array<int, kSuits>& counts) {
+    int best = 0;
+    for (int s = 1; s < kSuits; ++s) {
+        if (counts[s] > counts[best]) best = s;
+    }
+    return best;
+}
+
+// Counts a seat's cards by id / 13, so the joker counts as a club.
+void AddSuitCounts(const GameState& gs, int seat, std::array<int, kSuits>& counts) {
+    for (int i = 0; i < gs.m_handCount[seat]; ++i) ++counts[SuitOf(gs.m_hand[seat][i])];
+}
+
+}  // namespace
+
+bool CFudaDashi::ShouldLeadJoker() {
+    static constexpr int kLeadsJokerBelow[4] = {6, 5, 7, 4};
+    const int n = Count();
+    const int player = Player();
+    if (n == 10 || n >= kLeadsJokerBelow[player]) return false;
+    // Raven and Heron call the suit with the fewest pictures played, Shrike and Magpie the one
+    // with the fewest low cards played.
+    const auto& played = (player == 0 || player == 3) ? m_gs.m_picturePlayed : m_gs.m_plainPlayed;
+    int suit = 0;
+    for (int s = 1; s < kSuits; ++s) {
+        if (played[s] < played[suit]) suit = s;
+    }
+    m_gs.m_busy = 1;
+    ShowCalloutFor(m_host, m_set, Callout::SuitCall, m_gs.m_turn, suit, CallSound(suit));
+    m_gs.m_calledSuit = suit;
+    m_gs.m_busy = 0;
+    m_observer->OnCall(m_gs.m_turn, suit);
+    return true;
+}
+
+void CFudaDashi::ChooseShowCards() {
+    const int seat = m_gs.m_showPartner;
+    const auto& hand = m_gs.m_hand[seat];
+    std::array<int, kSuits> counts{};
+    for (CardId card : hand) {
+        if (card != kJoker) ++counts[SuitOf(card)];
+    }
+    const int chosen = LargestSuit(counts);
+    int found = 0;
+    for (int i = kHandSize - 1; i >= 0 && found < 2; --i) {
+        if (hand[i] != kJoker && SuitOf(hand[i]) == chosen) m_gs.m_showCard[found++] = hand[i];
+    }
+    m_gs.m_showCount = 2;
+    if (hand[0] == kJoker) {
+        m_gs.m_showCard[1] = kJoker;
+    } else {
+        for (CardId card : hand) {
+            if (Slot(card) == kAce && SuitOf(card) != chosen) {
+                m_gs.m_showCard[1] = card;
+                break;
+            }
+        }
+    }
+    m_host.RedrawTable();
+}
+
+void CFudaDashi::AnnounceTrump(int seat) {
+    ShowCalloutFor(m_host, m_set, Callout::TrumpCall, seat, m_gs.m_trump, TrumpSound(m_gs.m_trump));
+}
+
+void CFudaDashi::ChooseTrumpAlone() {
+    std::array<int, kSuits> counts{};
+    AddSuitCounts(m_gs, m_gs.m_trumpPartner, counts);
+    AddSuitCounts(m_gs, m_gs.m_showPartner, counts);
+    m_gs.m_trump = LargestSuit(counts);
+    AnnounceTrump(m_gs.m_trumpPartner);
+}
+
+void CFudaDashi::ChooseTrumpFromShowCards() {
+    // The human's whole hand is looked at: the eight cards still held and the two shown.
+    std::array<int, kSuits> human{};
+    AddSuitCounts(m_gs, kHumanSeat, human);
+    for (int i = 0; i < m_gs.m_showCount && i < 2; ++i) ++human[SuitOf(m_gs.m_showCard[i])];
+    std::array<int, kSuits> partner{};
+    AddSuitCounts(m_gs, m_gs.m_trumpPartner, partner);
+
+    int trump = LargestSuit(human);
+    if (human[trump] < 6) {
+        trump = LargestSuit(partner);
+        if (partner[trump] < 6) {
+            std::array<int, kSuits> sum{};
+            for (int s = 0; s < kSuits; ++s) sum[s] = human[s] + partner[s];
+            trump = LargestSuit(sum);
+            if (sum[trump] < 8) {
+                const CardId shown = m_gs.m_showCard[0] != kJoker ? m_gs.m_showCard[0]
+                                                                  : m_gs.m_showCard[1];
+                trump = SuitOf(shown);
+            }
+        }
+    }
+    m_gs.m_trump = trump;
+    AnnounceTrump(m_gs.m_trumpPartner);
+    m_gs.m_showCount = 0;
+}
+
+bool CFudaDashi::Draw(int kind, int percent) {
+    const int seed = ClockSeed(m_host.LocalTimeOfDay());
+    Lcg rng(seed);
+    const int r = rng.Rand();
+    const bool answer = r % 10 < percent / 10;
+    m_observer->OnDeclare(kind, true, answer, seed, r);
+    return answer;
+}
+
+bool CFudaDashi::WantSixteen() { return Draw(0, 30); }
+
+bool CFudaDashi::WantReverseSixteen() { return Draw(1, 20); }
+
+}  // namespace quintrick
