@@ -66,17 +66,21 @@ constexpr int TrumpSound(int suit) {
 }
 constexpr int CallSound(int suit) { return kSoundCallClubs + (suit & 3); }
 
-class IHost {
+// Message boxes: the string-table entry `stringId` after `prefix`, caption "Quintrick"; returns
+// IDOK, IDYES or IDNO (0 without showing anything when the entry does not exist). Blocks until
+// answered.
+class IMessageBox {
 public:
-    virtual ~IHost() = default;
+    virtual ~IMessageBox() = default;
+    virtual int ShowMessage(int stringId, std::string_view prefix, int style) = 0;
+};
+
+class IHost : public IMessageBox {
+public:
 
     // Starts (or restarts) the timer with this event id; returns its id, 0 when it could not be set.
     virtual int SetTimer(int eventId, int intervalMs) = 0;
     virtual void KillTimer(int eventId) = 0;
-
-    // A message box with the string-table entry `stringId` after `prefix`, caption "Quintrick";
-    // returns IDOK, IDYES or IDNO (0 when the entry does not exist). Blocks until answered.
-    virtual int ShowMessage(int stringId, std::string_view prefix, int style) = 0;
 
     // The suit dialog; `prompt` empty keeps the dialog's word "請求". Returns the suit 0..3.
     virtual int ChooseSuit(std::string_view prompt) = 0;
