@@ -1,7 +1,4 @@
 // Which card a computer seat follows or leads with.
-#include <functional>
-#include <initializer_list>
-
 #include "engine/trick_rules.h"
 #include "fuda_dashi.h"
 
@@ -227,28 +224,26 @@ int CFudaDashi::LeadByPlayer() const {
     auto top = [this](CardId c) { return IsTopCard(c); };
     auto low = [](CardId c) { return IsLow(c); };
     // Each lead order is a list of conditions tried in turn; the fallback is position 1.
-    auto firstOf = [this](std::initializer_list<std::function<bool(CardId)>> steps) {
-        for (const auto& step : steps) {
-            const int pos = First(step);
-            if (pos >= 0) return pos;
-        }
-        return 1;
+    auto firstOf = [this](auto... steps) {
+        int pos = -1;
+        ((pos < 0 ? (pos = First(steps)) : pos), ...);
+        return pos < 0 ? 1 : pos;
     };
     switch (Player()) {
         case 0:  // Raven: non-trump top cards, then non-trump low cards
-            return firstOf({[&](CardId c) { return !isTrump(c) && top(c); },
+            return firstOf([&](CardId c) { return !isTrump(c) && top(c); },
                             [&](CardId c) { return !isTrump(c) && low(c); },
-                            [&](CardId c) { return !isTrump(c); }});
+                            [&](CardId c) { return !isTrump(c); });
         case 1:  // Shrike: trumps first (top, then low), then aces
-            return firstOf({[&](CardId c) { return isTrump(c) && top(c); },
+            return firstOf([&](CardId c) { return isTrump(c) && top(c); },
                             [&](CardId c) { return isTrump(c) && low(c); },
-                            [](CardId c) { return Slot(c) == kAce; }, top, low});
+                            [](CardId c) { return Slot(c) == kAce; }, top, low);
         case 2:  // Magpie: top cards, then low cards
-            return firstOf({top, low});
+            return firstOf(top, low);
         default:  // Heron: non-trump low, non-trump top, then low trumps
-            return firstOf({[&](CardId c) { return !isTrump(c) && low(c); },
+            return firstOf([&](CardId c) { return !isTrump(c) && low(c); },
                             [&](CardId c) { return !isTrump(c) && top(c); },
-                            [&](CardId c) { return isTrump(c) && low(c); }});
+                            [&](CardId c) { return isTrump(c) && low(c); });
     }
 }
 

@@ -1,0 +1,113 @@
+// quintrick-sim: plays whole matches headless with the real engine and computer players.
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "engine/strings.h"
+#include "match_runner.h"
+#include "sim_stats.h"
+#include "trace_writer.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: quintrick-sim [--matches N] [--start SECONDS] [--character C] [--trace FILE]\n"
+    "  --matches N        matches to play (1 or more, default 1)\n"
+    "  --start SECONDS    simulated local time of day at start, 0..86399 (default 0)\n"
+    "  --character C      the human seat's character, 0..9 (default 0)\n"
+    "  --trace FILE       write every event as JSON Lines to FILE\n";
+
+std::optional<int> ParseInt(std::string_view text, int low, int high) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int Usage(std::string_view problem) {
+    std::cerr << "quintrick-sim: " << problem << '\n' << kUsage;
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace quintrick;
+    int matches = 1;
+    int start = 0;
+    int character = 0;
+    const char* tracePath = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (i + 1 >= argc) return Usage("missing value for " + std::string(arg));
+        const std::string_view value = argv[++i];
+        std::optional<int> number;
+        if (arg == "--matches") {
+            number = ParseInt(value, 1, 100'000'000);
+            if (number) matches = *number;
+        } else if (arg == "--start") {
+            number = ParseInt(value, 0, 86399);
+            if (number) start = *number;
+        } else if (arg == "--character") {
+            number = ParseInt(value, 0, 9);
+            if (number) character = *number;
+        } else if (arg == "--trace") {
+            tracePath = argv[i];
+            continue;
+        } else {
+            return Usage("unknown option " + std::string(arg));
+        }
+        if (!number) return Usage("bad value '" + std::string(value) + "' for " + std::string(arg));
+    }
+
+    std::ofstream traceFile;
+    if (tracePath) {
+        traceFile.open(tracePath, std::ios::out | std::ios::trunc);
+        if (!traceFile) {
+            std::cerr << "quintrick-sim: cannot write " << tracePath << '\n';
+            return 1;
+        }
+    }
+
+    const auto begin = std::chrono::steady_clock::now();
+    auto runner = std::make_unique<MatchRunner>(character, start, matches);
+    runner->m_host.m_keepLog = false;
+    SimStats stats;
+    runner->m_host.AddObserver(&stats);
+    std::unique_ptr<TraceWriter> trace;
+    if (tracePath) {
+        trace = std::make_unique<TraceWriter>(traceFile, runner->m_gs);
+        runner->m_host.AddObserver(trace.get());
+    }
+    runner->Start();
+    if (!runner->RunToEnd(static_cast<long>(matches) * 100'000)) {
+        std::cerr << "quintrick-sim: the match did not come to an end\n" << runner->m_gs.Dump();
+        return 1;
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+    if (trace) {
+        trace->End(runner->m_host.m_matchesEnded);
+        traceFile.flush();
+        if (!traceFile) {
+            std::cerr << "quintrick-sim: writing " << tracePath << " failed\n";
+            return 1;
+        }
+    }
+    const auto& shown = runner->m_host.m_messages;
+    stats.SetMadeGood(std::count(shown.begin(), shown.end(), kMsgSixteenMade),
+                      std::count(shown.begin(), shown.end(), kMsgReverseMade));
+    stats.Print(std::cout, runner->m_host.m_matchesEnded, seconds);
+    return 0;
+}

@@ -1,0 +1,86 @@
+// A host without a window: it answers every box and dialog by a fixed policy, keeps a simulated
+// clock and an in-memory profile, and records what the engine showed. The human seat's policy:
+// Yes to "will you lead?", No to both declaration questions, clubs whenever a suit is asked.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "engine/host.h"
+#include "engine/observer.h"
+#include "memory_profile.h"
+
+namespace quintrick {
+
+class ScriptedHost : public IHost, public IGameObserver {
+public:
+    // `startSeconds`: the simulated local time of day, in seconds after midnight.
+    explicit ScriptedHost(int startSeconds = 0);
+
+    // IHost.
+    int SetTimer(int eventId, int intervalMs) override;
+    void KillTimer(int eventId) override;
+    int ShowMessage(int stringId, std::string_view prefix, int style) override;
+    int ChooseSuit(std::string_view prompt) override;
+    int ChooseCharacter() override;
+    void ShowCallout(Callout callout, int seat, int suit, int sound, int pauseMs) override;
+    void PlaySound(int sound, bool toEnd) override;
+    void RedrawTable() override { ++m_redraws; }
+    bool PrepareCardBacks() override { return m_cardBacksOk; }
+    void RequestClose() override { m_closeRequested = true; }
+    LocalTime LocalTimeOfDay() override;
+    IProfile& Profile() override { return m_profile; }
+
+    // IGameObserver: the clock moves on one second after every deal; events are passed on.
+    void OnGameStart(int game, int trump) override;
+    void OnDeal(int seed) override;
+    void OnRedeal(int seed) override;
+    void OnExchange(int a, int b) override;
+    void OnRelated() override;
+    void OnLeader(int seat) override;
+    void OnShow(int seat, CardId first, CardId second) override;
+    void OnTrump(int seat, int suit) override;
+    void OnCall(int seat, int suit) override;
+    void OnPlay(int seat, CardId card) override;
+    void OnTrick(int winner, int related, int unrelated) override;
+    void OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) override;
+    void OnResult(int result) override;
+    void OnStones(int player, int character, int delta, int stored) override;
+    // Events are passed on to these observers, in the order they were added.
+    void AddObserver(IGameObserver* observer) { m_observers.push_back(observer); }
+
+    // Policy settings.
+    int m_matchesWanted = 1;   // "continue?" is answered Yes until this many matches have ended
+    int m_character = -1;      // the character dialog's answer (-1 = cancel)
+    bool m_timerOk = true;     // SetTimer fails when false
+    bool m_cardBacksOk = true;
+    bool m_keepLog = true;     // record callouts and sounds (the runner's long runs do not)
+    // Answers a question when set and returning non-zero; the default policy otherwise.
+    std::function<int(int stringId)> m_answer;
+
+    // What happened.
+    struct CalloutRecord {
+        Callout callout;
+        int seat, suit, sound, pauseMs;
+    };
+    std::vector<int> m_messages;  // string ids in order
+    std::vector<CalloutRecord> m_callouts;
+    std::vector<std::pair<int, bool>> m_sounds;
+    std::map<int, int> m_timers;  // running timers: event id -> interval
+    int m_redraws = 0;
+    int m_matchesEnded = 0;
+    bool m_closeRequested = false;
+    int m_clock;  // seconds after midnight
+
+private:
+    void Tick() { m_clock = (m_clock + 1) % 86400; }
+    MemoryProfile m_profile;
+    template <typename F>
+    void Each(F f) {
+        for (IGameObserver* observer : m_observers) f(*observer);
+    }
+    std::vector<IGameObserver*> m_observers;
+};
+
+}  // namespace quintrick

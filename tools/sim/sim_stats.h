@@ -1,0 +1,42 @@
+// The match runner's summary: games, battles, sweeps, declarations and points per character.
+#pragma once
+
+#include <array>
+#include <ostream>
+
+#include "engine/observer.h"
+#include "engine/roster.h"
+
+namespace quintrick {
+
+class SimStats : public IGameObserver {
+public:
+    void OnGameStart(int, int) override { ++m_games; }
+    void OnDeal(int) override { ++m_battles; }
+    void OnRedeal(int) override { --m_battles; ++m_redeals; }
+    void OnDeclare(int kind, bool, bool answer, int, int) override {
+        ++m_sweeps[kind];
+        if (answer) ++m_declared[kind];
+    }
+    void OnStones(int, int character, int delta, int) override {
+        if (character < 0 || character >= kRosterSize) return;
+        m_points[character] += delta;
+        ++m_matchesPlayed[character];
+    }
+    // Declarations made good, as the judgement announced them.
+    void SetMadeGood(long sixteen, long reverse) { m_madeGood = {sixteen, reverse}; }
+
+    void Print(std::ostream& out, int matches, double seconds) const;
+
+private:
+    long m_games = 0;
+    long m_battles = 0;
+    long m_redeals = 0;
+    std::array<long, 2> m_sweeps{};
+    std::array<long, 2> m_declared{};
+    std::array<long, 2> m_madeGood{};
+    std::array<long long, kRosterSize> m_points{};
+    std::array<long, kRosterSize> m_matchesPlayed{};
+};
+
+}  // namespace quintrick
