@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "engine/deal.h"
+#include "engine/lcg.h"
+
+namespace quintrick {
+namespace {
+
+TEST(Lcg, ReproducesTheRuntimeLibrarySequence) {
+    // The well-known first draws of the runtime library's generator after seeding with 1.
+    Lcg rng(1);
+    EXPECT_EQ(rng.Rand(), 41);
+    EXPECT_EQ(rng.Rand(), 18467);
+    EXPECT_EQ(rng.Rand(), 6334);
+    EXPECT_EQ(rng.Rand(), 26500);
+    Lcg zero(0);
+    EXPECT_EQ(zero.Rand(), 38);  // (0 * 214013 + 2531011) >> 16 & 0x7FFF
+}
+
+TEST(ClockSeed, AddsTheHourOnce) {
+    struct Case {
+        LocalTime time;
+        int seed;
+    } cases[] = {
+        {{0, 0, 0, true}, 0},
+        {{23, 59, 59, true}, 3622},
+        {{12, 30, 15, true}, 15 + 1800 + 12},
+        {{5, 5, 5, false}, -62},  // an unreadable clock counts -1 three times
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClockSeed(c.time), c.seed);
+}
+
+std::multiset<CardId> AllCards(const GameState& gs) {
+    std::multiset<CardId> cards;
+    for (const auto& hand : gs.m_hand) cards.insert(hand.begin(), hand.end());
+    return cards;
+}
+
+TEST(DealCards, DealsEachValidCardOnceInSortedHands) {
+    for (int seed : {0, 1, 59, 3622, -62, 1234}) {
+        GameState gs;
+        DealCards(gs, seed);
+        const auto cards = AllCards(gs);
+        ASSERT_EQ(cards.size(), 50u);
+        for (CardId id = 0; id < 52; ++id) {
+            EXPECT_EQ(cards.count(id), IsValidCard(id) ? 1u : 0u) << "card " << id;
+        }
+        for (const auto& hand : gs.m_hand) {
+            EXPECT_TRUE(std::is_sorted(hand.begin(), hand.end()));
+            // The joker, when held, is at position 0.
+            EXPECT_EQ(std::count(hand.begin() + 1, hand.end(), kJoker), 0);
+        }
+    }
+}
+
+TEST(DealCards, DependsOnlyOnTheSeed) {
+    GameState a, b, c;
+    DealCards(a, 727);
+    b.m_hand[2][3] = 40;  // left-overs of an earlier deal do not matter
+    DealCards(b, 727);
+    DealCards(c, 728);
+    EXPECT_EQ(a.m_hand, b.m_hand);
+    EXPECT_NE(a.m_hand, c.m_hand);
+}
+
+TEST(DealCards, MakesExactlyTwoHundredExchanges) {
+    // Replays the generator: the deal equals the fill with exactly 200 drawn exchanges, sorted.
+    GameState gs;
+    DealCards(gs, 4242);
+    std::array<std::array<CardId, 10>, 5> hands{};
+    CardId id = 0;
+    for (auto& hand : hands) {
+        for (auto& card : hand) {
+            if (id == 13 || id == 26) ++id;
+            card = id++;
+        }
+    }
+    Lcg rng(4242);
+    auto seat = [&rng] {
+        int s = rng.Rand() % 10;
+        while (s > 4) s = rng.Rand() % 10;
+        return s;
+    };
+    for (int i = 0; i < 200; ++i) {
+        const int sa = seat(), pa = rng.Rand() % 10, sb = seat(), pb = rng.Rand() % 10;
+        std::swap(hands[sa][pa], hands[sb][pb]);
+    }
+    for (auto& hand : hands) std::sort(hand.begin(), hand.end());
+    EXPECT_EQ(gs.m_hand, hands);
+}
+
+TEST(GameState, RemoveAndInsertKeepTheHandInOrder) {
+    GameState gs;
+    gs.m_hand[4] = {0, 3, 5, 17, 20, 33, 40, 41, 50, 51};
+    gs.m_handCount[4] = 10;
+    EXPECT_EQ(gs.RemoveFromHand(4, 3), 17);
+    EXPECT_EQ(gs.m_handCount[4], 9);
+    EXPECT_EQ(gs.m_hand[4][3], 20);
+    EXPECT_EQ(gs.m_hand[4][8], 51);
+    gs.InsertIntoHand(4, 3, 17);
+    EXPECT_EQ(gs.m_hand[4], (std::array<CardId, 10>{0, 3, 5, 17, 20, 33, 40, 41, 50, 51}));
+}
+
+}  // namespace
+}  // namespace quintrick
