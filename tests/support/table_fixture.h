@@ -45,10 +45,12 @@ struct Table {
         gs.m_handCount[seat] = static_cast<int>(cards.size());
     }
 
-    // Puts cards on the field for seats in turn order from `leader` and sets the turn after them.
+    // Puts cards on the field for seats in turn order from `leader` and sets the turn after them;
+    // the led card fixes the called suit unless it is the joker.
     void Field(int leader, std::initializer_list<CardId> cards) {
         gs.m_field.fill(kNoCard);
         gs.m_leader = leader;
+        if (cards.size() > 0 && *cards.begin() != kJoker) gs.m_calledSuit = SuitOf(*cards.begin());
         int seat = leader;
         for (CardId card : cards) {
             gs.m_field[seat] = card;
