@@ -307,7 +307,7 @@ QImage BattleDigits() {
     LabelGround(p, 69, 26);
     const char* numerals[3] = {"一", "二", "三"};
     for (int n = 0; n < 3; ++n) {
-        OutlinedText(p, QRectF(23 * n, 0, 23, 27), Jp(numerals[n]), JapaneseSerifFont(19),
+        OutlinedText(p, QRectF(23 * n, 0, 23, 27), Jp(numerals[n]), JapaneseFont(20),
                      kLabelNumber, Qt::black, 0);
     }
     return img;

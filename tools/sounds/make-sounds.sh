@@ -9,6 +9,9 @@ mkdir -p "$out"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Repeatable mode: noise and dither use a fixed seed, so a rerun writes the same bytes.
+sox() { command sox -R "$@"; }
+
 for tool in espeak-ng sox soxi; do
     command -v "$tool" >/dev/null || { echo "missing $tool (tools/install-deps installs it)" >&2; exit 1; }
 done
