@@ -21,4 +21,13 @@ void SetStones(IProfile& profile, int character, int stones);
 // near the int limit saturates instead of overflowing.
 void CreditMatchStones(IProfile& profile, int character, int delta);
 
+// Gives every home province back to its character, every other province to nobody, and empties
+// all ten accounts. With `confirm` the player is asked first; returns false when the answer was
+// No (nothing is written then).
+bool ResetKunitori(IProfile& profile, IMessageBox& box, bool confirm);
+
+// Start-up: while the conquest has not been initialised ("INIT" 0), reset it without asking and
+// mark it initialised.
+void InitKunitoriAtStartup(IProfile& profile, IMessageBox& box);
+
 }  // namespace quintrick
