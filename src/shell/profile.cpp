@@ -1,5 +1,7 @@
 #include "shell/profile.h"
 
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 
 namespace quintrick {
@@ -38,7 +40,19 @@ QVariant CProfile::Value(std::string_view section, std::string_view entry) {
     return m_settings.value(Key(section, entry));
 }
 
+void CProfile::ClearStaleLock() {
+    // QSettings guards the file with "<file>.lock". A writer killed right after creating that
+    // file leaves it empty, and QSettings would then wait 30 s before it takes it as stale. Take
+    // such a leftover as stale after one second instead; a live writer holds it for milliseconds.
+    const QString lockName = m_settings.fileName() + QStringLiteral(".lock");
+    if (!QFileInfo::exists(lockName)) return;
+    QLockFile lock(lockName);
+    lock.setStaleLockTime(1000);
+    if (lock.tryLock(2000)) lock.unlock();
+}
+
 void CProfile::Store(std::string_view section, std::string_view entry, const QVariant& value) {
+    ClearStaleLock();
     m_settings.setValue(Key(section, entry), value);
     // A file that cannot be written keeps the value for this process; nothing is reported.
     m_settings.sync();

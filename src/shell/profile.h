@@ -28,6 +28,7 @@ public:
 
 private:
     QVariant Value(std::string_view section, std::string_view entry);
+    void ClearStaleLock();
     void Store(std::string_view section, std::string_view entry, const QVariant& value);
 
     QSettings m_settings;

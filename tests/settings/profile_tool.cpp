@@ -22,11 +22,13 @@ int main(int argc, char** argv) {
         profile.WriteInt(argv[3], argv[4], std::atoi(argv[5]));
     } else if (command == "churn") {
         // Each round writes a counter and a long text that holds the same counter.
-        std::printf("started\n");
-        std::fflush(stdout);
-        for (int i = 0;; ++i) {
+        for (int i = 1;; ++i) {
             profile.WriteInt("Churn", "Counter", i);
             profile.WriteString("Churn", "Text", std::to_string(i) + std::string(4000, 'x'));
+            if (i == 1) {
+                std::printf("started\n");
+                std::fflush(stdout);
+            }
         }
     } else {
         std::fprintf(stderr, "usage: profile_tool read-int|read-string|write-int|churn FILE|- ...\n");
