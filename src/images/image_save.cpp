@@ -1,0 +1,122 @@
+#include <fcntl.h>
+#include <gif_lib.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
+#include <memory>
+#include <vector>
+
+#include "engine/strings.h"
+#include "images/image_files.h"
+
+namespace quintrick {
+namespace {
+
+constexpr int kMsgFileTypeRefused = 30056;
+const QString kGifMime = QStringLiteral("image/gif");
+
+// Qt reads GIF but does not write it: giflib writes an 8-bit palette image.
+bool WriteGif(const QImage& image, const QString& path) {
+    // Up to 256 colours are kept exactly; more are dithered.
+    const QImage indexed = image.convertToFormat(QImage::Format_RGB32)
+                               .convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
+    if (indexed.isNull()) return false;
+    std::vector<GifColorType> colors(256);  // giflib wants a power of two
+    const QList<QRgb> table = indexed.colorTable();
+    for (qsizetype i = 0; i < table.size() && i < 256; ++i) {
+        colors[static_cast<std::size_t>(i)] = {static_cast<GifByteType>(qRed(table[i])),
+                                               static_cast<GifByteType>(qGreen(table[i])),
+                                               static_cast<GifByteType>(qBlue(table[i]))};
+    }
+    std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> map(
+        GifMakeMapObject(256, colors.data()), GifFreeMapObject);
+    if (!map) return false;
+
+    int error = 0;
+    // Created like every other saved image (giflib's own open would make it owner-only).
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    GifFileType* gif = EGifOpenFileHandle(fd, &error);  // owns fd from here on
+    if (!gif) {
+        ::close(fd);
+        QFile::remove(path);
+        return false;
+    }
+    bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map.get()) ==
+                  GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) ==
+                  GIF_OK;
+    for (int y = 0; ok && y < indexed.height(); ++y) {
+        auto* row = const_cast<GifPixelType*>(indexed.constScanLine(y));
+        ok = EGifPutLine(gif, row, indexed.width()) == GIF_OK;
+    }
+    const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
+    if (!(ok && closed)) QFile::remove(path);
+    return ok && closed;
+}
+
+bool Save(const QImage& bitmap, int width, int height, const QString& path, const QString& type) {
+    if (bitmap.isNull() || width <= 0 || height <= 0 ||
+        static_cast<qint64>(width) * height > kMaxPicturePixels)
+        return false;
+    QString lower = type.toLower();
+    if (lower == QLatin1String("jpg")) lower = QStringLiteral("jpeg");
+    if (lower == QLatin1String("tif")) lower = QStringLiteral("tiff");
+    const QString mime = QStringLiteral("image/") + lower;
+    QByteArray format;
+    if (!FindEncoder(mime, &format)) return false;
+
+    QImage canvas(width, height, QImage::Format_ARGB32);
+    if (canvas.isNull()) return false;
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRect(0, 0, width, height), bitmap);
+    }
+    if (mime == kGifMime) return WriteGif(canvas, path);
+    QImageWriter writer(path, format);
+    writer.setQuality(100);
+    if (writer.write(canvas)) return true;
+    QFile::remove(path);  // no half-written file stays behind
+    return false;
+}
+
+}  // namespace
+
+bool FindEncoder(const QString& mime, QByteArray* format) {
+    if (mime == kGifMime) {
+        if (format) *format = "gif";
+        return true;
+    }
+    for (const QByteArray& type : QImageWriter::supportedMimeTypes()) {
+        if (QString::fromLatin1(type) != mime) continue;
+        const QList<QByteArray> formats = QImageWriter::imageFormatsForMimeType(type);
+        if (formats.isEmpty()) return false;
+        if (format) *format = formats.front();
+        return true;
+    }
+    return false;
+}
+
+bool SaveBitmapAsImage(const QImage& bitmap, int width, int height, const QString& path,
+                       const QString& type, IMessageBox& box) {
+    if (Save(bitmap, width, height, path, type)) return true;
+    box.ShowMessage(kMsgMemory, "", kStyleError);
+    return false;
+}
+
+QString ImageTypeOf(const QString& path, IMessageBox& box) {
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString ext = dot < 0 ? QString() : path.mid(dot + 1).toLower();
+    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg")) return QStringLiteral("jpeg");
+    if (ext == QLatin1String("gif") || ext == QLatin1String("bmp") || ext == QLatin1String("png"))
+        return ext;
+    if (ext == QLatin1String("tif") || ext == QLatin1String("tiff")) return QStringLiteral("tiff");
+    box.ShowMessage(kMsgFileTypeRefused, "", kStyleInfo);
+    return {};
+}
+
+}  // namespace quintrick

@@ -1,0 +1,81 @@
+#include <QBuffer>
+#include <QColor>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+#include "images/image_files.h"
+
+namespace quintrick {
+
+QImage ReadPicture(QIODevice& file, qint64 bytes) {
+    if (bytes <= 0 || bytes > kMaxPictureFileBytes) return {};
+    QByteArray data = file.read(bytes);
+    if (data.size() != bytes) return {};
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    // The header's size decides before anything is decoded: a small file that claims an
+    // enormous picture (a decompression bomb) is refused here.
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() ||
+        static_cast<qint64>(size.width()) * size.height() > kMaxPicturePixels)
+        return {};
+    QImage picture;
+    if (!reader.read(&picture) || picture.size() != size) return {};
+    return picture;
+}
+
+QImage LoadPictureFile(const QString& path, int& width, int& height) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QImage picture = ReadPicture(file, file.size());
+    if (!picture.isNull()) {
+        const QSize size = PictureSizeInPixels(picture);
+        width = size.width();
+        height = size.height();
+    }
+    return picture;
+}
+
+QSize PictureSizeInPixels(const QImage& picture) {
+    return picture.isNull() ? QSize(0, 0) : picture.size();
+}
+
+bool RenderPicture(QPainter& painter, const QImage& picture) {
+    if (picture.isNull() || !painter.isActive()) return false;
+    painter.drawImage(QPoint(0, 0), picture);
+    return true;
+}
+
+QImage LoadImageAsPicture(const QString& path, int& width, int& height, IMessageBox& box) {
+    int w = 0;
+    int h = 0;
+    const QImage decoded = LoadPictureFile(path, w, h);
+    if (decoded.isNull()) return {};
+    // Transparent pixels take the colour of the top-left pixel, made opaque.
+    QColor background = decoded.pixelColor(0, 0);
+    background.setAlpha(255);
+    QImage bitmap(decoded.size(), QImage::Format_RGB32);
+    bitmap.fill(background);
+    {
+        QPainter painter(&bitmap);
+        painter.drawImage(QPoint(0, 0), decoded);
+    }
+    width = w;
+    height = h;
+    return BitmapToPicture(bitmap, w, h, box);
+}
+
+QImage BitmapToPicture(const QImage& bitmap, int width, int height, IMessageBox& box) {
+    const QString dir = GetTempDir(QString(), box);
+    if (dir.isEmpty()) return {};
+    const QString path = dir + QStringLiteral("/temp.jpeg");
+    if (!SaveBitmapAsImage(bitmap, width, height, path, QStringLiteral("jpeg"), box)) return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return ReadPicture(file, file.size());
+}
+
+}  // namespace quintrick
