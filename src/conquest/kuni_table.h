@@ -19,7 +19,8 @@ struct KuniRecord {
     int cost = 0;   // stones needed to take the province, 1..160
     int home = -1;  // the character whose home province it is, -1 for none
     int count = 0;  // number of neighbours
-    std::array<int, kMaxNeighbours> next{};  // neighbours in ascending order, sea crossings included
+    std::array<int, kMaxNeighbours>
+        next{};  // neighbours in ascending order, sea crossings included
 
     constexpr KuniRecord(int cost_, int home_, std::initializer_list<int> neighbours)
         : cost(cost_), home(home_), count(static_cast<int>(neighbours.size())) {

@@ -36,7 +36,8 @@ bool WriteGif(const QImage& image, const QString& path) {
 
     int error = 0;
     // Created like every other saved image (giflib's own open would make it owner-only).
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) return false;
     GifFileType* gif = EGifOpenFileHandle(fd, &error);  // owns fd from here on
     if (!gif) {
@@ -44,10 +45,9 @@ bool WriteGif(const QImage& image, const QString& path) {
         QFile::remove(path);
         return false;
     }
-    bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map.get()) ==
-                  GIF_OK &&
-              EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) ==
-                  GIF_OK;
+    bool ok =
+        EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map.get()) == GIF_OK &&
+        EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < indexed.height(); ++y) {
         auto* row = const_cast<GifPixelType*>(indexed.constScanLine(y));
         ok = EGifPutLine(gif, row, indexed.width()) == GIF_OK;

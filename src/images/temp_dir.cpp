@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -16,9 +16,8 @@ namespace {
 
 constexpr int kMsgBrowserFailed = 30048;
 
-constexpr QFile::Permissions kOwnerOnly =
-    QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-    QFile::WriteUser | QFile::ExeUser;
+constexpr QFile::Permissions kOwnerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
 
 // Makes sure the folder exists and only its owner may use it.
 bool EnsureOwnerOnlyFolder(const QString& path) {
@@ -54,8 +53,8 @@ bool DeleteTempCardBack(IMessageBox& box) {
 }
 
 QString PreferredGothicFamily() {
-    static const char* const kPreferred[] = {"IPAPGothic",       "IPAGothic",   "Noto Sans CJK JP",
-                                             "Noto Sans JP",     "VL PGothic",  "TakaoPGothic",
+    static const char* const kPreferred[] = {"IPAPGothic",        "IPAGothic",  "Noto Sans CJK JP",
+                                             "Noto Sans JP",      "VL PGothic", "TakaoPGothic",
                                              "Source Han Sans JP"};
     const QStringList installed = QFontDatabase::families();
     for (const char* family : kPreferred) {
@@ -87,8 +86,7 @@ bool OpenFolderInExplorer(const QString& filePath, IMessageBox& box) {
     // The folder is the part before the last separator; a bare name has none.
     const qsizetype slash = filePath.lastIndexOf(u'/');
     // a bare name has none, and the browser opens at its usual place, the home folder.
-    const QString folder =
-        slash < 0 ? QDir::homePath() : filePath.left(slash == 0 ? 1 : slash);
+    const QString folder = slash < 0 ? QDir::homePath() : filePath.left(slash == 0 ? 1 : slash);
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) return true;
     box.ShowMessage(kMsgBrowserFailed, "", kStyleError);
     return false;

@@ -76,8 +76,7 @@ std::string CProfile::ReadString(std::string_view section, std::string_view entr
 
 void CProfile::WriteString(std::string_view section, std::string_view entry,
                            std::string_view value) {
-    Store(section, entry,
-          QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
+    Store(section, entry, QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())));
 }
 
 }  // namespace quintrick

@@ -11,7 +11,7 @@
 namespace quintrick {
 
 class CProfile final : public IProfile {
-public:
+  public:
     CProfile();
     // A profile in a file of one's own (tests and the fuzz target).
     explicit CProfile(const QString& iniFile);
@@ -26,7 +26,7 @@ public:
     // The file behind the profile.
     QString FileName() const { return m_settings.fileName(); }
 
-private:
+  private:
     QVariant Value(std::string_view section, std::string_view entry);
     void ClearStaleLock();
     void Store(std::string_view section, std::string_view entry, const QVariant& value);

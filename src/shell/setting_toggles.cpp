@@ -23,13 +23,19 @@ constexpr CopyEntry kCopies[] = {
 
 const CopyEntry& CopyOf(SettingToggle which) {
     switch (which) {
-    case SettingToggle::OpenMode: return kCopies[1];
-    case SettingToggle::Sound: return kCopies[2];
-    case SettingToggle::RuleRem: return kCopies[3];
-    case SettingToggle::DspRem: return kCopies[4];
-    case SettingToggle::NokoriDsp: return kCopies[5];
-    case SettingToggle::DspInfo:
-    case SettingToggle::AutoStart: break;  // AutoStart has no copy and never comes here
+        case SettingToggle::OpenMode:
+            return kCopies[1];
+        case SettingToggle::Sound:
+            return kCopies[2];
+        case SettingToggle::RuleRem:
+            return kCopies[3];
+        case SettingToggle::DspRem:
+            return kCopies[4];
+        case SettingToggle::NokoriDsp:
+            return kCopies[5];
+        case SettingToggle::DspInfo:
+        case SettingToggle::AutoStart:
+            break;  // AutoStart has no copy and never comes here
     }
     return kCopies[6];
 }

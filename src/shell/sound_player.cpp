@@ -42,7 +42,8 @@ bool CSoundPlayer::OpenDevice() {
         Uint16 format = 0;
         int channels = 0;
         Mix_QuerySpec(&frequency, &format, &channels);
-        m_outputBytesPerSecond = frequency * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
+        m_outputBytesPerSecond =
+            frequency * channels * static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8);
         Mix_AllocateChannels(1);
         m_device = Device::Open;
     }

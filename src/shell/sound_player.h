@@ -14,7 +14,7 @@ struct Mix_Chunk;
 namespace quintrick {
 
 class CSoundPlayer {
-public:
+  public:
     // The WAV data of a sound id; empty when there is none.
     using Source = std::function<QByteArray(int sound)>;
 
@@ -32,7 +32,7 @@ public:
     // Whether an audio device was opened (false before the first sound and without a device).
     bool HasDevice() const { return m_device == Device::Open; }
 
-private:
+  private:
     bool OpenDevice();
     void StopAndFree();
 

@@ -29,8 +29,12 @@ TEST(KuniState, CreditMatchStonesClampsAtZeroAndIntMax) {
         int stored;
         int delta;
         int expected;
-    } cases[] = {{20, -30, 0},        {0, 45, 45},           {100, -100, 0},
-                 {INT_MAX - 5, 10, INT_MAX}, {INT_MAX, INT_MAX, INT_MAX}, {-50, 20, 0},
+    } cases[] = {{20, -30, 0},
+                 {0, 45, 45},
+                 {100, -100, 0},
+                 {INT_MAX - 5, 10, INT_MAX},
+                 {INT_MAX, INT_MAX, INT_MAX},
+                 {-50, 20, 0},
                  {INT_MIN, INT_MIN, 0}};
     for (const auto& c : cases) {
         MemoryProfile profile;
@@ -58,8 +62,8 @@ TEST(KuniState, ResetAnswersAndConfirmation) {
         int answer;
         bool reset;
         int questions;
-    } cases[] = {{true, IDYES, true, 1}, {true, IDNO, false, 1}, {true, 0, true, 1},
-                 {false, IDNO, true, 0}};
+    } cases[] = {
+        {true, IDYES, true, 1}, {true, IDNO, false, 1}, {true, 0, true, 1}, {false, IDNO, true, 0}};
     for (const auto& c : cases) {
         MemoryProfile profile;
         SetStones(profile, 2, 500);

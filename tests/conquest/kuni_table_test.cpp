@@ -9,7 +9,9 @@
 namespace quintrick {
 namespace {
 
-const KuniRecord& Kuni(int i) { return KuniTable[static_cast<std::size_t>(i)]; }
+const KuniRecord& Kuni(int i) {
+    return KuniTable[static_cast<std::size_t>(i)];
+}
 
 bool Lists(int from, int to) {
     const auto n = Kuni(from).Neighbours();
@@ -39,9 +41,8 @@ TEST(KuniTable, NeighboursAreAscendingSymmetricAndInRange) {
 }
 
 TEST(KuniTable, SeaCrossingsAndNamedPairsAreNeighbours) {
-    const std::pair<int, int> pairs[] = {{0, 1},   {14, 15}, {47, 46}, {58, 40}, {58, 59},
-                                         {73, 63}, {73, 74}, {72, 70}, {41, 20}, {38, 37},
-                                         {39, 57}};
+    const std::pair<int, int> pairs[] = {{0, 1},   {14, 15}, {47, 46}, {58, 40}, {58, 59}, {73, 63},
+                                         {73, 74}, {72, 70}, {41, 20}, {38, 37}, {39, 57}};
     for (auto [a, b] : pairs) EXPECT_TRUE(Lists(a, b) && Lists(b, a)) << a << "-" << b;
 }
 

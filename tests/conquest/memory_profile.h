@@ -11,7 +11,7 @@
 namespace quintrick::test {
 
 class MemoryProfile : public IProfile {
-public:
+  public:
     int ReadInt(std::string_view section, std::string_view entry, int def) override {
         const auto it = ints.find(Key(section, entry));
         return it == ints.end() ? def : it->second;
@@ -41,7 +41,7 @@ public:
 };
 
 class RecordingBox : public IMessageBox {
-public:
+  public:
     explicit RecordingBox(int answer = IDYES) : answer_(answer) {}
     int ShowMessage(int stringId, std::string_view prefix, int style) override {
         calls.push_back({stringId, style});
@@ -50,7 +50,7 @@ public:
     }
     std::vector<std::pair<int, int>> calls;  // string id, style
 
-private:
+  private:
     int answer_;
 };
 

@@ -86,7 +86,7 @@ QByteArray BmpAbsurd() {
 }
 
 class ImageFiles : public ::testing::Test {
-protected:
+  protected:
     QString Saved(const char* name) {
         RecordingBox box;
         QImage image(40, 30, QImage::Format_RGB32);
@@ -245,10 +245,10 @@ TEST(MakeFont, PrefersAnInstalledJapaneseGothic) {
 
 class UrlCatcher : public QObject {
     Q_OBJECT
-public slots:
+  public slots:
     void open(const QUrl& url) { urls.append(url); }
 
-public:
+  public:
     QList<QUrl> urls;
 };
 

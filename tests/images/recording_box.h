@@ -8,7 +8,7 @@
 namespace quintrick::test {
 
 class RecordingBox : public IMessageBox {
-public:
+  public:
     int ShowMessage(int stringId, std::string_view, int style) override {
         calls.push_back({stringId, style});
         return IDOK;

@@ -24,7 +24,7 @@ QString RunTool(const QStringList& args) {
 }
 
 class ProfileFile : public ::testing::Test {
-protected:
+  protected:
     QString Path() const { return dir.filePath("Quintrick.conf"); }
     void WriteRaw(const QByteArray& bytes) const {
         QFile f(Path());
@@ -40,13 +40,13 @@ TEST(ProfileTable, EveryEntryHasItsDefault) {
         const char* entry;
         int def;
     } expected[] = {
-        {"Settei", "Speed", 9},     {"Settei", "OpenMode", 0},  {"Settei", "Koukaon", 1},
-        {"Settei", "RuleRem", 1},   {"Settei", "DspRem", 1},    {"Settei", "NokoriDsp", 1},
-        {"Settei", "DspInfo", 1},   {"Settei", "AutoStart", 0}, {"Settei", "EntryNo", 0},
-        {"Settei", "Gamen", 1000},  {"Last", "Kakudo", 21},     {"Last", "BackSet", 0},
-        {"Last", "CardWaku", 1},    {"Last", "PX", 0},          {"Last", "PY", 0},
-        {"Last", "SX", 640},        {"Last", "SY", 480},        {"Last", "Zoomed", 0},
-        {"Kunitori", "INIT", 0},    {"Cun", "Now", 0},          {"Cun", "CunningView", 0},
+        {"Settei", "Speed", 9},    {"Settei", "OpenMode", 0},  {"Settei", "Koukaon", 1},
+        {"Settei", "RuleRem", 1},  {"Settei", "DspRem", 1},    {"Settei", "NokoriDsp", 1},
+        {"Settei", "DspInfo", 1},  {"Settei", "AutoStart", 0}, {"Settei", "EntryNo", 0},
+        {"Settei", "Gamen", 1000}, {"Last", "Kakudo", 21},     {"Last", "BackSet", 0},
+        {"Last", "CardWaku", 1},   {"Last", "PX", 0},          {"Last", "PY", 0},
+        {"Last", "SX", 640},       {"Last", "SY", 480},        {"Last", "Zoomed", 0},
+        {"Kunitori", "INIT", 0},   {"Cun", "Now", 0},          {"Cun", "CunningView", 0},
         {"Settei", "Gamen", 640},
     };
     ASSERT_EQ(std::size(expected), entries::kAllIntEntries.size());
@@ -72,20 +72,23 @@ TEST(ProfileStore, LivesInTheUsersConfigFolder) {
 }
 
 TEST_F(ProfileFile, StoredTextReadsAsTheGameExpects) {
-    WriteRaw("[Settei]\nSpeed= 7 \nKoukaon=2\nRuleRem=-3\nDspRem=abc\nNokoriDsp=99999999999\n"
-             "DspInfo=\nOpenMode=1,2\n[Cun]\n0=5,17,40,\n1=\"3,9,\"\n2=12\nName=\xe7\x8b\x90\n");
+    WriteRaw(
+        "[Settei]\nSpeed= 7 \nKoukaon=2\nRuleRem=-3\nDspRem=abc\nNokoriDsp=99999999999\n"
+        "DspInfo=\nOpenMode=1,2\n[Cun]\n0=5,17,40,\n1=\"3,9,\"\n2=12\nName=\xe7\x8b\x90\n");
     CProfile profile(Path());
     const struct {
         const char* entry;
         int expected;
-    } ints[] = {{"Speed", 7},   {"Koukaon", 2},  {"RuleRem", -3}, {"DspRem", 55},
+    } ints[] = {{"Speed", 7},      {"Koukaon", 2},  {"RuleRem", -3},  {"DspRem", 55},
                 {"NokoriDsp", 55}, {"DspInfo", 55}, {"OpenMode", 55}, {"Missing", 55}};
-    for (const auto& c : ints) EXPECT_EQ(profile.ReadInt("Settei", c.entry, 55), c.expected) << c.entry;
+    for (const auto& c : ints)
+        EXPECT_EQ(profile.ReadInt("Settei", c.entry, 55), c.expected) << c.entry;
     const struct {
         const char* entry;
         const char* expected;
     } strings[] = {{"0", "5,17,40,"}, {"1", "3,9,"}, {"2", "12"}, {"Name", "狐"}, {"3", "dflt"}};
-    for (const auto& c : strings) EXPECT_EQ(profile.ReadString("Cun", c.entry, "dflt"), c.expected) << c.entry;
+    for (const auto& c : strings)
+        EXPECT_EQ(profile.ReadString("Cun", c.entry, "dflt"), c.expected) << c.entry;
 }
 
 TEST_F(ProfileFile, WrittenValuesRoundTripAndAreQuotedWhenTheyHoldCommas) {

@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
             }
         }
     } else {
-        std::fprintf(stderr, "usage: profile_tool read-int|read-string|write-int|churn FILE|- ...\n");
+        std::fprintf(stderr,
+                     "usage: profile_tool read-int|read-string|write-int|churn FILE|- ...\n");
         return 2;
     }
     return 0;

@@ -10,7 +10,7 @@ namespace quintrick {
 namespace {
 
 class SettingCopiesTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     CProfile profile{dir.filePath("Quintrick.conf")};
     SettingCopies copies;
@@ -30,8 +30,8 @@ TEST_F(SettingCopiesTest, EmptyProfileLoadsTheDefaults) {
 
 TEST_F(SettingCopiesTest, StoredValuesAreLoadedAsTheyStand) {
     const int stored[] = {7, 2, 2, 0, 5, 0, -1};
-    const char* names[] = {"Speed", "OpenMode", "Koukaon", "RuleRem", "DspRem", "NokoriDsp",
-                           "DspInfo"};
+    const char* names[] = {"Speed",  "OpenMode",  "Koukaon", "RuleRem",
+                           "DspRem", "NokoriDsp", "DspInfo"};
     for (int i = 0; i < 7; ++i) profile.WriteInt("Settei", names[i], stored[i]);
     LoadSettingCopies(profile, copies);
     const int loaded[] = {copies.m_speed,  copies.m_openMode,  copies.m_soundOn, copies.m_ruleRem,

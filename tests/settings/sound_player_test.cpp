@@ -16,7 +16,8 @@ namespace {
 QByteArray SquareWav(int rate, int milliseconds, int amplitude) {
     const int samples = rate * milliseconds / 1000;
     QByteArray data;
-    for (int i = 0; i < samples; ++i) data.append(static_cast<char>((i / 20) % 2 ? 128 + amplitude : 128 - amplitude));
+    for (int i = 0; i < samples; ++i)
+        data.append(static_cast<char>((i / 20) % 2 ? 128 + amplitude : 128 - amplitude));
     auto u32 = [](QByteArray& b, std::uint32_t v) {
         for (int k = 0; k < 4; ++k) b.append(static_cast<char>((v >> (8 * k)) & 0xFF));
     };
@@ -51,7 +52,7 @@ double SecondsAtLevel(const QString& rawFile, int level) {
 }
 
 class SoundPlayerTest : public ::testing::Test {
-protected:
+  protected:
     // SDL's disk driver writes what it plays to a file, at the pace of a real device.
     void UseDiskDriver() {
         setenv("SDL_AUDIODRIVER", "disk", 1);
