@@ -6,6 +6,8 @@
 #include <QFile>
 #include <utility>
 
+#include "resource_paths.h"
+
 namespace quintrick {
 namespace {
 
@@ -14,7 +16,7 @@ constexpr int kChannel = 0;  // one channel: a new sound always replaces the pla
 }  // namespace
 
 QByteArray SoundResource(int sound) {
-    QFile file(QStringLiteral(":/sounds/%1.wav").arg(sound));
+    QFile file(SoundPath(sound));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }

@@ -18,7 +18,7 @@ class CSoundPlayer {
     // The WAV data of a sound id; empty when there is none.
     using Source = std::function<QByteArray(int sound)>;
 
-    // Plays only while `copies.m_soundOn` is 1. The default source reads ":/sounds/<id>.wav".
+    // Plays only while `copies.m_soundOn` is 1. The default source is the program's recordings.
     explicit CSoundPlayer(const SettingCopies& copies, Source source = {});
     ~CSoundPlayer();
     CSoundPlayer(const CSoundPlayer&) = delete;

@@ -140,5 +140,19 @@ TEST_F(SoundPlayerTest, BackgroundSoundReplacesThePlayingOne) {
     EXPECT_GE(SecondsAtLevel(Output(), 6000) - loudSeconds, 0.2);  // the soft one played (0.3 s)
 }
 
+TEST_F(SoundPlayerTest, TheProgramsRecordingsPlay) {
+    for (int id : {143, 144, 145, 146, 147, 148, 149, 150, 151, 171, 172, 173, 174, 193})
+        EXPECT_TRUE(SoundResource(id).startsWith("RIFF")) << id;
+    EXPECT_TRUE(SoundResource(999).isEmpty());
+    UseDiskDriver();
+    CSoundPlayer player(copies);  // the default source
+    QElapsedTimer clock;
+    clock.start();
+    player.Play(146, true);  // the Go callout, about half a second
+    if (!player.HasDevice()) GTEST_SKIP() << "SDL has no disk audio driver here";
+    EXPECT_GE(clock.elapsed(), 350);
+    EXPECT_GT(SecondsAtLevel(Output(), 2000), 0.1);
+}
+
 }  // namespace
 }  // namespace quintrick
