@@ -9,6 +9,7 @@
 #include "deal.h"
 #include "engine.h"
 #include "roster.h"
+#include "settings_table.h"
 #include "strings.h"
 
 namespace quintrick {
@@ -45,8 +46,8 @@ int CEngine::StartGame() {
     if (m_gs.m_game == 1 && m_gs.m_battle == 0) {
         IProfile& profile = m_host.Profile();
         int chosen;
-        if (profile.ReadInt("Settei", "AutoStart", 0) == 1) {
-            chosen = profile.ReadInt("Settei", "EntryNo", 0);
+        if (Read(profile, entries::kAutoStart) == 1) {
+            chosen = Read(profile, entries::kEntryNo);
         } else {
             chosen = m_host.ChooseCharacter();
             if (chosen == -1) {
@@ -54,7 +55,7 @@ int CEngine::StartGame() {
                 m_gs.m_phase = 0;
                 return 0;
             }
-            profile.WriteInt("Settei", "EntryNo", chosen);
+            Write(profile, entries::kEntryNo, chosen);
         }
         if (!IsSelectableCharacter(chosen)) chosen = 0;
         m_gs.m_entryNo = chosen;

@@ -1,5 +1,6 @@
 // The timer handler: the start-up tick and one step of the game per tick of the game timer.
 #include "engine.h"
+#include "settings_table.h"
 #include "strings.h"
 
 namespace quintrick {
@@ -29,7 +30,7 @@ void CEngine::OnTimer(int eventId) {
             return;
         }
         m_gs.m_notReady = 0;
-        if (m_host.Profile().ReadInt("Settei", "AutoStart", 0) == 1) {
+        if (Read(m_host.Profile(), entries::kAutoStart) == 1) {
             StartGame();
             m_host.RedrawTable();
         } else {
