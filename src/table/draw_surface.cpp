@@ -74,6 +74,7 @@ void CTable::ProjectTable(QPainter& p) {
     const Perspective persp(m_kakudo);
     const ProjectionResult r = LayoutProjection(persp, m_discardTopRow, m_discardBottomRow);
     if (!m_s.m_tableSurface.isNull()) {
+        // Halftone stretching: smooth scaling of each band.
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
         for (const ProjectionBand& b : r.bands) {
             p.drawImage(QRectF(b.left, b.top, b.width, 5), m_s.m_tableSurface,

@@ -1,6 +1,6 @@
 #include "table.h"
 
-#include <QLinearGradient>
+#include <algorithm>
 #include <cmath>
 
 #include "blit.h"
@@ -64,17 +64,21 @@ int CTable::PlateIndex(const std::string& name) {
 
 void CTable::DrawBackground() {
     if (m_s.m_backBuffer.isNull()) return;
-    QPainter p(&m_s.m_backBuffer);
-    const QColor top(102, 102, 153);
-    if (m_isNt6) {
-        const int b = std::clamp(int(std::trunc(6 * m_kakudo)) - 30, 0, 255);
-        QLinearGradient g(0, 0, 0, kBaseHeight);
-        g.setColorAt(0, top);
-        g.setColorAt(1, QColor(0, b, b));
-        p.fillRect(0, 0, kBaseWidth, kBaseHeight, g);
-    } else {
-        p.fillRect(0, 0, kBaseWidth, kBaseHeight, top);
+    QImage& buffer = m_s.m_backBuffer;
+    // A vertical two-colour gradient, one colour per row, linear from the top to the bottom.
+    const int b = m_isNt6 ? std::clamp(int(std::trunc(6 * m_kakudo)) - 30, 0, 255) : 0;
+    for (int y = 0; y < buffer.height(); ++y) {
+        QRgb colour = qRgb(102, 102, 153);
+        if (m_isNt6) {
+            const auto at = [y, &buffer](int from, int to) {
+                return from + (to - from) * y / std::max(1, buffer.height() - 1);
+            };
+            colour = qRgb(at(102, 0), at(102, b), at(153, b));
+        }
+        auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(y));
+        std::fill(row, row + buffer.width(), colour);
     }
+    QPainter p(&buffer);
     DrawIndicators(p);
     Copy(p, kToolbarPos.x, kToolbarPos.y, m_s.m_imgToolbar);
 }
