@@ -2,16 +2,30 @@
 // user's own picture "CardBackOne.jpg".
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 
 #include "card_backs.h"
 #include "engine/strings.h"
-#include "images/image_io.h"
+#include "images/image_files.h"
 #include "layout.h"
 
 namespace quintrick {
 
+namespace {
+// A stored strip is whole when it has the strip's size and the key colour around the one-card
+// fan (a cut-off file decodes with the missing rows blank).
+bool IsWholeStrip(const QImage& picture) {
+    if (PictureSizeInPixels(picture) != QSize(kStripWidth, kStripHeight)) return false;
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    for (const QPoint at : {QPoint(0, 0), QPoint(150, 0), QPoint(0, 341), QPoint(150, 341)}) {
+        if (rgb.pixel(at) != kKeyStrip) return false;
+    }
+    return true;
+}
+}  // namespace
+
 bool LoadStoredFreeImage(CardBackContext& ctx) {
-    const QString dir = GetTempDir(ctx.messages);
+    const QString dir = GetTempDir({}, ctx.messages);
     if (dir.isEmpty()) return false;
     const QString path = QDir(dir).filePath(QString::fromLatin1(kFreeImageFile));
     if (!QFile::exists(path)) return false;
@@ -21,28 +35,30 @@ bool LoadStoredFreeImage(CardBackContext& ctx) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const auto picture = ReadPicture(file, file.size());
+    const QImage picture = ReadPicture(file, file.size());
     file.close();
-    if (!picture) return false;
-    return RenderPicture(*picture, ctx.s.m_cardBack, QRect(0, 0, kCardWidth, kCardHeight));
+    if (picture.isNull()) return false;
+    QPainter p(&ctx.s.m_cardBack);
+    return RenderPicture(p, picture);
 }
 
 bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
-    const QString dir = GetTempDir(ctx.messages);
+    const QString dir = GetTempDir({}, ctx.messages);
     if (dir.isEmpty()) return false;
     CCardBackSet composer;
     CSurfaces& s = ctx.s;
     const QString cache = QDir(dir).filePath(QString::fromLatin1(kStripCacheFile));
     if (!rebuild && QFile::exists(cache)) {
-        const auto picture = LoadPictureFile(cache);
-        if (!picture) return false;
-        // A damaged or foreign file is not trusted: only a whole strip is used, else it is
-        // composed again below.
-        if (PictureSizeInPixels(*picture) == QSize(kStripWidth, kStripHeight)) {
+        int width = 0, height = 0;
+        const QImage picture = LoadPictureFile(cache, width, height);
+        // A damaged or foreign file is not trusted: only a whole strip is used, anything else
+        // is composed again below and the file rewritten.
+        if (IsWholeStrip(picture)) {
             if (!MakeSurface(s.m_handStrip, kStripWidth, kStripHeight)) return false;
             s.m_handStrip.fill(kKeyStrip);
-            if (!RenderPicture(*picture, s.m_handStrip, QRect(0, 0, kStripWidth, kStripHeight))) {
-                return false;
+            {
+                QPainter p(&s.m_handStrip);
+                if (!RenderPicture(p, picture)) return false;
             }
             if (!PrepareBackImage(ctx, true)) return false;
             if (ctx.profile.ReadInt("Last", "CardWaku", 1) == 1) {
@@ -54,8 +70,9 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
         }
     }
     if (!ComposeHandStrip(ctx, composer)) return false;
-    SaveBitmapAsImage(s.m_handStrip, QDir(dir).filePath(QString::fromLatin1(kStripCacheFile)),
-                      "bmp");
+    // A failed save leaves the strip in use; the next start composes it again.
+    SaveBitmapAsImage(s.m_handStrip, kStripWidth, kStripHeight, cache, QStringLiteral("bmp"),
+                      ctx.messages);
     return true;
 }
 
