@@ -1,0 +1,96 @@
+// The table's composition: RedrawTable with and without the surface, the paint stretched to the
+// largest window, and the card-back strip.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "match_runner.h"
+#include "table/card_backs.h"
+#include "table/table.h"
+
+namespace quintrick {
+namespace {
+
+class Silent : public IMessageBox {
+public:
+    int ShowMessage(int, std::string_view, int) override { return IDOK; }
+};
+
+// A table three tricks into a match, with the real images and card sheet.
+struct Fixture {
+    Fixture() : runner(0, 0, 1), table(runner.m_gs, runner.m_settings, profile, messages) {
+        runner.Start();
+        runner.RunTricks(3);
+        ok = table.BuildSurfaces() && table.LoadCardSheet();
+        table.BuildPictureStrip();
+        CardBackContext ctx{table.m_s, profile, messages, {}};
+        CCardBackSet composer;
+        ok = ok && ComposeHandStrip(ctx, composer);
+        table.m_s.m_keyed.handStrip = KeyToAlpha(table.m_s.m_handStrip, kKeyStrip);
+        runner.m_gs.m_discardCount = std::max(runner.m_gs.m_discardCount, 12);
+    }
+    MatchRunner runner;
+    MemoryProfile profile;
+    Silent messages;
+    CTable table;
+    bool ok = false;
+};
+
+Fixture& Shared() {
+    static Fixture f;
+    return f;
+}
+
+void BM_RedrawTableWithSurface(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    for (auto _ : state) f.table.RedrawTable(true);
+}
+BENCHMARK(BM_RedrawTableWithSurface)->Unit(benchmark::kMillisecond);
+
+void BM_RedrawTableWithoutSurface(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    for (auto _ : state) f.table.RedrawTable(false);
+}
+BENCHMARK(BM_RedrawTableWithoutSurface)->Unit(benchmark::kMillisecond);
+
+void BM_PaintScaled(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    const int width = int(state.range(0));
+    const QSize client(width, width / 4 * 3);
+    f.table.m_scales = {float(width) / 1200, float(width) / 1200};
+    f.table.RedrawTable(true);
+    QImage screen(client, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&screen);
+        f.table.Paint(p, client);
+    }
+}
+BENCHMARK(BM_PaintScaled)->Arg(1200)->Arg(1600)->Unit(benchmark::kMillisecond);
+
+void BM_ComposeHandStrip(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    CardBackContext ctx{f.table.m_s, f.profile, f.messages, {}};
+    for (auto _ : state) {
+        CCardBackSet composer;
+        benchmark::DoNotOptimize(ComposeHandStrip(ctx, composer));
+    }
+}
+BENCHMARK(BM_ComposeHandStrip)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quintrick
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,69 @@
+// The paint routine: the composed table stretched to the client area, the status banner, the
+// called-suit and right indicators, and white margins. It never composes.
+#include <algorithm>
+
+#include "blit.h"
+#include "layout.h"
+#include "table.h"
+
+namespace quintrick {
+
+void CTable::DrawBanner(QPainter& p, int row) {
+    const Rect dst = Rect::At(m_scales.X(kBannerPos.x), m_scales.Y(97), m_scales.X(163),
+                              m_scales.Y(26));
+    StretchSmooth(p, dst, m_s.m_imgBanners, Rect::At(0, 26 * row, 163, 26));
+}
+
+void CTable::DrawInfoIndicators(QPainter& p) {
+    const int right = m_handRect.right;
+    const int top = m_handRect.top;
+    const int w = m_scales.X(40);
+    const int h = m_scales.Y(37);
+    const int y = m_scales.Y(top);
+    StretchSmooth(p, Rect::At(m_scales.X(right + 8), y, w, h), m_s.m_keyed.suit[m_gs.m_calledSuit & 3],
+                  Rect::At(0, 0, 47, 53));
+    const int enemyHasRight = m_opponentWinningRank ? m_opponentWinningRank() : 0;
+    StretchSmooth(p, Rect::At(m_scales.X(right + 52), y, w, h), m_s.m_keyed.signs,
+                  Rect::At(enemyHasRight != 0 ? 40 : 0, 0, 40, 37));
+    m_calledSuitRect = {right + 8, top, right + 48, top + 37};
+    m_rightRect = {right + 52, top, right + 92, top + 37};
+}
+
+void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {
+    if (m_peekMode) {
+        p.fillRect(QRect(QPoint(0, 0), client), Qt::white);
+        for (int i = 0; i < std::clamp(m_gs.m_handCount[0], 0, kHandSize); ++i) {
+            DrawCard(p, m_gs.m_hand[0][i], 30 * i, 0);
+        }
+        return;
+    }
+    const int w = m_scales.X(kBaseWidth);
+    const int h = m_scales.Y(kBaseHeight);
+    StretchSmooth(p, Rect::At(0, 0, w, h), m_s.m_backBuffer,
+                  Rect::At(0, 0, kBaseWidth, kBaseHeight));
+
+    int banner = -1;
+    if (m_gs.m_notReady) {
+        banner = 3;
+    } else if (m_gs.m_phase == 0) {
+        banner = 4;
+    } else if (m_gs.m_phase == 2) {
+        banner = 5;
+    } else if (m_gs.m_declaration == 1) {
+        banner = 1;
+    } else if (m_gs.m_declaration == 2) {
+        banner = 2;
+    }
+    if (banner >= 0) DrawBanner(p, banner);
+
+    if (m_gs.m_showScore == 0 && hooks.mark) hooks.mark(p);
+    if (m_gs.m_phase == 1 && m_gs.m_showScore == 0 && m_gs.m_turn == kHumanSeat &&
+        m_gs.m_leader != kHumanSeat && m_set.m_dspInfo == 1) {
+        DrawInfoIndicators(p);
+    }
+    if (client.width() > w) p.fillRect(w, 0, client.width() - w, client.height(), Qt::white);
+    if (client.height() > h) p.fillRect(0, h, std::min(w, client.width()), client.height() - h, Qt::white);
+    if (hooks.overlay) hooks.overlay(p);
+}
+
+}  // namespace quintrick

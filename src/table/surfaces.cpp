@@ -1,0 +1,174 @@
+#include "surfaces.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <cstring>
+
+#include "engine/strings.h"
+#include "layout.h"
+
+namespace quintrick {
+
+QImage KeyToAlpha(const QImage& src, QRgb key) {
+    if (src.isNull()) return {};
+    QImage out = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QRgb opaqueKey = key | 0xff000000u;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((row[x] | 0xff000000u) == opaqueKey) row[x] = 0;
+        }
+    }
+    return out;
+}
+
+bool MakeSurface(QImage& surface, int w, int h) {
+    surface = QImage();
+    if (w <= 0 || h <= 0) return false;
+    QImage made(w, h, QImage::Format_RGB32);
+    if (made.isNull()) return false;
+    made.fill(Qt::black);
+    surface = std::move(made);
+    return true;
+}
+
+bool LoadBitmapResource(QImage& into, int id) {
+    QImage img(QStringLiteral(":/bmp/%1.png").arg(id));
+    if (img.isNull()) return false;
+    into = img.convertToFormat(QImage::Format_RGB32);
+    return !into.isNull();
+}
+
+void ReleaseSurfaces(CSurfaces& s) {
+    QImage* all[] = {&s.m_backBuffer,   &s.m_tableSurface,  &s.m_cardSheet,    &s.m_rotateScratch,
+                     &s.m_pictureStrip, &s.m_handStrip,     &s.m_saveUnder,    &s.m_backSideways,
+                     &s.m_imgRedeal,    &s.m_imgKan,        &s.m_imgKoi,       &s.m_imgIku,
+                     &s.m_imgTurnMark,  &s.m_imgPlates,     &s.m_imgPanel,     &s.m_imgLcdDigits,
+                     &s.m_imgGameLabel, &s.m_imgGameDigits, &s.m_imgBattleLabel,
+                     &s.m_imgBattleDigits, &s.m_imgToolbar, &s.m_imgTrumpCall, &s.m_imgBanners,
+                     &s.m_imgSuitCall,  &s.m_imgCursorMark, &s.m_imgSigns};
+    for (QImage* img : all) *img = QImage();
+    for (QImage& img : s.m_imgSuit) img = QImage();
+    s.m_keyed = {};
+}
+
+bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
+    ReleaseSurfaces(s);
+    struct Surface {
+        QImage* img;
+        int w, h;
+    };
+    struct Resource {
+        QImage* img;
+        int id;
+    };
+    // Made in this order; a surface entry with img == nullptr marks a resource run.
+    const Surface surfaces[] = {{&s.m_backBuffer, kBaseWidth, kBaseHeight},
+                                {&s.m_tableSurface, kSurfaceWidth, kSurfaceHeight},
+                                {&s.m_rotateScratch, kCardHeight, kCardWidth},
+                                {&s.m_pictureStrip, kCardHeight, kCardWidth * 16},
+                                {&s.m_handStrip, kStripWidth, kStripHeight}};
+    const Resource first[] = {
+        {&s.m_imgRedeal, 155}, {&s.m_imgKan, 153}, {&s.m_imgKoi, 167}, {&s.m_imgIku, 168}};
+    const Resource second[] = {
+        {&s.m_imgTurnMark, 152}, {&s.m_imgPlates, 154}, {&s.m_imgPanel, 130},
+        {&s.m_imgLcdDigits, 169}};
+    const Resource third[] = {
+        {&s.m_imgSuit[0], 146},      {&s.m_imgSuit[1], 147},       {&s.m_imgSuit[2], 148},
+        {&s.m_imgSuit[3], 149},      {&s.m_imgGameLabel, 134},     {&s.m_imgGameDigits, 170},
+        {&s.m_imgBattleLabel, 171},  {&s.m_imgBattleDigits, 172},  {&s.m_imgToolbar, 165},
+        {&s.m_imgTrumpCall, 173},    {&s.m_imgBanners, 137},       {&s.m_imgSuitCall, 174},
+        {&s.m_imgCursorMark, 136},   {&s.m_imgSigns, 175}};
+
+    auto fail = [&] {
+        messages.ShowMessage(kMsgMemory, {}, kStyleError);
+        return false;
+    };
+    for (const Surface& sf : surfaces) {
+        if (!MakeSurface(*sf.img, sf.w, sf.h)) return fail();
+    }
+    for (const Resource& r : first) {
+        if (!LoadBitmapResource(*r.img, r.id)) return fail();
+    }
+    if (!MakeSurface(s.m_saveUnder, 302, 430)) return fail();
+    for (const Resource& r : second) {
+        if (!LoadBitmapResource(*r.img, r.id)) return fail();
+    }
+    if (!MakeSurface(s.m_backSideways, kCardHeight, kCardWidth)) return fail();
+    for (const Resource& r : third) {
+        if (!LoadBitmapResource(*r.img, r.id)) return fail();
+    }
+    s.m_handStrip.fill(kKeyStrip);
+
+    auto& k = s.m_keyed;
+    k.turnMark = KeyToAlpha(s.m_imgTurnMark, kKeyPlate);
+    k.plates = KeyToAlpha(s.m_imgPlates, kKeyWhite);
+    k.lcdDigits = KeyToAlpha(s.m_imgLcdDigits, kKeyLcd);
+    k.cursorMark = KeyToAlpha(s.m_imgCursorMark, kKeyWhite);
+    k.signs = KeyToAlpha(s.m_imgSigns, kKeyRed);
+    for (int i = 0; i < 4; ++i) k.suit[i] = KeyToAlpha(s.m_imgSuit[i], kKeySuit);
+    k.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
+    return true;
+}
+
+bool LoadCardSheet(CSurfaces& s, const QString& folder) {
+    const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+    bool ok = false;
+    QFile file(QDir(dir).filePath(QString::fromLatin1(kCardDataFile)));
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray data = file.readAll();
+        if (data.size() >= 4) {
+            // The stored bytes at the start are not relied on: put the start-of-image and
+            // APP0 markers back before decoding.
+            static constexpr char kHeader[4] = {'\xff', '\xd8', '\xff', '\xe0'};
+            std::memcpy(data.data(), kHeader, 4);
+            QImage sheet;
+            if (sheet.loadFromData(data, "JPEG")) {
+                s.m_cardSheet = sheet.convertToFormat(QImage::Format_RGB32);
+                ok = !s.m_cardSheet.isNull();
+            }
+        }
+    }
+    if (!ok) s.m_cardSheet = QImage();
+    return ok;
+}
+
+void RotateCard(CSurfaces& s, CardId id) {
+    QImage& dst = s.m_rotateScratch;
+    if (dst.width() != kCardHeight || dst.height() != kCardWidth) {
+        if (!MakeSurface(dst, kCardHeight, kCardWidth)) return;
+    }
+    const Point cell = CardCell(id);
+    const QImage& src = s.m_cardSheet;
+    const bool inside = id >= 0 && cell.x + kCardWidth <= src.width() &&
+                        cell.y + kCardHeight <= src.height();
+    if (!inside) {
+        dst.fill(Qt::black);
+        return;
+    }
+    // Source (x0 + col, y0 + row) becomes (214 - row, col): the card's top edge ends up right.
+    for (int col = 0; col < kCardWidth; ++col) {
+        auto* out = reinterpret_cast<QRgb*>(dst.scanLine(col));
+        for (int row = 0; row < kCardHeight; ++row) {
+            const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(cell.y + row));
+            out[kCardHeight - 1 - row] = in[cell.x + col];
+        }
+    }
+}
+
+void BuildPictureStrip(CSurfaces& s) {
+    QImage& strip = s.m_pictureStrip;
+    if (strip.width() != kCardHeight || strip.height() != kCardWidth * 16) {
+        if (!MakeSurface(strip, kCardHeight, kCardWidth * 16)) return;
+    }
+    for (int k = 0; k < kPictureCards; ++k) {
+        RotateCard(s, PictureCard(k));
+        for (int r = 0; r < kCardWidth; ++r) {
+            memcpy(strip.scanLine(kCardWidth * k + r), s.m_rotateScratch.constScanLine(r),
+                   size_t(kCardHeight) * 4);
+        }
+    }
+}
+
+}  // namespace quintrick

@@ -1,0 +1,75 @@
+// The off-screen surfaces and static images the table is drawn with, and the card sheet they
+// are cut from. Every surface is a QImage in Format_RGB32; images drawn with a transparent key
+// colour also keep a copy whose key pixels are transparent.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <array>
+
+#include "engine/cards.h"
+#include "engine/host.h"
+
+namespace quintrick {
+
+// Key colours of the transparent copies.
+inline constexpr QRgb kKeyPlate = 0xff666699;   // RGB(102, 102, 153)
+inline constexpr QRgb kKeyWhite = 0xffffffff;
+inline constexpr QRgb kKeyLcd = 0xff0066cc;     // RGB(0, 102, 204)
+inline constexpr QRgb kKeySuit = 0xff99ff99;    // RGB(153, 255, 153)
+inline constexpr QRgb kKeyRed = 0xffff0000;
+inline constexpr QRgb kKeyStrip = 0xfffff7ff;   // RGB(255, 247, 255)
+
+// A copy of `src` in which every pixel of colour `key` is fully transparent
+// (Format_ARGB32_Premultiplied).
+QImage KeyToAlpha(const QImage& src, QRgb key);
+
+// The file name of the card data file in the executable's folder.
+inline constexpr char kCardDataFile[] = "QuintrickSys.dll";
+
+struct CSurfaces {
+    QImage m_backBuffer;     // 1200 x 900, the composed table in base coordinates
+    QImage m_tableSurface;   // 1140 x 846, the flat table top
+    QImage m_cardSheet;      // the decoded card sheet
+    QImage m_rotateScratch;  // 215 x 151, one card turned a quarter turn
+    QImage m_pictureStrip;   // 215 x 2416, the sixteen picture cards turned
+    QImage m_handStrip;      // 3575 x 342, the ten face-down hand fans
+    QImage m_saveUnder;      // 302 x 430
+    QImage m_backSideways;   // 215 x 151, the chosen back turned clockwise
+    QImage m_cardBack;       // scratch of the card-back preparation
+
+    QImage m_imgRedeal, m_imgKan, m_imgKoi, m_imgIku, m_imgTurnMark, m_imgPlates, m_imgPanel,
+        m_imgLcdDigits;
+    std::array<QImage, 4> m_imgSuit;
+    QImage m_imgGameLabel, m_imgGameDigits, m_imgBattleLabel, m_imgBattleDigits, m_imgToolbar,
+        m_imgTrumpCall, m_imgBanners, m_imgSuitCall, m_imgCursorMark, m_imgSigns;
+
+    // Transparent copies of the keyed images (made with the images, the strip's with the strip).
+    struct Keyed {
+        QImage turnMark, plates, lcdDigits, cursorMark, signs, handStrip;
+        std::array<QImage, 4> suit;
+    } m_keyed;
+};
+
+// Makes every surface and loads every static image (Qt resources ":/bmp/<id>.png"), after
+// releasing what a previous call made. On failure shows message 30001 and returns false.
+bool BuildSurfaces(CSurfaces& s, IMessageBox& messages);
+// Releases every surface and image, the card sheet included (not m_cardBack).
+void ReleaseSurfaces(CSurfaces& s);
+// Loads a bitmap resource into a surface (RGB32); false when it cannot be loaded.
+bool LoadBitmapResource(QImage& into, int id);
+// Replaces `surface` by a new w x h one (black); false when it cannot be made.
+bool MakeSurface(QImage& surface, int w, int h);
+
+// Reads the card sheet from the card data file in `folder` (by default the executable's folder).
+// The file's first four bytes are not relied on: the JPEG start and APP0 markers are put back in
+// memory before decoding; the file itself is only read. False (and no sheet) on any failure.
+bool LoadCardSheet(CSurfaces& s, const QString& folder = {});
+
+// Writes card `id`'s cell, turned a quarter turn clockwise, into m_rotateScratch.
+void RotateCard(CSurfaces& s, CardId id);
+// Fills m_pictureStrip: picture card k at rows 151 * k .. 151 * k + 150.
+void BuildPictureStrip(CSurfaces& s);
+
+}  // namespace quintrick

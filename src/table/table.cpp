@@ -1,0 +1,111 @@
+#include "table.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "blit.h"
+#include "card_backs.h"
+#include "engine/roster.h"
+#include "layout.h"
+
+namespace quintrick {
+
+namespace {
+constexpr char kLast[] = "Last";
+constexpr char kKakudo[] = "Kakudo";
+}  // namespace
+
+CTable::CTable(const GameState& gs, const SettingCopies& settings, IProfile& profile,
+               IMessageBox& messages)
+    : m_gs(gs), m_set(settings), m_profile(profile), m_messages(messages) {
+    m_kakudo = AngleFromProfile(m_profile.ReadInt(kLast, kKakudo, kDefaultAngle));
+}
+
+bool CTable::PrepareCardBacks(bool rebuild) {
+    CardBackContext ctx{m_s, m_profile, m_messages, {}};
+    const bool ok = quintrick::PrepareCardBacks(ctx, rebuild);
+    m_s.m_keyed.handStrip = KeyToAlpha(m_s.m_handStrip, kKeyStrip);
+    return ok;
+}
+
+void CTable::SetKakudo(double angle) {
+    if (!(angle >= kMinAngle)) angle = kMinAngle;
+    if (angle > kMaxAngle) angle = kMaxAngle;
+    m_kakudo = angle;
+}
+
+void CTable::AngleUp() {
+    if (m_kakudo == kMaxAngle) return;
+    m_kakudo = std::min(m_kakudo + 1, double(kMaxAngle));
+    m_profile.WriteInt(kLast, kKakudo, int(std::trunc(m_kakudo)));
+    m_saveUnderRect = {};
+    RedrawTable(false);
+}
+
+void CTable::AngleDown() {
+    if (m_kakudo == kMinAngle) return;
+    m_kakudo = std::max(m_kakudo - 1, double(kMinAngle));
+    m_profile.WriteInt(kLast, kKakudo, int(std::trunc(m_kakudo)));
+    m_saveUnderRect = {};
+    RedrawTable(false);
+}
+
+bool CTable::HitTableEdge(int x, int y) const {
+    const Rect edge = TableEdgeRect(Perspective(m_kakudo).ti);
+    return x >= m_rightRect.right && y > edge.top && y < edge.bottom;
+}
+
+int CTable::PlateIndex(const std::string& name) {
+    for (int i = 0; i < kRosterSize; ++i) {
+        if (RosterName(i) == name) return i;
+    }
+    return 0;
+}
+
+void CTable::DrawBackground() {
+    if (m_s.m_backBuffer.isNull()) return;
+    QImage& buffer = m_s.m_backBuffer;
+    // A vertical two-colour gradient, one colour per row, linear from the top to the bottom.
+    const int b = m_isNt6 ? std::clamp(int(std::trunc(6 * m_kakudo)) - 30, 0, 255) : 0;
+    for (int y = 0; y < buffer.height(); ++y) {
+        QRgb colour = qRgb(102, 102, 153);
+        if (m_isNt6) {
+            const auto at = [y, &buffer](int from, int to) {
+                return from + (to - from) * y / std::max(1, buffer.height() - 1);
+            };
+            colour = qRgb(at(102, 0), at(102, b), at(153, b));
+        }
+        auto* row = reinterpret_cast<QRgb*>(buffer.scanLine(y));
+        std::fill(row, row + buffer.width(), colour);
+    }
+    QPainter p(&buffer);
+    DrawIndicators(p);
+    Copy(p, kToolbarPos.x, kToolbarPos.y, m_s.m_imgToolbar);
+}
+
+void CTable::RedrawTable(bool withSurface) {
+    if (m_s.m_backBuffer.isNull()) return;
+    DrawBackground();
+    m_saveUnderRect = {};
+    {
+        QPainter p(&m_s.m_backBuffer);
+        if (m_set.m_nokoriDsp == 1) DrawRemainingPanel(p);
+        const bool open = m_set.m_openMode == 1 && m_gs.m_game <= 3;
+        for (int seat : {1, 2}) open ? DrawOpenHand(p, seat) : DrawComputerHand(p, seat);
+        if (withSurface && !m_s.m_tableSurface.isNull()) {
+            QPainter t(&m_s.m_tableSurface);
+            DrawTableSurface(t);
+            DrawCapturedPictures(t);
+            DrawFieldCards(t);
+            DrawShowCards(t);
+        }
+        ProjectTable(p);
+        DrawTableEdge(p);
+        for (int seat : {0, 3}) open ? DrawOpenHand(p, seat) : DrawComputerHand(p, seat);
+        DrawHumanHand(p);
+        if (m_gs.m_showScore == 1) DrawScoreBoard(p);
+    }
+    if (m_repaint) m_repaint();
+}
+
+}  // namespace quintrick

@@ -1,0 +1,124 @@
+// The table: the surfaces, the bird's-eye angle, the rectangles recorded while drawing, the
+// composition of the whole table in base coordinates (RedrawTable) and the paint routine that
+// brings it to any QPainter at the client size. The view owns one and supplies the game state,
+// the setting copies, the profile and the message boxes.
+#pragma once
+
+#include <QPainter>
+#include <QSize>
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/game_state.h"
+#include "engine/host.h"
+#include "engine/setting_copies.h"
+#include "geometry.h"
+#include "layout.h"
+#include "projection.h"
+#include "surfaces.h"
+
+namespace quintrick {
+
+class CTable {
+public:
+    CTable(const GameState& gs, const SettingCopies& settings, IProfile& profile,
+           IMessageBox& messages);
+    CTable(const CTable&) = delete;
+    CTable& operator=(const CTable&) = delete;
+
+    // Start-up: the surfaces, the card sheet (from `folder`, by default the executable's), the
+    // picture strip, and the card backs (from the cache unless `rebuild`).
+    bool BuildSurfaces() { return quintrick::BuildSurfaces(m_s, m_messages); }
+    void ReleaseSurfaces() { quintrick::ReleaseSurfaces(m_s); }
+    bool LoadCardSheet(const QString& folder = {}) { return quintrick::LoadCardSheet(m_s, folder); }
+    void BuildPictureStrip() { quintrick::BuildPictureStrip(m_s); }
+    bool PrepareCardBacks(bool rebuild);
+
+    // The bird's-eye angle.
+    double Kakudo() const { return m_kakudo; }
+    void SetKakudo(double angle);  // the edge drag; never below 9 or above 26
+    void AngleUp();
+    void AngleDown();
+    bool HitTableEdge(int x, int y) const;
+
+    // Composes the table into m_backBuffer (with the table surface redrawn first when
+    // withSurface) and asks for a repaint.
+    void RedrawTable(bool withSurface);
+    void DrawBackground();
+
+    // Extra drawing of the view: `mark` at the keyboard selection mark's place in the paint
+    // order, `overlay` after everything else (dragged card, discard spread, call plates ...).
+    struct PaintHooks {
+        std::function<void(QPainter&)> mark;
+        std::function<void(QPainter&)> overlay;
+    };
+    // Paints the composed table stretched to the scales, with the banner, the called-suit and
+    // right indicators and white margins up to `client`.
+    void Paint(QPainter& p, QSize client, const PaintHooks& hooks = {});
+
+    // Name plate row of a player name in the roster; 0 when the name is not in it.
+    static int PlateIndex(const std::string& name);
+
+    CSurfaces m_s;
+    Scales m_scales;
+
+    // Application flags: a newer system (gradient background), the peek commands with the hand
+    // publication, and the peek process (paints seat 0's hand only).
+    bool m_isNt6 = true;
+    bool m_thumbBar = true;
+    bool m_peekMode = false;
+
+    // Asks the window to repaint at once (RedrawTable's last step).
+    std::function<void()> m_repaint;
+    // Non-zero when the other group holds the right in the current trick.
+    std::function<int()> m_opponentWinningRank;
+
+    // Rectangles recorded while drawing (base coordinates).
+    Rect m_handRect;
+    std::array<Rect, kHandSize> m_cardRect{};
+    Rect m_turnMarkRect;
+    std::array<Rect, kSeats> m_plateRect{};
+    Rect m_calledSuitRect;
+    Rect m_rightRect;
+    Rect m_fieldRect;
+    Rect m_discardRect;
+    Rect m_discardSide;
+    int m_discardTopRow = 0;
+    int m_discardBottomRow = 0;
+    Rect m_saveUnderRect;  // screen rectangle under an overlay; emptied by every redraw
+
+private:
+    // Panels (draw_panels.cpp).
+    void DrawIndicators(QPainter& p);
+    void DrawRemainingPanel(QPainter& p);
+    void DrawScoreBoard(QPainter& p);
+    void DrawLcdNumber(QPainter& p, int value, int x, int y);
+    // Hands (draw_hands.cpp).
+    void DrawComputerHand(QPainter& p, int seat);
+    void DrawOpenHand(QPainter& p, int seat);
+    void DrawHumanHand(QPainter& p);
+    void DrawSeatMarks(QPainter& p, int seat, const HandLayout& l);
+    void PublishHand(int seat);
+    // Table surface and projection (draw_surface.cpp).
+    void DrawTableSurface(QPainter& p);
+    void DrawCapturedPictures(QPainter& p);
+    void DrawFieldCards(QPainter& p);
+    void DrawShowCards(QPainter& p);
+    void ProjectTable(QPainter& p);
+    void DrawTableEdge(QPainter& p);
+    void DrawCard(QPainter& p, CardId card, int x, int y);
+    // Paint (paint.cpp).
+    void DrawBanner(QPainter& p, int row);
+    void DrawInfoIndicators(QPainter& p);
+
+    const GameState& m_gs;
+    const SettingCopies& m_set;
+    IProfile& m_profile;
+    IMessageBox& m_messages;
+    double m_kakudo = kDefaultAngle;
+    std::array<std::optional<std::string>, 4> m_published{};
+};
+
+}  // namespace quintrick

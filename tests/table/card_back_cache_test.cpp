@@ -1,0 +1,127 @@
+// The card backs with the real images: the surfaces, the cache file "CardBackTen.bmp".
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+
+#include "images/image_files.h"
+#include "memory_profile.h"
+#include "table/card_backs.h"
+#include "table/layout.h"
+#include "table/surfaces.h"
+
+namespace quintrick {
+namespace {
+
+class Recorder : public IMessageBox {
+public:
+    int ShowMessage(int id, std::string_view, int) override {
+        shown.push_back(id);
+        return IDOK;
+    }
+    std::vector<int> shown;
+};
+
+class CardBackCache : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(BuildSurfaces(s, messages));
+        ASSERT_TRUE(LoadCardSheet(s));
+        dir = GetTempDir({}, messages);
+        ASSERT_FALSE(dir.isEmpty());
+        cache = QDir(dir).filePath(kStripCacheFile);
+        QFile::remove(cache);
+    }
+    CSurfaces s;
+    MemoryProfile profile;
+    Recorder messages;
+    CardBackContext ctx{s, profile, messages, {}};
+    QString dir, cache;
+};
+
+TEST_F(CardBackCache, SurfacesHaveTheirSizes) {
+    EXPECT_EQ(s.m_backBuffer.size(), QSize(1200, 900));
+    EXPECT_EQ(s.m_tableSurface.size(), QSize(1140, 846));
+    EXPECT_EQ(s.m_pictureStrip.size(), QSize(215, 2416));
+    EXPECT_EQ(s.m_handStrip.size(), QSize(3575, 342));
+    EXPECT_EQ(s.m_imgPlates.size(), QSize(132, 340));
+    EXPECT_EQ(s.m_imgBanners.size(), QSize(163, 156));
+    EXPECT_EQ(s.m_imgSigns.size(), QSize(80, 37));
+    EXPECT_EQ(s.m_cardSheet.size(), QSize(1963, 860));
+    // A second build starts afresh: the sheet of the first is gone.
+    ASSERT_TRUE(BuildSurfaces(s, messages));
+    EXPECT_TRUE(s.m_cardSheet.isNull());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CardBackCache, ComposedOnceThenReadFromTheCache) {
+    ASSERT_TRUE(PrepareCardBacks(ctx, false));
+    ASSERT_TRUE(QFile::exists(cache));
+    const QImage composed = s.m_handStrip;
+    const QImage sideways = s.m_backSideways;
+    s.m_handStrip.fill(Qt::black);
+    s.m_backSideways.fill(Qt::black);
+    ASSERT_TRUE(PrepareCardBacks(ctx, false));
+    EXPECT_EQ(s.m_handStrip, composed);
+    // The frame line is drawn on the sideways back after a start from the cache, too.
+    EXPECT_EQ(s.m_backSideways, sideways);
+    EXPECT_EQ(s.m_backSideways.pixel(0, 0), kFrameColour);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(CardBackCache, DamagedOrForeignCacheIsRebuilt) {
+    ASSERT_TRUE(PrepareCardBacks(ctx, true));
+    const QImage composed = s.m_handStrip;
+    const QByteArray good = [&] {
+        QFile f(cache);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(good.isEmpty());
+    QImage foreign(100, 50, QImage::Format_RGB32);
+    foreign.fill(Qt::red);
+    QByteArray damaged = good.left(200);
+    for (int round = 0; round < 2; ++round) {
+        if (round == 0) {
+            ASSERT_TRUE(foreign.save(cache, "BMP"));
+        } else {
+            QFile f(cache);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(damaged);
+        }
+        s.m_handStrip.fill(Qt::black);
+        ASSERT_TRUE(PrepareCardBacks(ctx, false)) << round;
+        EXPECT_EQ(s.m_handStrip.size(), composed.size()) << round;
+        EXPECT_EQ(s.m_handStrip, composed) << round;
+        int w = 0, h = 0;
+        EXPECT_EQ(LoadPictureFile(cache, w, h).size(), QSize(kStripWidth, kStripHeight)) << round;
+    }
+}
+
+TEST_F(CardBackCache, OwnPictureMissingFallsBackToTheFirstBack) {
+    profile.WriteInt("Last", "BackSet", 2);
+    QFile::remove(QDir(dir).filePath(kFreeImageFile));
+    ASSERT_TRUE(PrepareBackImage(ctx, false));
+    EXPECT_EQ(s.m_cardBack, s.m_cardSheet.copy(0, 215, 151, 215));
+}
+
+TEST_F(CardBackCache, OwnPictureIsUsedWhenStored) {
+    QImage own(151, 215, QImage::Format_RGB32);
+    own.fill(QColor(200, 40, 40));
+    ASSERT_TRUE(own.save(QDir(dir).filePath(kFreeImageFile), "JPEG", 100));
+    profile.WriteInt("Last", "BackSet", 2);
+    ASSERT_TRUE(PrepareBackImage(ctx, true));
+    const QRgb p = s.m_backSideways.pixel(100, 75);
+    EXPECT_NEAR(qRed(p), 200, 4);
+    EXPECT_NEAR(qGreen(p), 40, 4);
+    QFile::remove(QDir(dir).filePath(kFreeImageFile));
+}
+
+}  // namespace
+}  // namespace quintrick
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
