@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/strings.h"
+#include "cli_args.h"
 #include "match_runner.h"
 #include "table/table.h"
 
@@ -26,18 +27,8 @@ constexpr std::string_view kUsage =
     "  --score       show the score board\n"
     "  --out FILE    the PNG to write\n";
 
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-int Usage(const std::string& problem) {
-    std::cerr << "quintrick-shot: " << problem << '\n' << kUsage;
-    return 2;
+int Usage(std::string_view problem) {
+    return quintrick::Usage("quintrick-shot", problem, kUsage);
 }
 
 class ConsoleMessages : public quintrick::IMessageBox {

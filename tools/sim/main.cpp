@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/strings.h"
+#include "cli_args.h"
 #include "match_runner.h"
 #include "sim_stats.h"
 #include "trace_writer.h"
@@ -22,18 +23,8 @@ constexpr std::string_view kUsage =
     "  --character C      the human seat's character, 0..9 (default 0)\n"
     "  --trace FILE       write every event as JSON Lines to FILE\n";
 
-std::optional<int> ParseInt(std::string_view text, int low, int high) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 int Usage(std::string_view problem) {
-    std::cerr << "quintrick-sim: " << problem << '\n' << kUsage;
-    return 2;
+    return quintrick::Usage("quintrick-sim", problem, kUsage);
 }
 
 }  // namespace
