@@ -1,0 +1,91 @@
+// The conquest rules: which province a character would take next, whether a province lies on a
+// character's frontier, the human's taking, the regulars' turn and the status texts. The map
+// dialog supplies the drawing and the boxes through IConquestMap; the state is in the profile.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/host.h"
+
+namespace quintrick {
+
+// The conquest's messages in the string table.
+inline constexpr int kMsgStandardMapClick = 30032;
+inline constexpr int kMsgNotEnoughStones = 30033;
+inline constexpr int kMsgSaveImage = 30034;
+inline constexpr int kMsgResetWithoutSaving = 30039;
+inline constexpr int kMsgOverwrite = 30057;
+inline constexpr int kMsgSavedShowFolder = 30069;
+
+inline constexpr int kNoTarget = -1;    // the character owns every province
+inline constexpr int kNoProvince = -2;  // the character owns no province
+
+// The cheapest province next to the character's territory that it does not own; ties go to the
+// first met (lowest owned province, then neighbour order). kNoTarget or kNoProvince otherwise.
+int CheapestTarget(IProfile& profile, int character);
+
+// True when at least one neighbour of the province is owned by the character.
+bool CanTake(IProfile& profile, int character, int province);
+
+// The status line for the human's character.
+std::string ConquestStatus(IProfile& profile, int character);
+
+// The conquest status after a reset.
+inline constexpr std::string_view kStatusReset = "初期設定に戻りました。";
+
+// What the rules ask of the map dialog.
+class IConquestMap {
+public:
+    virtual ~IConquestMap() = default;
+    // Colours a province in a character's colour on both maps and shows it.
+    virtual void FillOwner(int province, int character) = 0;
+    // A box with only an OK button and no icon, with its own caption.
+    virtual void ShowPlainBox(std::string_view caption, std::string_view text) = 0;
+    virtual void SetStatus(std::string_view text) = 0;
+    // Whitens both maps, paints the owners again and repaints.
+    virtual void RepaintFromProfile() = 0;
+    // The human's character has taken its last province.
+    virtual void UnificationCeremony() = 0;
+    virtual void PlaySound(int sound) = 0;  // in the background
+};
+
+// One opening of the map dialog: the conquest mode and the human's moves.
+class ConquestSession {
+public:
+    enum class Taking { Ignored, TooFewStones, Taken, Unified };
+
+    // `names` are the five players' display names (0 Raven, 1 Shrike, 2 Magpie, 3 Heron, 4 the
+    // human); `human` is the human's character.
+    ConquestSession(IProfile& profile, IMessageBox& box, IConquestMap& map,
+                    std::array<std::string, 5> names, int human, bool soundOn);
+
+    bool ConquestMode() const { return m_conquestMode; }
+    void EndConquestMode() { m_conquestMode = false; }
+
+    // The status shown when the dialog opens.
+    std::string InitialStatus() { return ConquestStatus(m_profile, m_human); }
+
+    // A click of the human on a province of the enlarged map.
+    Taking HumanTakes(int province);
+
+    // Heron, Raven, Magpie and Shrike take what they can afford.
+    void RegularsTurn();
+
+    // Reset after a unification: every province back home, "INIT" 0, conquest mode off.
+    void ResetAfterUnification();
+
+private:
+    std::string NameOf(int character) const;
+
+    IProfile& m_profile;
+    IMessageBox& m_box;
+    IConquestMap& m_map;
+    std::array<std::string, 5> m_names;
+    int m_human;
+    bool m_soundOn;
+    bool m_conquestMode = true;
+};
+
+}  // namespace quintrick
