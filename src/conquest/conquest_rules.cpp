@@ -60,6 +60,14 @@ std::string ConquestStatus(IProfile& profile, int character) {
     return text + " 石数不足で、盗れる国がありません！！";
 }
 
+std::string StoneCellText(int stones) {
+    if (stones >= 10000) return {};
+    const std::string padded = "     " + std::to_string(stones);
+    std::string text = padded.substr(padded.size() - 5);
+    if (stones > 999) text = text.substr(1, 1) + "," + text.substr(2);
+    return text;
+}
+
 ConquestSession::ConquestSession(IProfile& profile, IMessageBox& box, IConquestMap& map,
                                  std::array<std::string, 5> names, int human, bool soundOn)
     : m_profile(profile),

@@ -32,6 +32,10 @@ bool CanTake(IProfile& profile, int character, int province);
 // The status line for the human's character.
 std::string ConquestStatus(IProfile& profile, int character);
 
+// A character's stones as the legend shows them: right-aligned in five characters, with a
+// thousands comma from 1000 (1,234); empty from 10000 on, where the cell stays blank.
+std::string StoneCellText(int stones);
+
 // The conquest status after a reset.
 inline constexpr std::string_view kStatusReset = "初期設定に戻りました。";
 

@@ -128,7 +128,16 @@ void CleanUp(CodeMap& map, const std::array<QPoint, kProvinces>& seeds, int minP
     if (forced) qInfo() << "seed surroundings set by force:" << forced << "pixels";
 }
 
-CodeMap ThirdOf(const CodeMap& big) {
+CodeMap ThirdOf(CodeMap& big) {
+    // The standard seed and its eight neighbours belong to their province, so the seed is never
+    // border; on the enlarged map these pixels lie mostly under the province's own label.
+    for (int p = 0; p < kProvinces; ++p) {
+        for (int dy = -4; dy <= 4; ++dy) {
+            for (int dx = -4; dx <= 4; ++dx) {
+                big.at(3 * KuniCoords[p].sx + 1 + dx, 3 * KuniCoords[p].sy + 1 + dy) = static_cast<std::uint8_t>(p);
+            }
+        }
+    }
     CodeMap small(big.width / 3, big.height / 3);
     for (int y = 0; y < small.height; ++y) {
         for (int x = 0; x < small.width; ++x) {

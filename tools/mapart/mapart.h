@@ -41,8 +41,9 @@ CodeMap WarpToSeeds(const GeoData& geo);
 // province.
 void CleanUp(CodeMap& map, const std::array<QPoint, kProvinces>& seeds, int minPiece);
 
-// The standard map's codes: one third of the enlarged map.
-CodeMap ThirdOf(const CodeMap& big);
+// The standard map's codes: one third of the enlarged map, after giving the pixels around
+// every standard seed (three times over) to the seed's province on the enlarged map too.
+CodeMap ThirdOf(CodeMap& big);
 
 // Extra fill seeds: one point in every further piece of a province's white area.
 struct PieceSeed {

@@ -1,0 +1,180 @@
+// The map dialog: opening, clicks, takings on the enlarged map, scrolling, the stones column, the
+// regulars' turn, closing, and the ceremony.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTest>
+
+#include "dialog_fixture.h"
+
+namespace quintrick {
+namespace {
+
+using test::At;
+using test::DialogFixture;
+using test::Rgb;
+
+QPoint LabelPoint(const CKunitori& dialog, int province) {
+    const KuniCoord& k = KuniCoords[province];
+    return {k.bx + 5 + 2 - dialog.ScrollX(), k.by + 5 + 2 - dialog.ScrollY()};
+}
+
+TEST(Kunitori, OpeningWithAnEmptyProfile) {
+    DialogFixture f(kKestrel);
+    auto dialog = f.Open();
+    ASSERT_TRUE(dialog->IsReady());
+    EXPECT_EQ(dialog->windowTitle().toStdString(),
+              "[ ｢紅隼｣ の国盗りモード ] ... 現在の石数: 0  石数不足で、盗れる国がありません！！");
+    // 640 x 480 stored by default; the height is raised to the window's minimum of 538.
+    EXPECT_EQ(dialog->size(), QSize(640, 538));
+    EXPECT_TRUE(dialog->IsStandardMap());
+    EXPECT_TRUE(dialog->InConquestMode());
+    EXPECT_FALSE(dialog->findChild<QScrollBar*>("1013")->isEnabled());
+    // The owners are coloured on both maps: 津軽 is Kestrel's, 尾張 Raven's, 佐渡 nobody's.
+    for (const auto& [province, colour] :
+         {std::pair{1, Rgb(kKestrel)}, {32, Rgb(kRaven)}, {14, qRgb(255, 255, 255)}}) {
+        const KuniCoord& k = KuniCoords[province];
+        EXPECT_EQ(At(dialog->StandardMap(), k.sx, k.sy), colour) << province;
+        EXPECT_EQ(At(dialog->EnlargedMap(), k.SeedX(), k.SeedY()), colour) << province;
+    }
+}
+
+TEST(Kunitori, ClicksOnTheStandardMapAndBetweenLabels) {
+    DialogFixture f;
+    SetStones(f.profile, kKestrel, 500);
+    auto dialog = f.Open();
+    dialog->show();
+    QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, QPoint(300, 200));
+    EXPECT_EQ(f.box.calls, (std::vector<std::pair<int, int>>{{30032, kStyleInfo}}));
+    dialog->OnZoom();
+    f.box.calls.clear();
+    QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, QPoint(300, 200));  // open sea
+    EXPECT_TRUE(f.box.calls.empty());
+    EXPECT_EQ(GetStones(f.profile, kKestrel), 500);
+}
+
+TEST(Kunitori, TakingOnTheEnlargedMapUpdatesBothMapsAndTheProfile) {
+    DialogFixture f;
+    SetStones(f.profile, kKestrel, 40);
+    auto dialog = f.Open();
+    dialog->resize(kScrollWidth, kScrollHeight);  // the whole map without scrolling
+    dialog->show();
+    dialog->OnZoom();
+    ASSERT_FALSE(dialog->IsStandardMap());
+    QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, LabelPoint(*dialog, 6));  // 秋田
+    EXPECT_EQ(GetKuniOwner(f.profile, 6), kKestrel);
+    EXPECT_EQ(GetStones(f.profile, kKestrel), 10);
+    const KuniCoord& k = KuniCoords[6];
+    EXPECT_EQ(At(dialog->EnlargedMap(), k.SeedX(), k.SeedY()), Rgb(kKestrel));
+    EXPECT_EQ(At(dialog->StandardMap(), k.sx, k.sy), Rgb(kKestrel));
+    EXPECT_EQ(At(dialog->EnlargedMap(), k.bx + 1, k.by + 1), qRgb(255, 255, 0));  // label kept
+    EXPECT_EQ(f.host.sounds, std::vector<int>{kSoundCard});
+    EXPECT_TRUE(dialog->windowTitle().endsWith("現在の石数: 10  石数不足で、盗れる国がありません！！"));
+    EXPECT_FALSE(dialog->InConquestMode());  // 最上 costs 33
+    // Out of conquest mode a click does nothing.
+    QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, LabelPoint(*dialog, 2));
+    EXPECT_EQ(GetKuniOwner(f.profile, 2), kNoOwner);
+}
+
+TEST(Kunitori, ScrollingStaysOnTheMap) {
+    const struct {
+        Qt::Orientation orientation;
+        int action;
+        int times;
+        int expected;
+    } cases[] = {
+        {Qt::Horizontal, QAbstractSlider::SliderPageStepAdd, 3, 150},
+        {Qt::Horizontal, QAbstractSlider::SliderPageStepAdd, 40, 691},  // 1491 - 800
+        {Qt::Horizontal, QAbstractSlider::SliderSingleStepAdd, 200, 691},
+        {Qt::Horizontal, QAbstractSlider::SliderSingleStepSub, 5, 0},
+        {Qt::Vertical, QAbstractSlider::SliderPageStepAdd, 40, 1038},  // 1638 - 600
+        {Qt::Vertical, QAbstractSlider::SliderSingleStepAdd, 2, 20},
+        {Qt::Vertical, QAbstractSlider::SliderToMaximum, 1, 0},  // other codes change nothing
+    };
+    for (const auto& c : cases) {
+        DialogFixture f;
+        auto dialog = f.Open();
+        dialog->resize(800, 600);
+        dialog->show();
+        dialog->OnZoom();
+        for (int i = 0; i < c.times; ++i) dialog->OnScroll(c.orientation, c.action);
+        const int offset = c.orientation == Qt::Horizontal ? dialog->ScrollX() : dialog->ScrollY();
+        EXPECT_EQ(offset, c.expected) << c.action << " x" << c.times;
+    }
+}
+
+TEST(Kunitori, StoneColumnFormats) {
+    const struct {
+        int stones;
+        std::string text;
+    } cases[] = {{1234, "1,234"}, {999, "  999"}, {0, "    0"}, {9999, "9,999"}, {10000, ""}};
+    for (const auto& c : cases) EXPECT_EQ(StoneCellText(c.stones), c.text) << c.stones;
+
+    // Drawn into the column: a count leaves ink in its row, 10000 or more a blank cell.
+    DialogFixture f;
+    SetStones(f.profile, 0, 1234);
+    SetStones(f.profile, 1, 10000);
+    auto dialog = f.Open();
+    auto inked = [&](int row) {
+        int ink = 0;
+        for (int y = 99 + 16 * row; y < 115 + 16 * row; ++y) {
+            for (int x = 125; x <= 170; ++x) ink += At(dialog->StandardMap(), x, y) != qRgb(255, 255, 255);
+        }
+        return ink;
+    };
+    EXPECT_GT(inked(0), 10);
+    EXPECT_EQ(inked(1), 0);
+    EXPECT_GT(inked(2), 3);  // "0"
+}
+
+TEST(Kunitori, RegularsMoveWhenTheEnlargedMapOpens) {
+    DialogFixture f;
+    SetStones(f.profile, kRaven, 4 + 1);  // from 尾張: 志摩 is not next to it; 美濃 108 is too dear
+    SetStones(f.profile, kHeron, 51 + 2);  // from 三河: 遠江 51
+    auto dialog = f.Open();
+    dialog->OnZoom();
+    EXPECT_EQ(f.host.plainBoxes,
+              std::vector<std::string>{"レギュラー ｢蒼鷺｣ の国盗り| ｢遠江｣ を盗ります。\n    (残り : 2)"});
+    EXPECT_EQ(At(dialog->StandardMap(), KuniCoords[30].sx, KuniCoords[30].sy), Rgb(kHeron));
+    dialog->OnZoom();
+    dialog->OnZoom();  // each switch lets them move again; nothing affordable now
+    EXPECT_EQ(f.host.plainBoxes.size(), 1u);
+}
+
+TEST(Kunitori, ClosingStoresTheWindowState) {
+    DialogFixture f;
+    QRect outer;
+    {
+        auto dialog = f.Open();
+        dialog->show();
+        QApplication::processEvents();
+        dialog->resize(700, 560);
+        dialog->move(30, 40);
+        QApplication::processEvents();
+        outer = dialog->frameGeometry();
+        dialog->reject();
+    }
+    EXPECT_EQ(f.profile.ints.at("Last/Zoomed"), 0);
+    EXPECT_EQ(f.profile.ints.at("Last/SX"), outer.width());
+    EXPECT_EQ(f.profile.ints.at("Last/SY"), outer.height());
+    EXPECT_EQ(f.profile.ints.at("Last/PX"), 30);
+    EXPECT_EQ(f.profile.ints.at("Last/PY"), 40);
+    {
+        auto dialog = f.Open();
+        dialog->show();
+        QApplication::processEvents();
+        EXPECT_EQ(dialog->frameGeometry().size(), outer.size());  // the same window again
+        dialog->showMaximized();
+        QApplication::processEvents();
+        dialog->reject();
+    }
+    EXPECT_EQ(f.profile.ints.at("Last/Zoomed"), 1);
+    EXPECT_EQ(f.profile.ints.at("Last/SX"), outer.width());  // the restored rectangle
+    EXPECT_EQ(f.profile.ints.at("Last/SY"), outer.height());
+    auto again = f.Open();
+    EXPECT_TRUE(again->windowState() & Qt::WindowMaximized);
+}
+
+}  // namespace
+}  // namespace quintrick
