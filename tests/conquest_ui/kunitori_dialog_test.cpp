@@ -40,6 +40,37 @@ TEST(Kunitori, OpeningWithAnEmptyProfile) {
     }
 }
 
+// Every province coloured by its owner on both maps, at every seed of every piece.
+TEST(Kunitori, OwnersColouredOnBothViews) {
+    DialogFixture f(kFalcon);
+    for (int p = 0; p < kProvinces; ++p) SetKuniOwner(f.profile, p, (p * 7) % 11);
+    SetStones(f.profile, kFalcon, 1234);
+    SetStones(f.profile, kRaven, 87);
+    auto dialog = f.Open();
+    const MapSeeds seeds = LoadMapSeeds();
+    for (int p = 0; p < kProvinces; ++p) {
+        const int owner = (p * 7) % 11;
+        const QRgb colour = owner < 10 ? Rgb(owner) : qRgb(255, 255, 255);
+        for (const QPoint& s : seeds.standard[p]) EXPECT_EQ(At(dialog->StandardMap(), s.x(), s.y()), colour) << p;
+        for (const QPoint& s : seeds.enlarged[p]) EXPECT_EQ(At(dialog->EnlargedMap(), s.x(), s.y()), colour) << p;
+    }
+    dialog->show();
+    QApplication::processEvents();
+    dialog->resize(1000, 760);
+    const QImage standard = dialog->grab().toImage();
+    EXPECT_EQ(At(standard, 10, 10), qRgb(198, 198, 198));  // grey around the centred map
+    dialog->OnZoom();
+    for (int i = 0; i < 4; ++i) dialog->OnScroll(Qt::Horizontal, QAbstractSlider::SliderPageStepAdd);
+    for (int i = 0; i < 16; ++i) dialog->OnScroll(Qt::Vertical, QAbstractSlider::SliderPageStepAdd);
+    const QImage enlarged = dialog->grab().toImage();
+    EXPECT_EQ(At(enlarged, 2 + KuniCoords[10].SeedX() - 200, 2 + KuniCoords[10].SeedY() - 800),
+              Rgb((10 * 7) % 11));  // 信濃 where the scrolled view shows it
+    if (const QByteArray shots = qgetenv("QUINTRICK_SHOT_DIR"); !shots.isEmpty()) {
+        standard.save(QString::fromLocal8Bit(shots) + "/map-standard.png");
+        enlarged.save(QString::fromLocal8Bit(shots) + "/map-enlarged.png");
+    }
+}
+
 TEST(Kunitori, ClicksOnTheStandardMapAndBetweenLabels) {
     DialogFixture f;
     SetStones(f.profile, kKestrel, 500);
