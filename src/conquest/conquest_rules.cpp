@@ -15,11 +15,14 @@ using Owners = std::array<int, kProvinces>;
 
 Owners ReadOwners(IProfile& profile) {
     Owners owners{};
-    for (int i = 0; i < kProvinces; ++i) owners[static_cast<std::size_t>(i)] = GetKuniOwner(profile, i);
+    for (int i = 0; i < kProvinces; ++i)
+        owners[static_cast<std::size_t>(i)] = GetKuniOwner(profile, i);
     return owners;
 }
 
-const KuniRecord& Kuni(int province) { return KuniTable[static_cast<std::size_t>(province)]; }
+const KuniRecord& Kuni(int province) {
+    return KuniTable[static_cast<std::size_t>(province)];
+}
 
 }  // namespace
 

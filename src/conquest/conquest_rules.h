@@ -41,7 +41,7 @@ inline constexpr std::string_view kStatusReset = "初期設定に戻りました
 
 // What the rules ask of the map dialog.
 class IConquestMap {
-public:
+  public:
     virtual ~IConquestMap() = default;
     // Colours a province in a character's colour on both maps and shows it.
     virtual void FillOwner(int province, int character) = 0;
@@ -57,7 +57,7 @@ public:
 
 // One opening of the map dialog: the conquest mode and the human's moves.
 class ConquestSession {
-public:
+  public:
     enum class Taking { Ignored, TooFewStones, Taken, Unified };
 
     // `names` are the five players' display names (0 Raven, 1 Shrike, 2 Magpie, 3 Heron, 4 the
@@ -80,7 +80,7 @@ public:
     // Reset after a unification: every province back home, "INIT" 0, conquest mode off.
     void ResetAfterUnification();
 
-private:
+  private:
     std::string NameOf(int character) const;
 
     IProfile& m_profile;

@@ -69,8 +69,8 @@ void CKunitori::UnificationCeremony() {
         QPainter painter(&m_enlarged);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         for (int i = 1; i <= 30; ++i) {
-            const QRect target((kEnlargedWidth - 42 * i) / 2, (kEnlargedHeight - 10 * i) / 2 + 4 * i,
-                               42 * i, 10 * i);
+            const QRect target((kEnlargedWidth - 42 * i) / 2,
+                               (kEnlargedHeight - 10 * i) / 2 + 4 * i, 42 * i, 10 * i);
             QImage copy;
             if (i == 30) {
                 banner.invertPixels();

@@ -106,10 +106,14 @@ void CKunitori::ShowInitialStatus() {
     SetStatus(QString::fromStdString(m_session.InitialStatus()));
 }
 
-void CKunitori::SetStatus(const QString& text) { setWindowTitle(m_modeTitle + " ... " + text); }
+void CKunitori::SetStatus(const QString& text) {
+    setWindowTitle(m_modeTitle + " ... " + text);
+}
 
 // The window manager's frame around the client area (nothing before the window is shown).
-QSize CKunitori::FrameExtra() const { return frameGeometry().size() - size(); }
+QSize CKunitori::FrameExtra() const {
+    return frameGeometry().size() - size();
+}
 
 void CKunitori::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
@@ -144,12 +148,23 @@ void CKunitori::OnScroll(Qt::Orientation orientation, int action) {
     QScrollBar* bar = horizontal ? m_horizontal : m_vertical;
     int& offset = horizontal ? m_scrollX : m_scrollY;
     switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: offset -= 10; break;
-        case QAbstractSlider::SliderSingleStepAdd: offset += 10; break;
-        case QAbstractSlider::SliderPageStepSub: offset -= 50; break;
-        case QAbstractSlider::SliderPageStepAdd: offset += 50; break;
-        case QAbstractSlider::SliderMove: offset = bar->sliderPosition(); break;
-        default: return;
+        case QAbstractSlider::SliderSingleStepSub:
+            offset -= 10;
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            offset += 10;
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            offset -= 50;
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            offset += 50;
+            break;
+        case QAbstractSlider::SliderMove:
+            offset = bar->sliderPosition();
+            break;
+        default:
+            return;
     }
     if (offset < 0) offset = 0;
     const int limit = horizontal ? kScrollWidth - m_cw : kScrollHeight - m_ch;
@@ -245,6 +260,8 @@ void CKunitori::ShowPlainBox(std::string_view caption, std::string_view text) {
     m_context.host.ShowPlainBox(this, caption, text);
 }
 
-void CKunitori::PlaySound(int sound) { m_context.host.PlaySound(sound); }
+void CKunitori::PlaySound(int sound) {
+    m_context.host.PlaySound(sound);
+}
 
 }  // namespace quintrick

@@ -24,7 +24,7 @@ inline constexpr int kScrollHeight = kEnlargedHeight + 24;  // 1638
 class CKunitori : public QDialog, private IConquestMap {
     Q_OBJECT
 
-public:
+  public:
     CKunitori(const KunitoriContext& context, QWidget* owner = nullptr);
     ~CKunitori() override;
 
@@ -57,7 +57,7 @@ public:
     const QImage& EnlargedMap() const { return m_enlarged; }
     const QImage& StandardMap() const { return m_standard; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -65,11 +65,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
 
-private:
+  private:
     // IConquestMap
     void FillOwner(int province, int character) override;
     void ShowPlainBox(std::string_view caption, std::string_view text) override;
-    void SetStatus(std::string_view text) override { SetStatus(QString::fromUtf8(text.data(), qsizetype(text.size()))); }
+    void SetStatus(std::string_view text) override {
+        SetStatus(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    }
     void RepaintFromProfile() override;
     void PlaySound(int sound) override;
 

@@ -16,7 +16,7 @@ class QWidget;
 namespace quintrick {
 
 class IKunitoriHost {
-public:
+  public:
     virtual ~IKunitoriHost() = default;
     // Plays a sound in the background.
     virtual void PlaySound(int sound) = 0;
@@ -32,7 +32,7 @@ public:
 // The real services: sounds through the given function (none when empty), QMessageBox,
 // QFileDialog and the desktop's file browser.
 class CQtKunitoriHost : public IKunitoriHost {
-public:
+  public:
     explicit CQtKunitoriHost(std::function<void(int)> playSound = {})
         : m_playSound(std::move(playSound)) {}
     void PlaySound(int sound) override {
@@ -43,15 +43,15 @@ public:
                             const QString& defaultSuffix, const QString& filter) override;
     bool ShowFolderOf(const QString& path, IMessageBox& box) override;
 
-private:
+  private:
     std::function<void(int)> m_playSound;
 };
 
 // Everything the map dialog takes from the game when it is opened.
 struct KunitoriContext {
-    int m_entryNo = 0;                         // the human's character
-    std::array<std::string, 5> m_playerName;   // 0 Raven, 1 Shrike, 2 Magpie, 3 Heron, 4 human
-    int m_soundOn = 1;                         // sound effects play only when 1
+    int m_entryNo = 0;                        // the human's character
+    std::array<std::string, 5> m_playerName;  // 0 Raven, 1 Shrike, 2 Magpie, 3 Heron, 4 human
+    int m_soundOn = 1;                        // sound effects play only when 1
     IProfile& profile;
     IMessageBox& box;
     IKunitoriHost& host;

@@ -1,7 +1,7 @@
 // The map dialog's pictures: colouring provinces in the working copies, the stones in the
 // legend, and painting the shown map into the window.
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "conquest/kuni_table.h"
 #include "conquest/kunitori_dialog.h"
@@ -11,7 +11,9 @@ namespace {
 
 const QColor kGrey(198, 198, 198);
 
-QRgb ToRgb(const KuniRgb& c) { return qRgb(c.red, c.green, c.blue); }
+QRgb ToRgb(const KuniRgb& c) {
+    return qRgb(c.red, c.green, c.blue);
+}
 
 }  // namespace
 
@@ -79,10 +81,14 @@ void CKunitori::paintEvent(QPaintEvent*) {
         painter.fillRect(QRect(2, 2, cw - 24, ch - 24), kGrey);
         // Cut evenly on both sides when the window is smaller than the map, else centred.
         int dx = 2, sx = 0, dy = 2, sy = 0;
-        if (cw - 24 <= kStandardWidth) sx = (kStandardWidth + 24 - cw) / 2;
-        else dx = (cw - (kStandardWidth + 24)) / 2 + 2;
-        if (ch - 24 <= kStandardHeight) sy = (kStandardHeight + 24 - ch) / 2;
-        else dy = (ch - (kStandardHeight + 24)) / 2 + 2;
+        if (cw - 24 <= kStandardWidth)
+            sx = (kStandardWidth + 24 - cw) / 2;
+        else
+            dx = (cw - (kStandardWidth + 24)) / 2 + 2;
+        if (ch - 24 <= kStandardHeight)
+            sy = (kStandardHeight + 24 - ch) / 2;
+        else
+            dy = (ch - (kStandardHeight + 24)) / 2 + 2;
         const int w = std::min(cw - 24, kStandardWidth), h = std::min(ch - 24, kStandardHeight);
         if (w > 0 && h > 0) painter.drawImage(QPoint(dx, dy), m_standard, QRect(sx, sy, w, h));
         return;

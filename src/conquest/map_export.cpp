@@ -43,14 +43,14 @@ void CKunitori::SaveMapImage() {
 
 void CQtKunitoriHost::ShowPlainBox(QWidget* owner, std::string_view caption,
                                    std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(caption.data(), qsizetype(caption.size())),
+    QMessageBox box(QMessageBox::NoIcon,
+                    QString::fromUtf8(caption.data(), qsizetype(caption.size())),
                     QString::fromUtf8(text.data(), qsizetype(text.size())), QMessageBox::Ok, owner);
     box.exec();
 }
 
-QString CQtKunitoriHost::AskSaveFileName(QWidget* owner, const QString& title,
-                                         const QString& name, const QString& defaultSuffix,
-                                         const QString& filter) {
+QString CQtKunitoriHost::AskSaveFileName(QWidget* owner, const QString& title, const QString& name,
+                                         const QString& defaultSuffix, const QString& filter) {
     QFileDialog dialog(owner, title, name, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);

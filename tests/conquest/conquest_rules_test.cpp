@@ -17,8 +17,16 @@ using test::RecordingBox;
 
 // Province indices used below.
 enum : int {
-    kTsugaru = 1, kAkita = 6, kShinano = 10, kWakasa = 20, kHitachi = 21, kMikawa = 31,
-    kTamba = 41, kTango = 42, kTajima = 43, kInaba = 44,
+    kTsugaru = 1,
+    kAkita = 6,
+    kShinano = 10,
+    kWakasa = 20,
+    kHitachi = 21,
+    kMikawa = 31,
+    kTamba = 41,
+    kTango = 42,
+    kTajima = 43,
+    kInaba = 44,
 };
 
 // A profile where nobody owns anything except the listed provinces.
@@ -30,10 +38,8 @@ MemoryProfile Owning(int character, std::initializer_list<int> provinces, int st
 }
 
 class RecordingMap : public IConquestMap {
-public:
-    void FillOwner(int province, int character) override {
-        fills.push_back({province, character});
-    }
+  public:
+    void FillOwner(int province, int character) override { fills.push_back({province, character}); }
     void ShowPlainBox(std::string_view caption, std::string_view text) override {
         boxes.push_back(std::string(caption) + "|" + std::string(text));
     }
@@ -59,10 +65,10 @@ TEST(ConquestRules, CheapestTargetAndTies) {
         std::initializer_list<int> owned;
         int expected;
     } cases[] = {
-        {{kTsugaru}, kAkita},                // 秋田 30 beats 南部 68 and 蝦夷 160
-        {{kWakasa, kTamba}, kTango},         // 丹後 22 is met before 但馬 22
-        {{kTamba, kTajima}, kWakasa},        // 若狭 17 is met before 因幡 17
-        {{kMikawa}, 30},                     // 遠江 51 is the cheapest next to 三河
+        {{kTsugaru}, kAkita},          // 秋田 30 beats 南部 68 and 蝦夷 160
+        {{kWakasa, kTamba}, kTango},   // 丹後 22 is met before 但馬 22
+        {{kTamba, kTajima}, kWakasa},  // 若狭 17 is met before 因幡 17
+        {{kMikawa}, 30},               // 遠江 51 is the cheapest next to 三河
         {{}, kNoProvince},
     };
     for (const auto& c : cases) {
@@ -171,10 +177,10 @@ TEST(ConquestRules, RegularTakesThreeInARow) {
     ConquestSession session(profile, box, map, Names(), kKestrel, true);
     session.RegularsTurn();
     const std::string caption = "レギュラー ｢レイヴン｣ の国盗り|";
-    EXPECT_EQ(map.boxes, (std::vector<std::string>{
-                             caption + " ｢秋田｣ を盗ります。\n    (残り : 100)",
-                             caption + " ｢最上｣ を盗ります。\n    (残り : 67)",
-                             caption + " ｢蘆名｣ を盗ります。\n    (残り : 5)"}));
+    EXPECT_EQ(map.boxes,
+              (std::vector<std::string>{caption + " ｢秋田｣ を盗ります。\n    (残り : 100)",
+                                        caption + " ｢最上｣ を盗ります。\n    (残り : 67)",
+                                        caption + " ｢蘆名｣ を盗ります。\n    (残り : 5)"}));
     EXPECT_EQ(map.fills, (std::vector<std::pair<int, int>>{{6, kRaven}, {7, kRaven}, {4, kRaven}}));
     EXPECT_EQ(GetStones(profile, kRaven), 5);
     EXPECT_EQ(GetKuniOwner(profile, 4), kRaven);

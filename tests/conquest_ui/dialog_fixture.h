@@ -15,7 +15,7 @@
 namespace quintrick::test {
 
 class ScriptedBox : public IMessageBox {
-public:
+  public:
     int ShowMessage(int stringId, std::string_view prefix, int style) override {
         calls.push_back({stringId, style});
         prefixes.push_back(std::string(prefix));
@@ -30,7 +30,7 @@ public:
 };
 
 class FakeHost : public IKunitoriHost {
-public:
+  public:
     void PlaySound(int sound) override { sounds.push_back(sound); }
     void ShowPlainBox(QWidget*, std::string_view caption, std::string_view text) override {
         plainBoxes.push_back(std::string(caption) + "|" + std::string(text));
@@ -82,6 +82,8 @@ inline QRgb Rgb(int character) {
     return qRgb(c.red, c.green, c.blue);
 }
 
-inline QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000u; }
+inline QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xff000000u;
+}
 
 }  // namespace quintrick::test

@@ -51,8 +51,10 @@ TEST(Kunitori, OwnersColouredOnBothViews) {
     for (int p = 0; p < kProvinces; ++p) {
         const int owner = (p * 7) % 11;
         const QRgb colour = owner < 10 ? Rgb(owner) : qRgb(255, 255, 255);
-        for (const QPoint& s : seeds.standard[p]) EXPECT_EQ(At(dialog->StandardMap(), s.x(), s.y()), colour) << p;
-        for (const QPoint& s : seeds.enlarged[p]) EXPECT_EQ(At(dialog->EnlargedMap(), s.x(), s.y()), colour) << p;
+        for (const QPoint& s : seeds.standard[p])
+            EXPECT_EQ(At(dialog->StandardMap(), s.x(), s.y()), colour) << p;
+        for (const QPoint& s : seeds.enlarged[p])
+            EXPECT_EQ(At(dialog->EnlargedMap(), s.x(), s.y()), colour) << p;
     }
     dialog->show();
     QApplication::processEvents();
@@ -60,7 +62,8 @@ TEST(Kunitori, OwnersColouredOnBothViews) {
     const QImage standard = dialog->grab().toImage();
     EXPECT_EQ(At(standard, 10, 10), qRgb(198, 198, 198));  // grey around the centred map
     dialog->OnZoom();
-    for (int i = 0; i < 4; ++i) dialog->OnScroll(Qt::Horizontal, QAbstractSlider::SliderPageStepAdd);
+    for (int i = 0; i < 4; ++i)
+        dialog->OnScroll(Qt::Horizontal, QAbstractSlider::SliderPageStepAdd);
     for (int i = 0; i < 16; ++i) dialog->OnScroll(Qt::Vertical, QAbstractSlider::SliderPageStepAdd);
     const QImage enlarged = dialog->grab().toImage();
     EXPECT_EQ(At(enlarged, 2 + KuniCoords[10].SeedX() - 200, 2 + KuniCoords[10].SeedY() - 800),
@@ -101,7 +104,8 @@ TEST(Kunitori, TakingOnTheEnlargedMapUpdatesBothMapsAndTheProfile) {
     EXPECT_EQ(At(dialog->StandardMap(), k.sx, k.sy), Rgb(kKestrel));
     EXPECT_EQ(At(dialog->EnlargedMap(), k.bx + 1, k.by + 1), qRgb(255, 255, 0));  // label kept
     EXPECT_EQ(f.host.sounds, std::vector<int>{kSoundCard});
-    EXPECT_TRUE(dialog->windowTitle().endsWith("現在の石数: 10  石数不足で、盗れる国がありません！！"));
+    EXPECT_TRUE(
+        dialog->windowTitle().endsWith("現在の石数: 10  石数不足で、盗れる国がありません！！"));
     EXPECT_FALSE(dialog->InConquestMode());  // 最上 costs 33
     // Out of conquest mode a click does nothing.
     QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, LabelPoint(*dialog, 2));
@@ -150,7 +154,8 @@ TEST(Kunitori, StoneColumnFormats) {
     auto inked = [&](int row) {
         int ink = 0;
         for (int y = 99 + 16 * row; y < 115 + 16 * row; ++y) {
-            for (int x = 125; x <= 170; ++x) ink += At(dialog->StandardMap(), x, y) != qRgb(255, 255, 255);
+            for (int x = 125; x <= 170; ++x)
+                ink += At(dialog->StandardMap(), x, y) != qRgb(255, 255, 255);
         }
         return ink;
     };
@@ -166,7 +171,8 @@ TEST(Kunitori, RegularsMoveWhenTheEnlargedMapOpens) {
     auto dialog = f.Open();
     dialog->OnZoom();
     EXPECT_EQ(f.host.plainBoxes,
-              std::vector<std::string>{"レギュラー ｢蒼鷺｣ の国盗り| ｢遠江｣ を盗ります。\n    (残り : 2)"});
+              std::vector<std::string>{
+                  "レギュラー ｢蒼鷺｣ の国盗り| ｢遠江｣ を盗ります。\n    (残り : 2)"});
     EXPECT_EQ(At(dialog->StandardMap(), KuniCoords[30].sx, KuniCoords[30].sy), Rgb(kHeron));
     dialog->OnZoom();
     dialog->OnZoom();  // each switch lets them move again; nothing affordable now

@@ -16,8 +16,12 @@ const QRgb kWhite = qRgb(255, 255, 255);
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kSea = qRgb(204, 255, 255);
 
-QImage Map(const char* name) { return QImage(name).convertToFormat(QImage::Format_RGB32); }
-QRgb At(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000u; }
+QImage Map(const char* name) {
+    return QImage(name).convertToFormat(QImage::Format_RGB32);
+}
+QRgb At(const QImage& image, int x, int y) {
+    return image.pixel(x, y) | 0xff000000u;
+}
 
 TEST(MapArtwork, SizesAndColours) {
     const struct {
@@ -112,7 +116,8 @@ TEST(MapArtwork, StandardMapIsOneThird) {
     std::vector<char> labelled(static_cast<std::size_t>(big.width()) * big.height(), 0);
     for (const KuniCoord& k : KuniCoords) {
         for (int y = k.by; y < k.by + 27; ++y) {
-            for (int x = k.bx; x < k.bx + 28; ++x) labelled[static_cast<std::size_t>(y) * big.width() + x] = 1;
+            for (int x = k.bx; x < k.bx + 28; ++x)
+                labelled[static_cast<std::size_t>(y) * big.width() + x] = 1;
         }
     }
     for (int p = 0; p < kProvinces; ++p) {

@@ -1,9 +1,9 @@
 // Saving the map image, and the unification ceremony that offers it.
 #include <gtest/gtest.h>
 
+#include <QAbstractSlider>
 #include <QDir>
 #include <QFile>
-#include <QAbstractSlider>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,19 +22,19 @@ TEST(MapExport, ImageTypeFromTheExtension) {
     const struct {
         const char* path;
         const char* type;
-    } cases[] = {{"/tmp/a.PNG", "png"},   {"japan.jpg", "jpeg"}, {"x.Tif", "tiff"},
-                 {"m.jpeg", "jpeg"},      {"m.gif", "gif"},      {"/tmp/dir.v2/name", ""},
+    } cases[] = {{"/tmp/a.PNG", "png"},    {"japan.jpg", "jpeg"}, {"x.Tif", "tiff"},
+                 {"m.jpeg", "jpeg"},       {"m.gif", "gif"},      {"/tmp/dir.v2/name", ""},
                  {"/tmp/map.tiff", "tiff"}};
     for (const auto& c : cases) EXPECT_EQ(ExportImageType(c.path).toStdString(), c.type) << c.path;
 }
 
 TEST(MapExport, SaveDialogOverwriteAndFolder) {
     const struct {
-        const char* name;       // empty: the file dialog is cancelled
+        const char* name;  // empty: the file dialog is cancelled
         bool exists;
-        int overwrite;          // answer to 30057
-        int showFolder;         // answer to 30069
-        const char* format;     // written format, empty when nothing is written
+        int overwrite;       // answer to 30057
+        int showFolder;      // answer to 30069
+        const char* format;  // written format, empty when nothing is written
         bool folderShown;
     } cases[] = {
         {"map.PNG", false, IDYES, IDYES, "png", true},
@@ -58,7 +58,8 @@ TEST(MapExport, SaveDialogOverwriteAndFolder) {
         auto dialog = f.Open();
         dialog->SaveMapImage();
         ASSERT_EQ(f.host.asked.size(), 1u);
-        EXPECT_TRUE(f.host.asked[0].startsWith("保存するファイルを指定|無題|gif|JPEGファイル(*.jpeg)"));
+        EXPECT_TRUE(
+            f.host.asked[0].startsWith("保存するファイルを指定|無題|gif|JPEGファイル(*.jpeg)"));
         QImageReader reader(path);
         EXPECT_EQ(QString(reader.format()).toStdString(), c.format) << c.name;
         if (*c.format) {
@@ -129,7 +130,8 @@ TEST(Unification, CeremonySavesThePictureAndResets) {
         EXPECT_EQ(GetKuniOwner(f.profile, p), home >= 0 ? home : kNoOwner);
         const QRgb expected = home >= 0 ? Rgb(home) : qRgb(255, 255, 255);
         EXPECT_EQ(At(dialog->StandardMap(), KuniCoords[p].sx, KuniCoords[p].sy), expected) << p;
-        EXPECT_EQ(At(dialog->EnlargedMap(), KuniCoords[p].SeedX(), KuniCoords[p].SeedY()), expected) << p;
+        EXPECT_EQ(At(dialog->EnlargedMap(), KuniCoords[p].SeedX(), KuniCoords[p].SeedY()), expected)
+            << p;
     }
 }
 
@@ -142,8 +144,8 @@ TEST(Unification, DecliningBothQuestionsSavesNothing) {
     dialog->UnificationCeremony();
     EXPECT_TRUE(f.host.asked.empty());
     EXPECT_TRUE(f.host.sounds.empty());  // sound effects off
-    EXPECT_EQ(f.box.calls, (std::vector<std::pair<int, int>>{{30034, kStyleQuestion},
-                                                             {30039, kStyleQuestion}}));
+    EXPECT_EQ(f.box.calls,
+              (std::vector<std::pair<int, int>>{{30034, kStyleQuestion}, {30039, kStyleQuestion}}));
     EXPECT_EQ(GetKuniOwner(f.profile, 0), kNoOwner);
 }
 

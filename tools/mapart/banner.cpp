@@ -34,7 +34,8 @@ QImage DrawBanner() {
     painter.translate(9, 9);
     painter.fillPath(path, QColor(190, 190, 190));
     painter.resetTransform();
-    painter.strokePath(path, QPen(QColor(150, 80, 0), 18, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(path,
+                       QPen(QColor(150, 80, 0), 18, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     QLinearGradient body(0, 20, 0, 300);
     body.setColorAt(0.0, QColor(255, 250, 90));
     body.setColorAt(0.5, QColor(255, 220, 0));
@@ -46,7 +47,8 @@ QImage DrawBanner() {
         const double x = 1280 * random.generateDouble();
         QPainterPath streak;
         streak.moveTo(x, y);
-        streak.cubicTo(x + 60, y - 6, x + 120, y + 6, x + 90 + 120 * random.generateDouble(), y + 2);
+        streak.cubicTo(x + 60, y - 6, x + 120, y + 6, x + 90 + 120 * random.generateDouble(),
+                       y + 2);
         painter.strokePath(streak, QPen(QColor(255, 252, 190), 2 + 3 * random.generateDouble()));
     }
     painter.end();

@@ -1,10 +1,10 @@
 // Loading the province raster and warping it onto the seed layout: a thin-plate spline carries
 // every province's inside point onto its fill seed; 蝦夷 and 琉球 get insets of their own.
+#include <QDebug>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QDebug>
 #include <QRect>
 #include <cmath>
 #include <complex>
@@ -21,7 +21,9 @@ constexpr int kMutsu = -2;
 constexpr int kDewa = -3;
 
 // Raster pixel of a longitude and latitude (the raster is a plain lon/lat grid).
-QPointF RasterPoint(double lon, double lat) { return {(lon - 127.0) * 140.0, (45.76 - lat) * 175.0}; }
+QPointF RasterPoint(double lon, double lat) {
+    return {(lon - 127.0) * 140.0, (45.76 - lat) * 175.0};
+}
 
 // Where the split-off provinces of 陸奥 and 出羽 lie.
 struct SplitAnchor {
@@ -41,12 +43,13 @@ constexpr SplitAnchor kSplitAnchors[] = {
 
 // Thin-plate spline from map pixels to raster pixels, exact at the control points.
 class ThinPlate {
-public:
+  public:
     ThinPlate(const std::vector<QPointF>& from, const std::vector<QPointF>& to) : m_from(from) {
         const int n = static_cast<int>(from.size());
         const int m = n + 3;
         std::vector<double> a(static_cast<std::size_t>(m) * m, 0.0);
-        std::vector<double> bx(static_cast<std::size_t>(m), 0.0), by(static_cast<std::size_t>(m), 0.0);
+        std::vector<double> bx(static_cast<std::size_t>(m), 0.0),
+            by(static_cast<std::size_t>(m), 0.0);
         auto A = [&](int r, int c) -> double& { return a[static_cast<std::size_t>(r) * m + c]; };
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j) A(i, j) = Kernel(from[i], from[j]);
@@ -74,7 +77,7 @@ public:
         return {sx, sy};
     }
 
-private:
+  private:
     static double Kernel(const QPointF& p, const QPointF& q) {
         const double dx = p.x() - q.x(), dy = p.y() - q.y();
         const double r2 = dx * dx + dy * dy;
@@ -167,8 +170,9 @@ QPointF NearestInside(const GeoData& geo, int province, QPointF p) {
         for (int dy = -2; dy <= 2; ++dy) {
             for (int dx = -2; dx <= 2; ++dx) {
                 const int code = Sample(geo, QPointF(x + dx, y + dy));
-                if (code == 0 || geo.province[static_cast<std::size_t>(code)] !=
-                                     geo.province[static_cast<std::size_t>(Sample(geo, QPointF(x, y)))])
+                if (code == 0 ||
+                    geo.province[static_cast<std::size_t>(code)] !=
+                        geo.province[static_cast<std::size_t>(Sample(geo, QPointF(x, y)))])
                     return false;
             }
         }
@@ -200,7 +204,8 @@ QPointF NearestInside(const GeoData& geo, int province, QPointF p) {
 }  // namespace
 
 bool LoadGeoData(const QString& folder, GeoData& geo, QString& error) {
-    geo.raster = QImage(folder + "/provinces_raster.png").convertToFormat(QImage::Format_Grayscale8);
+    geo.raster =
+        QImage(folder + "/provinces_raster.png").convertToFormat(QImage::Format_Grayscale8);
     QFile file(folder + "/provinces_raster.json");
     if (geo.raster.isNull() || !file.open(QIODevice::ReadOnly)) {
         error = "cannot read the raster or its table in " + folder;
@@ -215,10 +220,14 @@ bool LoadGeoData(const QString& folder, GeoData& geo, QString& error) {
         QString name = c["name"].toString();
         if (name == "飛騨") name = "飛弾";  // the game writes it so
         int province = -1;
-        if (name == "陸奥" || code == 69) province = kMutsu;
-        else if (name == "出羽") province = kDewa;
-        else if (code == 72) province = 28;  // the southern Izu islands belong to 伊豆
-        else if (code == 71) province = kEzo;  // the southern Kurils, with 蝦夷
+        if (name == "陸奥" || code == 69)
+            province = kMutsu;
+        else if (name == "出羽")
+            province = kDewa;
+        else if (code == 72)
+            province = 28;  // the southern Izu islands belong to 伊豆
+        else if (code == 71)
+            province = kEzo;  // the southern Kurils, with 蝦夷
         else {
             for (int p = 0; p < kProvinces; ++p) {
                 if (QString::fromStdString(KuniName(p)) == name) province = p;
@@ -286,7 +295,8 @@ CodeMap WarpToSeeds(const GeoData& geo) {
     if (Sample(geo, geo.anchor[kRyukyu]) != 74 || Sample(geo, RasterPoint(127.87, 26.47)) != 74) {
         qWarning() << "the Okinawa points are not on the island";
     }
-    ryukyu.Turn(geo, seeds[kRyukyu], RasterPoint(127.87, 26.47), QPointF(3 * ry.sx + 1.5, 3 * ry.sy + 1.5));
+    ryukyu.Turn(geo, seeds[kRyukyu], RasterPoint(127.87, 26.47),
+                QPointF(3 * ry.sx + 1.5, 3 * ry.sy + 1.5));
 
     CodeMap map(kEnlargedWidth, kEnlargedHeight);
     for (int y = 0; y < map.height; ++y) {
@@ -301,9 +311,12 @@ CodeMap WarpToSeeds(const GeoData& geo) {
                 if (c != 0 && geo.province[c] == inset->province) province = inset->province;
             }
             // 陸奥 and 出羽 are marked for the split by nearest seed.
-            if (province == kMutsu) map.at(x, y) = 200;
-            else if (province == kDewa) map.at(x, y) = 201;
-            else if (province >= 0) map.at(x, y) = static_cast<std::uint8_t>(province);
+            if (province == kMutsu)
+                map.at(x, y) = 200;
+            else if (province == kDewa)
+                map.at(x, y) = 201;
+            else if (province >= 0)
+                map.at(x, y) = static_cast<std::uint8_t>(province);
         }
     }
     return map;

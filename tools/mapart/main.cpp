@@ -27,7 +27,8 @@ int main(int argc, char** argv) {
     }
     CodeMap big = WarpToSeeds(geo);
     std::array<QPoint, kProvinces> seeds;
-    for (int p = 0; p < kProvinces; ++p) seeds[p] = QPoint(KuniCoords[p].SeedX(), KuniCoords[p].SeedY());
+    for (int p = 0; p < kProvinces; ++p)
+        seeds[p] = QPoint(KuniCoords[p].SeedX(), KuniCoords[p].SeedY());
     CleanUp(big, seeds, 20);
     const CodeMap small = ThirdOf(big);
     const MapImages maps = DrawMaps(big, small);
@@ -42,8 +43,10 @@ int main(int argc, char** argv) {
     }
     QTextStream text(&pieces);
     text << "# Further pieces of provinces: map (E enlarged, S standard), province, x, y\n";
-    for (const PieceSeed& s : maps.enlargedPieces) text << "E " << s.province << ' ' << s.x << ' ' << s.y << '\n';
-    for (const PieceSeed& s : maps.standardPieces) text << "S " << s.province << ' ' << s.x << ' ' << s.y << '\n';
+    for (const PieceSeed& s : maps.enlargedPieces)
+        text << "E " << s.province << ' ' << s.x << ' ' << s.y << '\n';
+    for (const PieceSeed& s : maps.standardPieces)
+        text << "S " << s.province << ' ' << s.x << ' ' << s.y << '\n';
     std::printf("%zu + %zu pieces\n", maps.enlargedPieces.size(), maps.standardPieces.size());
     return 0;
 }

@@ -105,11 +105,13 @@ void CleanUp(CodeMap& map, const std::array<QPoint, kProvinces>& seeds, int minP
             const int x = i % map.width, y = i / map.width;
             const int next[4][2] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
             for (const auto& n : next) {
-                if (map.inside(n[0], n[1]) && map.at(n[0], n[1]) != code) ++around[map.at(n[0], n[1])];
+                if (map.inside(n[0], n[1]) && map.at(n[0], n[1]) != code)
+                    ++around[map.at(n[0], n[1])];
             }
         }
         std::uint8_t to = kSea;
-        if (code == kSea && around.size() == 1) to = static_cast<std::uint8_t>(around.begin()->first);
+        if (code == kSea && around.size() == 1)
+            to = static_cast<std::uint8_t>(around.begin()->first);
         if (code != kSea || to != kSea) changes.push_back({to, pixels});
     });
     for (const auto& [to, pixels] : changes) {
@@ -134,7 +136,8 @@ CodeMap ThirdOf(CodeMap& big) {
     for (int p = 0; p < kProvinces; ++p) {
         for (int dy = -4; dy <= 4; ++dy) {
             for (int dx = -4; dx <= 4; ++dx) {
-                big.at(3 * KuniCoords[p].sx + 1 + dx, 3 * KuniCoords[p].sy + 1 + dy) = static_cast<std::uint8_t>(p);
+                big.at(3 * KuniCoords[p].sx + 1 + dx, 3 * KuniCoords[p].sy + 1 + dy) =
+                    static_cast<std::uint8_t>(p);
             }
         }
     }
@@ -160,7 +163,8 @@ CodeMap ThirdOf(CodeMap& big) {
                     << small.at(seeds[p].x(), seeds[p].y()) << "before the seeds are set";
         }
         // The seed and its four neighbours belong to the province, so the seed is never border.
-        for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+        for (const QPoint d :
+             {QPoint(0, 0), QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
             small.at(seeds[p].x() + d.x(), seeds[p].y() + d.y()) = static_cast<std::uint8_t>(p);
         }
     }

@@ -71,7 +71,8 @@ void DrawCrossing(QImage& image, const CodeMap& map, int a, int b, int width, in
     QPoint from, to;
     for (const QPoint& p : pa) {
         for (const QPoint& q : pb) {
-            const long d = long(p.x() - q.x()) * (p.x() - q.x()) + long(p.y() - q.y()) * (p.y() - q.y());
+            const long d =
+                long(p.x() - q.x()) * (p.x() - q.x()) + long(p.y() - q.y()) * (p.y() - q.y());
             if (best < 0 || d < best) {
                 best = d;
                 from = p;
@@ -97,7 +98,8 @@ void DrawCrossing(QImage& image, const CodeMap& map, int a, int b, int width, in
         for (int dy = 0; dy < width; ++dy) {
             for (int dx = 0; dx < width; ++dx) {
                 const int x = cx + dx - width / 2, y = cy + dy - width / 2;
-                if (map.inside(x, y) && map.at(x, y) == kSea) image.setPixel(x, y, kLinkColour.rgb());
+                if (map.inside(x, y) && map.at(x, y) == kSea)
+                    image.setPixel(x, y, kLinkColour.rgb());
             }
         }
     }
@@ -115,7 +117,8 @@ void DrawLegend(QImage& image, int k, const QString& family) {
     painter.setBrush(Qt::white);
     painter.drawRect(QRect(20 * k, 78 * k, 155 * k, 185 * k));
     painter.setFont(PixelFont(family, 12 * k, true));
-    painter.drawText(QRect(26 * k, 82 * k, 70 * k, 15 * k), Qt::AlignLeft | Qt::AlignVCenter, "打ち手");
+    painter.drawText(QRect(26 * k, 82 * k, 70 * k, 15 * k), Qt::AlignLeft | Qt::AlignVCenter,
+                     "打ち手");
     painter.drawText(QRect(125 * k, 82 * k, 46 * k, 15 * k), Qt::AlignCenter, "石数");
     painter.setPen(QPen(QColor(128, 128, 128), k));
     painter.setBrush(Qt::NoBrush);
@@ -146,8 +149,8 @@ void DrawLabels(QImage& image, const QString& family) {
         painter.setBrush(QColor(255, 255, 0));
         painter.drawRect(k.bx, k.by, kLabelWidth - 1, kLabelHeight - 1);
         painter.setFont(nameFont);
-        painter.drawText(QRect(k.bx + 1, k.by + 1, kLabelWidth - 2, kLabelHeight - 2), Qt::AlignCenter,
-                         QString::fromStdString(KuniName(p)));
+        painter.drawText(QRect(k.bx + 1, k.by + 1, kLabelWidth - 2, kLabelHeight - 2),
+                         Qt::AlignCenter, QString::fromStdString(KuniName(p)));
         painter.setFont(costFont);
         painter.setPen(QColor(160, 0, 0));
         painter.drawText(QRect(k.bx + 1, k.by + kLabelHeight, kLabelWidth - 2, 11),

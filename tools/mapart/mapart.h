@@ -28,9 +28,9 @@ struct CodeMap {
 
 // The province raster with its table.
 struct GeoData {
-    QImage raster;                          // grayscale, one code per pixel
-    std::array<int, 256> province{};        // raster code -> province, -1 none, -2 陸奥, -3 出羽
-    std::array<QPointF, kProvinces> anchor; // a raster point inside each province
+    QImage raster;                    // grayscale, one code per pixel
+    std::array<int, 256> province{};  // raster code -> province, -1 none, -2 陸奥, -3 出羽
+    std::array<QPointF, kProvinces> anchor;  // a raster point inside each province
 };
 bool LoadGeoData(const QString& folder, GeoData& geo, QString& error);
 
