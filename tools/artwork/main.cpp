@@ -17,7 +17,7 @@ using namespace quintrick::art;
 
 bool WritePng(const QImage& image, const QString& path) {
     QImageWriter writer(path, "png");
-    writer.setCompression(9);
+    writer.setQuality(0);  // the strongest compression (a compression setting of 9 stores raw)
     if (!writer.write(image)) {
         std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(path),
                      qPrintable(writer.errorString()));
