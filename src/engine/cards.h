@@ -27,20 +27,42 @@ inline constexpr int kQueen = 10;
 inline constexpr int kKing = 11;
 inline constexpr int kAce = 12;
 
-constexpr int SuitOf(CardId id) { return id / 13; }
-constexpr int Slot(CardId id) { return id % 13; }
-constexpr bool IsJoker(CardId id) { return id == kJoker; }
-constexpr bool IsPicture(CardId id) { return id % 13 > 8; }
-constexpr bool IsLow(CardId id) { return id % 13 < 9; }
-constexpr bool IsValidCard(CardId id) { return id >= 0 && id <= 51 && id != 13 && id != 26; }
-constexpr CardId MakeCard(int suit, int slot) { return suit * 13 + slot; }
-constexpr CardId AceOf(int suit) { return suit * 13 + kAce; }
+constexpr int SuitOf(CardId id) {
+    return id / 13;
+}
+constexpr int Slot(CardId id) {
+    return id % 13;
+}
+constexpr bool IsJoker(CardId id) {
+    return id == kJoker;
+}
+constexpr bool IsPicture(CardId id) {
+    return id % 13 > 8;
+}
+constexpr bool IsLow(CardId id) {
+    return id % 13 < 9;
+}
+constexpr bool IsValidCard(CardId id) {
+    return id >= 0 && id <= 51 && id != 13 && id != 26;
+}
+constexpr CardId MakeCard(int suit, int slot) {
+    return suit * 13 + slot;
+}
+constexpr CardId AceOf(int suit) {
+    return suit * 13 + kAce;
+}
 
 // Picture index 0..15 numbers the picture cards: suit * 4 + (slot - 9).
-constexpr int PictureIndex(CardId id) { return SuitOf(id) * 4 + (Slot(id) - kJack); }
-constexpr CardId PictureCard(int k) { return 13 * (k / 4) + kJack + (k % 4); }
+constexpr int PictureIndex(CardId id) {
+    return SuitOf(id) * 4 + (Slot(id) - kJack);
+}
+constexpr CardId PictureCard(int k) {
+    return 13 * (k / 4) + kJack + (k % 4);
+}
 
 // Turn order is increasing seat number, seat 4 followed by seat 0.
-constexpr int NextSeat(int seat) { return (seat + 1) % kSeats; }
+constexpr int NextSeat(int seat) {
+    return (seat + 1) % kSeats;
+}
 
 }  // namespace quintrick

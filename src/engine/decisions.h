@@ -5,7 +5,7 @@
 namespace quintrick {
 
 class IComputerPlayers {
-public:
+  public:
     virtual ~IComputerPlayers() = default;
     // The five decisions of the card play.
     virtual int ChooseFollowCard() = 0;

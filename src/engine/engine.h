@@ -15,7 +15,7 @@ namespace quintrick {
 enum JudgeResult : int { kBattleGoesOn = 0, kGameOver = 1, kNextBattle = 2 };
 
 class CEngine {
-public:
+  public:
     CEngine(GameState& gs, SettingCopies& settings, IHost& host, IComputerPlayers& players);
     CEngine(const CEngine&) = delete;
     CEngine& operator=(const CEngine&) = delete;
@@ -64,7 +64,7 @@ public:
     // A call plate with its sound (when sound is on) and the pause of the speed setting.
     void Callout(Callout callout, int seat, int suit, int sound);
 
-private:
+  private:
     void OnGameTick();
     void ComputerPlaysOne();
     void Book(bool set, int relatedPoints, int unrelatedPoints);

@@ -88,8 +88,8 @@ std::string GameState::Dump() const {
     out << "\ntakers";
     for (int t : m_pictureTaker) out << ' ' << t;
     out << "\nneed " << m_relatedNeed << '/' << m_unrelatedNeed << " pictures left "
-        << m_picturesLeft << " joker left " << m_jokerLeft << " suits left " << m_suitLeft[0]
-        << ' ' << m_suitLeft[1] << ' ' << m_suitLeft[2] << ' ' << m_suitLeft[3] << '\n';
+        << m_picturesLeft << " joker left " << m_jokerLeft << " suits left " << m_suitLeft[0] << ' '
+        << m_suitLeft[1] << ' ' << m_suitLeft[2] << ' ' << m_suitLeft[3] << '\n';
     return out.str();
 }
 

@@ -29,7 +29,7 @@ struct LocalTime {
 
 // The application profile: integer and string entries addressed by section and entry.
 class IProfile {
-public:
+  public:
     virtual ~IProfile() = default;
     virtual int ReadInt(std::string_view section, std::string_view entry, int def) = 0;
     virtual void WriteInt(std::string_view section, std::string_view entry, int value) = 0;
@@ -64,21 +64,23 @@ constexpr int TrumpSound(int suit) {
                                kSoundTrumpSpades};
     return sounds[suit & 3];
 }
-constexpr int CallSound(int suit) { return kSoundCallClubs + (suit & 3); }
+constexpr int CallSound(int suit) {
+    return kSoundCallClubs + (suit & 3);
+}
 
 // Message boxes: the string-table entry `stringId` after `prefix`, caption "Quintrick"; returns
 // IDOK, IDYES or IDNO (0 without showing anything when the entry does not exist). Blocks until
 // answered.
 class IMessageBox {
-public:
+  public:
     virtual ~IMessageBox() = default;
     virtual int ShowMessage(int stringId, std::string_view prefix, int style) = 0;
 };
 
 class IHost : public IMessageBox {
-public:
-
-    // Starts (or restarts) the timer with this event id; returns its id, 0 when it could not be set.
+  public:
+    // Starts (or restarts) the timer with this event id; returns its id, 0 when it could not be
+    // set.
     virtual int SetTimer(int eventId, int intervalMs) = 0;
     virtual void KillTimer(int eventId) = 0;
 

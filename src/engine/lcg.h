@@ -7,7 +7,7 @@
 namespace quintrick {
 
 class Lcg {
-public:
+  public:
     explicit Lcg(int seed = 1) { Seed(seed); }
     void Seed(int seed) { m_state = static_cast<std::uint32_t>(seed); }
     // One draw: 0..32767.
@@ -16,7 +16,7 @@ public:
         return static_cast<int>((m_state >> 16) & 0x7FFF);
     }
 
-private:
+  private:
     std::uint32_t m_state;
 };
 

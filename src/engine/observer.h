@@ -9,7 +9,7 @@
 namespace quintrick {
 
 class IGameObserver {
-public:
+  public:
     virtual ~IGameObserver() = default;
     virtual void OnGameStart(int /*game*/, int /*trump*/) {}
     virtual void OnDeal(int /*seed*/) {}

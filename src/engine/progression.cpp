@@ -25,7 +25,9 @@ void CEngine::Callout(quintrick::Callout callout, int seat, int suit, int sound)
     ShowCalloutFor(m_host, m_set, callout, seat, suit, sound);
 }
 
-int CEngine::Message(int stringId, int style) { return m_host.ShowMessage(stringId, {}, style); }
+int CEngine::Message(int stringId, int style) {
+    return m_host.ShowMessage(stringId, {}, style);
+}
 
 bool CEngine::StartGameTimer() {
     m_gs.m_gameTimer = m_host.SetTimer(kGameTimerEvent, m_set.TickMs());

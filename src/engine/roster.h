@@ -7,8 +7,16 @@ namespace quintrick {
 
 inline constexpr int kRosterSize = 10;
 enum Character : int {
-    kKestrel = 0, kOsprey = 1, kHeron = 2, kFalcon = 3, kCrane = 4,
-    kRaven = 5, kMagpie = 6, kEgret = 7, kShrike = 8, kHarrier = 9,
+    kKestrel = 0,
+    kOsprey = 1,
+    kHeron = 2,
+    kFalcon = 3,
+    kCrane = 4,
+    kRaven = 5,
+    kMagpie = 6,
+    kEgret = 7,
+    kShrike = 8,
+    kHarrier = 9,
 };
 
 // Display name of a roster character (two kanji, UTF-8); empty for an index outside 0..9.
@@ -22,8 +30,8 @@ constexpr int ComputerCharacter(int player) {
 
 // The six characters the human may choose.
 constexpr bool IsSelectableCharacter(int character) {
-    return character == 0 || character == 1 || character == 3 || character == 4 ||
-           character == 7 || character == 9;
+    return character == 0 || character == 1 || character == 3 || character == 4 || character == 7 ||
+           character == 9;
 }
 
 }  // namespace quintrick

@@ -8,13 +8,13 @@ namespace {
 
 // Marks a tick as running; a tick that arrives from a nested event loop meanwhile is ignored.
 class TickGuard {
-public:
+  public:
     explicit TickGuard(bool& flag) : m_flag(flag) { m_flag = true; }
     ~TickGuard() { m_flag = false; }
     TickGuard(const TickGuard&) = delete;
     TickGuard& operator=(const TickGuard&) = delete;
 
-private:
+  private:
     bool& m_flag;
 };
 

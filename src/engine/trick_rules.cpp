@@ -6,10 +6,14 @@ namespace quintrick {
 
 int RuleMessage(Rule rule) {
     switch (rule) {
-        case Rule::kFollowSuit: return kMsgRuleFollowSuit;
-        case Rule::kJokerFirst: return kMsgRuleJokerFirst;
-        case Rule::kJokerNinth: return kMsgRuleJokerNinth;
-        case Rule::kNone: break;
+        case Rule::kFollowSuit:
+            return kMsgRuleFollowSuit;
+        case Rule::kJokerFirst:
+            return kMsgRuleJokerFirst;
+        case Rule::kJokerNinth:
+            return kMsgRuleJokerNinth;
+        case Rule::kNone:
+            break;
     }
     return 0;
 }

@@ -34,7 +34,8 @@ GroupPictures CountGroupPictures(const GameState& gs);
 
 // Resolves a complete trick: copies it to m_lastTrick, ranks it, records the winner as taker of
 // its picture cards, puts the others on the discard pile in seat order and recounts the pictures.
-// Returns the winning seat; the field is left as it is (the caller clears it if the battle goes on).
+// Returns the winning seat; the field is left as it is (the caller clears it if the battle goes
+// on).
 int ResolveTrick(GameState& gs);
 
 }  // namespace quintrick

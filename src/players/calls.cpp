@@ -100,8 +100,8 @@ void CFudaDashi::ChooseTrumpFromShowCards() {
             for (int s = 0; s < kSuits; ++s) sum[s] = human[s] + partner[s];
             trump = LargestSuit(sum);
             if (sum[trump] < 8) {
-                const CardId shown = m_gs.m_showCard[0] != kJoker ? m_gs.m_showCard[0]
-                                                                  : m_gs.m_showCard[1];
+                const CardId shown =
+                    m_gs.m_showCard[0] != kJoker ? m_gs.m_showCard[0] : m_gs.m_showCard[1];
                 trump = SuitOf(shown);
             }
         }
@@ -120,8 +120,12 @@ bool CFudaDashi::Draw(int kind, int percent) {
     return answer;
 }
 
-bool CFudaDashi::WantSixteen() { return Draw(0, 30); }
+bool CFudaDashi::WantSixteen() {
+    return Draw(0, 30);
+}
 
-bool CFudaDashi::WantReverseSixteen() { return Draw(1, 20); }
+bool CFudaDashi::WantReverseSixteen() {
+    return Draw(1, 20);
+}
 
 }  // namespace quintrick

@@ -45,7 +45,9 @@ int CFudaDashi::PicturesOnField() const {
     return n;
 }
 
-bool CFudaDashi::IsLastToPlay() const { return m_gs.m_turn == (m_gs.m_leader + 4) % 5; }
+bool CFudaDashi::IsLastToPlay() const {
+    return m_gs.m_turn == (m_gs.m_leader + 4) % 5;
+}
 
 bool CFudaDashi::NoOpponentAfter() const {
     const int next = NextSeat(m_gs.m_turn);
@@ -110,7 +112,8 @@ int CFudaDashi::TakeTrick(int w) const {
     const int called = m_gs.m_calledSuit;
     const int trump = m_gs.m_trump;
     if (CountSuit(called) > 0) {
-        int pos = First([&](CardId c) { return SuitOf(c) == called && IsPicture(c) && c + 100 > w; });
+        int pos =
+            First([&](CardId c) { return SuitOf(c) == called && IsPicture(c) && c + 100 > w; });
         if (pos < 0) pos = First([&](CardId c) { return SuitOf(c) == called; });
         return pos;
     }
@@ -153,7 +156,9 @@ int CFudaDashi::Legal(int pos) const {
     return FirstLegalPosition(m_gs, seat);
 }
 
-int CFudaDashi::ChooseFollowCard() { return Legal(FollowStep(OpponentWinningRank())); }
+int CFudaDashi::ChooseFollowCard() {
+    return Legal(FollowStep(OpponentWinningRank()));
+}
 
 int CFudaDashi::FollowStep(int w) {
     const int n = Count();
@@ -232,18 +237,18 @@ int CFudaDashi::LeadByPlayer() const {
     switch (Player()) {
         case 0:  // Raven: non-trump top cards, then non-trump low cards
             return firstOf([&](CardId c) { return !isTrump(c) && top(c); },
-                            [&](CardId c) { return !isTrump(c) && low(c); },
-                            [&](CardId c) { return !isTrump(c); });
+                           [&](CardId c) { return !isTrump(c) && low(c); },
+                           [&](CardId c) { return !isTrump(c); });
         case 1:  // Shrike: trumps first (top, then low), then aces
             return firstOf([&](CardId c) { return isTrump(c) && top(c); },
-                            [&](CardId c) { return isTrump(c) && low(c); },
-                            [](CardId c) { return Slot(c) == kAce; }, top, low);
+                           [&](CardId c) { return isTrump(c) && low(c); },
+                           [](CardId c) { return Slot(c) == kAce; }, top, low);
         case 2:  // Magpie: top cards, then low cards
             return firstOf(top, low);
         default:  // Heron: non-trump low, non-trump top, then low trumps
             return firstOf([&](CardId c) { return !isTrump(c) && low(c); },
-                            [&](CardId c) { return !isTrump(c) && top(c); },
-                            [&](CardId c) { return isTrump(c) && low(c); });
+                           [&](CardId c) { return !isTrump(c) && top(c); },
+                           [&](CardId c) { return isTrump(c) && low(c); });
     }
 }
 

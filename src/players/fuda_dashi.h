@@ -12,7 +12,7 @@
 namespace quintrick {
 
 class CFudaDashi : public IComputerPlayers {
-public:
+  public:
     CFudaDashi(GameState& gs, const SettingCopies& settings, IHost& host);
     void SetObserver(IGameObserver* observer) { m_observer = observer ? observer : &m_silent; }
 
@@ -38,7 +38,7 @@ public:
     int FeedPartner() const;
     bool ShouldLeadJoker();
 
-private:
+  private:
     template <typename Pred>
     int First(Pred pred) const;
     int Count() const { return m_gs.m_handCount[m_gs.m_turn]; }

@@ -1,9 +1,10 @@
+#include "engine/deal.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "engine/deal.h"
 #include "engine/lcg.h"
 
 namespace quintrick {

@@ -12,7 +12,7 @@ namespace quintrick {
 namespace {
 
 class InvariantChecker : public IGameObserver {
-public:
+  public:
     explicit InvariantChecker(const GameState& gs) : m_gs(gs) {}
 
     void OnLeader(int seat) override {
@@ -46,7 +46,8 @@ public:
             hand.begin());
         before.InsertIntoHand(seat, pos, card);
         EXPECT_EQ(IsLegalPlay(before, seat, card), Rule::kNone)
-            << "seat " << seat << " played " << card << '\n' << before.Dump();
+            << "seat " << seat << " played " << card << '\n'
+            << before.Dump();
     }
 
     // The 50 cards are all accounted for, once each, and every hand is sorted.
@@ -77,7 +78,7 @@ public:
 
     int m_plays = 0;
 
-private:
+  private:
     const GameState& m_gs;
     int m_expectedLeader = -1;
     int m_lastSeat = -1;

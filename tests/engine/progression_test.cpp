@@ -54,7 +54,7 @@ TEST(StartGame, FixesTheHumansCharacter) {
         int stored, chosen;  // chosen -1 = the dialog is cancelled
         int entryNo;         // -1: no game starts
     } cases[] = {
-        {true, 7, 0, 7}, {true, 2, 0, 0}, {true, 11, 0, 0},
+        {true, 7, 0, 7},  {true, 2, 0, 0},  {true, 11, 0, 0},
         {false, 0, 3, 3}, {false, 0, 5, 0}, {false, 4, -1, -1},
     };
     for (const auto& c : cases) {
@@ -107,8 +107,8 @@ TEST(SeparateKanHolders, NeighboursAreMovedApart) {
         int a, b;          // holder seats
         int swapA, swapB;  // seats exchanged, -1 none
     } cases[] = {
-        {4, 0, 0, 1}, {3, 4, 3, 2}, {0, 1, 1, 2}, {1, 2, 2, 3}, {2, 3, 2, 1},
-        {0, 2, -1, -1}, {1, 4, -1, -1}, {0, 3, -1, -1},
+        {4, 0, 0, 1}, {3, 4, 3, 2},   {0, 1, 1, 2},   {1, 2, 2, 3},
+        {2, 3, 2, 1}, {0, 2, -1, -1}, {1, 4, -1, -1}, {0, 3, -1, -1},
     };
     for (const auto& c : cases) {
         Table t;
@@ -136,8 +136,8 @@ TEST(ChooseFirstLeader, HumanIsAskedOtherwiseTheClockDecides) {
         int second;
         int leader;
     } cases[] = {
-        {4, 1, IDYES, 0, 4}, {4, 1, IDNO, 0, 1}, {2, 4, IDNO, 0, 2},
-        {0, 2, 0, 10, 0}, {0, 2, 0, 11, 2}, {1, 3, 0, 58, 1}, {1, 3, 0, 59, 3},
+        {4, 1, IDYES, 0, 4}, {4, 1, IDNO, 0, 1}, {2, 4, IDNO, 0, 2}, {0, 2, 0, 10, 0},
+        {0, 2, 0, 11, 2},    {1, 3, 0, 58, 1},   {1, 3, 0, 59, 3},
     };
     for (const auto& c : cases) {
         Table t;
@@ -272,11 +272,11 @@ TEST(EndOfGame, CreditsTheMatchAsStonesNeverBelowZero) {
     t.gs.m_game = 10;
     t.host.m_matchesWanted = 1;
     t.engine.EndOfGame();
-    EXPECT_EQ(GetStones(profile, kRaven), 0);     // 20 - 30
-    EXPECT_EQ(GetStones(profile, kShrike), 45);   // 0 + 45
-    EXPECT_EQ(GetStones(profile, kMagpie), 0);    // 0 - 5
-    EXPECT_EQ(GetStones(profile, kHeron), 0);     // 0 - 5
-    EXPECT_EQ(GetStones(profile, kFalcon), 2);    // the human's character: 7 - 5
+    EXPECT_EQ(GetStones(profile, kRaven), 0);    // 20 - 30
+    EXPECT_EQ(GetStones(profile, kShrike), 45);  // 0 + 45
+    EXPECT_EQ(GetStones(profile, kMagpie), 0);   // 0 - 5
+    EXPECT_EQ(GetStones(profile, kHeron), 0);    // 0 - 5
+    EXPECT_EQ(GetStones(profile, kFalcon), 2);   // the human's character: 7 - 5
     EXPECT_EQ(t.gs.m_showScore, 1);
     EXPECT_EQ(t.host.m_messages.back(), kMsgContinue);
     EXPECT_TRUE(t.host.m_closeRequested);

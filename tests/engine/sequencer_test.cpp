@@ -77,8 +77,8 @@ TEST(OnTimer, TheFifthCardStaysOneTickAndTheWinnerLeadsAtOnce) {
     t.Tick();  // resolved, and a computer winner leads in the same tick
     EXPECT_EQ(t.gs.m_lastTrick, trick);
     const int winner = t.gs.m_leader;
-    EXPECT_EQ(t.gs.m_trickRank[winner], *std::max_element(t.gs.m_trickRank.begin(),
-                                                           t.gs.m_trickRank.end()));
+    EXPECT_EQ(t.gs.m_trickRank[winner],
+              *std::max_element(t.gs.m_trickRank.begin(), t.gs.m_trickRank.end()));
     if (winner == 4) {
         EXPECT_EQ(t.gs.FieldCount(), 0);
     } else {
@@ -93,8 +93,7 @@ TEST(OnTimer, TheFirstLeadAnnouncesTheRelatedPair) {
         int leader, other;
         std::vector<Callout> callouts;
     } cases[] = {
-        {1, 3, {Callout::Come, Callout::Go}},
-        {2, 4, {Callout::Go}},  // the human is not called
+        {1, 3, {Callout::Come, Callout::Go}}, {2, 4, {Callout::Go}},  // the human is not called
     };
     for (const auto& c : cases) {
         Table t;
@@ -140,7 +139,7 @@ TEST(OnTimer, SetupTickStartsOrExplains) {
 
 // A host whose call plates pump events: a game tick arriving meanwhile must not re-enter.
 class PumpingHost : public ScriptedHost {
-public:
+  public:
     CEngine* engine = nullptr;
     int nested = 0;
     void ShowCallout(Callout callout, int seat, int suit, int sound, int pauseMs) override {

@@ -32,8 +32,8 @@ TEST(ShouldLeadJoker, CallsTheSuitOfItsCharacterAndAnnouncesIt) {
         std::array<int, 4> pictures, plain;
         int suit;
     } cases[] = {
-        {0, {2, 1, 0, 3}, {0, 0, 0, 0}, kHearts},   // fewest pictures played
-        {3, {1, 1, 1, 1}, {0, 0, 0, 0}, kClubs},    // ties to the lowest suit
+        {0, {2, 1, 0, 3}, {0, 0, 0, 0}, kHearts},    // fewest pictures played
+        {3, {1, 1, 1, 1}, {0, 0, 0, 0}, kClubs},     // ties to the lowest suit
         {1, {0, 0, 0, 0}, {3, 2, 4, 2}, kDiamonds},  // fewest low cards played
         {2, {0, 5, 5, 5}, {4, 3, 2, 1}, kSpades},
     };
@@ -66,15 +66,18 @@ TEST(ChooseShowCards, LongestSuitThenJokerOrAnotherAce) {
         {"the joker replaces the second card",
          {kJoker, C(kClubs, 3), C(kDiamonds, 4), C(kDiamonds, 9), C(kDiamonds, K), C(kHearts, A),
           C(kSpades, 3), C(kSpades, 4), C(kSpades, 6), C(kSpades, 10)},
-         C(kSpades, 10), kJoker},
+         C(kSpades, 10),
+         kJoker},
         {"an ace of another suit replaces it",
          {C(kClubs, 3), C(kClubs, A), C(kDiamonds, 4), C(kDiamonds, 9), C(kDiamonds, K),
           C(kDiamonds, A), C(kHearts, 5), C(kSpades, 3), C(kSpades, 4), C(kSpades, 5)},
-         C(kDiamonds, A), C(kClubs, A)},
+         C(kDiamonds, A),
+         C(kClubs, A)},
         {"ties go to the lower suit, no replacement",
          {C(kClubs, 3), C(kClubs, 5), C(kClubs, 9), C(kDiamonds, 4), C(kDiamonds, 9),
           C(kDiamonds, K), C(kHearts, 5), C(kHearts, 6), C(kSpades, 3), C(kSpades, 4)},
-         C(kClubs, 9), C(kClubs, 5)},
+         C(kClubs, 9),
+         C(kClubs, 5)},
     };
     for (const auto& c : cases) {
         Table t;
@@ -93,9 +96,10 @@ TEST(ChooseTrumpAlone, CountsBothHandsWithTheJokerAsAClub) {
     Table t;
     t.gs.m_trumpPartner = 1;
     t.gs.m_showPartner = 3;
-    t.gs.m_hand[1] = {kJoker, C(kClubs, 3), C(kClubs, 4), C(kHearts, 3), C(kHearts, 4),
-                      C(kHearts, 5), C(kDiamonds, 3), C(kDiamonds, 4), C(kSpades, 3), C(kSpades, 4)};
-    t.gs.m_hand[3] = {C(kClubs, 5), C(kClubs, 6), C(kClubs, 7), C(kClubs, 8), C(kHearts, 6),
+    t.gs.m_hand[1] = {kJoker,        C(kClubs, 3),  C(kClubs, 4),    C(kHearts, 3),
+                      C(kHearts, 4), C(kHearts, 5), C(kDiamonds, 3), C(kDiamonds, 4),
+                      C(kSpades, 3), C(kSpades, 4)};
+    t.gs.m_hand[3] = {C(kClubs, 5),  C(kClubs, 6),  C(kClubs, 7),    C(kClubs, 8),  C(kHearts, 6),
                       C(kHearts, 7), C(kHearts, 8), C(kDiamonds, 5), C(kSpades, 5), C(kSpades, 6)};
     t.gs.m_handCount.fill(10);
     t.players.ChooseTrumpAlone();  // clubs 7 with the joker, hearts 6

@@ -80,34 +80,84 @@ TEST(ShouldPlayJoker, StepsInOrder) {
         int need;
         bool play;
     } cases[] = {
-        {"trick 1 never", 0, {kJoker, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {C(kDiamonds, A)}, false, 8,
+        {"trick 1 never",
+         0,
+         {kJoker, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+         {C(kDiamonds, A)},
+         false,
+         8,
          false},
         {"trick 9 always", 3, {kJoker, C(kDiamonds, 3)}, {C(kDiamonds, 4)}, false, 8, true},
-        {"own group winning", 0, {kJoker, C(kDiamonds, 3), C(kSpades, 3)}, {C(kSpades, 4)}, true,
-         8, false},
-        {"three pictures", 3, {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5)},
-         {C(kDiamonds, J), C(kDiamonds, Q), C(kDiamonds, K)}, false, 8, true},
-        {"pictures enough to finish", 3, {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5)},
-         {C(kDiamonds, J), C(kDiamonds, 5)}, false, 1, true},
-        {"void with a trump that takes it", 3, {kJoker, C(kHearts, 3), C(kSpades, 3), C(kSpades, 5)},
-         {C(kDiamonds, J), C(kDiamonds, 5)}, false, 8, false},
-        {"void, trump, no picture", 1, {kJoker, C(kHearts, 3), C(kSpades, 3)},
-         {C(kDiamonds, 9), C(kDiamonds, 5)}, false, 8, false},
-        {"only pictures of the called suit cannot beat a trump", 2,
-         {kJoker, C(kDiamonds, K), C(kSpades, 3), C(kSpades, 4), C(kSpades, 5)},
-         {C(kDiamonds, 4), C(kHearts, 2 + 3)}, false, 8, true},
-        {"only pictures of the called suit that can win", 2,
-         {kJoker, C(kDiamonds, K), C(kSpades, 3), C(kSpades, 4), C(kSpades, 5)},
-         {C(kDiamonds, 4), C(kDiamonds, 6)}, false, 8, false},
-        {"Raven wants two pictures with five cards", 0,
-         {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5), C(kSpades, 6)},
-         {C(kDiamonds, J), C(kDiamonds, 5)}, false, 8, false},
-        {"Raven takes one picture with four cards", 0,
+        {"own group winning",
+         0,
+         {kJoker, C(kDiamonds, 3), C(kSpades, 3)},
+         {C(kSpades, 4)},
+         true,
+         8,
+         false},
+        {"three pictures",
+         3,
          {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5)},
-         {C(kDiamonds, J), C(kDiamonds, 5)}, false, 8, true},
-        {"Heron takes one picture with six cards", 3,
+         {C(kDiamonds, J), C(kDiamonds, Q), C(kDiamonds, K)},
+         false,
+         8,
+         true},
+        {"pictures enough to finish",
+         3,
+         {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5)},
+         {C(kDiamonds, J), C(kDiamonds, 5)},
+         false,
+         1,
+         true},
+        {"void with a trump that takes it",
+         3,
+         {kJoker, C(kHearts, 3), C(kSpades, 3), C(kSpades, 5)},
+         {C(kDiamonds, J), C(kDiamonds, 5)},
+         false,
+         8,
+         false},
+        {"void, trump, no picture",
+         1,
+         {kJoker, C(kHearts, 3), C(kSpades, 3)},
+         {C(kDiamonds, 9), C(kDiamonds, 5)},
+         false,
+         8,
+         false},
+        {"only pictures of the called suit cannot beat a trump",
+         2,
+         {kJoker, C(kDiamonds, K), C(kSpades, 3), C(kSpades, 4), C(kSpades, 5)},
+         {C(kDiamonds, 4), C(kHearts, 2 + 3)},
+         false,
+         8,
+         true},
+        {"only pictures of the called suit that can win",
+         2,
+         {kJoker, C(kDiamonds, K), C(kSpades, 3), C(kSpades, 4), C(kSpades, 5)},
+         {C(kDiamonds, 4), C(kDiamonds, 6)},
+         false,
+         8,
+         false},
+        {"Raven wants two pictures with five cards",
+         0,
+         {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5), C(kSpades, 6)},
+         {C(kDiamonds, J), C(kDiamonds, 5)},
+         false,
+         8,
+         false},
+        {"Raven takes one picture with four cards",
+         0,
+         {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5)},
+         {C(kDiamonds, J), C(kDiamonds, 5)},
+         false,
+         8,
+         true},
+        {"Heron takes one picture with six cards",
+         3,
          {kJoker, C(kDiamonds, 3), C(kSpades, 3), C(kSpades, 5), C(kSpades, 6), C(kSpades, 7)},
-         {C(kDiamonds, J), C(kDiamonds, 5)}, false, 8, true},
+         {C(kDiamonds, J), C(kDiamonds, 5)},
+         false,
+         8,
+         true},
     };
     for (const auto& c : cases) {
         Table t;
@@ -134,7 +184,7 @@ TEST(ShouldPlayJoker, StepsInOrder) {
 }
 
 TEST(ChooseFollowCard, EdgeCases) {
-    {   // The last seat, void in the called suit, own group winning: a non-trump jack or queen.
+    {  // The last seat, void in the called suit, own group winning: a non-trump jack or queen.
         Table t;
         t.gs.m_trump = kHearts;
         t.Related(0, 4);
@@ -145,7 +195,7 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.gs.m_seatPlayer[4] = 0;  // as if a computer player sat there
         EXPECT_EQ(t.gs.m_hand[4][t.players.ChooseFollowCard()], C(kDiamonds, Q));
     }
-    {   // Trick 9 with the joker: it always goes.
+    {  // Trick 9 with the joker: it always goes.
         Table t;
         t.gs.m_trump = kClubs;
         t.Related(1, 2);
@@ -153,25 +203,28 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.Hand(1, {kJoker, C(kDiamonds, 5)});
         EXPECT_EQ(t.players.ChooseFollowCard(), 0);
     }
-    {   // Must follow: the ace of the called suit when held, else the lowest of the suit.
+    {  // Must follow: the ace of the called suit when held, else the lowest of the suit.
         Table t;
         t.gs.m_trump = kClubs;
         t.Related(0, 3);
         t.Field(0, {C(kDiamonds, 7)});
-        t.Hand(1, {C(kDiamonds, 3), C(kDiamonds, 9), C(kDiamonds, A), C(kSpades, 4), C(kSpades, 5)});
+        t.Hand(1,
+               {C(kDiamonds, 3), C(kDiamonds, 9), C(kDiamonds, A), C(kSpades, 4), C(kSpades, 5)});
         EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard()], C(kDiamonds, A));
-        t.Hand(1, {C(kDiamonds, 3), C(kDiamonds, 9), C(kDiamonds, K), C(kSpades, 4), C(kSpades, 5)});
+        t.Hand(1,
+               {C(kDiamonds, 3), C(kDiamonds, 9), C(kDiamonds, K), C(kSpades, 4), C(kSpades, 5)});
         EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard()], C(kDiamonds, 3));
     }
-    {   // The partner's ace of the called suit on the field: give it the jack or queen.
+    {  // The partner's ace of the called suit on the field: give it the jack or queen.
         Table t;
         t.gs.m_trump = kClubs;
         t.Related(0, 1);
         t.Field(0, {C(kDiamonds, A)});
-        t.Hand(1, {C(kDiamonds, 3), C(kDiamonds, Q), C(kDiamonds, K), C(kSpades, 4), C(kSpades, 5)});
+        t.Hand(1,
+               {C(kDiamonds, 3), C(kDiamonds, Q), C(kDiamonds, K), C(kSpades, 4), C(kSpades, 5)});
         EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard()], C(kDiamonds, Q));
     }
-    {   // Void, an opponent winning, pictures on the field: the lowest trump that takes it.
+    {  // Void, an opponent winning, pictures on the field: the lowest trump that takes it.
         Table t;
         t.gs.m_trump = kClubs;
         t.Related(2, 4);
@@ -207,7 +260,7 @@ TEST(TakeTrickAndFeedPartner, Orders) {
     t.gs.m_turn = 1;
     t.Hand(1, {C(kDiamonds, 4), C(kDiamonds, J), C(kDiamonds, Q), C(kDiamonds, A), C(kSpades, 3)});
     EXPECT_EQ(t.players.TakeTrick(C(kDiamonds, Q) + 100), 3);  // the ace
-    EXPECT_EQ(t.players.TakeTrick(C(kHearts, 3) + 200), 0);   // cannot win: the lowest
+    EXPECT_EQ(t.players.TakeTrick(C(kHearts, 3) + 200), 0);    // cannot win: the lowest
     EXPECT_EQ(t.players.FeedPartner(), 1);                     // the jack
     t.Hand(1, {C(kDiamonds, 4), C(kDiamonds, K), C(kDiamonds, A), C(kSpades, 3)});
     EXPECT_EQ(t.players.FeedPartner(), 0) << "never the king or the ace";
@@ -225,29 +278,53 @@ TEST(ChooseLeadCard, LeadOrdersByCharacter) {
         std::vector<CardId> hand;
         CardId lead;
     } cases[] = {
-        {"Raven skips the joker with eight cards", 0, kHearts,
+        {"Raven skips the joker with eight cards",
+         0,
+         kHearts,
          {kJoker, C(kClubs, J), C(kClubs, K), C(kDiamonds, 5), C(kHearts, 3), C(kHearts, 4),
           C(kHearts, 6), C(kHearts, 9)},
          C(kDiamonds, 5)},
-        {"Raven leads a non-trump top card first", 0, kHearts,
-         {C(kClubs, 3), C(kDiamonds, A), C(kHearts, A)}, C(kDiamonds, A)},
-        {"Shrike without trumps leads the first ace", 1, kSpades,
-         {C(kClubs, 4), C(kClubs, A), C(kDiamonds, A), C(kHearts, 4)}, C(kClubs, A)},
-        {"Shrike leads a top trump", 1, kSpades,
-         {C(kClubs, A), C(kSpades, 4), C(kSpades, A)}, C(kSpades, A)},
-        {"Magpie leads top cards, then low", 2, kSpades,
-         {C(kClubs, 4), C(kClubs, K), C(kDiamonds, A)}, C(kDiamonds, A)},
-        {"Heron leads a non-trump low card", 3, kSpades,
-         {C(kClubs, A), C(kDiamonds, 6), C(kSpades, 3)}, C(kDiamonds, 6)},
-        {"Heron leads a low trump only without other choices", 3, kSpades,
-         {C(kClubs, K), C(kSpades, 3), C(kSpades, A)}, C(kSpades, 3)},
-        {"Heron prefers a non-trump top card to a low trump", 3, kSpades,
-         {C(kClubs, A), C(kSpades, 3)}, C(kClubs, A)},
+        {"Raven leads a non-trump top card first",
+         0,
+         kHearts,
+         {C(kClubs, 3), C(kDiamonds, A), C(kHearts, A)},
+         C(kDiamonds, A)},
+        {"Shrike without trumps leads the first ace",
+         1,
+         kSpades,
+         {C(kClubs, 4), C(kClubs, A), C(kDiamonds, A), C(kHearts, 4)},
+         C(kClubs, A)},
+        {"Shrike leads a top trump",
+         1,
+         kSpades,
+         {C(kClubs, A), C(kSpades, 4), C(kSpades, A)},
+         C(kSpades, A)},
+        {"Magpie leads top cards, then low",
+         2,
+         kSpades,
+         {C(kClubs, 4), C(kClubs, K), C(kDiamonds, A)},
+         C(kDiamonds, A)},
+        {"Heron leads a non-trump low card",
+         3,
+         kSpades,
+         {C(kClubs, A), C(kDiamonds, 6), C(kSpades, 3)},
+         C(kDiamonds, 6)},
+        {"Heron leads a low trump only without other choices",
+         3,
+         kSpades,
+         {C(kClubs, K), C(kSpades, 3), C(kSpades, A)},
+         C(kSpades, 3)},
+        {"Heron prefers a non-trump top card to a low trump",
+         3,
+         kSpades,
+         {C(kClubs, A), C(kSpades, 3)},
+         C(kClubs, A)},
     };
     for (const auto& c : cases) {
         Table t;
         t.gs.m_trump = c.trump;
-        t.gs.m_seatPlayer = {c.player, (c.player + 1) % 4, (c.player + 2) % 4, (c.player + 3) % 4, 4};
+        t.gs.m_seatPlayer = {c.player, (c.player + 1) % 4, (c.player + 2) % 4, (c.player + 3) % 4,
+                             4};
         t.gs.m_leader = t.gs.m_turn = 0;
         auto& hand = t.gs.m_hand[0];
         std::copy(c.hand.begin(), c.hand.end(), hand.begin());

@@ -28,7 +28,8 @@ TEST(Trace, WholeMatchesWriteEveryEvent) {
         std::istringstream lines(out.str());
         const std::regex ev(R"re("ev":"([a-z]+)")re");
         const std::regex points(R"re("points":\[(-?\d+),(-?\d+),(-?\d+),(-?\d+),(-?\d+)\])re");
-        const std::regex deal(R"re("seed":(-?\d+),"hands":\[(\[(\d+,){9}\d+\],){4}\[(\d+,){9}\d+\]\])re");
+        const std::regex deal(
+            R"re("seed":(-?\d+),"hands":\[(\[(\d+,){9}\d+\],){4}\[(\d+,){9}\d+\]\])re");
         std::string line, last;
         bool first = true;
         while (std::getline(lines, line)) {
@@ -57,9 +58,9 @@ TEST(Trace, WholeMatchesWriteEveryEvent) {
         EXPECT_EQ(last, R"({"ev":"end","matches":5})");
     }
     EXPECT_EQ(badRows, 0);
-    for (const char* name : {"match", "game", "deal", "redeal", "exchange", "related", "leader",
-                             "show", "trump", "call", "play", "trick", "declare", "result",
-                             "stones", "end"}) {
+    for (const char* name :
+         {"match", "game", "deal", "redeal", "exchange", "related", "leader", "show", "trump",
+          "call", "play", "trick", "declare", "result", "stones", "end"}) {
         EXPECT_GT(events[name], 0) << name;
     }
     EXPECT_EQ(events["match"], 20);

@@ -13,7 +13,9 @@
 namespace quintrick::testing {
 
 // A card by suit and rank as printed on it: 2..10, J 11, Q 12, K 13, A 14.
-constexpr CardId C(int suit, int rank) { return MakeCard(suit, rank - 2); }
+constexpr CardId C(int suit, int rank) {
+    return MakeCard(suit, rank - 2);
+}
 inline constexpr int J = 11, Q = 12, K = 13, A = 14;
 
 struct Table {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/strings.h"
 #include "cli_args.h"
+#include "engine/strings.h"
 #include "match_runner.h"
 #include "sim_stats.h"
 #include "trace_writer.h"

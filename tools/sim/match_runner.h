@@ -11,7 +11,7 @@
 namespace quintrick {
 
 class MatchRunner {
-public:
+  public:
     // `character`: the human seat's character (automatic start); `startSeconds`: the clock.
     MatchRunner(int character, int startSeconds, int matches);
 
@@ -36,7 +36,7 @@ public:
     CFudaDashi m_players;
     CEngine m_engine;
 
-private:
+  private:
     int m_tricks = 0;
 };
 

@@ -10,7 +10,7 @@
 namespace quintrick {
 
 class MemoryProfile : public IProfile {
-public:
+  public:
     int ReadInt(std::string_view section, std::string_view entry, int def) override;
     void WriteInt(std::string_view section, std::string_view entry, int value) override;
     std::string ReadString(std::string_view section, std::string_view entry,
@@ -20,7 +20,7 @@ public:
 
     int Writes() const { return m_writes; }
 
-private:
+  private:
     static std::string Key(std::string_view section, std::string_view entry);
     std::map<std::string, std::variant<int, std::string>> m_values;
     int m_writes = 0;

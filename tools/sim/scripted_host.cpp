@@ -12,7 +12,9 @@ int ScriptedHost::SetTimer(int eventId, int intervalMs) {
     return eventId;
 }
 
-void ScriptedHost::KillTimer(int eventId) { m_timers.erase(eventId); }
+void ScriptedHost::KillTimer(int eventId) {
+    m_timers.erase(eventId);
+}
 
 int ScriptedHost::ShowMessage(int stringId, std::string_view /*prefix*/, int style) {
     if (LoadString(stringId).empty()) return 0;
@@ -32,9 +34,13 @@ int ScriptedHost::ShowMessage(int stringId, std::string_view /*prefix*/, int sty
     }
 }
 
-int ScriptedHost::ChooseSuit(std::string_view /*prompt*/) { return kClubs; }
+int ScriptedHost::ChooseSuit(std::string_view /*prompt*/) {
+    return kClubs;
+}
 
-int ScriptedHost::ChooseCharacter() { return m_character; }
+int ScriptedHost::ChooseCharacter() {
+    return m_character;
+}
 
 void ScriptedHost::ShowCallout(Callout callout, int seat, int suit, int sound, int pauseMs) {
     if (m_keepLog) m_callouts.push_back({callout, seat, suit, sound, pauseMs});
@@ -49,28 +55,46 @@ LocalTime ScriptedHost::LocalTimeOfDay() {
     return {m_clock / 3600, (m_clock / 60) % 60, m_clock % 60, true};
 }
 
-void ScriptedHost::OnGameStart(int game, int trump) { Each([&](IGameObserver& o) { o.OnGameStart(game, trump); }); }
+void ScriptedHost::OnGameStart(int game, int trump) {
+    Each([&](IGameObserver& o) { o.OnGameStart(game, trump); });
+}
 void ScriptedHost::OnDeal(int seed) {
     Each([&](IGameObserver& o) { o.OnDeal(seed); });
     Tick();
 }
-void ScriptedHost::OnRedeal(int seed) { Each([&](IGameObserver& o) { o.OnRedeal(seed); }); }
-void ScriptedHost::OnExchange(int a, int b) { Each([&](IGameObserver& o) { o.OnExchange(a, b); }); }
-void ScriptedHost::OnRelated() { Each([&](IGameObserver& o) { o.OnRelated(); }); }
-void ScriptedHost::OnLeader(int seat) { Each([&](IGameObserver& o) { o.OnLeader(seat); }); }
+void ScriptedHost::OnRedeal(int seed) {
+    Each([&](IGameObserver& o) { o.OnRedeal(seed); });
+}
+void ScriptedHost::OnExchange(int a, int b) {
+    Each([&](IGameObserver& o) { o.OnExchange(a, b); });
+}
+void ScriptedHost::OnRelated() {
+    Each([&](IGameObserver& o) { o.OnRelated(); });
+}
+void ScriptedHost::OnLeader(int seat) {
+    Each([&](IGameObserver& o) { o.OnLeader(seat); });
+}
 void ScriptedHost::OnShow(int seat, CardId first, CardId second) {
     Each([&](IGameObserver& o) { o.OnShow(seat, first, second); });
 }
-void ScriptedHost::OnTrump(int seat, int suit) { Each([&](IGameObserver& o) { o.OnTrump(seat, suit); }); }
-void ScriptedHost::OnCall(int seat, int suit) { Each([&](IGameObserver& o) { o.OnCall(seat, suit); }); }
-void ScriptedHost::OnPlay(int seat, CardId card) { Each([&](IGameObserver& o) { o.OnPlay(seat, card); }); }
+void ScriptedHost::OnTrump(int seat, int suit) {
+    Each([&](IGameObserver& o) { o.OnTrump(seat, suit); });
+}
+void ScriptedHost::OnCall(int seat, int suit) {
+    Each([&](IGameObserver& o) { o.OnCall(seat, suit); });
+}
+void ScriptedHost::OnPlay(int seat, CardId card) {
+    Each([&](IGameObserver& o) { o.OnPlay(seat, card); });
+}
 void ScriptedHost::OnTrick(int winner, int related, int unrelated) {
     Each([&](IGameObserver& o) { o.OnTrick(winner, related, unrelated); });
 }
 void ScriptedHost::OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) {
     Each([&](IGameObserver& o) { o.OnDeclare(kind, byComputer, answer, seed, draw); });
 }
-void ScriptedHost::OnResult(int result) { Each([&](IGameObserver& o) { o.OnResult(result); }); }
+void ScriptedHost::OnResult(int result) {
+    Each([&](IGameObserver& o) { o.OnResult(result); });
+}
 void ScriptedHost::OnStones(int player, int character, int delta, int stored) {
     Each([&](IGameObserver& o) { o.OnStones(player, character, delta, stored); });
 }

@@ -14,7 +14,7 @@
 namespace quintrick {
 
 class ScriptedHost : public IHost, public IGameObserver {
-public:
+  public:
     // `startSeconds`: the simulated local time of day, in seconds after midnight.
     explicit ScriptedHost(int startSeconds = 0);
 
@@ -51,11 +51,11 @@ public:
     void AddObserver(IGameObserver* observer) { m_observers.push_back(observer); }
 
     // Policy settings.
-    int m_matchesWanted = 1;   // "continue?" is answered Yes until this many matches have ended
-    int m_character = -1;      // the character dialog's answer (-1 = cancel)
-    bool m_timerOk = true;     // SetTimer fails when false
+    int m_matchesWanted = 1;  // "continue?" is answered Yes until this many matches have ended
+    int m_character = -1;     // the character dialog's answer (-1 = cancel)
+    bool m_timerOk = true;    // SetTimer fails when false
     bool m_cardBacksOk = true;
-    bool m_keepLog = true;     // record callouts and sounds (the runner's long runs do not)
+    bool m_keepLog = true;  // record callouts and sounds (the runner's long runs do not)
     // Answers a question when set and returning non-zero; the default policy otherwise.
     std::function<int(int stringId)> m_answer;
 
@@ -73,7 +73,7 @@ public:
     bool m_closeRequested = false;
     int m_clock;  // seconds after midnight
 
-private:
+  private:
     void Tick() { m_clock = (m_clock + 1) % 86400; }
     MemoryProfile m_profile;
     template <typename F>

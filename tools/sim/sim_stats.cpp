@@ -17,8 +17,8 @@ void SimStats::Print(std::ostream& out, int matches, double seconds) const {
     out << "average points per match, by character:\n";
     for (int c = 0; c < kRosterSize; ++c) {
         if (m_matchesPlayed[c] == 0) continue;
-        out << "  " << c << ' ' << RosterName(c) << "  "
-            << double(m_points[c]) / m_matchesPlayed[c] << '\n';
+        out << "  " << c << ' ' << RosterName(c) << "  " << double(m_points[c]) / m_matchesPlayed[c]
+            << '\n';
     }
     out << "matches per second:   " << (seconds > 0 ? matches / seconds : 0.0) << '\n';
 }

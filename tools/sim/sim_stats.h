@@ -10,10 +10,13 @@
 namespace quintrick {
 
 class SimStats : public IGameObserver {
-public:
+  public:
     void OnGameStart(int, int) override { ++m_games; }
     void OnDeal(int) override { ++m_battles; }
-    void OnRedeal(int) override { --m_battles; ++m_redeals; }
+    void OnRedeal(int) override {
+        --m_battles;
+        ++m_redeals;
+    }
     void OnDeclare(int kind, bool, bool answer, int, int) override {
         ++m_sweeps[kind];
         if (answer) ++m_declared[kind];
@@ -28,7 +31,7 @@ public:
 
     void Print(std::ostream& out, int matches, double seconds) const;
 
-private:
+  private:
     long m_games = 0;
     long m_battles = 0;
     long m_redeals = 0;

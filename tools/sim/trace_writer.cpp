@@ -30,7 +30,9 @@ void TraceWriter::OnDeal(int seed) {
     m_out << "]}\n";
 }
 
-void TraceWriter::OnRedeal(int seed) { m_out << R"({"ev":"redeal","seed":)" << seed << "}\n"; }
+void TraceWriter::OnRedeal(int seed) {
+    m_out << R"({"ev":"redeal","seed":)" << seed << "}\n";
+}
 
 void TraceWriter::OnExchange(int a, int b) {
     m_out << R"({"ev":"exchange","a":)" << a << R"(,"b":)" << b << "}\n";
@@ -44,7 +46,9 @@ void TraceWriter::OnRelated() {
     m_out << "}\n";
 }
 
-void TraceWriter::OnLeader(int seat) { m_out << R"({"ev":"leader","seat":)" << seat << "}\n"; }
+void TraceWriter::OnLeader(int seat) {
+    m_out << R"({"ev":"leader","seat":)" << seat << "}\n";
+}
 
 void TraceWriter::OnShow(int seat, CardId first, CardId second) {
     m_out << R"({"ev":"show","seat":)" << seat << R"(,"cards":[)" << first << ',' << second
@@ -69,9 +73,8 @@ void TraceWriter::OnTrick(int winner, int related, int unrelated) {
 }
 
 void TraceWriter::OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) {
-    m_out << R"({"ev":"declare","kind":")" << (kind == 0 ? "sixteen" : "reverse")
-          << R"(","by":")" << (byComputer ? "computer" : "human") << R"(","answer":)"
-          << (answer ? "true" : "false");
+    m_out << R"({"ev":"declare","kind":")" << (kind == 0 ? "sixteen" : "reverse") << R"(","by":")"
+          << (byComputer ? "computer" : "human") << R"(","answer":)" << (answer ? "true" : "false");
     if (byComputer) m_out << R"(,"seed":)" << seed << R"(,"r":)" << draw;
     m_out << "}\n";
 }
@@ -88,6 +91,8 @@ void TraceWriter::OnStones(int player, int character, int delta, int stored) {
           << R"(,"delta":)" << delta << R"(,"stored":)" << stored << "}\n";
 }
 
-void TraceWriter::End(int matches) { m_out << R"({"ev":"end","matches":)" << matches << "}\n"; }
+void TraceWriter::End(int matches) {
+    m_out << R"({"ev":"end","matches":)" << matches << "}\n";
+}
 
 }  // namespace quintrick

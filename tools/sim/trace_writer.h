@@ -9,7 +9,7 @@
 namespace quintrick {
 
 class TraceWriter : public IGameObserver {
-public:
+  public:
     TraceWriter(std::ostream& out, const GameState& gs) : m_out(out), m_gs(gs) {}
 
     void OnGameStart(int game, int trump) override;
@@ -28,7 +28,7 @@ public:
     void OnStones(int player, int character, int delta, int stored) override;
     void End(int matches);
 
-private:
+  private:
     std::ostream& m_out;
     const GameState& m_gs;
     int m_match = 0;
