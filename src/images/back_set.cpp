@@ -39,7 +39,9 @@ QRect Units(int x, int y, int w, int h) {
 }
 
 // The built-in backs' cells on the card sheet.
-QRect BuiltInCell(int which) { return QRect(0, kCardHeight * (which + 1), kCardWidth, kCardHeight); }
+QRect BuiltInCell(int which) {
+    return QRect(0, kCardHeight * (which + 1), kCardWidth, kCardHeight);
+}
 
 }  // namespace
 
@@ -81,7 +83,8 @@ CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host
     setAcceptDrops(true);
     setMouseTracking(true);
 
-    auto* intro = new QLabel(QStringLiteral("カードの背面に設定したいイメージを選択してください。"), this);
+    auto* intro =
+        new QLabel(QStringLiteral("カードの背面に設定したいイメージを選択してください。"), this);
     intro->setGeometry(Units(7, 4, 305, 11));
 
     static const char* const kRadioTexts[3] = {"南八甲田山中の黄瀬沼(&1)", "国指定名勝の盛美園(&2)",
@@ -122,7 +125,8 @@ CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host
     note1->setGeometry(Units(7, 166, 238, 19));
     note1->setWordWrap(true);
     auto* note2 = new QLabel(
-        QStringLiteral("黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。"), this);
+        QStringLiteral("黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。"),
+        this);
     note2->setGeometry(Units(7, 186, 238, 19));
     note2->setWordWrap(true);
 
@@ -164,7 +168,9 @@ int CBackSet::FrameAt(QPoint point) const {
     return -1;
 }
 
-void CBackSet::Select(int which) { m_radio[which]->setChecked(true); }
+void CBackSet::Select(int which) {
+    m_radio[which]->setChecked(true);
+}
 
 void CBackSet::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -261,9 +267,9 @@ bool CBackSet::OpenFreeImage(const QString& path) {
         return false;
     }
     // Squeezed to the card size; the proportions are not kept.
-    QImage back = whole.scaled(kCardWidth, kCardHeight, Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation)
-                      .convertToFormat(QImage::Format_RGB32);
+    QImage back =
+        whole.scaled(kCardWidth, kCardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
     if (back.isNull()) return false;
     m_host.s.m_cardBack = back;
     m_pictureSet = true;
@@ -300,7 +306,9 @@ bool CBackSet::StoreBackSettings() {
     return true;
 }
 
-void CBackSet::accept() { StoreBackSettings(); }
+void CBackSet::accept() {
+    StoreBackSettings();
+}
 
 void FinishBackSettings(BackSetHost& host, bool accepted, bool changed) {
     if (Read(host.profile, entries::kBackSet) != 2) DeleteTempCardBack(host.messages);

@@ -24,9 +24,9 @@ struct BackSetHost {
     CSurfaces& s;
     IProfile& profile;
     IMessageBox& messages;
-    std::function<void()> playChoice;                // sound 150 (silent while sounds are off)
+    std::function<void()> playChoice;  // sound 150 (silent while sounds are off)
     std::function<bool(bool rebuild)> prepareCardBacks;
-    std::function<void()> redrawTable;               // the whole table, discard pile as it is
+    std::function<void()> redrawTable;  // the whole table, discard pile as it is
 };
 
 // The card rectangle (x, y, width, height) fitted into a frame of the given rectangle: the card

@@ -92,7 +92,9 @@ CHelpDlg::CHelpDlg(IMessageBox& messages, QWidget* parent, QString helpFolder)
     resize(430, 280);
 }
 
-QString CHelpDlg::PagePath() const { return QDir(m_folder).filePath(m_page); }
+QString CHelpDlg::PagePath() const {
+    return QDir(m_folder).filePath(m_page);
+}
 
 bool CHelpDlg::OpenPage() {
     const QFileInfo page(PagePath());

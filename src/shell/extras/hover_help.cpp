@@ -36,7 +36,9 @@ bool IndicatorsExplained(const GameState& gs, const SettingCopies& settings) {
            settings.m_dspInfo == 1;
 }
 
-HoverHelp Show(int id) { return {HoverHelp::Action::Show, id}; }
+HoverHelp Show(int id) {
+    return {HoverHelp::Action::Show, id};
+}
 
 }  // namespace
 
@@ -48,16 +50,29 @@ HoverAreas HoverAreasOf(const CTable& table) {
 int CharacterTipId(const GameState& gs, int seat) {
     if (seat < 0 || seat >= kSeats) return 0;
     switch (gs.m_seatPlayer[seat]) {
-        case 0: return kTipPersonalityFirst + 5;
-        case 1: return kTipPersonalityFirst + 8;
-        case 2: return kTipPersonalityFirst + 6;
-        case 3: return kTipPersonalityFirst + 2;
-        case 4: break;
-        default: return 0;
+        case 0:
+            return kTipPersonalityFirst + 5;
+        case 1:
+            return kTipPersonalityFirst + 8;
+        case 2:
+            return kTipPersonalityFirst + 6;
+        case 3:
+            return kTipPersonalityFirst + 2;
+        case 4:
+            break;
+        default:
+            return 0;
     }
     switch (gs.m_entryNo) {
-        case 0: case 1: case 3: case 4: case 7: case 9: return kTipPersonalityFirst + gs.m_entryNo;
-        default: return 0;
+        case 0:
+        case 1:
+        case 3:
+        case 4:
+        case 7:
+        case 9:
+            return kTipPersonalityFirst + gs.m_entryNo;
+        default:
+            return 0;
     }
 }
 

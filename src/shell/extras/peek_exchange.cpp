@@ -12,8 +12,9 @@
 namespace quintrick {
 
 QString PeekCommandLabel(int seat) {
-    static const char* const kLabels[4] = {"右隣りの\n手札のカンニング", "右向いの\n手札のカンニング",
-                                           "左向いの\n手札のカンニング", "左隣りの\n手札のカンニング"};
+    static const char* const kLabels[4] = {
+        "右隣りの\n手札のカンニング", "右向いの\n手札のカンニング", "左向いの\n手札のカンニング",
+        "左隣りの\n手札のカンニング"};
     return (seat >= 0 && seat < 4) ? QString::fromUtf8(kLabels[seat]) : QString();
 }
 
@@ -30,8 +31,8 @@ std::vector<CardId> ParsePeekHand(std::string_view text) {
     std::size_t pos = 0;
     for (int field = 0; field < kHandSize && pos < text.size(); ++field) {
         const std::size_t comma = text.find(',', pos);
-        const std::string_view f =
-            text.substr(pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
+        const std::string_view f = text.substr(
+            pos, comma == std::string_view::npos ? std::string_view::npos : comma - pos);
         if (f.empty()) break;
         pos = comma == std::string_view::npos ? text.size() : comma + 1;
         // The leading number: blanks, a sign, digits (capped, so no field can overflow).
@@ -78,7 +79,9 @@ CPeekLauncher::CPeekLauncher(IProfile& profile, IMessageBox& messages, QString p
     }
 }
 
-bool CPeekLauncher::LaunchedProcessRuns() const { return ProcessRuns(m_pid, m_program); }
+bool CPeekLauncher::LaunchedProcessRuns() const {
+    return ProcessRuns(m_pid, m_program);
+}
 
 void CPeekLauncher::PeekCommand(int seat, const GameState& gs) {
     if (seat < 0 || seat > 3) return;

@@ -34,7 +34,9 @@ std::vector<CardId> ParsePeekHand(std::string_view text);
 
 // The peek window's client size for a hand of `count` cards: each card 30 pixels right of the
 // one before, the last one whole.
-inline constexpr int PeekClientWidth(int count) { return 30 * count + 123; }
+inline constexpr int PeekClientWidth(int count) {
+    return 30 * count + 123;
+}
 inline constexpr int kPeekClientHeight = 215;
 // The client size before the first hand arrives: room for ten cards.
 inline constexpr int kPeekInitialWidth = 423;

@@ -64,8 +64,7 @@ void CPeekWindow::paintEvent(QPaintEvent*) {
         const CardId card = m_hand[static_cast<std::size_t>(i)];
         const Point cell = CardCell(card);
         // Later cards over earlier ones, each 30 pixels to the right.
-        p.drawImage(QPoint(30 * i, 0), m_cardSheet,
-                    QRect(cell.x, cell.y, kCardWidth, kCardHeight));
+        p.drawImage(QPoint(30 * i, 0), m_cardSheet, QRect(cell.x, cell.y, kCardWidth, kCardHeight));
     }
 }
 
@@ -77,13 +76,14 @@ void CPeekWindow::closeEvent(QCloseEvent* event) {
     if (m_onClosed) m_onClosed();
 }
 
-int RunPeekProcess(QApplication& app) {
+int RunPeekProcess(QApplication& app, const std::function<void(CPeekWindow&)>& setup) {
     CProfile profile;
     CSurfaces sheet;
     // Without the card sheet the window stays white; the exchange works the same.
     LoadCardSheet(sheet);
     CPeekWindow window(profile, sheet.m_cardSheet);
     window.m_onClosed = [&app] { app.quit(); };
+    if (setup) setup(window);
     window.show();
     window.StartPolling();
     return app.exec();

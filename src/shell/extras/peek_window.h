@@ -51,7 +51,8 @@ class CPeekWindow : public QWidget {
 };
 
 // Runs the program as a peek process: the profile, the card sheet from the executable's folder
-// and the window, until it closes. Returns the application's exit code.
-int RunPeekProcess(QApplication& app);
+// and the window, until it closes. `setup` may hook into the window before it is shown.
+// Returns the application's exit code.
+int RunPeekProcess(QApplication& app, const std::function<void(CPeekWindow&)>& setup = {});
 
 }  // namespace quintrick

@@ -1,12 +1,11 @@
 #include "shell/extras/tip_window.h"
 
-#include <algorithm>
-
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 #include "engine/strings.h"
 #include "images/image_files.h"
@@ -39,8 +38,8 @@ CTipWindow::CTipWindow(QWidget* owner)
 }
 
 QSize CTipWindow::BalloonSize(const QString& text) const {
-    const QRect r = fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 1 << 20), kTextFlags,
-                                               text);
+    const QRect r =
+        fontMetrics().boundingRect(QRect(0, 0, kMaxTextWidth, 1 << 20), kTextFlags, text);
     return r.size().grownBy(kMargins).grownBy(kBalloonInset);
 }
 
@@ -79,11 +78,14 @@ void CTipWindow::Activate(bool on) {
 
 void CTipWindow::Apply(const HoverHelp& help) {
     switch (help.action) {
-        case HoverHelp::Action::Keep: return;
-        case HoverHelp::Action::Hide: Activate(false); return;
+        case HoverHelp::Action::Keep:
+            return;
+        case HoverHelp::Action::Hide:
+            Activate(false);
+            return;
         case HoverHelp::Action::Show: {
-            const std::string_view text = help.textId ? LoadString(help.textId)
-                                                      : std::string_view();
+            const std::string_view text =
+                help.textId ? LoadString(help.textId) : std::string_view();
             SetToolText(QString::fromUtf8(text.data(), qsizetype(text.size())));
             Activate(true);
             return;
@@ -112,7 +114,8 @@ void CTipWindow::RelayEvent(const QEvent* event) {
             m_popped = false;
             hide();
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
