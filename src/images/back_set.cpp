@@ -32,7 +32,7 @@ constexpr char kFileFilter[] =
     "TIFFファイル(*.tiff)|*.tif;*.tiff||";
 
 // The dialog is laid out in dialog units of its 11-point font.
-constexpr double kUnitX = 1.75;
+constexpr double kUnitX = 1.9;
 constexpr double kUnitY = 1.75;
 QRect Units(int x, int y, int w, int h) {
     return QRect(int(x * kUnitX), int(y * kUnitY), int(w * kUnitX), int(h * kUnitY));

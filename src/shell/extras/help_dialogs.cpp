@@ -152,13 +152,21 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
+    QFont labelFont = font();
+    labelFont.setPointSize(9);
+    label->setFont(labelFont);
 
     m_history = new QPlainTextEdit(this);
     m_history->setObjectName(QStringLiteral("1004"));
     m_history->setGeometry(Units(57, 163, 213, 36));
     m_history->setReadOnly(true);
-    m_history->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines wrap: the box has only a vertical scroll bar.
+    m_history->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont small = font();
+    small.setPointSize(9);
+    m_history->setFont(small);
     m_history->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_history->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_history->setPlainText(VersionHistoryText());
 
     auto* line = new QFrame(this);
