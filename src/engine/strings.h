@@ -36,6 +36,33 @@ enum StringId : int {
     kMsgJokerLeadPrompt = 30030,
     kMsgStartHelp = 30031,
     kMsgReverseMade = 30008,
+    kMsgNoFreeImage = 30040,
+    kMsgPeekLaunchFailed = 30041,
+    kMsgUnsupportedFileType = 30056,
+    kMsgNoHelpFolder = 30162,
+    // Screen explanations: the ten personalities (roster order), then the table's elements.
+    kTipPersonalityFirst = 30100,
+    kTipTrump = 30110,
+    kTipGameCounter = 30111,
+    kTipBattleCounter = 30112,
+    kTipRelatedTarget = 30113,
+    kTipUnrelatedTarget = 30114,
+    kTipPicturesLeft = 30115,
+    kTipJokerLeft = 30116,
+    kTipClubsLeft = 30117,
+    kTipDiamondsLeft = 30118,
+    kTipHeartsLeft = 30119,
+    kTipSpadesLeft = 30120,
+    kTipField = 30121,
+    kTipDiscard = 30122,
+    kTipTurnMark = 30123,
+    kTipAngleUp = 30124,
+    kTipAngleDown = 30125,
+    kTipCalledSuit = 30126,
+    kTipRight = 30127,
+    // The version history, oldest release first.
+    kVersionOldest = 30200,
+    kVersionNewest = 30208,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

@@ -1,0 +1,81 @@
+// The exchange with the peek process through the profile section "Cun": parsing a published
+// hand, the window size for a hand, the entries both processes write when they close, the peek
+// command's switch on the command line, and the game side of the peek commands.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "engine/cards.h"
+#include "engine/game_state.h"
+#include "engine/host.h"
+
+namespace quintrick {
+
+// The peek commands: command id 701 + seat shows computer seat 0-3.
+inline constexpr int kPeekCommandFirst = 701;
+inline constexpr int kPeekCommandLast = 704;
+inline constexpr int kPeekTickMs = 500;
+inline constexpr int kPeekCloseSeat = 4;  // "Now" = 4 tells the peek process to close
+
+// The peek commands' labels, by seat.
+QString PeekCommandLabel(int seat);
+
+// "/W" anywhere in the arguments (case-sensitive) starts the program as a peek process.
+bool IsPeekCommandLine(const QStringList& arguments);
+
+// The cards of a published hand text "5,17,40,": at most ten comma-separated fields in order,
+// up to the first empty one; a field's value is its leading decimal number (none counts as 0).
+// Values that are no card of the sheet (outside 0..51) are left out.
+std::vector<CardId> ParsePeekHand(std::string_view text);
+
+// The peek window's client size for a hand of `count` cards: each card 30 pixels right of the
+// one before, the last one whole.
+inline constexpr int PeekClientWidth(int count) {
+    return 30 * count + 123;
+}
+inline constexpr int kPeekClientHeight = 215;
+// The client size before the first hand arrives: room for ten cards.
+inline constexpr int kPeekInitialWidth = 423;
+inline constexpr int kPeekInitialHeight = 217;
+
+// What both processes write when they close: no peek process runs, and one still running is
+// told to close.
+void WritePeekCloseEntries(IProfile& profile);
+
+// The game side of the peek commands.
+class CPeekLauncher {
+  public:
+    // Starts `program` with "/W" (by default the running executable); false when it could not
+    // be started. Tests pass a starter of their own.
+    using Starter = std::function<bool(const QString& program, qint64* pid)>;
+
+    CPeekLauncher(IProfile& profile, IMessageBox& messages, QString program = {},
+                  Starter starter = {});
+
+    // A peek command for computer seat 0-3: names the seat and the player to show, and starts
+    // the peek process unless one runs or the seat's hand is empty.
+    void PeekCommand(int seat, const GameState& gs);
+
+    // Starts the peek process; on failure shows 30041 and returns false.
+    bool LaunchPeekProcess();
+
+    // Whether the process this game started last still runs.
+    bool LaunchedProcessRuns() const;
+    qint64 LaunchedPid() const { return m_pid; }
+
+  private:
+    IProfile& m_profile;
+    IMessageBox& m_messages;
+    QString m_program;
+    Starter m_starter;
+    qint64 m_pid = 0;
+};
+
+// Whether a process with this id runs the given executable.
+bool ProcessRuns(qint64 pid, const QString& program);
+
+}  // namespace quintrick

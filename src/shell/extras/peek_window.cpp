@@ -1,0 +1,92 @@
+#include "shell/extras/peek_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QTimerEvent>
+
+#include "engine/settings_table.h"
+#include "shell/extras/peek_exchange.h"
+#include "shell/profile.h"
+#include "table/layout.h"
+#include "table/surfaces.h"
+
+namespace quintrick {
+
+CPeekWindow::CPeekWindow(IProfile& profile, QImage cardSheet)
+    : QWidget(nullptr, Qt::Tool), m_profile(profile), m_cardSheet(std::move(cardSheet)) {
+    setObjectName(QStringLiteral("peekWindow"));
+    m_hand.fill(kNoCard);
+    // No title until the first hand arrives; room for ten cards.
+    setWindowTitle(QStringLiteral(" "));
+    resize(kPeekInitialWidth, kPeekInitialHeight);
+}
+
+void CPeekWindow::StartPolling() {
+    if (m_peekTimer == 0) m_peekTimer = startTimer(kPeekTickMs);
+}
+
+void CPeekWindow::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == m_peekTimer) PeekTick();
+}
+
+void CPeekWindow::PeekTick() {
+    if (m_closing) return;
+    const int now = Read(m_profile, entries::kCunNow);
+    if (now == kPeekCloseSeat) {
+        killTimer(m_peekTimer);
+        m_peekTimer = 0;
+        m_closing = true;
+        QTimer::singleShot(0, this, [this] { close(); });
+        return;
+    }
+    const std::string text = m_profile.ReadString("Cun", std::to_string(now), "");
+    if (text == m_peekText) return;
+    if (!text.empty()) {
+        setWindowTitle(QString::fromStdString(Read(m_profile, entries::kCunName)));
+        const std::vector<CardId> cards = ParsePeekHand(text);
+        m_hand.fill(kNoCard);
+        m_handCount = static_cast<int>(cards.size());
+        std::copy(cards.begin(), cards.end(), m_hand.begin());
+        resize(PeekClientWidth(m_handCount), kPeekClientHeight);
+        repaint();
+        if (m_onHandShown) m_onHandShown();
+    }
+    // An empty text (the seat has played out) leaves the last hand on view.
+    m_peekText = text;
+}
+
+void CPeekWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    for (int i = 0; i < m_handCount; ++i) {
+        const CardId card = m_hand[static_cast<std::size_t>(i)];
+        const Point cell = CardCell(card);
+        // Later cards over earlier ones, each 30 pixels to the right.
+        p.drawImage(QPoint(30 * i, 0), m_cardSheet, QRect(cell.x, cell.y, kCardWidth, kCardHeight));
+    }
+}
+
+void CPeekWindow::closeEvent(QCloseEvent* event) {
+    WritePeekCloseEntries(m_profile);
+    if (m_peekTimer) killTimer(m_peekTimer);
+    m_peekTimer = 0;
+    event->accept();
+    if (m_onClosed) m_onClosed();
+}
+
+int RunPeekProcess(QApplication& app, const std::function<void(CPeekWindow&)>& setup) {
+    CProfile profile;
+    CSurfaces sheet;
+    // Without the card sheet the window stays white; the exchange works the same.
+    LoadCardSheet(sheet);
+    CPeekWindow window(profile, sheet.m_cardSheet);
+    window.m_onClosed = [&app] { app.quit(); };
+    if (setup) setup(window);
+    window.show();
+    window.StartPolling();
+    return app.exec();
+}
+
+}  // namespace quintrick

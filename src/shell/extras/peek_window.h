@@ -1,0 +1,58 @@
+// The peek process's window: it polls the profile section "Cun" every 500 ms, shows the hand of
+// the computer seat named there, and closes when told to.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/cards.h"
+#include "engine/host.h"
+
+class QApplication;
+
+namespace quintrick {
+
+class CPeekWindow : public QWidget {
+  public:
+    // `cardSheet` is the decoded card sheet the cards are cut from.
+    CPeekWindow(IProfile& profile, QImage cardSheet);
+
+    // Starts the 500 ms poll (timer 98).
+    void StartPolling();
+    // One poll of the exchange.
+    void PeekTick();
+
+    // The hand on view (seat 0's entries of the peek process's state).
+    int HandCount() const { return m_handCount; }
+    const std::array<CardId, kHandSize>& Hand() const { return m_hand; }
+    const std::string& PeekText() const { return m_peekText; }
+
+    // Called after a new hand has been put on view.
+    std::function<void()> m_onHandShown;
+    // Called when the window has closed.
+    std::function<void()> m_onClosed;
+
+  protected:
+    void timerEvent(QTimerEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    IProfile& m_profile;
+    QImage m_cardSheet;
+    std::string m_peekText;  // the hand text last shown
+    std::array<CardId, kHandSize> m_hand{};
+    int m_handCount = 0;
+    int m_peekTimer = 0;
+    bool m_closing = false;
+};
+
+// Runs the program as a peek process: the profile, the card sheet from the executable's folder
+// and the window, until it closes. `setup` may hook into the window before it is shown.
+// Returns the application's exit code.
+int RunPeekProcess(QApplication& app, const std::function<void(CPeekWindow&)>& setup = {});
+
+}  // namespace quintrick

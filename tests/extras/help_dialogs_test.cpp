@@ -1,0 +1,101 @@
+// The help viewer and the about box.
+#include "shell/extras/help_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "engine/strings.h"
+#include "recording_box.h"
+
+namespace quintrick {
+namespace {
+
+TEST(HelpPages, CommandsAndTheirPages) {
+    struct Case {
+        int command;
+        const char* page;
+        const char* caption;
+    };
+    const Case cases[] = {{32787, "quintrick_sousa.html", "操作方法"},
+                          {32780, "quintrick_rule.html", "ルール"},
+                          {32789, "quintrick_kakehiki.html", "カケヒキ"}};
+    for (const Case& c : cases) {
+        const auto page = HelpPageFor(c.command);
+        ASSERT_TRUE(page.has_value());
+        EXPECT_STREQ(page->page, c.page);
+        EXPECT_STREQ(page->caption, c.caption);
+    }
+    EXPECT_FALSE(HelpPageFor(57664).has_value());
+}
+
+// With the folder present but one page missing, only that page's command fails; a present page
+// opens maximised with its title.
+TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("help"));
+    const QString folder = dir.filePath("help");
+    {
+        QFile page(QDir(folder).filePath("quintrick_rule.html"));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>ルール</h1><p>五人で遊びます。</p></body></html>");
+    }
+    struct Case {
+        int command;
+        bool opens;
+    };
+    for (const Case c : {Case{32787, false}, Case{32780, true}, Case{32789, false}}) {
+        test::RecordingBox box;
+        CHelpDlg dlg(box, nullptr, folder);
+        const HelpPage page = *HelpPageFor(c.command);
+        dlg.m_page = QString::fromUtf8(page.page);
+        dlg.m_caption = QString::fromUtf8(page.caption);
+        bool maximised = false;
+        QTimer::singleShot(200, &dlg, [&] {
+            maximised = dlg.isMaximized();
+            dlg.accept();
+        });
+        const int result = dlg.exec();
+        if (c.opens) {
+            EXPECT_EQ(result, QDialog::Accepted);
+            EXPECT_TRUE(box.shown.empty());
+            EXPECT_TRUE(maximised);
+            EXPECT_EQ(dlg.windowTitle(), "ルール");
+            EXPECT_TRUE(dlg.Browser()->toPlainText().contains("五人で遊びます。"));
+        } else {
+            EXPECT_EQ(result, QDialog::Rejected) << c.command;
+            EXPECT_EQ(box.shown, std::vector<int>{30162});
+            EXPECT_EQ(box.styles, std::vector<int>{kStyleInfo});
+        }
+    }
+    // No folder at all gives the same message.
+    test::RecordingBox box;
+    CHelpDlg dlg(box, nullptr, dir.filePath("nothing"));
+    dlg.m_page = "quintrick_rule.html";
+    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(box.shown, std::vector<int>{30162});
+}
+
+// The version box: the newest release first, the oldest last, and an empty line at the end.
+TEST(AboutBox, VersionHistoryNewestFirst) {
+    CAboutDlg dlg;
+    const QStringList lines = dlg.History()->toPlainText().split(u'\n');
+    ASSERT_EQ(lines.size(), 10);
+    EXPECT_EQ(lines.first().toStdString(), LoadString(30208));
+    EXPECT_EQ(lines[8].toStdString(), LoadString(30200));
+    EXPECT_TRUE(lines.last().isEmpty());
+    EXPECT_TRUE(dlg.History()->isReadOnly());
+    // Every line: a version number and a date year.month.day, then a note.
+    const QRegularExpression form(R"(^Ver \d+\.\d+　\d{4}\.\d{2}\.\d{2}　\S.+$)");
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(form.match(lines[i]).hasMatch()) << i;
+}
+
+}  // namespace
+}  // namespace quintrick

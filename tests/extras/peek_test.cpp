@@ -1,0 +1,203 @@
+// The peek exchange: parsing a published hand, the peek commands of the game, and a real peek
+// process started with "/W" that shows the published hand and closes when told to.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+
+#include "engine/settings_table.h"
+#include "recording_box.h"
+#include "shell/extras/peek_exchange.h"
+#include "shell/extras/peek_window.h"
+#include "shell/profile.h"
+
+namespace quintrick {
+namespace {
+
+TEST(ParsePeekHand, FieldsInOrderUpToTheFirstEmptyOne) {
+    struct Case {
+        const char* text;
+        std::vector<CardId> cards;
+    };
+    const Case cases[] = {
+        {"5,17,40,", {5, 17, 40}},
+        {"5,17,40", {5, 17, 40}},
+        {"", {}},
+        {",5,", {}},                                                     // the first field is empty
+        {"1,2,,3,", {1, 2}},                                             // stops at the empty field
+        {"0,1,2,3,4,5,6,7,8,9,10,11,", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},  // ten at most
+        {"7x,abc, 12,+3,", {7, 0, 12, 3}},                // leading digits; none counts as 0
+        {"60,-1,51,99999999999999999999,13,", {51, 13}},  // no card of the sheet: left out
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParsePeekHand(c.text), c.cards) << c.text;
+}
+
+TEST(PeekCommandLine, SlashWAnywhereInTheSwitches) {
+    EXPECT_TRUE(IsPeekCommandLine({"/opt/q/quintrick", "/W"}));
+    EXPECT_TRUE(IsPeekCommandLine({"quintrick", "x/Wide"}));
+    EXPECT_FALSE(IsPeekCommandLine({"quintrick", "/w"}));
+    EXPECT_FALSE(IsPeekCommandLine({"/home/u/Work/quintrick"}));  // the program's own path
+}
+
+TEST(PeekWindowSize, WidthFollowsTheHand) {
+    EXPECT_EQ(PeekClientWidth(3), 213);
+    EXPECT_EQ(PeekClientWidth(10), 423);
+}
+
+class PeekCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QFile::remove(profile.FileName());
+        gs.m_seatPlayer = {2, 0, 1, 3, 4};
+        gs.m_playerName = {"大鴉", "百舌", "喜鵲", "蒼鷺", "紅隼"};
+        gs.m_handCount = {3, 0, 5, 5, 5};
+    }
+    CPeekLauncher Launcher(bool startOk) {
+        return CPeekLauncher(profile, box, QStringLiteral("/bin/sleep"),
+                             [this, startOk](const QString&, qint64* pid) {
+                                 ++starts;
+                                 *pid = 0;
+                                 return startOk;
+                             });
+    }
+    CProfile profile;
+    test::RecordingBox box;
+    GameState gs;
+    int starts = 0;
+};
+
+TEST_F(PeekCommand, NamesTheSeatAndStartsOnlyWhenNeeded) {
+    CPeekLauncher launcher = Launcher(true);
+    launcher.PeekCommand(1, gs);  // an empty hand: nothing started, the choice written
+    EXPECT_EQ(starts, 0);
+    EXPECT_EQ(Read(profile, entries::kCunNow), 1);
+    EXPECT_EQ(Read(profile, entries::kCunName), "大鴉");  // seat 1 holds player 0
+    EXPECT_EQ(Read(profile, entries::kCunningView), 0);
+    launcher.PeekCommand(0, gs);
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(Read(profile, entries::kCunningView), 1);
+    EXPECT_EQ(Read(profile, entries::kCunName), "喜鵲");
+    launcher.PeekCommand(3, gs);  // one believed running: only switched
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(Read(profile, entries::kCunNow), 3);
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_F(PeekCommand, FailedStartIsReportedAndTriedAgain) {
+    CPeekLauncher launcher = Launcher(false);
+    launcher.PeekCommand(2, gs);
+    launcher.PeekCommand(2, gs);
+    EXPECT_EQ(starts, 2);
+    EXPECT_EQ(box.shown, (std::vector<int>{30041, 30041}));
+    EXPECT_EQ(box.styles[0], kStyleInfo);
+    EXPECT_EQ(Read(profile, entries::kCunningView), 0);
+}
+
+TEST_F(PeekCommand, CloseEntries) {
+    Write(profile, entries::kCunningView, 1);
+    Write(profile, entries::kCunNow, 2);
+    WritePeekCloseEntries(profile);
+    EXPECT_EQ(Read(profile, entries::kCunningView), 0);
+    EXPECT_EQ(Read(profile, entries::kCunNow), 4);
+}
+
+// The window itself, polled by hand.
+TEST_F(PeekCommand, WindowShowsTheChosenHandAndKeepsTheLastOne) {
+    QImage sheet(1963, 860, QImage::Format_RGB32);
+    sheet.fill(Qt::black);
+    CPeekWindow window(profile, sheet);
+    window.show();
+    Write(profile, entries::kCunNow, 2);
+    Write(profile, entries::kCunName, "喜鵲");
+    Write(profile, entries::kCunHand[2], "5,17,40,");
+    window.PeekTick();
+    EXPECT_EQ(window.HandCount(), 3);
+    EXPECT_EQ(window.size(), QSize(213, 215));
+    EXPECT_EQ(window.windowTitle(), "喜鵲");
+    const QImage shot = window.grab().toImage();
+    EXPECT_EQ(shot.pixel(100, 100), qRgb(0, 0, 0));  // cards
+    EXPECT_EQ(shot.pixel(210, 100), qRgb(0, 0, 0));  // the last card whole
+    Write(profile, entries::kCunHand[2], "");        // the seat has played out
+    window.PeekTick();
+    EXPECT_EQ(window.HandCount(), 3);
+    Write(profile, entries::kCunNow, 7);  // a damaged choice reads an entry that is not there
+    window.PeekTick();
+    EXPECT_EQ(window.HandCount(), 3);
+}
+
+// A real second process started with "/W": it shows the published hand, switches seats, and
+// closes when "Now" becomes 4, writing its close entries.
+TEST_F(PeekCommand, ProcessExchange) {
+    Write(profile, entries::kSpeed, 13);  // an unrelated entry that must survive both writers
+    Write(profile, entries::kCunHand[1], "8,21,34,47,");
+    Write(profile, entries::kCunHand[3], "1,2,3,4,5,6,7,8,9,10,");
+    Write(profile, entries::kCunName, "百舌");
+    Write(profile, entries::kCunNow, 1);
+    Write(profile, entries::kCunningView, 1);
+
+    QProcess peek;
+    peek.setProcessChannelMode(QProcess::SeparateChannels);
+    peek.start(QStringLiteral(PEEK_PROBE), {QStringLiteral("/W")});
+    ASSERT_TRUE(peek.waitForStarted(5000));
+    QString out;
+    const auto sawLine = [&](const QString& line) {
+        return QTest::qWaitFor(
+            [&] {
+                out += QString::fromUtf8(peek.readAllStandardOutput());
+                return out.contains(line);
+            },
+            5000);
+    };
+    EXPECT_TRUE(sawLine("hand 8,21,34,47 243x215 百舌\n")) << out.toStdString();
+
+    // Both processes write at once: the game publishes hands while the peek process reads.
+    for (int i = 0; i < 40; ++i) {
+        Write(profile, entries::kCunHand[0], std::to_string(i) + ",");
+        QTest::qWait(10);
+    }
+    Write(profile, entries::kCunName, "蒼鷺");
+    Write(profile, entries::kCunNow, 3);
+    EXPECT_TRUE(sawLine("hand 1,2,3,4,5,6,7,8,9,10 423x215 蒼鷺\n")) << out.toStdString();
+
+    Write(profile, entries::kCunNow, 4);
+    ASSERT_TRUE(peek.waitForFinished(5000));
+    EXPECT_EQ(peek.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(peek.exitCode(), 0);
+    EXPECT_EQ(Read(profile, entries::kCunningView), 0);
+    EXPECT_EQ(Read(profile, entries::kCunNow), 4);
+    EXPECT_EQ(Read(profile, entries::kSpeed), 13);
+    EXPECT_EQ(Read(profile, entries::kCunHand[0]), "39,");
+    EXPECT_EQ(Read(profile, entries::kCunHand[3]), "1,2,3,4,5,6,7,8,9,10,");
+}
+
+// A peek process that died without closing leaves "CunningView" at 1; the game sees that the
+// process it started is gone and starts another.
+TEST_F(PeekCommand, DeadPeekProcessDoesNotBlockTheNextLaunch) {
+    Write(profile, entries::kCunHand[2], "5,");
+    CPeekLauncher launcher(profile, box, QStringLiteral(PEEK_PROBE));
+    launcher.PeekCommand(2, gs);
+    ASSERT_EQ(Read(profile, entries::kCunningView), 1);
+    const qint64 first = launcher.LaunchedPid();
+    ASSERT_GT(first, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.LaunchedProcessRuns(); }, 2000));
+    launcher.PeekCommand(2, gs);  // still running: no second process
+    EXPECT_EQ(launcher.LaunchedPid(), first);
+
+    ::kill(static_cast<pid_t>(first), SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !launcher.LaunchedProcessRuns(); }, 5000));
+    EXPECT_EQ(Read(profile, entries::kCunningView), 1);  // it could not say so itself
+    launcher.PeekCommand(2, gs);
+    const qint64 second = launcher.LaunchedPid();
+    EXPECT_NE(second, first);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.LaunchedProcessRuns(); }, 2000));
+
+    Write(profile, entries::kCunNow, 4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !launcher.LaunchedProcessRuns(); }, 5000));
+    EXPECT_EQ(Read(profile, entries::kCunningView), 0);
+    EXPECT_TRUE(box.shown.empty());
+}
+
+}  // namespace
+}  // namespace quintrick

@@ -1,0 +1,13 @@
+// The extras' widget tests run in one Qt application with the program's own names, so the
+// profile and the cache folder are the program's, below the test's own HOME.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName("Orvendel");
+    QCoreApplication::setApplicationName("Quintrick");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
