@@ -63,6 +63,7 @@ enum StringId : int {
     // The version history, oldest release first.
     kVersionOldest = 30200,
     kVersionNewest = 30208,
+    kMsgAutoStartNext = 30038,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

@@ -42,6 +42,12 @@ struct CursorImage {
 };
 std::vector<CursorImage> PaintCursors();
 
+// The dialog pictures and the desktop icon; the map is drawn from the province raster in
+// `geodata` (sea only when it cannot be read).
+QImage PaintOkSeal();
+QImage PaintHomeMap(const QString& geodata);
+QImage PaintAppIcon();
+
 // One picture with the sheet, every image at its size and at two table scales, and the cursors.
 QImage PaintContactSheet(const QImage& sheet, const std::vector<NamedImage>& images,
                          const std::vector<CursorImage>& cursors);

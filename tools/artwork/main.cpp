@@ -61,7 +61,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir root(QString::fromLocal8Bit(argv[1]));
-    for (const char* sub : {"resources/bmp", "resources/cur", "docs"}) root.mkpath(sub);
+    for (const char* sub : {"resources/bmp", "resources/cur", "resources/icons", "docs"}) {
+        root.mkpath(sub);
+    }
 
     bool ok = true;
     const QImage sheet = PaintCardSheet();
@@ -74,6 +76,13 @@ int main(int argc, char** argv) {
     for (const CursorImage& cursor : cursors) {
         ok &= WritePng(cursor.image, root.filePath(QStringLiteral("resources/cur/%1.png").arg(cursor.id)));
     }
+    // The dialog pictures, and the program's icon for the desktop.
+    const QString geodata = qEnvironmentVariableIsEmpty("QUINTRICK_GEODATA")
+                                ? root.filePath("shared/geodata")
+                                : qEnvironmentVariable("QUINTRICK_GEODATA");
+    ok &= WritePng(PaintOkSeal(), root.filePath("resources/bmp/182.png"));
+    ok &= WritePng(PaintHomeMap(geodata), root.filePath("resources/bmp/191.png"));
+    ok &= WritePng(PaintAppIcon(), root.filePath("resources/icons/quintrick.png"));
     ok &= WritePng(PaintContactSheet(sheet, images, cursors),
                    root.filePath("docs/artwork-contact-sheet.png"));
     return ok ? 0 : 1;

@@ -1,0 +1,85 @@
+#include "mon_sel.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+#include "resource_paths.h"
+
+namespace quintrick {
+namespace {
+
+// Dialog units of the layout to pixels.
+constexpr int kDlu = 2;
+QRect Dlu(int x, int y, int w, int h) { return QRect(x * kDlu, y * kDlu, w * kDlu, h * kDlu); }
+
+constexpr const char* kSuitTips[4] = {"クラブを指定します", "ダイヤを指定します",
+                                      "ハートを指定します", "スッペを指定します"};
+constexpr int kSuitBitmaps[4] = {146, 147, 148, 149};
+
+}  // namespace
+
+CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_clickSound(std::move(clickSound)) {
+    setWindowTitle("紋の指定");
+    setFixedSize(Dlu(0, 0, 162, 76).size());
+
+    m_promptLabel = new QLabel("請求", this);
+    m_promptLabel->setObjectName("1005");
+    m_promptLabel->setGeometry(Dlu(13, 10, 16, 8));
+    auto* tail = new QLabel("する紋を指定してください。", this);
+    tail->setGeometry(Dlu(29, 10, 85, 8));
+
+    auto* ok = new QPushButton(QIcon(ImagePath(182)), "決 定(&Y)", this);
+    ok->setObjectName("1");
+    ok->setGeometry(Dlu(116, 2, 41, 20));
+    ok->setIconSize(QSize(16, 16));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    ok->setCursor(Qt::ArrowCursor);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* group = new QButtonGroup(this);
+    for (int suit = 0; suit < 4; ++suit) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QString::number(1001 + suit));
+        button->setGeometry(Dlu(27 + 26 * suit, 36, 26, 31));
+        button->setIcon(QIcon(ImagePath(kSuitBitmaps[suit])));
+        button->setIconSize(QSize(47, 53));
+        button->setToolTip(kSuitTips[suit]);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, [this, suit] { Choose(suit, true); });
+        m_suitButtons[suit] = button;
+
+        auto* radio = new QRadioButton(this);
+        radio->setObjectName(QString::number(1013 + suit));
+        radio->setGeometry(Dlu(37 + 26 * suit, 25, 8, 10));
+        radio->setFocusPolicy(Qt::NoFocus);
+        group->addButton(radio, suit);
+        connect(radio, &QRadioButton::clicked, this, [this, suit] { Choose(suit, false); });
+        m_radios[suit] = radio;
+    }
+}
+
+void CMonSel::OnInitDialog() {
+    if (!m_prompt.empty()) m_promptLabel->setText(QString::fromStdString(m_prompt));
+    m_suit = 0;
+    m_radios[0]->setChecked(true);
+}
+
+int CMonSel::exec() {
+    OnInitDialog();
+    return QDialog::exec();
+}
+
+void CMonSel::Choose(int suit, bool fromSuitButton) {
+    m_suit = suit;
+    if (fromSuitButton) m_radios[suit]->setChecked(true);
+    if (m_clickSound) m_clickSound();
+}
+
+}  // namespace quintrick

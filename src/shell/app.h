@@ -1,0 +1,32 @@
+// The application: the start-up order (data-file check, profile, frame and view), and the flags
+// it finds at start.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "main_frame.h"
+
+namespace quintrick {
+
+class CT40913App {
+  public:
+    bool m_isNt6 = true;     // always a newer system here (gradient table background)
+    bool m_thumbBar = true;  // the peek commands and the hand publication are available
+    bool m_peekMode = false; // "/W" in the command line
+
+    // The start-up sequence; false ends the program. `dialogs` answers boxes and dialogs (tests).
+    bool InitInstance(const QStringList& arguments, IDialogs* dialogs = nullptr);
+
+    // True when the card data file lies in `folder` (by default the executable's folder).
+    static bool CheckDataFile(const QString& folder = {});
+    // "/W" anywhere in the command line, case-sensitive ("/Wx" counts, "/w" does not).
+    static bool PeekModeFrom(const QStringList& arguments);
+
+    CMainFrame* Frame() { return m_frame.get(); }
+
+  private:
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+}  // namespace quintrick

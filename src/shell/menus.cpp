@@ -1,0 +1,263 @@
+// The three popup menus, built afresh at every opening, and the commands of the menus and keys.
+#include <QMenu>
+
+#include "conquest/kuni_state.h"
+#include "engine/settings_table.h"
+#include "engine/strings.h"
+#include "main_frame.h"
+#include "screen_size.h"
+#include "setting_toggles.h"
+#include "view.h"
+
+namespace quintrick {
+namespace {
+
+enum Command : int {
+    kCmdStart = 32771,
+    kCmdExit = 57665,
+    kCmdOpenMode = 32781,
+    kCmdSound = 32773,
+    kCmdRuleRem = 32788,
+    kCmdDspRem = 32782,
+    kCmdNokori = 32779,
+    kCmdDspInfo = 32797,
+    kCmdAutoStart = 32807,
+    kCmdScore = 32772,
+    kCmdMap = 32784,
+    kCmdResetMap = 32786,
+    kCmdCardBacks = 32790,
+    kCmdHowTo = 32787,
+    kCmdRules = 32780,
+    kCmdTactics = 32789,
+    kCmdAbout = 57664,
+    kCmdGameMenu = 32798,
+    kCmdSettingsMenu = 32799,
+    kCmdHelpMenu = 32800,
+    kCmdAngleUp = 32801,
+    kCmdAngleDown = 32802,
+};
+
+struct SpeedItem {
+    int speed;
+    int command;
+    const char* label;
+};
+constexpr SpeedItem kSpeeds[5] = {{1, 32774, "速い(&F)"},
+                                  {5, 32783, "やや速い(&G)"},
+                                  {9, 32776, "普通(&N)"},
+                                  {13, 32785, "やや遅い(&T)"},
+                                  {17, 32778, "遅い(&S)"}};
+
+struct SwitchItem {
+    int command;
+    const char* label;
+    SettingToggle toggle;
+};
+constexpr SwitchItem kSwitches[7] = {
+    {kCmdOpenMode, "オープンモード(&O)", SettingToggle::OpenMode},
+    {kCmdSound, "効果音(&K)", SettingToggle::Sound},
+    {kCmdRuleRem, "ルール説明(&R)", SettingToggle::RuleRem},
+    {kCmdDspRem, "画面表示説明(&D)", SettingToggle::DspRem},
+    {kCmdNokori, "残り札(&N)", SettingToggle::NokoriDsp},
+    {kCmdDspInfo, "現状表示(&J)", SettingToggle::DspInfo},
+    {kCmdAutoStart, "自動スタート(&A)", SettingToggle::AutoStart},
+};
+
+const char* SizeLabel(int width) {
+    switch (width) {
+        case 640: return "640 X 480(&1)";
+        case 800: return "800 X 600(&2)";
+        case 1024: return "1024 X 768(&3)";
+        case 1200: return "1200 X 900(&4)\t推奨";
+        case 1400: return "1400 X 1050(&5)";
+        default: return "1600 X 1200(&6)";
+    }
+}
+
+QAction* AddItem(QMenu& menu, int command, const char* label) {
+    QAction* action = menu.addAction(QString::fromUtf8(label));
+    action->setObjectName(QString::number(command));
+    action->setData(command);
+    action->setEnabled(CT40913View::CommandAvailable(command));
+    return action;
+}
+
+void Check(QAction* action, bool on) {
+    action->setCheckable(true);
+    action->setChecked(on);
+}
+
+}  // namespace
+
+bool CT40913View::CommandAvailable(int id) {
+    // Features still to come: each line goes when its window arrives.
+    switch (id) {
+        case kCmdMap:        // the province-conquest map
+        case kCmdCardBacks:  // the card-back settings
+        case kCmdHowTo:      // the help pages
+        case kCmdRules:
+        case kCmdTactics:
+        case kCmdAbout:      // the about box
+            return false;
+        default:
+            return true;
+    }
+}
+
+std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
+    auto menu = std::make_unique<QMenu>(this);
+    if (position == 0) {
+        QAction* start = AddItem(*menu, kCmdStart, "開始(&P)");
+        if (m_gs.m_phase > 0) start->setEnabled(false);
+        if (m_extendGameMenu) m_extendGameMenu(*menu);
+        menu->addSeparator();
+        AddItem(*menu, kCmdExit, "終了(&X)");
+    } else if (position == 1) {
+        AddSettingsItems(*menu);
+    } else if (position == 2) {
+        AddItem(*menu, kCmdHowTo, "操作方法(&S)");
+        AddItem(*menu, kCmdRules, "ルール(&R)");
+        AddItem(*menu, kCmdTactics, "カケヒキ(&K)");
+        menu->addSeparator();
+        AddItem(*menu, kCmdAbout, "バージョン情報 (&A)");
+    } else {
+        return nullptr;
+    }
+    return menu;
+}
+
+void CT40913View::AddSettingsItems(QMenu& menu) {
+    QMenu* speed = menu.addMenu("スピード(&S)");
+    bool speedChecked = false;
+    for (const SpeedItem& item : kSpeeds) {
+        const bool on = item.speed != 9 && m_set.m_speed == item.speed;
+        speedChecked = speedChecked || on;
+        Check(AddItem(*speed, item.command, item.label), on);
+    }
+    if (!speedChecked) speed->actions()[2]->setChecked(true);  // normal, for 9 and any other
+    menu.addSeparator();
+    const int values[7] = {m_set.m_openMode != 0, m_set.m_soundOn != 0, m_set.m_ruleRem != 0,
+                           m_set.m_dspRem != 0,   m_set.m_nokoriDsp != 0, m_set.m_dspInfo != 0,
+                           Read(m_profile, entries::kAutoStart) == 1};
+    for (int i = 0; i < 7; ++i) Check(AddItem(menu, kSwitches[i].command, kSwitches[i].label), values[i]);
+    menu.addSeparator();
+    QAction* score = AddItem(menu, kCmdScore, "得点(&T)");
+    Check(score, m_gs.m_showScore != 0);
+    menu.addSeparator();
+    QAction* map = AddItem(menu, kCmdMap, "国盗り(&M)");
+    AddItem(menu, kCmdResetMap, "国盗りの初期化(&I)");
+    menu.addSeparator();
+    QAction* backs = AddItem(menu, kCmdCardBacks, "カード背面の設定(&B)");
+    if (m_gs.m_phase == 0) {
+        for (QAction* a : {score, map, backs}) a->setEnabled(false);
+    }
+    QMenu* sizes = menu.addMenu("画面サイズ(&G)");
+    const int gamen = Read(m_profile, entries::kGamen);
+    bool sizeChecked = false;
+    for (const ScreenSize& size : kScreenSizes) {
+        const bool on = size.width != 640 && gamen == size.width;
+        sizeChecked = sizeChecked || on;
+        Check(AddItem(*sizes, size.command, SizeLabel(size.width)), on);
+    }
+    if (!sizeChecked) sizes->actions()[0]->setChecked(true);  // 640, for any other value
+}
+
+void CT40913View::ShowPopupMenu(int position) {
+    std::unique_ptr<QMenu> menu = BuildPopupMenu(position);
+    if (!menu) return;
+    int chosen = 0;
+    QObject::connect(menu.get(), &QMenu::triggered, menu.get(),
+                     [&chosen](QAction* action) { chosen = action->data().toInt(); });
+    const Scales& s = m_table.m_scales;
+    m_dialogs->RunMenu(*menu, mapToGlobal(QPoint(s.X(10), s.Y(96))));
+    menu.reset();
+    if (chosen != 0) OnCommand(chosen);
+}
+
+bool CT40913View::SetSpeedCommand(int speed) {
+    if (m_gs.m_phase > 0) {
+        KillTimer(kGameTimerEvent);
+        SettingCopies trial = m_set;
+        trial.m_speed = speed;
+        m_gs.m_gameTimer = SetTimer(kGameTimerEvent, trial.TickMs());
+        if (m_gs.m_gameTimer == 0) {
+            ShowMessage(kMsgTimerFailed, {}, kStyleError);
+            return false;
+        }
+    }
+    SetSpeed(m_profile, m_set, speed);
+    return true;
+}
+
+void CT40913View::ToggleCommand(int id) {
+    for (const SwitchItem& item : kSwitches) {
+        if (item.command != id) continue;
+        if (item.toggle == SettingToggle::DspRem && m_set.m_dspRem != 0 && m_explanationsOff) {
+            m_explanationsOff();
+        }
+        ToggleSetting(m_profile, m_set, item.toggle);
+        if ((id == kCmdOpenMode || id == kCmdNokori) && m_gs.m_phase == 1) RedrawTable();
+        if (id == kCmdDspInfo) repaint();
+        return;
+    }
+}
+
+void CT40913View::AutoStartCommand() {
+    const bool wasOn = Read(m_profile, entries::kAutoStart) == 1;
+    Write(m_profile, entries::kAutoStart, wasOn ? 0 : 1);
+    const std::string prefix =
+        std::string("自動スタート") + (wasOn ? "の設定を解除しました\n" : "に設定しました\n");
+    ShowMessage(kMsgAutoStartNext, prefix, kStyleInfo);
+}
+
+void CT40913View::OnCommand(int id) {
+    if (!CommandAvailable(id)) return;
+    for (const SpeedItem& item : kSpeeds) {
+        if (item.command == id) {
+            SetSpeedCommand(item.speed);
+            return;
+        }
+    }
+    for (const ScreenSize& size : kScreenSizes) {
+        if (size.command == id) {
+            SetScreenSize(size.width);
+            return;
+        }
+    }
+    switch (id) {
+        case kCmdStart:
+            // The card images are ready only after the start-up tick.
+            if (m_gs.m_phase == 0 && m_gs.m_notReady == 0) {
+                m_engine.StartGame();
+                RedrawTable();
+            }
+            break;
+        case kCmdExit: QMetaObject::invokeMethod(window(), "close", Qt::QueuedConnection); break;
+        case kCmdAutoStart: AutoStartCommand(); break;
+        case kCmdScore:
+            m_gs.m_showScore = m_gs.m_showScore == 0 ? 1 : 0;
+            if (m_gs.m_phase == 1) RedrawTable();
+            break;
+        case kCmdResetMap: ResetKunitori(m_profile, *this, true); break;
+        case kCmdGameMenu: ShowPopupMenu(0); break;
+        case kCmdSettingsMenu: ShowPopupMenu(1); break;
+        case kCmdHelpMenu: ShowPopupMenu(2); break;
+        case kCmdAngleUp:
+            if (m_gs.m_phase > 0) m_table.AngleUp();
+            break;
+        case kCmdAngleDown:
+            if (m_gs.m_phase > 0) m_table.AngleDown();
+            break;
+        default: ToggleCommand(id); break;
+    }
+}
+
+void CT40913View::SetScreenSize(int width) {
+    m_table.m_saveUnderRect = {};
+    Write(m_profile, entries::kGamen, width);
+    if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ApplyScreenSize(width);
+    m_table.m_scales = {float(this->width()) / 1200.0f, float(height()) / 900.0f};
+    update();
+}
+
+}  // namespace quintrick

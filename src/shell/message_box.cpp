@@ -1,0 +1,53 @@
+#include "message_box.h"
+
+#include <QMenu>
+#include <QMessageBox>
+
+#include "engine/host.h"
+#include "engine/strings.h"
+#include "interaction/mon_sel.h"
+#include "interaction/select.h"
+
+namespace quintrick {
+
+int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style) {
+    const std::string_view entry = LoadString(stringId);
+    if (entry.empty()) return 0;
+    const QString text = QString::fromUtf8(prefix.data(), qsizetype(prefix.size())) +
+                         QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+    QMessageBox box(owner);
+    box.setWindowTitle("Quintrick");
+    box.setText(text);
+    if (style == kStyleQuestion) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
+    }
+    box.setIcon(style == kStyleError ? QMessageBox::Critical : QMessageBox::Information);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return IDOK;
+}
+
+int CQtDialogs::Message(QWidget* owner, int stringId, std::string_view prefix, int style) {
+    return ShowMessageBox(owner, stringId, prefix, style);
+}
+
+int CQtDialogs::ChooseSuit(QWidget* owner, std::string_view prompt) {
+    CMonSel dialog(owner, m_clickSound);
+    dialog.m_prompt = std::string(prompt);
+    dialog.exec();
+    return dialog.m_suit;
+}
+
+int CQtDialogs::ChooseCharacter(QWidget* owner) {
+    CSelect dialog(owner);
+    if (dialog.exec() != QDialog::Accepted) return -1;
+    return dialog.m_chosen;
+}
+
+void CQtDialogs::RunMenu(QMenu& menu, QPoint global) { menu.exec(global); }
+
+}  // namespace quintrick

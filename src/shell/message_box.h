@@ -1,0 +1,44 @@
+// The program's message boxes and the other modal windows the view opens, behind one interface so
+// that widget tests can answer them without a modal loop.
+#pragma once
+
+#include <QPoint>
+#include <functional>
+#include <string_view>
+
+class QMenu;
+class QWidget;
+
+namespace quintrick {
+
+// A message box: the string-table entry `stringId` after `prefix`, caption "Quintrick", icon and
+// buttons by style (0x40 information, 0x10 error, 0x24 question). Returns IDOK, IDYES or IDNO,
+// and 0 without showing anything when there is no such entry.
+int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style);
+
+class IDialogs {
+  public:
+    virtual ~IDialogs() = default;
+    virtual int Message(QWidget* owner, int stringId, std::string_view prefix, int style) = 0;
+    // The suit dialog; returns its m_suit.
+    virtual int ChooseSuit(QWidget* owner, std::string_view prompt) = 0;
+    // The character dialog; the chosen roster index, or -1 when cancelled.
+    virtual int ChooseCharacter(QWidget* owner) = 0;
+    // Runs a popup menu at a global position until it closes (a chosen item triggers its action).
+    virtual void RunMenu(QMenu& menu, QPoint global) = 0;
+};
+
+// The real windows; `clickSound` is played by the suit dialog's clicks.
+class CQtDialogs final : public IDialogs {
+  public:
+    explicit CQtDialogs(std::function<void()> clickSound) : m_clickSound(std::move(clickSound)) {}
+    int Message(QWidget* owner, int stringId, std::string_view prefix, int style) override;
+    int ChooseSuit(QWidget* owner, std::string_view prompt) override;
+    int ChooseCharacter(QWidget* owner) override;
+    void RunMenu(QMenu& menu, QPoint global) override;
+
+  private:
+    std::function<void()> m_clickSound;
+};
+
+}  // namespace quintrick

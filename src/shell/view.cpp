@@ -1,0 +1,159 @@
+// The view: construction, the initial update, the timers, and the events it passes on.
+#include "view.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTimerEvent>
+
+#include "conquest/kuni_state.h"
+#include "engine/strings.h"
+#include "resource_ids.h"
+#include "resource_paths.h"
+#include "setting_toggles.h"
+
+namespace quintrick {
+namespace {
+
+QCursor LoadCursor(const CursorSpec& spec, Qt::CursorShape fallback) {
+    const QPixmap pixmap(CursorPath(spec.id));
+    if (pixmap.isNull()) return QCursor(fallback);
+    return QCursor(pixmap, spec.hotX, spec.hotY);
+}
+
+}  // namespace
+
+CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
+    : QWidget(parent),
+      m_flags(flags),
+      m_ownDialogs(dialogs ? nullptr
+                           : std::make_unique<CQtDialogs>(
+                                 [this] { m_engine.Sound(kSoundChoice, false); })),
+      m_dialogs(dialogs ? dialogs : m_ownDialogs.get()),
+      m_sound(m_set),
+      m_players(m_gs, m_set, *this),
+      m_engine(m_gs, m_set, *this, m_players),
+      m_table(m_gs, m_set, m_profile, *this),
+      m_input(m_gs, m_set, m_engine, m_table, m_profile, *this) {
+    // Every pixel is painted by the table drawing; the background is never erased.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    m_table.m_isNt6 = flags.isNt6;
+    m_table.m_thumbBar = flags.thumbBar;
+    m_table.m_peekMode = flags.peekMode;
+    m_table.m_repaint = [this] { repaint(); };
+    m_table.m_opponentWinningRank = [this] { return m_players.OpponentWinningRank(); };
+    m_cursors = {QCursor(Qt::ArrowCursor), QCursor(Qt::PointingHandCursor),
+                 QCursor(Qt::ArrowCursor), QCursor(Qt::ForbiddenCursor),
+                 QCursor(Qt::SizeVerCursor)};
+}
+
+CT40913View::~CT40913View() {
+    for (const auto& [event, id] : m_timers) killTimer(id);
+}
+
+bool CT40913View::OnInitialUpdate() {
+    if (!m_table.BuildSurfaces()) return false;
+    if (!m_table.LoadCardSheet()) {
+        // A missing or damaged card data file: say so instead of standing idle without a word.
+        ShowMessage(kMsgReadFailed, std::string(kCardDataFile) + "\n", kStyleError);
+        return false;
+    }
+    m_table.BuildPictureStrip();
+    if (m_flags.peekMode) {
+        SetTimer(kPeekTimerEvent, 500);
+        return true;
+    }
+    LoadSettingCopies(m_profile, m_set);
+    InitKunitoriAtStartup(m_profile, *this);
+    m_input.Reset();
+    m_cursors[int(Pointer::UpDown)] = LoadCursor(kCursorUpDown, Qt::SizeVerCursor);
+    m_cursors[int(Pointer::NoEntry)] = LoadCursor(kCursorNoEntry, Qt::ForbiddenCursor);
+    m_cursors[int(Pointer::EdgeDrag)] = LoadCursor(kCursorEdgeDrag, Qt::SizeVerCursor);
+    m_gs.ResetAtInitialUpdate();
+    m_table.RedrawTable(true);
+    SetTimer(kSetupTimerEvent, 100);
+    return true;
+}
+
+int CT40913View::SetTimer(int eventId, int intervalMs) {
+    KillTimer(eventId);
+    if (intervalMs <= 0) return 0;
+    const int id = startTimer(intervalMs, Qt::PreciseTimer);
+    if (id == 0) return 0;
+    m_timers[eventId] = id;
+    m_timerEvents[id] = eventId;
+    return eventId;
+}
+
+void CT40913View::KillTimer(int eventId) {
+    const auto it = m_timers.find(eventId);
+    if (it == m_timers.end()) return;
+    killTimer(it->second);
+    m_timerEvents.erase(it->second);
+    m_timers.erase(it);
+}
+
+void CT40913View::timerEvent(QTimerEvent* event) {
+    const auto it = m_timerEvents.find(event->timerId());
+    if (it == m_timerEvents.end()) return QWidget::timerEvent(event);
+    FireTimer(it->second);
+}
+
+void CT40913View::FireTimer(int eventId) {
+    // A callout holds the game still; so does a card held in the air.
+    if (m_callout.active) return;
+    if (eventId == kPeekTimerEvent) return;  // the peek window's own work
+    m_engine.OnTimer(eventId);
+}
+
+void CT40913View::SetPointer(Pointer pointer) { setCursor(m_cursors[int(pointer)]); }
+
+void CT40913View::mouseMoveEvent(QMouseEvent* event) {
+    if (m_callout.active) return;
+    const QPoint p = event->position().toPoint();
+    m_input.OnMouseMove(p.x(), p.y());
+}
+
+void CT40913View::mousePressEvent(QMouseEvent* event) {
+    if (m_callout.active || event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    m_input.OnLButtonDown(p.x(), p.y());
+}
+
+void CT40913View::mouseReleaseEvent(QMouseEvent* event) {
+    if (m_callout.active || event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    m_input.OnLButtonUp(p.x(), p.y());
+}
+
+void CT40913View::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (m_callout.active || event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    m_input.OnLButtonDblClk(p.x(), p.y());
+}
+
+void CT40913View::keyPressEvent(QKeyEvent* event) {
+    if (m_callout.active) return;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return QWidget::keyPressEvent(event);
+    }
+    switch (event->key()) {
+        case Qt::Key_F1: return OnCommand(32798);
+        case Qt::Key_F2: return OnCommand(32799);
+        case Qt::Key_F3: return OnCommand(32800);
+        case Qt::Key_F4: return OnCommand(32801);
+        case Qt::Key_F5: return OnCommand(32802);
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return m_input.OnKeyDown(GameKey::Enter);
+        case Qt::Key_Space: return m_input.OnKeyDown(GameKey::Space);
+        case Qt::Key_Up: return m_input.OnKeyDown(GameKey::Up);
+        case Qt::Key_Left: return m_input.OnKeyDown(GameKey::Left);
+        case Qt::Key_Right: return m_input.OnKeyDown(GameKey::Right);
+        default: QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace quintrick

@@ -1,0 +1,133 @@
+// The game window's view: owns the game state, the setting copies, the computer players, the
+// engine, the table, the profile and the sound player, implements the engine's host, and passes
+// the mouse and the keyboard to the human's input handling.
+#pragma once
+
+#include <QCursor>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "engine/engine.h"
+#include "interaction/human_input.h"
+#include "message_box.h"
+#include "players/fuda_dashi.h"
+#include "profile.h"
+#include "sound_player.h"
+#include "table/table.h"
+
+class QMenu;
+
+namespace quintrick {
+
+// The flags the application finds at start.
+struct AppFlags {
+    bool isNt6 = true;
+    bool thumbBar = true;
+    bool peekMode = false;
+};
+
+class CT40913View : public QWidget, public IHost, private IInputHost {
+    Q_OBJECT
+  public:
+    // `dialogs` answers the message boxes, dialogs and menus (the real windows when null).
+    CT40913View(AppFlags flags, IDialogs* dialogs = nullptr, QWidget* parent = nullptr);
+    ~CT40913View() override;
+
+    // Surfaces, card sheet, settings, conquest start-up, cursors, game fields, set-up timer.
+    // False when the surfaces or the card sheet cannot be made (no timer is started then).
+    bool OnInitialUpdate();
+
+    // IHost.
+    int ShowMessage(int stringId, std::string_view prefix, int style) override;
+    int SetTimer(int eventId, int intervalMs) override;
+    void KillTimer(int eventId) override;
+    int ChooseSuit(std::string_view prompt) override;
+    int ChooseCharacter() override;
+    void ShowCallout(Callout callout, int seat, int suit, int sound, int pauseMs) override;
+    void PlaySound(int sound, bool toEnd) override;
+    void RedrawTable() override;
+    bool PrepareCardBacks() override;
+    void RequestClose() override;
+    LocalTime LocalTimeOfDay() override;
+    IProfile& Profile() override { return m_profile; }
+
+    // Commands of the menus and the accelerator keys.
+    void OnCommand(int id);
+    // Builds popup 0 (game), 1 (settings) or 2 (help) with the current checks and greyed items.
+    std::unique_ptr<QMenu> BuildPopupMenu(int position);
+    void ShowPopupMenu(int position);
+    // The speed commands (1, 5, 9, 13, 17); false when the game timer could not be set again.
+    bool SetSpeedCommand(int speed);
+    void SetScreenSize(int width);
+    // Whether a command can be chosen (features that arrive later are greyed until then).
+    static bool CommandAvailable(int id);
+
+    // Adds further items to the game menu (the peek commands hook in here).
+    std::function<void(QMenu& gameMenu)> m_extendGameMenu;
+    // Called when the screen explanations are switched off (the explanation tip empties itself).
+    std::function<void()> m_explanationsOff;
+
+    // Set when the engine asks to close after the match: the frame then closes without asking.
+    bool m_closeWithoutAsking = false;
+    // True while a timer with this event id runs.
+    bool TimerRunning(int eventId) const { return m_timers.count(eventId) != 0; }
+    // Delivers a tick as the timer would (tests).
+    void FireTimer(int eventId);
+
+    GameState& Gs() { return m_gs; }
+    SettingCopies& Settings() { return m_set; }
+    CEngine& Engine() { return m_engine; }
+    CTable& Table() { return m_table; }
+    CHumanInput& Input() { return m_input; }
+    CProfile& ProfileStore() { return m_profile; }
+    const AppFlags& Flags() const { return m_flags; }
+    bool InCallout() const { return m_callout.active; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+  private:
+    // IInputHost.
+    void SetPointer(Pointer pointer) override;
+    void RepaintNow() override;
+    void RepaintArea(const Rect& screen) override;
+    void OpenMenu(int position) override { ShowPopupMenu(position); }
+
+    void PaintCallout(QPainter& p);
+    void AddSettingsItems(QMenu& menu);
+    void ToggleCommand(int id);
+    void AutoStartCommand();
+
+    AppFlags m_flags;
+    std::unique_ptr<IDialogs> m_ownDialogs;
+    IDialogs* m_dialogs;
+    CProfile m_profile;
+    GameState m_gs;
+    SettingCopies m_set;
+    CSoundPlayer m_sound;
+    CFudaDashi m_players;
+    CEngine m_engine;
+    CTable m_table;
+    CHumanInput m_input;
+
+    std::map<int, int> m_timers;         // event id -> Qt timer id
+    std::map<int, int> m_timerEvents;    // Qt timer id -> event id
+    std::array<QCursor, 5> m_cursors;    // by Pointer
+    struct {
+        bool active = false;
+        QImage image;  // the plate, keyed and stamped
+        QRect screen;
+    } m_callout;
+};
+
+}  // namespace quintrick

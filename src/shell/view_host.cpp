@@ -1,0 +1,85 @@
+// The view as the engine's host: message boxes, dialogs, sounds, redraws, close requests, the
+// clock and the call plates.
+#include <QPainter>
+#include <QThread>
+#include <QTime>
+
+#include "table/layout.h"
+#include "view.h"
+
+namespace quintrick {
+
+int CT40913View::ShowMessage(int stringId, std::string_view prefix, int style) {
+    return m_dialogs->Message(this, stringId, prefix, style);
+}
+
+int CT40913View::ChooseSuit(std::string_view prompt) { return m_dialogs->ChooseSuit(this, prompt); }
+
+int CT40913View::ChooseCharacter() { return m_dialogs->ChooseCharacter(this); }
+
+void CT40913View::PlaySound(int sound, bool toEnd) { m_sound.Play(sound, toEnd); }
+
+void CT40913View::RedrawTable() { m_table.RedrawTable(true); }
+
+bool CT40913View::PrepareCardBacks() { return m_table.PrepareCardBacks(false); }
+
+void CT40913View::RequestClose() {
+    // After the last game nothing is in the middle: close without asking.
+    m_closeWithoutAsking = true;
+    QMetaObject::invokeMethod(window(), "close", Qt::QueuedConnection);
+}
+
+LocalTime CT40913View::LocalTimeOfDay() {
+    const QTime now = QTime::currentTime();
+    if (!now.isValid()) return {0, 0, 0, false};
+    return {now.hour(), now.minute(), now.second(), true};
+}
+
+void CT40913View::ShowCallout(Callout callout, int seat, int suit, int sound, int pauseMs) {
+    const CSurfaces& s = m_table.m_s;
+    QImage plate;
+    switch (callout) {
+        case Callout::Redeal: plate = s.m_imgRedeal; break;
+        case Callout::Kan: plate = s.m_imgKan; break;
+        case Callout::Come: plate = s.m_imgKoi; break;
+        case Callout::Go: plate = s.m_imgIku; break;
+        case Callout::SuitCall: plate = s.m_imgSuitCall; break;
+        case Callout::TrumpCall: plate = s.m_imgTrumpCall; break;
+    }
+    if (!plate.isNull()) {
+        // The suit is stamped on a copy: the plate itself stays clean for the next call.
+        plate = plate.convertToFormat(QImage::Format_RGB32);
+        if (callout == Callout::SuitCall || callout == Callout::TrumpCall) {
+            QPainter p(&plate);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            const QRect at = callout == Callout::SuitCall ? QRect(5, 0, 34, 38)
+                                                          : QRect(29, 1, 32, 36);
+            p.drawImage(at, s.m_keyed.suit[suit & 3]);
+        }
+        const Scales& sc = m_table.m_scales;
+        const int w = sc.X(plate.width());
+        const int h = sc.Y(plate.height());
+        QPoint pos((width() - w) / 2, (height() - h) / 2);
+        if (callout != Callout::Redeal && seat >= 0 && seat < 4) {
+            pos = QPoint(sc.X(kCalloutPos[seat].x), sc.Y(kCalloutPos[seat].y));
+        }
+        m_callout.image = KeyToAlpha(plate, kKeyPlate);
+        m_callout.screen = QRect(pos, QSize(w, h));
+        m_callout.active = true;
+        repaint();
+    }
+    // Input and ticks wait: the sound and the pause hold the window still.
+    if (sound != 0) m_sound.Play(sound, true);
+    if (pauseMs > 0) QThread::msleep(static_cast<unsigned long>(pauseMs));
+    m_callout.active = false;
+    m_callout.image = QImage();
+    repaint();
+}
+
+void CT40913View::PaintCallout(QPainter& p) {
+    if (!m_callout.active || m_callout.image.isNull()) return;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(m_callout.screen, m_callout.image);
+}
+
+}  // namespace quintrick
