@@ -151,6 +151,9 @@ void CHumanInput::OnKeyDown(GameKey key) {
         case GameKey::Left:
         case GameKey::Right:
             m_gs.m_cursor += key == GameKey::Left ? -1 : 1;
+            // The cursor wraps around the hand.
+            if (m_gs.m_cursor < 0) m_gs.m_cursor = m_gs.m_handCount[kHumanSeat] - 1;
+            if (m_gs.m_cursor > m_gs.m_handCount[kHumanSeat] - 1) m_gs.m_cursor = 0;
             m_host.RepaintNow();
             m_engine.Sound(kSoundChoice, false);
             break;

@@ -1,0 +1,230 @@
+// The frame, the start-up checks, the window sizes, the menus and the close question.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "scripted_dialogs.h"
+#include "shell/app.h"
+#include "shell/main_frame.h"
+#include "shell/screen_size.h"
+
+namespace quintrick::testing {
+namespace {
+
+class Frame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        App();
+        ClearProfile();
+    }
+    void Open() {
+        frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
+        frame->show();
+        ASSERT_TRUE(frame->View().OnInitialUpdate());
+        frame->View().Settings().m_speed = 1;
+        frame->View().Settings().m_soundOn = 0;
+        frame->View().FireTimer(kSetupTimerEvent);
+    }
+    CT40913View& view() { return frame->View(); }
+    void StartGame() {
+        view().OnCommand(32771);
+        ASSERT_EQ(view().Gs().m_phase, 1);
+    }
+    QAction* Item(QMenu& menu, int id) {
+        return menu.findChild<QAction*>(QString::number(id));
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST(PeekSwitch, OnlyTheUpperCaseSwitchCountsAnywhereInTheCommandLine) {
+    struct Case {
+        QStringList args;
+        bool peek;
+    };
+    for (const Case& c : {Case{{"quintrick", "/W"}, true}, Case{{"quintrick", "/w"}, false},
+                          Case{{"quintrick", "x", "/Wide"}, true}, Case{{"quintrick"}, false},
+                          Case{{"/W"}, false}}) {
+        EXPECT_EQ(CT40913App::PeekModeFrom(c.args), c.peek) << c.args.join(' ').toStdString();
+    }
+}
+
+TEST(DataFile, FoundOnlyBesideTheProgram) {
+    App();
+    EXPECT_TRUE(CT40913App::CheckDataFile());  // the build puts it beside the test
+    QTemporaryDir empty;
+    EXPECT_FALSE(CT40913App::CheckDataFile(empty.path()));
+}
+
+TEST(ScreenSizes, StoredWidthOrTheDesktopChoice) {
+    struct Case {
+        int stored;
+        QSize desktop;
+        int width;
+        bool store;
+    };
+    const QSize fhd(1920, 1080);
+    for (const Case& c : {Case{1000, fhd, 1400, true}, Case{1000, {1680, 1050}, 1400, true},
+                          Case{1000, {1600, 1049}, 1200, true}, Case{1000, {800, 599}, 640, true},
+                          Case{1000, {}, 640, true}, Case{900, fhd, 900, false},
+                          Case{800, fhd, 800, false}, Case{0, fhd, 1400, true},
+                          Case{-640, fhd, 1400, true}, Case{5000, fhd, 1400, true},
+                          Case{1920, fhd, 1400, true}, Case{2147483647, fhd, 1400, true}}) {
+        const GamenChoice choice = ChooseGamen(c.stored, c.desktop);
+        EXPECT_EQ(choice.width, c.width) << c.stored;
+        EXPECT_EQ(choice.store, c.store) << c.stored;
+    }
+}
+
+TEST_F(Frame, AGamenThatDoesNotFitFallsBackAndIsStored) {
+    for (int stored : {0, -5, 100000}) {
+        QSettings("Orvendel", "Quintrick").setValue("Settei/Gamen", stored);
+        Open();
+        EXPECT_GT(frame->width(), 0);
+        EXPECT_LE(frame->width(), 1600) << stored;
+        EXPECT_EQ(frame->height(), frame->width() / 4 * 3);
+        EXPECT_EQ(view().Profile().ReadInt("Settei", "Gamen", 0), frame->width());
+        frame.reset();
+    }
+}
+
+TEST_F(Frame, AnUnusableSpeedRunsAtNine) {
+    for (int stored : {0, -3, 2000000000}) {
+        QSettings("Orvendel", "Quintrick").setValue("Settei/Speed", stored);
+        frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
+        ASSERT_TRUE(view().OnInitialUpdate());
+        EXPECT_EQ(view().Settings().TickMs(), 999) << stored;
+        frame.reset();
+    }
+}
+
+TEST_F(Frame, MenuChecksAndGreyedItemsBeforeAndAfterTheFirstGame) {
+    Open();
+    auto game = view().BuildPopupMenu(0);
+    auto settings = view().BuildPopupMenu(1);
+    auto help = view().BuildPopupMenu(2);
+    EXPECT_TRUE(Item(*game, 32771)->isEnabled());
+    EXPECT_EQ(Item(*game, 32771)->text().toStdString(), "開始(&P)");
+    for (int id : {32772, 32784, 32790}) EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
+    for (int id : {32787, 32780, 32789, 57664}) EXPECT_FALSE(Item(*help, id)->isEnabled()) << id;
+    EXPECT_TRUE(Item(*settings, 32786)->isEnabled());
+    EXPECT_TRUE(Item(*settings, 32774)->isChecked()) << "the fixture runs at speed 1";
+    StartGame();
+    game = view().BuildPopupMenu(0);
+    settings = view().BuildPopupMenu(1);
+    EXPECT_FALSE(Item(*game, 32771)->isEnabled());
+    EXPECT_TRUE(Item(*settings, 32772)->isEnabled());
+    EXPECT_FALSE(Item(*settings, 32784)->isEnabled()) << "the map arrives later";
+}
+
+TEST_F(Frame, SpeedAndSizeChecks) {
+    Open();
+    struct Case {
+        int speed;
+        int checked;
+    };
+    for (const Case& c : {Case{1, 32774}, Case{5, 32783}, Case{7, 32776}, Case{9, 32776},
+                          Case{13, 32785}, Case{17, 32778}}) {
+        view().Settings().m_speed = c.speed;
+        auto menu = view().BuildPopupMenu(1);
+        for (int id : {32774, 32783, 32776, 32785, 32778}) {
+            EXPECT_EQ(Item(*menu, id)->isChecked(), id == c.checked) << c.speed << " " << id;
+        }
+    }
+    for (auto [gamen, checked] : {std::pair{900, 32794}, std::pair{1024, 32805}}) {
+        view().Profile().WriteInt("Settei", "Gamen", gamen);
+        auto menu = view().BuildPopupMenu(1);
+        EXPECT_TRUE(Item(*menu, checked)->isChecked()) << gamen;
+    }
+}
+
+TEST_F(Frame, SwitchesFlipTheirCopyAndEntry) {
+    Open();
+    view().Settings().m_openMode = 0;
+    view().OnCommand(32781);
+    EXPECT_EQ(view().Settings().m_openMode, 1);
+    EXPECT_EQ(view().Profile().ReadInt("Settei", "OpenMode", 0), 1);
+    auto menu = view().BuildPopupMenu(1);
+    EXPECT_TRUE(Item(*menu, 32781)->isChecked());
+
+    dialogs.messages.clear();
+    view().OnCommand(32807);
+    EXPECT_EQ(view().Profile().ReadInt("Settei", "AutoStart", 0), 1);
+    EXPECT_EQ(dialogs.messages, std::vector<int>{30038});
+}
+
+TEST_F(Frame, TheIconRowAndTheFunctionKeysOpenTheMenus) {
+    Open();
+    int opened = 0;
+    dialogs.onMenu = [&](QMenu& menu) {
+        ++opened;
+        if (QAction* start = Item(menu, 32771)) start->trigger();
+    };
+    const Scales& s = view().Table().m_scales;
+    const QPoint flag(int(30 * s.sx), int(80 * s.sy));
+    QTest::mouseClick(&view(), Qt::LeftButton, {}, flag);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(view().Gs().m_phase, 1) << "start chosen from the game menu";
+    EXPECT_EQ(dialogs.menuAnchors.back(), view().mapToGlobal(QPoint(s.X(10), s.Y(96))));
+    QTest::keyClick(&view(), Qt::Key_F2);
+    QTest::keyClick(&view(), Qt::Key_F3);
+    EXPECT_EQ(opened, 3);
+}
+
+TEST_F(Frame, AngleKeysOnlyAfterTheFirstGame) {
+    Open();
+    view().Table().SetKakudo(15);
+    QTest::keyClick(&view(), Qt::Key_F4);
+    EXPECT_EQ(view().Table().Kakudo(), 15);
+    StartGame();
+    QTest::keyClick(&view(), Qt::Key_F4);
+    EXPECT_EQ(view().Table().Kakudo(), 16);
+    QTest::keyClick(&view(), Qt::Key_F5);
+    QTest::keyClick(&view(), Qt::Key_F5);
+    EXPECT_EQ(view().Table().Kakudo(), 14);
+}
+
+TEST_F(Frame, TheCloseQuestionOnlyAfterTheFirstDeal) {
+    Open();
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(dialogs.messages.empty() || dialogs.messages.back() != 30006);
+
+    Open();
+    StartGame();
+    dialogs.answer = IDNO;
+    dialogs.messages.clear();
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(dialogs.messages, std::vector<int>{30006});
+    dialogs.answer = IDYES;
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(view().Profile().ReadInt("Cun", "Now", 0), 4);
+}
+
+TEST_F(Frame, DecliningToGoOnAfterTheMatchClosesWithoutTheQuestion) {
+    Open();
+    StartGame();
+    dialogs.messages.clear();
+    view().RequestClose();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Frame, ACancelledCharacterDialogLeavesTheStartCommand) {
+    Open();
+    dialogs.character = -1;
+    view().OnCommand(32771);
+    EXPECT_EQ(view().Gs().m_phase, 0);
+    auto game = view().BuildPopupMenu(0);
+    EXPECT_TRUE(Item(*game, 32771)->isEnabled());
+    dialogs.character = 3;
+    view().OnCommand(32771);
+    EXPECT_EQ(view().Gs().m_phase, 1);
+    EXPECT_EQ(dialogs.characterDialogs, 2);
+}
+
+}  // namespace
+}  // namespace quintrick::testing

@@ -1,0 +1,214 @@
+// The human's play and the computer's ticks on the real view, driven with QTest events.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <cmath>
+
+#include "scripted_dialogs.h"
+#include "shell/main_frame.h"
+
+namespace quintrick::testing {
+namespace {
+
+constexpr CardId C(int suit, int rank) { return MakeCard(suit, rank - 2); }
+
+class ViewPlay : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        App();
+        ClearProfile();
+        frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
+        frame->show();
+        ASSERT_TRUE(view().OnInitialUpdate());
+        view().Settings().m_speed = 1;
+        view().Settings().m_soundOn = 0;
+        view().FireTimer(kSetupTimerEvent);  // card backs, start help
+        dialogs.messages.clear();
+        view().OnCommand(32771);  // start: deals the first game
+        ASSERT_EQ(gs().m_phase, 1);
+    }
+
+    CT40913View& view() { return frame->View(); }
+    GameState& gs() { return view().Gs(); }
+
+    // A trick in which the human is to play: `leader` has led, the seats up to the human have
+    // followed with `before`, and the human holds `hand`.
+    void HumanToPlay(int leader, std::initializer_list<CardId> before,
+                     std::initializer_list<CardId> hand) {
+        gs().m_field.fill(kNoCard);
+        gs().m_leader = leader;
+        int seat = leader;
+        for (CardId card : before) {
+            gs().m_field[seat] = card;
+            seat = (seat + 1) % 5;
+        }
+        if (before.size() > 0 && *before.begin() != kJoker) gs().m_calledSuit = SuitOf(*before.begin());
+        gs().m_turn = kHumanSeat;
+        auto& h = gs().m_hand[kHumanSeat];
+        h.fill(kNoCard);
+        std::copy(hand.begin(), hand.end(), h.begin());
+        std::sort(h.begin(), h.begin() + hand.size());
+        gs().m_handCount[kHumanSeat] = int(hand.size());
+        gs().m_busy = 1;
+        view().RedrawTable();  // records the card rectangles
+    }
+
+    // A client point inside base point (bx, by).
+    QPoint Screen(int bx, int by) {
+        const Scales& s = view().Table().m_scales;
+        return QPoint(int(std::ceil((bx + 0.5) * s.sx)), int(std::ceil((by + 0.5) * s.sy)));
+    }
+    QPoint CardPoint(int i) {
+        const Rect& r = view().Table().m_cardRect[i];
+        return Screen(r.left + 8, r.top + 60);
+    }
+    QPoint FieldCentre() {
+        const Rect& f = view().Table().m_fieldRect;
+        return Screen((f.left + f.right) / 2, (f.top + f.bottom) / 2);
+    }
+    void Drag(QPoint from, QPoint to) {
+        QTest::mousePress(&view(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(&view(), to);
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, to);
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(ViewPlay, AComputerTrickPlaysOneCardPerTick) {
+    gs().m_field.fill(kNoCard);
+    gs().m_leader = gs().m_turn = 0;
+    gs().m_busy = 0;
+    for (int played = 1; played <= 4; ++played) {
+        view().FireTimer(kGameTimerEvent);
+        EXPECT_EQ(gs().FieldCount(), played) << gs().Dump();
+    }
+    EXPECT_EQ(gs().m_turn, kHumanSeat);
+    view().FireTimer(kGameTimerEvent);  // the human's turn: the game waits
+    EXPECT_EQ(gs().FieldCount(), 4);
+    EXPECT_EQ(gs().m_busy, 1);
+}
+
+TEST_F(ViewPlay, AnIllegalCardIsRefusedWithTheRuleMessageOnlyWhileRuleMessagesAreOn) {
+    for (int ruleRem : {1, 0}) {
+        view().Settings().m_ruleRem = ruleRem;
+        dialogs.messages.clear();
+        HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(2, 4), C(2, 6)});
+        QTest::mousePress(&view(), Qt::LeftButton, {}, CardPoint(1));  // a heart
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, CardPoint(1));
+        EXPECT_EQ(gs().m_handCount[kHumanSeat], 3);
+        EXPECT_EQ(gs().m_dragging, 0);
+        EXPECT_EQ(gs().m_field[kHumanSeat], kNoCard);
+        EXPECT_EQ(dialogs.messages, ruleRem ? std::vector<int>{30027} : std::vector<int>{});
+    }
+}
+
+TEST_F(ViewPlay, ADropOutsideTheZoneReturnsTheCardInsidePlaysIt) {
+    struct Case {
+        const char* where;
+        bool played;
+    };
+    for (const Case& c : {Case{"far", false}, Case{"centre", true}, Case{"just outside", true}}) {
+        HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+        const Rect& f = view().Table().m_fieldRect;
+        QPoint to = FieldCentre();
+        if (std::string(c.where) == "far") to = Screen(1190, 890);
+        if (std::string(c.where) == "just outside") to = Screen(f.right + f.Width() / 8, f.top + 5);
+        Drag(CardPoint(1), to);
+        EXPECT_EQ(gs().m_dragging, 0) << c.where;
+        if (c.played) {
+            EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 4)) << c.where;
+            EXPECT_EQ(gs().m_turn, 0) << c.where;
+        } else {
+            EXPECT_EQ(gs().m_field[kHumanSeat], kNoCard) << c.where;
+            ASSERT_EQ(gs().m_handCount[kHumanSeat], 3);
+            EXPECT_EQ(gs().m_hand[kHumanSeat][1], C(0, 4)) << "back at its place";
+        }
+    }
+}
+
+TEST_F(ViewPlay, DoubleClickAndKeyboardPlay) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    QTest::mouseDClick(&view(), Qt::LeftButton, {}, CardPoint(1));
+    EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 4));
+
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    gs().m_cursor = 2;
+    QTest::keyClick(&view(), Qt::Key_Right);  // wraps to the first card
+    EXPECT_EQ(gs().m_cursor, 0);
+    QTest::keyClick(&view(), Qt::Key_Left);  // wraps to the last card
+    view().repaint();
+    EXPECT_EQ(gs().m_cursor, 2);
+    QTest::keyClick(&view(), Qt::Key_Left);
+    QTest::keyClick(&view(), Qt::Key_Return);
+    EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 4));
+}
+
+TEST_F(ViewPlay, LeadingTheJokerAsksForTheSuit) {
+    view().Settings().m_ruleRem = 1;
+    HumanToPlay(kHumanSeat, {}, {kJoker, C(0, 3), C(1, 4), C(2, 6), C(3, 8), C(3, 9), C(3, 10),
+                                 C(3, 11), C(3, 12)});
+    dialogs.messages.clear();
+    gs().m_cursor = 0;
+    QTest::keyClick(&view(), Qt::Key_Space);
+    EXPECT_EQ(dialogs.suitDialogs, 1);
+    EXPECT_EQ(dialogs.messages, std::vector<int>{30030});
+    EXPECT_EQ(gs().m_field[kHumanSeat], kJoker);
+    EXPECT_EQ(gs().m_calledSuit, 2);
+}
+
+TEST_F(ViewPlay, ShowCardsInBattleTwo) {
+    HumanToPlay(kHumanSeat, {}, {C(0, 3), C(0, 4), C(1, 6), C(2, 8), C(3, 9), C(3, 10), C(3, 11),
+                                 C(3, 12), C(3, 13), C(3, 14)});
+    gs().m_phase = 2;
+    gs().m_battle = 2;
+    gs().m_showCount = 0;
+    gs().m_showPartner = gs().m_trumpPartner = kHumanSeat;
+    gs().m_holder = {0, 1, 0, 0, 2};
+    view().RedrawTable();
+    QTest::mouseDClick(&view(), Qt::LeftButton, {}, CardPoint(0));
+    EXPECT_EQ(gs().m_showCount, 1);
+    EXPECT_EQ(gs().m_showCard[0], C(0, 3));
+    Drag(CardPoint(0), FieldCentre());
+    EXPECT_EQ(gs().m_showCard[1], C(0, 4));
+    EXPECT_EQ(gs().m_phase, 1) << "the second show card finishes the show";
+}
+
+TEST_F(ViewPlay, PressingTheFieldShowsThePreviousTrickOnlyAfterTheFirstTrick) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    QTest::mousePress(&view(), Qt::LeftButton, {}, FieldCentre());
+    EXPECT_EQ(gs().m_showLastTrick, 1);
+    QTest::mouseRelease(&view(), Qt::LeftButton, {}, FieldCentre());
+    EXPECT_EQ(gs().m_showLastTrick, 0);
+
+    HumanToPlay(0, {C(0, 5)}, {C(0, 3), C(0, 4), C(2, 6), C(2, 7), C(2, 8), C(2, 9), C(2, 10),
+                               C(2, 11), C(2, 12), C(2, 13)});
+    QTest::mousePress(&view(), Qt::LeftButton, {}, FieldCentre());
+    EXPECT_EQ(gs().m_showLastTrick, 0) << "ten cards in hand: no previous trick";
+    QTest::mouseRelease(&view(), Qt::LeftButton, {}, FieldCentre());
+}
+
+TEST_F(ViewPlay, TheAngleFollowsTheFrontEdgeAndIsStoredAtRelease) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    view().Table().SetKakudo(21);
+    view().RedrawTable();
+    const Rect edge = TableEdgeRect(21);
+    const int y = (edge.top + edge.bottom) / 2;
+    ASSERT_TRUE(view().Table().HitTableEdge(1100, y));
+    QTest::mousePress(&view(), Qt::LeftButton, {}, Screen(1100, y));
+    ASSERT_TRUE(view().Input().AngleDragging());
+    QTest::mouseMove(&view(), Screen(1100, 600));
+    EXPECT_NEAR(view().Table().Kakudo(), 19.0, 0.1);
+    QTest::mouseMove(&view(), Screen(1100, 486));
+    EXPECT_NEAR(view().Table().Kakudo(), 9.5, 0.1);
+    QTest::mouseMove(&view(), Screen(1100, 300));  // above the range: the angle stays
+    EXPECT_NEAR(view().Table().Kakudo(), 9.5, 0.1);
+    EXPECT_EQ(view().Input().CurrentPointer(), Pointer::NoEntry);
+    QTest::mouseRelease(&view(), Qt::LeftButton, {}, Screen(1100, 300));
+    EXPECT_EQ(view().Profile().ReadInt("Last", "Kakudo", 0), 9);
+    EXPECT_NEAR(view().Table().Kakudo(), 9.5, 0.1) << "the fraction is kept in memory";
+}
+
+}  // namespace
+}  // namespace quintrick::testing
