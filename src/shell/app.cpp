@@ -47,6 +47,8 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     m_frame->CentreOnDesktop();
     m_frame->show();
     m_frame->setWindowTitle("Quintrick");
+    m_frame->activateWindow();
+    view.setFocus();
     return true;
 }
 
