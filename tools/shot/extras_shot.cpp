@@ -1,5 +1,5 @@
 // quintrick-extras-shot <folder>: renders the card-back dialog, an explanation tip over the
-// table, the peek window, a help page and the about box as PNG files, without a display
+// table, the peek window, a help page, the about box and the suit dialog as PNG files, without a display
 // (QT_QPA_PLATFORM=offscreen). The help pages are read from resources/help of the source tree.
 #include <QApplication>
 #include <QDir>
@@ -11,6 +11,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "images/back_set.h"
+#include "interaction/mon_sel.h"
 #include "memory_profile.h"
 #include "shell/extras/help_dialogs.h"
 #include "shell/extras/peek_window.h"
@@ -134,6 +135,15 @@ int main(int argc, char** argv) {
         CAboutDlg about;
         about.show();
         ok &= Save(about.grab().toImage(), out.filePath("about-box.png"));
+    }
+
+    // The suit dialog as the human's trump partner sees it in battles 2 and 3.
+    {
+        CMonSel suits;
+        suits.m_prompt = "役に";
+        suits.OnInitDialog();
+        suits.show();
+        ok &= Save(suits.grab().toImage(), out.filePath("game-suit-dialog.png"));
     }
     return ok ? 0 : 1;
 }
