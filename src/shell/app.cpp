@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "engine/strings.h"
+#include "shell/extras/peek_exchange.h"
 #include "table/surfaces.h"
 
 namespace quintrick {
@@ -13,11 +14,6 @@ bool CT40913App::CheckDataFile(const QString& folder) {
     const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
     if (dir.isEmpty()) return false;
     return QFileInfo(QDir(dir).filePath(kCardDataFile)).isFile();
-}
-
-bool CT40913App::PeekModeFrom(const QStringList& arguments) {
-    // The whole command line after the program's name, as one text.
-    return arguments.mid(1).join(' ').contains("/W", Qt::CaseSensitive);
 }
 
 bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
@@ -34,15 +30,11 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     }
     QCoreApplication::setOrganizationName("Orvendel");
     QCoreApplication::setApplicationName("Quintrick");
-    m_peekMode = PeekModeFrom(arguments);
+    m_peekMode = IsPeekCommandLine(arguments);
+    if (m_peekMode) return true;
 
-    m_frame = std::make_unique<CMainFrame>(AppFlags{m_isNt6, m_thumbBar, m_peekMode}, dialogs);
+    m_frame = std::make_unique<CMainFrame>(AppFlags{m_isNt6, m_thumbBar}, dialogs);
     CT40913View& view = m_frame->View();
-    if (m_peekMode) {
-        view.OnInitialUpdate();
-        m_frame->show();
-        return true;
-    }
     view.OnInitialUpdate();
     m_frame->CentreOnDesktop();
     m_frame->show();

@@ -13,15 +13,14 @@ class CT40913App {
   public:
     bool m_isNt6 = true;     // always a newer system here (gradient table background)
     bool m_thumbBar = true;  // the peek commands and the hand publication are available
-    bool m_peekMode = false; // "/W" in the command line
+    bool m_peekMode = false; // "/W" in the command line: the program runs as a peek process
 
-    // The start-up sequence; false ends the program. `dialogs` answers boxes and dialogs (tests).
+    // The start-up sequence; false ends the program. In peek mode it makes no game window: the
+    // caller runs the peek window instead. `dialogs` answers boxes and dialogs (tests).
     bool InitInstance(const QStringList& arguments, IDialogs* dialogs = nullptr);
 
     // True when the card data file lies in `folder` (by default the executable's folder).
     static bool CheckDataFile(const QString& folder = {});
-    // "/W" anywhere in the command line, case-sensitive ("/Wx" counts, "/w" does not).
-    static bool PeekModeFrom(const QStringList& arguments);
 
     CMainFrame* Frame() { return m_frame.get(); }
 

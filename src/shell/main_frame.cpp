@@ -7,6 +7,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "screen_size.h"
+#include "shell/extras/peek_exchange.h"
 
 namespace quintrick {
 namespace {
@@ -23,11 +24,6 @@ CMainFrame::CMainFrame(AppFlags flags, IDialogs* dialogs)
     setCentralWidget(m_view);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    if (flags.peekMode) {
-        // The peek window: the size of ten cards, no limits.
-        resize(423, 217);
-        return;
-    }
     IProfile& profile = m_view->Profile();
     const GamenChoice choice = ChooseGamen(Read(profile, entries::kGamenAtFrame), DesktopSize());
     if (choice.store) Write(profile, entries::kGamen, choice.width);
@@ -66,8 +62,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     view.m_closeWithoutAsking = false;
     // Tells a running peek process to close.
-    Write(view.Profile(), entries::kCunningView, 0);
-    Write(view.Profile(), entries::kCunNow, 4);
+    WritePeekCloseEntries(view.Profile());
     event->accept();
 }
 

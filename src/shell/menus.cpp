@@ -7,6 +7,8 @@
 #include "main_frame.h"
 #include "screen_size.h"
 #include "setting_toggles.h"
+#include "shell/extras/help_dialogs.h"
+#include "shell/extras/tip_window.h"
 #include "view.h"
 
 namespace quintrick {
@@ -26,10 +28,6 @@ enum Command : int {
     kCmdMap = 32784,
     kCmdResetMap = 32786,
     kCmdCardBacks = 32790,
-    kCmdHowTo = 32787,
-    kCmdRules = 32780,
-    kCmdTactics = 32789,
-    kCmdAbout = 57664,
     kCmdGameMenu = 32798,
     kCmdSettingsMenu = 32799,
     kCmdHelpMenu = 32800,
@@ -74,14 +72,6 @@ const char* SizeLabel(int width) {
     }
 }
 
-QAction* AddItem(QMenu& menu, int command, const char* label) {
-    QAction* action = menu.addAction(QString::fromUtf8(label));
-    action->setObjectName(QString::number(command));
-    action->setData(command);
-    action->setEnabled(CT40913View::CommandAvailable(command));
-    return action;
-}
-
 void Check(QAction* action, bool on) {
     action->setCheckable(true);
     action->setChecked(on);
@@ -89,35 +79,41 @@ void Check(QAction* action, bool on) {
 
 }  // namespace
 
-bool CT40913View::CommandAvailable(int id) {
-    // Features still to come: each line goes when its window arrives.
+bool CT40913View::CommandEnabled(int id) const {
     switch (id) {
-        case kCmdMap:        // the province-conquest map
-        case kCmdCardBacks:  // the card-back settings
-        case kCmdHowTo:      // the help pages
-        case kCmdRules:
-        case kCmdTactics:
-        case kCmdAbout:      // the about box
-            return false;
+        case kCmdStart: return m_gs.m_phase == 0;
+        // The score, the map (the human has a character only then) and the card backs wait for
+        // the first game since the program began.
+        case kCmdScore:
+        case kCmdMap:
+        case kCmdCardBacks: return m_gs.m_phase > 0;
         default:
+            if (id >= kPeekCommandFirst && id <= kPeekCommandLast) return m_flags.thumbBar;
             return true;
     }
+}
+
+QAction* CT40913View::AddItem(QMenu& menu, int command, const char* label) const {
+    QAction* action = menu.addAction(QString::fromUtf8(label));
+    action->setObjectName(QString::number(command));
+    action->setData(command);
+    action->setEnabled(CommandEnabled(command));
+    return action;
 }
 
 std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
     auto menu = std::make_unique<QMenu>(this);
     if (position == 0) {
-        QAction* start = AddItem(*menu, kCmdStart, "開始(&P)");
-        if (m_gs.m_phase > 0) start->setEnabled(false);
-        if (m_extendGameMenu) m_extendGameMenu(*menu);
+        AddItem(*menu, kCmdStart, "開始(&P)");
+        if (m_flags.thumbBar) AddPeekItems(*menu);
         menu->addSeparator();
         AddItem(*menu, kCmdExit, "終了(&X)");
     } else if (position == 1) {
         AddSettingsItems(*menu);
     } else if (position == 2) {
-        AddItem(*menu, kCmdHowTo, "操作方法(&S)");
-        AddItem(*menu, kCmdRules, "ルール(&R)");
-        AddItem(*menu, kCmdTactics, "カケヒキ(&K)");
+        AddItem(*menu, kCmdHelpOperation, "操作方法(&S)");
+        AddItem(*menu, kCmdHelpRules, "ルール(&R)");
+        AddItem(*menu, kCmdHelpTactics, "カケヒキ(&K)");
         menu->addSeparator();
         AddItem(*menu, kCmdAbout, "バージョン情報 (&A)");
     } else {
@@ -141,16 +137,12 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
                            Read(m_profile, entries::kAutoStart) == 1};
     for (int i = 0; i < 7; ++i) Check(AddItem(menu, kSwitches[i].command, kSwitches[i].label), values[i]);
     menu.addSeparator();
-    QAction* score = AddItem(menu, kCmdScore, "得点(&T)");
-    Check(score, m_gs.m_showScore != 0);
+    Check(AddItem(menu, kCmdScore, "得点(&T)"), m_gs.m_showScore != 0);
     menu.addSeparator();
-    QAction* map = AddItem(menu, kCmdMap, "国盗り(&M)");
+    AddItem(menu, kCmdMap, "国盗り(&M)");
     AddItem(menu, kCmdResetMap, "国盗りの初期化(&I)");
     menu.addSeparator();
-    QAction* backs = AddItem(menu, kCmdCardBacks, "カード背面の設定(&B)");
-    if (m_gs.m_phase == 0) {
-        for (QAction* a : {score, map, backs}) a->setEnabled(false);
-    }
+    AddItem(menu, kCmdCardBacks, "カード背面の設定(&B)");
     QMenu* sizes = menu.addMenu("画面サイズ(&G)");
     const int gamen = Read(m_profile, entries::kGamen);
     bool sizeChecked = false;
@@ -160,6 +152,17 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
         Check(AddItem(*sizes, size.command, SizeLabel(size.width)), on);
     }
     if (!sizeChecked) sizes->actions()[0]->setChecked(true);  // 640, for any other value
+}
+
+void CT40913View::AddPeekItems(QMenu& menu) {
+    // The four peeks, left neighbour first as the players sit; each label names the hand.
+    menu.addSeparator();
+    QMenu* peek = menu.addMenu(QStringLiteral("カンニング(&C)"));
+    peek->setObjectName(QStringLiteral("peekMenu"));
+    for (int command = kPeekCommandLast; command >= kPeekCommandFirst; --command) {
+        const QString label = PeekCommandLabel(command - kPeekCommandFirst).remove(u'\n');
+        AddItem(*peek, command, label.toUtf8().constData());
+    }
 }
 
 void CT40913View::ShowPopupMenu(int position) {
@@ -192,8 +195,9 @@ bool CT40913View::SetSpeedCommand(int speed) {
 void CT40913View::ToggleCommand(int id) {
     for (const SwitchItem& item : kSwitches) {
         if (item.command != id) continue;
-        if (item.toggle == SettingToggle::DspRem && m_set.m_dspRem != 0 && m_explanationsOff) {
-            m_explanationsOff();
+        // Switching the explanations off empties the tip first: none stays on view.
+        if (item.toggle == SettingToggle::DspRem && m_set.m_dspRem != 0 && m_toolTip) {
+            m_toolTip->SetToolText({});
         }
         ToggleSetting(m_profile, m_set, item.toggle);
         if ((id == kCmdOpenMode || id == kCmdNokori) && m_gs.m_phase == 1) RedrawTable();
@@ -211,7 +215,7 @@ void CT40913View::AutoStartCommand() {
 }
 
 void CT40913View::OnCommand(int id) {
-    if (!CommandAvailable(id)) return;
+    if (!CommandEnabled(id)) return;
     for (const SpeedItem& item : kSpeeds) {
         if (item.command == id) {
             SetSpeedCommand(item.speed);
@@ -227,7 +231,7 @@ void CT40913View::OnCommand(int id) {
     switch (id) {
         case kCmdStart:
             // The card images are ready only after the start-up tick.
-            if (m_gs.m_phase == 0 && m_gs.m_notReady == 0) {
+            if (m_gs.m_notReady == 0) {
                 m_engine.StartGame();
                 RedrawTable();
             }
@@ -238,7 +242,13 @@ void CT40913View::OnCommand(int id) {
             m_gs.m_showScore = m_gs.m_showScore == 0 ? 1 : 0;
             if (m_gs.m_phase == 1) RedrawTable();
             break;
+        case kCmdMap: OpenMap(); break;
         case kCmdResetMap: ResetKunitori(m_profile, *this, true); break;
+        case kCmdCardBacks: OpenCardBacks(); break;
+        case kCmdHelpOperation:
+        case kCmdHelpRules:
+        case kCmdHelpTactics: OpenHelp(id); break;
+        case kCmdAbout: OpenAbout(); break;
         case kCmdGameMenu: ShowPopupMenu(0); break;
         case kCmdSettingsMenu: ShowPopupMenu(1); break;
         case kCmdHelpMenu: ShowPopupMenu(2); break;
@@ -248,7 +258,13 @@ void CT40913View::OnCommand(int id) {
         case kCmdAngleDown:
             if (m_gs.m_phase > 0) m_table.AngleDown();
             break;
-        default: ToggleCommand(id); break;
+        default:
+            if (id >= kPeekCommandFirst && id <= kPeekCommandLast) {
+                PeekCommand(id);
+            } else {
+                ToggleCommand(id);
+            }
+            break;
     }
 }
 

@@ -3,10 +3,13 @@
 #include <QMenu>
 #include <QMessageBox>
 
+#include "conquest/kunitori_dialog.h"
 #include "engine/host.h"
 #include "engine/strings.h"
+#include "images/back_set.h"
 #include "interaction/mon_sel.h"
 #include "interaction/select.h"
+#include "shell/extras/help_dialogs.h"
 
 namespace quintrick {
 
@@ -49,5 +52,25 @@ int CQtDialogs::ChooseCharacter(QWidget* owner) {
 }
 
 void CQtDialogs::RunMenu(QMenu& menu, QPoint global) { menu.exec(global); }
+
+void CQtDialogs::OpenMap(QWidget* owner, const KunitoriContext& context) {
+    CKunitori::Run(context, owner);
+}
+
+void CQtDialogs::OpenCardBacks(QWidget* owner, BackSetHost& host) {
+    RunBackSettings(host, owner);
+}
+
+void CQtDialogs::OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) {
+    CHelpDlg dialog(messages, owner);
+    dialog.m_page = QString::fromUtf8(page.page);
+    dialog.m_caption = QString::fromUtf8(page.caption);
+    dialog.exec();
+}
+
+void CQtDialogs::OpenAbout(QWidget* owner) {
+    CAboutDlg dialog(owner);
+    dialog.exec();
+}
 
 }  // namespace quintrick

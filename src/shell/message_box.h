@@ -1,4 +1,5 @@
-// The program's message boxes and the other modal windows the view opens, behind one interface so
+// The program's message boxes and the other modal windows the view opens (the dialogs, the
+// map, the card-back settings, the help viewer and the about box), behind one interface so
 // that widget tests can answer them without a modal loop.
 #pragma once
 
@@ -10,6 +11,11 @@ class QMenu;
 class QWidget;
 
 namespace quintrick {
+
+class IMessageBox;
+struct BackSetHost;
+struct HelpPage;
+struct KunitoriContext;
 
 // A message box: the string-table entry `stringId` after `prefix`, caption "Quintrick", icon and
 // buttons by style (0x40 information, 0x10 error, 0x24 question). Returns IDOK, IDYES or IDNO,
@@ -26,6 +32,13 @@ class IDialogs {
     virtual int ChooseCharacter(QWidget* owner) = 0;
     // Runs a popup menu at a global position until it closes (a chosen item triggers its action).
     virtual void RunMenu(QMenu& menu, QPoint global) = 0;
+    // The province map, until it is closed.
+    virtual void OpenMap(QWidget* owner, const KunitoriContext& context) = 0;
+    // The card-back settings dialog and its follow-up.
+    virtual void OpenCardBacks(QWidget* owner, BackSetHost& host) = 0;
+    // The help viewer on one page; `messages` tells when the page is missing.
+    virtual void OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) = 0;
+    virtual void OpenAbout(QWidget* owner) = 0;
 };
 
 // The real windows; `clickSound` is played by the suit dialog's clicks.
@@ -36,6 +49,10 @@ class CQtDialogs final : public IDialogs {
     int ChooseSuit(QWidget* owner, std::string_view prompt) override;
     int ChooseCharacter(QWidget* owner) override;
     void RunMenu(QMenu& menu, QPoint global) override;
+    void OpenMap(QWidget* owner, const KunitoriContext& context) override;
+    void OpenCardBacks(QWidget* owner, BackSetHost& host) override;
+    void OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) override;
+    void OpenAbout(QWidget* owner) override;
 
   private:
     std::function<void()> m_clickSound;

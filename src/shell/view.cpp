@@ -11,6 +11,8 @@
 #include "resource_ids.h"
 #include "resource_paths.h"
 #include "setting_toggles.h"
+#include "shell/extras/hover_help.h"
+#include "shell/extras/tip_window.h"
 
 namespace quintrick {
 namespace {
@@ -34,7 +36,9 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
       m_players(m_gs, m_set, *this),
       m_engine(m_gs, m_set, *this, m_players),
       m_table(m_gs, m_set, m_profile, *this),
-      m_input(m_gs, m_set, m_engine, m_table, m_profile, *this) {
+      m_input(m_gs, m_set, m_engine, m_table, m_profile, *this),
+      m_kunitoriHost([this](int sound) { m_sound.Play(sound, false); }),
+      m_peekLauncher(std::make_unique<CPeekLauncher>(m_profile, *this)) {
     // Every pixel is painted by the table drawing; the background is never erased.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -42,7 +46,6 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     m_table.m_isNt6 = flags.isNt6;
     m_table.m_thumbBar = flags.thumbBar;
-    m_table.m_peekMode = flags.peekMode;
     m_table.m_repaint = [this] { repaint(); };
     m_table.m_opponentWinningRank = [this] { return m_players.OpponentWinningRank(); };
     m_cursors = {QCursor(Qt::ArrowCursor), QCursor(Qt::PointingHandCursor),
@@ -62,10 +65,7 @@ bool CT40913View::OnInitialUpdate() {
         return false;
     }
     m_table.BuildPictureStrip();
-    if (m_flags.peekMode) {
-        SetTimer(kPeekTimerEvent, 500);
-        return true;
-    }
+    if (!m_toolTip) m_toolTip = new CTipWindow(this);
     LoadSettingCopies(m_profile, m_set);
     InitKunitoriAtStartup(m_profile, *this);
     m_input.Reset();
@@ -105,15 +105,24 @@ void CT40913View::timerEvent(QTimerEvent* event) {
 void CT40913View::FireTimer(int eventId) {
     // A callout holds the game still; so does a card held in the air.
     if (m_callout.active) return;
-    if (eventId == kPeekTimerEvent) return;  // the peek window's own work
     m_engine.OnTimer(eventId);
 }
 
 void CT40913View::SetPointer(Pointer pointer) { setCursor(m_cursors[int(pointer)]); }
 
+bool CT40913View::event(QEvent* event) {
+    if (m_toolTip) m_toolTip->RelayEvent(event);
+    return QWidget::event(event);
+}
+
 void CT40913View::mouseMoveEvent(QMouseEvent* event) {
     if (m_callout.active) return;
     const QPoint p = event->position().toPoint();
+    if (m_set.m_dspRem == 1 && m_toolTip) {
+        const Scales& s = m_table.m_scales;
+        m_toolTip->Apply(
+            UpdateHoverHelp(s.BaseX(p.x()), s.BaseY(p.y()), m_gs, m_set, HoverAreasOf(m_table)));
+    }
     m_input.OnMouseMove(p.x(), p.y());
 }
 

@@ -10,11 +10,13 @@
 #include <map>
 #include <memory>
 
+#include "conquest/kunitori_host.h"
 #include "engine/engine.h"
 #include "interaction/human_input.h"
 #include "message_box.h"
 #include "players/fuda_dashi.h"
 #include "profile.h"
+#include "shell/extras/peek_exchange.h"
 #include "sound_player.h"
 #include "table/table.h"
 
@@ -22,11 +24,12 @@ class QMenu;
 
 namespace quintrick {
 
+class CTipWindow;
+
 // The flags the application finds at start.
 struct AppFlags {
     bool isNt6 = true;
     bool thumbBar = true;
-    bool peekMode = false;
 };
 
 class CT40913View : public QWidget, public IHost, private IInputHost {
@@ -62,13 +65,23 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // The speed commands (1, 5, 9, 13, 17); false when the game timer could not be set again.
     bool SetSpeedCommand(int speed);
     void SetScreenSize(int width);
-    // Whether a command can be chosen (features that arrive later are greyed until then).
-    static bool CommandAvailable(int id);
+    // Whether a command can be chosen now: the start only before the first game, the score, the
+    // map and the card backs only after it, the peek commands only with `m_thumbBar`.
+    bool CommandEnabled(int id) const;
 
-    // Adds further items to the game menu (the peek commands hook in here).
-    std::function<void(QMenu& gameMenu)> m_extendGameMenu;
-    // Called when the screen explanations are switched off (the explanation tip empties itself).
-    std::function<void()> m_explanationsOff;
+    // The commands that open a window of their own.
+    void OpenMap();
+    void OpenCardBacks();
+    void OpenHelp(int command);
+    void OpenAbout();
+    // A peek command (701-704) for computer seat id - 701.
+    void PeekCommand(int command);
+    // What the map dialog takes from the game.
+    KunitoriContext MapContext();
+    // Replaces the way the peek process is started (tests).
+    void SetPeekStarter(CPeekLauncher::Starter starter);
+    // The explanation tip (made at the initial update).
+    CTipWindow* ToolTip() const { return m_toolTip; }
 
     // Set when the engine asks to close after the match: the frame then closes without asking.
     bool m_closeWithoutAsking = false;
@@ -87,6 +100,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool InCallout() const { return m_callout.active; }
 
   protected:
+    // Every event reaches the explanation tip before the view handles it.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -105,6 +120,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
 
     void PaintCallout(QPainter& p);
     void AddSettingsItems(QMenu& menu);
+    void AddPeekItems(QMenu& menu);
+    QAction* AddItem(QMenu& menu, int command, const char* label) const;
     void ToggleCommand(int id);
     void AutoStartCommand();
 
@@ -119,6 +136,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CEngine m_engine;
     CTable m_table;
     CHumanInput m_input;
+    CQtKunitoriHost m_kunitoriHost;
+    std::unique_ptr<CPeekLauncher> m_peekLauncher;
+    CTipWindow* m_toolTip = nullptr;  // a child window, deleted with the view
 
     std::map<int, int> m_timers;         // event id -> Qt timer id
     std::map<int, int> m_timerEvents;    // Qt timer id -> event id

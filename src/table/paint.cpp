@@ -30,13 +30,6 @@ void CTable::DrawInfoIndicators(QPainter& p) {
 }
 
 void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {
-    if (m_peekMode) {
-        p.fillRect(QRect(QPoint(0, 0), client), Qt::white);
-        for (int i = 0; i < std::clamp(m_gs.m_handCount[0], 0, kHandSize); ++i) {
-            DrawCard(p, m_gs.m_hand[0][i], 30 * i, 0);
-        }
-        return;
-    }
     const int w = m_scales.X(kBaseWidth);
     const int h = m_scales.Y(kBaseHeight);
     StretchSmooth(p, Rect::At(0, 0, w, h), m_s.m_backBuffer,

@@ -64,11 +64,10 @@ public:
     CSurfaces m_s;
     Scales m_scales;
 
-    // Application flags: a newer system (gradient background), the peek commands with the hand
-    // publication, and the peek process (paints seat 0's hand only).
+    // Application flags: a newer system (gradient background), and the peek commands with the
+    // hand publication.
     bool m_isNt6 = true;
     bool m_thumbBar = true;
-    bool m_peekMode = false;
 
     // Asks the window to repaint at once (RedrawTable's last step).
     std::function<void()> m_repaint;

@@ -5,9 +5,13 @@
 #include <QMenu>
 #include <QSettings>
 #include <functional>
+#include <string>
 #include <vector>
 
+#include "conquest/kunitori_host.h"
 #include "engine/host.h"
+#include "images/back_set.h"
+#include "shell/extras/help_dialogs.h"
 #include "shell/message_box.h"
 
 namespace quintrick::testing {
@@ -21,6 +25,11 @@ struct ScriptedDialogs : IDialogs {
     int characterDialogs = 0;
     std::vector<QPoint> menuAnchors;
     std::function<void(QMenu&)> onMenu;  // may trigger an item
+    // The windows opened, in order: "map", "backs", "help <page> <caption>", "about".
+    std::vector<std::string> opened;
+    int mapEntryNo = -2;
+    std::string mapHumanName;
+    std::function<void(BackSetHost&)> onCardBacks;  // may run the follow-up
 
     int Message(QWidget*, int stringId, std::string_view, int style) override {
         messages.push_back(stringId);
@@ -38,6 +47,19 @@ struct ScriptedDialogs : IDialogs {
         menuAnchors.push_back(global);
         if (onMenu) onMenu(menu);
     }
+    void OpenMap(QWidget*, const KunitoriContext& context) override {
+        opened.push_back("map");
+        mapEntryNo = context.m_entryNo;
+        mapHumanName = context.m_playerName[4];
+    }
+    void OpenCardBacks(QWidget*, BackSetHost& host) override {
+        opened.push_back("backs");
+        if (onCardBacks) onCardBacks(host);
+    }
+    void OpenHelp(QWidget*, IMessageBox&, const HelpPage& page) override {
+        opened.push_back(std::string("help ") + page.page + " " + page.caption);
+    }
+    void OpenAbout(QWidget*) override { opened.push_back("about"); }
 };
 
 // One QApplication for the whole test executable.

@@ -329,14 +329,6 @@ TEST_F(Paint, HooksRunInOrderAndTheMarkHidesUnderTheScore) {
     EXPECT_EQ(calls, (std::vector<int>{2}));
 }
 
-TEST_F(Paint, PeekProcessShowsSeatZerosHandOnly) {
-    table.m_peekMode = true;
-    const QImage screen = PaintAt({423, 217}, 1.0f, 1.0f);
-    EXPECT_EQ(screen.pixel(5, 5), CardPixel(1, 5, 5));
-    EXPECT_EQ(screen.pixel(30 * 9 + 5, 5), CardPixel(10, 5, 5));
-    EXPECT_EQ(screen.pixel(30 * 9 + 151, 5), qRgb(255, 255, 255));
-}
-
 TEST(Angle, StepsStopAtTheEndsAndStoreWholeDegrees) {
     GameState gs;
     SettingCopies settings;

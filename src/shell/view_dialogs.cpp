@@ -1,0 +1,46 @@
+// The commands that open a window of their own: the province map, the card-back settings, the
+// help pages, the about box, and the peeks at a computer player's hand.
+#include "images/back_set.h"
+#include "shell/extras/help_dialogs.h"
+#include "view.h"
+
+namespace quintrick {
+
+KunitoriContext CT40913View::MapContext() {
+    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn, m_profile, *this,
+                           m_kunitoriHost};
+}
+
+void CT40913View::OpenMap() {
+    // Only after the first game: the human has a character from then on.
+    if (m_gs.m_phase == 0) return;
+    m_dialogs->OpenMap(this, MapContext());
+}
+
+void CT40913View::OpenCardBacks() {
+    BackSetHost host{m_table.m_s,
+                     m_profile,
+                     *this,
+                     [this] { m_sound.Play(kSoundChoice, false); },
+                     [this](bool rebuild) { return m_table.PrepareCardBacks(rebuild); },
+                     [this] { m_table.RedrawTable(m_gs.m_discardCount > 0); }};
+    m_dialogs->OpenCardBacks(this, host);
+}
+
+void CT40913View::OpenHelp(int command) {
+    if (const std::optional<HelpPage> page = HelpPageFor(command)) {
+        m_dialogs->OpenHelp(this, *this, *page);
+    }
+}
+
+void CT40913View::OpenAbout() { m_dialogs->OpenAbout(this); }
+
+void CT40913View::PeekCommand(int command) {
+    m_peekLauncher->PeekCommand(command - kPeekCommandFirst, m_gs);
+}
+
+void CT40913View::SetPeekStarter(CPeekLauncher::Starter starter) {
+    m_peekLauncher = std::make_unique<CPeekLauncher>(m_profile, *this, QString(), std::move(starter));
+}
+
+}  // namespace quintrick

@@ -1,0 +1,180 @@
+// The commands that open windows of their own (map, card backs, help, about), the peek commands
+// of the game menu, and the explanation tip on the view.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <cmath>
+
+#include "engine/strings.h"
+#include "scripted_dialogs.h"
+#include "shell/extras/tip_window.h"
+#include "shell/main_frame.h"
+
+namespace quintrick::testing {
+namespace {
+
+class Hooked : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        App();
+        ClearProfile();
+    }
+    void Open(AppFlags flags = {}) {
+        frame = std::make_unique<CMainFrame>(flags, &dialogs);
+        frame->show();
+        ASSERT_TRUE(view().OnInitialUpdate());
+        view().Settings().m_speed = 1;
+        view().Settings().m_soundOn = 0;
+        view().FireTimer(kSetupTimerEvent);
+        dialogs.messages.clear();
+    }
+    void StartGame() {
+        dialogs.character = 3;
+        view().OnCommand(32771);
+        ASSERT_EQ(view().Gs().m_phase, 1);
+    }
+    CT40913View& view() { return frame->View(); }
+    QAction* Item(QMenu& menu, int id) { return menu.findChild<QAction*>(QString::number(id)); }
+    // Moves the pointer to base point (bx, by) as the window system would.
+    void MoveTo(int bx, int by) {
+        const Scales& s = view().Table().m_scales;
+        const QPointF local(std::ceil((bx + 0.5) * s.sx), std::ceil((by + 0.5) * s.sy));
+        QMouseEvent move(QEvent::MouseMove, local, view().mapToGlobal(local), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(&view(), &move);
+    }
+
+    ScriptedDialogs dialogs;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(Hooked, EachCommandOpensItsWindow) {
+    Open();
+    StartGame();
+    dialogs.messages.clear();
+    struct Case {
+        int command;
+        const char* opened;
+    };
+    for (const Case& c : {Case{32784, "map"}, Case{32790, "backs"},
+                          Case{32787, "help quintrick_sousa.html 操作方法"},
+                          Case{32780, "help quintrick_rule.html ルール"},
+                          Case{32789, "help quintrick_kakehiki.html カケヒキ"},
+                          Case{57664, "about"}}) {
+        dialogs.opened.clear();
+        view().OnCommand(c.command);
+        EXPECT_EQ(dialogs.opened, std::vector<std::string>{c.opened}) << c.command;
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Hooked, TheMapOnlyAfterTheFirstGameWithTheHumansCharacter) {
+    Open();
+    auto settings = view().BuildPopupMenu(1);
+    EXPECT_FALSE(Item(*settings, 32784)->isEnabled());
+    view().OnCommand(32784);
+    EXPECT_TRUE(dialogs.opened.empty());
+    StartGame();
+    settings = view().BuildPopupMenu(1);
+    EXPECT_TRUE(Item(*settings, 32784)->isEnabled());
+    view().OnCommand(32784);
+    EXPECT_EQ(dialogs.opened, std::vector<std::string>{"map"});
+    EXPECT_EQ(dialogs.mapEntryNo, 3);
+    EXPECT_EQ(dialogs.mapHumanName, view().Gs().m_playerName[4]);
+    EXPECT_FALSE(dialogs.mapHumanName.empty());
+}
+
+TEST_F(Hooked, HelpAndAboutBeforeTheFirstGame) {
+    Open();
+    for (int id : {32787, 32780, 32789, 57664}) view().OnCommand(id);
+    EXPECT_EQ(dialogs.opened.size(), 4u);
+}
+
+TEST_F(Hooked, TheCardBackDialogWorksOnTheViewsSurfaces) {
+    Open();
+    StartGame();
+    bool rebuilt = false;
+    dialogs.onCardBacks = [&](BackSetHost& host) {
+        EXPECT_EQ(&host.s, &view().Table().m_s);
+        // The dialog closed with OK after a change: the backs are made again.
+        FinishBackSettings(host, true, true);
+        rebuilt = !host.s.m_cardBack.isNull();
+    };
+    view().OnCommand(32790);
+    EXPECT_TRUE(rebuilt);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
+}
+
+TEST_F(Hooked, PeekSubmenuOnlyWithThePeekCommands) {
+    for (bool thumbBar : {true, false}) {
+        Open(AppFlags{true, thumbBar});
+        const std::unique_ptr<QMenu> game = view().BuildPopupMenu(0);
+        auto* peek = game->findChild<QMenu*>("peekMenu");
+        ASSERT_EQ(peek != nullptr, thumbBar);
+        if (peek) {
+            std::vector<int> ids;
+            for (QAction* a : peek->actions()) ids.push_back(a->data().toInt());
+            EXPECT_EQ(ids, (std::vector<int>{704, 703, 702, 701}));
+            EXPECT_EQ(Item(*peek, 704)->text().toStdString(), "左隣りの手札のカンニング");
+            EXPECT_EQ(Item(*peek, 701)->text().toStdString(), "右隣りの手札のカンニング");
+        }
+    }
+}
+
+TEST_F(Hooked, APeekCommandNamesTheSeatAndStartsThePeekProcess) {
+    Open();
+    StartGame();
+    int starts = 0;
+    view().SetPeekStarter([&](const QString&, qint64* pid) {
+        ++starts;
+        *pid = 0;
+        return true;
+    });
+    dialogs.onMenu = [&](QMenu& menu) {
+        if (QAction* a = menu.findChild<QAction*>("702")) a->trigger();
+    };
+    view().ShowPopupMenu(0);
+    IProfile& profile = view().Profile();
+    const GameState& gs = view().Gs();
+    EXPECT_EQ(profile.ReadInt("Cun", "Now", -1), 1);
+    EXPECT_EQ(profile.ReadString("Cun", "Name", ""), gs.m_playerName[gs.m_seatPlayer[1]]);
+    EXPECT_EQ(starts, 1);
+    EXPECT_EQ(profile.ReadInt("Cun", "CunningView", 0), 1);
+    // The game's close tells the peek process to go.
+    frame->close();
+    EXPECT_EQ(profile.ReadInt("Cun", "CunningView", 1), 0);
+    EXPECT_EQ(profile.ReadInt("Cun", "Now", 0), 4);
+}
+
+TEST_F(Hooked, ExplanationsFollowThePointerAndGoAtOnceWhenSwitchedOff) {
+    Open();
+    CTipWindow* tip = view().ToolTip();
+    ASSERT_NE(tip, nullptr);
+    view().Settings().m_dspRem = 0;
+    MoveTo(30, 30);  // the trump indicator, switched off
+    EXPECT_TRUE(tip->ToolText().isEmpty());
+    EXPECT_FALSE(tip->IsActive());
+
+    view().Settings().m_dspRem = 1;
+    MoveTo(30, 30);
+    EXPECT_EQ(tip->ToolText().toStdString(), std::string(LoadString(30110)));
+    EXPECT_TRUE(tip->IsActive());
+    MoveTo(100, 20);  // the game counter
+    EXPECT_EQ(tip->ToolText().toStdString(), std::string(LoadString(30111)));
+    MoveTo(600, 800);  // nothing there before the first game
+    EXPECT_FALSE(tip->IsActive());
+
+    MoveTo(100, 50);  // the battle counter
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 2000));
+    view().OnCommand(32782);
+    EXPECT_EQ(view().Settings().m_dspRem, 0);
+    EXPECT_TRUE(tip->ToolText().isEmpty());
+    EXPECT_FALSE(tip->isVisible());
+    MoveTo(30, 30);
+    EXPECT_TRUE(tip->ToolText().isEmpty());
+}
+
+}  // namespace
+}  // namespace quintrick::testing
