@@ -127,8 +127,8 @@ TEST_F(PeekCommand, WindowShowsTheChosenHandAndKeepsTheLastOne) {
     EXPECT_EQ(window.HandCount(), 3);
 }
 
-// A real second process started with "/W": it shows the published hand, switches seats, and
-// closes when "Now" becomes 4, writing its close entries.
+// A second process started with "/W" (the probe, which reports every hand it shows): it shows
+// the published hand, switches seats, and closes when "Now" becomes 4, writing its close entries.
 TEST_F(PeekCommand, ProcessExchange) {
     Write(profile, entries::kSpeed, 13);  // an unrelated entry that must survive both writers
     Write(profile, entries::kCunHand[1], "8,21,34,47,");
@@ -172,11 +172,12 @@ TEST_F(PeekCommand, ProcessExchange) {
     EXPECT_EQ(Read(profile, entries::kCunHand[3]), "1,2,3,4,5,6,7,8,9,10,");
 }
 
-// A peek process that died without closing leaves "CunningView" at 1; the game sees that the
-// process it started is gone and starts another.
+// The game's own executable started with "/W": a peek process that died without closing leaves
+// "CunningView" at 1; the game sees that the process it started is gone and starts another, and
+// the last one closes when told to.
 TEST_F(PeekCommand, DeadPeekProcessDoesNotBlockTheNextLaunch) {
     Write(profile, entries::kCunHand[2], "5,");
-    CPeekLauncher launcher(profile, box, QStringLiteral(PEEK_PROBE));
+    CPeekLauncher launcher(profile, box, QStringLiteral(QUINTRICK_PROGRAM));
     launcher.PeekCommand(2, gs);
     ASSERT_EQ(Read(profile, entries::kCunningView), 1);
     const qint64 first = launcher.LaunchedPid();
