@@ -7,8 +7,8 @@
 namespace quintrick {
 
 KunitoriContext CT40913View::MapContext() {
-    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn, m_profile, *this,
-                           m_kunitoriHost};
+    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn, m_profile,
+                           *this,          m_kunitoriHost};
 }
 
 void CT40913View::OpenMap() {
@@ -33,14 +33,17 @@ void CT40913View::OpenHelp(int command) {
     }
 }
 
-void CT40913View::OpenAbout() { m_dialogs->OpenAbout(this); }
+void CT40913View::OpenAbout() {
+    m_dialogs->OpenAbout(this);
+}
 
 void CT40913View::PeekCommand(int command) {
     m_peekLauncher->PeekCommand(command - kPeekCommandFirst, m_gs);
 }
 
 void CT40913View::SetPeekStarter(CPeekLauncher::Starter starter) {
-    m_peekLauncher = std::make_unique<CPeekLauncher>(m_profile, *this, QString(), std::move(starter));
+    m_peekLauncher =
+        std::make_unique<CPeekLauncher>(m_profile, *this, QString(), std::move(starter));
 }
 
 }  // namespace quintrick

@@ -58,11 +58,11 @@ TEST_F(Hooked, EachCommandOpensItsWindow) {
         int command;
         const char* opened;
     };
-    for (const Case& c : {Case{32784, "map"}, Case{32790, "backs"},
-                          Case{32787, "help quintrick_sousa.html 操作方法"},
-                          Case{32780, "help quintrick_rule.html ルール"},
-                          Case{32789, "help quintrick_kakehiki.html カケヒキ"},
-                          Case{57664, "about"}}) {
+    for (const Case& c :
+         {Case{32784, "map"}, Case{32790, "backs"},
+          Case{32787, "help quintrick_sousa.html 操作方法"},
+          Case{32780, "help quintrick_rule.html ルール"},
+          Case{32789, "help quintrick_kakehiki.html カケヒキ"}, Case{57664, "about"}}) {
         dialogs.opened.clear();
         view().OnCommand(c.command);
         EXPECT_EQ(dialogs.opened, std::vector<std::string>{c.opened}) << c.command;
