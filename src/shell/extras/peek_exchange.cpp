@@ -62,7 +62,9 @@ bool ProcessRuns(qint64 pid, const QString& program) {
     if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno != EPERM) return false;
     // A process id may have been given to another program since: it must still be ours.
     const QFileInfo exe(QStringLiteral("/proc/%1/exe").arg(pid));
-    if (!exe.exists()) return true;  // no /proc: trust the signal test
+    // Without /proc the signal test is all there is; with it, a process whose executable is gone
+    // has ended (a zombie not yet reaped still answers the signal test).
+    if (!exe.exists()) return !QFileInfo::exists(QStringLiteral("/proc/self/exe"));
     return program.isEmpty() || exe.symLinkTarget() == QFileInfo(program).canonicalFilePath();
 }
 
