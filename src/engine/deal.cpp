@@ -1,5 +1,6 @@
 #include "deal.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "lcg.h"
@@ -20,29 +21,27 @@ void DealCards(GameState& gs, int seed) {
         }
     }
     Lcg rng(seed);
-    auto drawSeat = [&rng] {
-        int seat = rng.Rand() % 10;
-        while (seat > 4) seat = rng.Rand() % 10;
+    // rand() % 10 (a draw is never negative).
+    auto draw10 = [&rng] { return static_cast<unsigned>(rng.Rand()) % 10u; };
+    auto drawSeat = [&draw10] {
+        unsigned seat = draw10();
+        while (seat > 4) seat = draw10();
         return seat;
     };
     for (int i = 0; i < 200; ++i) {
-        const int seatA = drawSeat();
-        const int posA = rng.Rand() % 10;
-        const int seatB = drawSeat();
-        const int posB = rng.Rand() % 10;
+        const unsigned seatA = drawSeat();
+        const unsigned posA = draw10();
+        const unsigned seatB = drawSeat();
+        const unsigned posB = draw10();
         std::swap(gs.m_hand[seatA][posA], gs.m_hand[seatB][posB]);
     }
     SortHands(gs);
 }
 
 void SortHands(GameState& gs) {
-    for (auto& hand : gs.m_hand) {
-        for (int pass = 0; pass < kHandSize; ++pass) {
-            for (int i = 0; i + 1 < kHandSize; ++i) {
-                if (hand[i] > hand[i + 1]) std::swap(hand[i], hand[i + 1]);
-            }
-        }
-    }
+    // All ten positions are sorted whatever the count; the ids are distinct, so any ascending
+    // sort gives the hands the ten bubble passes give.
+    for (auto& hand : gs.m_hand) std::sort(hand.begin(), hand.end());
 }
 
 }  // namespace quintrick
