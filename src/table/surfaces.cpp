@@ -100,7 +100,11 @@ bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
         if (!LoadBitmapResource(*r.img, r.id)) return fail();
     }
     s.m_handStrip.fill(kKeyStrip);
+    MakeKeyedCopies(s);
+    return true;
+}
 
+void MakeKeyedCopies(CSurfaces& s) {
     auto& k = s.m_keyed;
     k.turnMark = KeyToAlpha(s.m_imgTurnMark, kKeyPlate);
     k.plates = KeyToAlpha(s.m_imgPlates, kKeyWhite);
@@ -109,7 +113,6 @@ bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
     k.signs = KeyToAlpha(s.m_imgSigns, kKeyRed);
     for (int i = 0; i < 4; ++i) k.suit[i] = KeyToAlpha(s.m_imgSuit[i], kKeySuit);
     k.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
-    return true;
 }
 
 bool LoadCardSheet(CSurfaces& s, const QString& folder) {

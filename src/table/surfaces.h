@@ -52,6 +52,9 @@ struct CSurfaces {
     } m_keyed;
 };
 
+// Makes the transparent copies of the keyed images and of the hand strip.
+void MakeKeyedCopies(CSurfaces& s);
+
 // Makes every surface and loads every static image (Qt resources ":/bmp/<id>.png"), after
 // releasing what a previous call made. On failure shows message 30001 and returns false.
 bool BuildSurfaces(CSurfaces& s, IMessageBox& messages);

@@ -90,14 +90,7 @@ inline void FillFakeSurfaces(CSurfaces& s) {
     for (int y = 0; y < 37; ++y) {
         for (int x = 41; x < 80; ++x) s.m_imgSigns.setPixel(x, y, kDangerSignColour);
     }
-    auto& k = s.m_keyed;
-    k.turnMark = KeyToAlpha(s.m_imgTurnMark, kKeyPlate);
-    k.plates = KeyToAlpha(s.m_imgPlates, kKeyWhite);
-    k.lcdDigits = KeyToAlpha(s.m_imgLcdDigits, kKeyLcd);
-    k.cursorMark = KeyToAlpha(s.m_imgCursorMark, kKeyWhite);
-    k.signs = KeyToAlpha(s.m_imgSigns, kKeyRed);
-    for (int i = 0; i < 4; ++i) k.suit[i] = KeyToAlpha(s.m_imgSuit[i], kKeySuit);
-    k.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
+    MakeKeyedCopies(s);
 }
 
 }  // namespace quintrick::testing
