@@ -105,6 +105,29 @@ void Reflect(QImage& canvas, double waterY, const QPainterPath& water, QColor ti
     p.fillPath(water, t);
 }
 
+// Thin horizontal glints on water, `count` of them between rows yLow and yHigh.
+void Ripples(QPainter& p, Dice& dice, QColor colour, int count, double yLow, double yHigh,
+             double lengthLow, double lengthHigh) {
+    p.setPen(QPen(colour, 0.5));
+    for (int i = 0; i < count; ++i) {
+        const double y = dice.Range(yLow, yHigh);
+        const double x = dice.Range(-10, 140);
+        p.drawLine(QPointF(x, y), QPointF(x + dice.Range(lengthLow, lengthHigh), y));
+    }
+}
+
+// The ground in front of a scene: from the left edge at `left` along a gentle curve (control
+// heights c1 at x 60 and c2 at `c2x`) to the right edge at `right`, down to the bottom.
+QPainterPath FrontBand(double left, double c1, double c2x, double c2, double right) {
+    QPainterPath band;
+    band.moveTo(0, left);
+    band.cubicTo(60, c1, c2x, c2, kCardWidth, right);
+    band.lineTo(kCardWidth, kCardHeight);
+    band.lineTo(0, kCardHeight);
+    band.closeSubpath();
+    return band;
+}
+
 void Grass(QPainter& p, Dice& dice, double top, double bottom, QColor a, QColor b, int count) {
     for (int i = 0; i < count; ++i) {
         const double x = dice.Range(-4, kCardWidth + 4);
@@ -207,20 +230,10 @@ QImage PaintMarshBack() {
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(kOver, kOver);
         p.setClipPath(water);
-        p.setPen(QPen(QColor(230, 240, 250, 110), 0.5));
-        for (int i = 0; i < 22; ++i) {
-            const double y = dice.Range(124, 160);
-            const double x = dice.Range(-10, 140);
-            p.drawLine(QPointF(x, y), QPointF(x + dice.Range(8, 24), y));
-        }
+        Ripples(p, dice, QColor(230, 240, 250, 110), 22, 124, 160, 8, 24);
         p.setClipping(false);
         // Yellow-green marsh meadow in front.
-        QPainterPath meadow;
-        meadow.moveTo(0, 164);
-        meadow.cubicTo(60, 150, 110, 162, kCardWidth, 150);
-        meadow.lineTo(kCardWidth, kCardHeight);
-        meadow.lineTo(0, kCardHeight);
-        meadow.closeSubpath();
+        const QPainterPath meadow = FrontBand(164, 150, 110, 162, 150);
         QLinearGradient grass(0, 150, 0, kCardHeight);
         grass.setColorAt(0, QColor(188, 180, 78));
         grass.setColorAt(0.5, QColor(150, 154, 58));
@@ -351,21 +364,11 @@ QImage PaintGardenBack() {
             p.setBrush(g);
             p.drawEllipse(QPointF(x, y), 7 - i * 0.6, 2.6 - i * 0.2);
         }
-        p.setPen(QPen(QColor(220, 236, 240, 100), 0.5));
         p.setClipPath(pond);
-        for (int i = 0; i < 18; ++i) {
-            const double y = dice.Range(124, 172);
-            const double x = dice.Range(-10, 140);
-            p.drawLine(QPointF(x, y), QPointF(x + dice.Range(6, 20), y));
-        }
+        Ripples(p, dice, QColor(220, 236, 240, 100), 18, 124, 172, 6, 20);
         p.setClipping(false);
         // Moss and gravel in front.
-        QPainterPath front;
-        front.moveTo(0, 176);
-        front.cubicTo(60, 166, 120, 178, kCardWidth, 170);
-        front.lineTo(kCardWidth, kCardHeight);
-        front.lineTo(0, kCardHeight);
-        front.closeSubpath();
+        const QPainterPath front = FrontBand(176, 166, 120, 178, 170);
         QLinearGradient moss(0, 168, 0, kCardHeight);
         moss.setColorAt(0, QColor(86, 134, 58));
         moss.setColorAt(1, QColor(54, 96, 42));
