@@ -46,8 +46,9 @@ int main(int argc, char** argv) {
         const unsigned long pixel = image ? XGetPixel(image, 0, 0) & 0xFFFFFF : 0;
         if (image) XDestroyImage(image);
         if (close(pixel, want)) {
-            const double ms = std::chrono::duration<double, std::milli>(
-                                  std::chrono::steady_clock::now() - start).count();
+            const double ms =
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count();
             std::printf("%.1f\n", ms);
             result = 0;
             break;

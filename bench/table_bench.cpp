@@ -14,7 +14,7 @@ namespace quintrick {
 namespace {
 
 class Silent : public IMessageBox {
-public:
+  public:
     int ShowMessage(int, std::string_view, int) override { return IDOK; }
 };
 
@@ -87,7 +87,8 @@ BENCHMARK(BM_ComposeHandStrip)->Unit(benchmark::kMillisecond);
 }  // namespace quintrick
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -5,25 +5,25 @@
 namespace quintrick {
 
 // Table images.
-inline constexpr int kBmpPanel = 130;        // remaining-cards panel, 175 x 138
-inline constexpr int kBmpGameLabel = 134;    // 第 _ ゲーム, 115 x 26
-inline constexpr int kBmpCursorMark = 136;   // keyboard selection mark, 20 x 18
-inline constexpr int kBmpBanners = 137;      // six banners of 163 x 26
+inline constexpr int kBmpPanel = 130;                     // remaining-cards panel, 175 x 138
+inline constexpr int kBmpGameLabel = 134;                 // 第 _ ゲーム, 115 x 26
+inline constexpr int kBmpCursorMark = 136;                // keyboard selection mark, 20 x 18
+inline constexpr int kBmpBanners = 137;                   // six banners of 163 x 26
 inline constexpr int kBmpSuit[4] = {146, 147, 148, 149};  // clubs, diamonds, hearts, spades
-inline constexpr int kBmpTurnMark = 152;     // 34 x 34
-inline constexpr int kBmpKan = 153;          // カン, 64 x 34
-inline constexpr int kBmpPlates = 154;       // name plates, 132 x 340
-inline constexpr int kBmpRedeal = 155;       // 重カン処理中, 243 x 62
-inline constexpr int kBmpToolbar = 165;      // five icon buttons, 163 x 32
-inline constexpr int kBmpKoi = 167;          // こい, 64 x 34
-inline constexpr int kBmpIku = 168;          // いく, 64 x 34
-inline constexpr int kBmpLcdDigits = 169;    // 0-9 and "-", 16 wide, 176 x 27
-inline constexpr int kBmpGameDigits = 170;   // 1-10, 21 wide, 210 x 26
-inline constexpr int kBmpBattleLabel = 171;  // _ 戦目, 115 x 26
-inline constexpr int kBmpBattleDigits = 172; // 一 二 三, 23 wide, 69 x 26
-inline constexpr int kBmpTrumpCall = 173;    // ヤク plate, 74 x 38
-inline constexpr int kBmpSuitCall = 174;     // 請求 plate, 74 x 38
-inline constexpr int kBmpSigns = 175;        // safety-zone and danger signs, 80 x 37
+inline constexpr int kBmpTurnMark = 152;                  // 34 x 34
+inline constexpr int kBmpKan = 153;                       // カン, 64 x 34
+inline constexpr int kBmpPlates = 154;                    // name plates, 132 x 340
+inline constexpr int kBmpRedeal = 155;                    // 重カン処理中, 243 x 62
+inline constexpr int kBmpToolbar = 165;                   // five icon buttons, 163 x 32
+inline constexpr int kBmpKoi = 167;                       // こい, 64 x 34
+inline constexpr int kBmpIku = 168;                       // いく, 64 x 34
+inline constexpr int kBmpLcdDigits = 169;                 // 0-9 and "-", 16 wide, 176 x 27
+inline constexpr int kBmpGameDigits = 170;                // 1-10, 21 wide, 210 x 26
+inline constexpr int kBmpBattleLabel = 171;               // _ 戦目, 115 x 26
+inline constexpr int kBmpBattleDigits = 172;              // 一 二 三, 23 wide, 69 x 26
+inline constexpr int kBmpTrumpCall = 173;                 // ヤク plate, 74 x 38
+inline constexpr int kBmpSuitCall = 174;                  // 請求 plate, 74 x 38
+inline constexpr int kBmpSigns = 175;                     // safety-zone and danger signs, 80 x 37
 
 // Cursors with their hot spots.
 struct CursorSpec {

@@ -2,8 +2,14 @@
 
 namespace quintrick {
 
-QString ImagePath(int id) { return QStringLiteral(":/bmp/%1.png").arg(id); }
-QString CursorPath(int id) { return QStringLiteral(":/cur/%1.png").arg(id); }
-QString SoundPath(int id) { return QStringLiteral(":/wave/%1.wav").arg(id); }
+QString ImagePath(int id) {
+    return QStringLiteral(":/bmp/%1.png").arg(id);
+}
+QString CursorPath(int id) {
+    return QStringLiteral(":/cur/%1.png").arg(id);
+}
+QString SoundPath(int id) {
+    return QStringLiteral(":/wave/%1.wav").arg(id);
+}
 
 }  // namespace quintrick

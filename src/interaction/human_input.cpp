@@ -5,7 +5,11 @@ namespace quintrick {
 
 CHumanInput::CHumanInput(GameState& gs, const SettingCopies& settings, CEngine& engine,
                          CTable& table, IProfile& profile, IInputHost& host)
-    : m_gs(gs), m_set(settings), m_engine(engine), m_table(table), m_profile(profile),
+    : m_gs(gs),
+      m_set(settings),
+      m_engine(engine),
+      m_table(table),
+      m_profile(profile),
       m_host(host) {}
 
 void CHumanInput::Reset() {

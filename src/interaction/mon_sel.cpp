@@ -13,7 +13,9 @@ namespace {
 
 // Dialog units of the layout to pixels.
 constexpr int kDlu = 2;
-QRect Dlu(int x, int y, int w, int h) { return QRect(x * kDlu, y * kDlu, w * kDlu, h * kDlu); }
+QRect Dlu(int x, int y, int w, int h) {
+    return QRect(x * kDlu, y * kDlu, w * kDlu, h * kDlu);
+}
 
 constexpr const char* kSuitTips[4] = {"クラブを指定します", "ダイヤを指定します",
                                       "ハートを指定します", "スッペを指定します"};

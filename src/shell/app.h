@@ -11,9 +11,9 @@ namespace quintrick {
 
 class CT40913App {
   public:
-    bool m_isNt6 = true;     // always a newer system here (gradient table background)
-    bool m_thumbBar = true;  // the peek commands and the hand publication are available
-    bool m_peekMode = false; // "/W" in the command line: the program runs as a peek process
+    bool m_isNt6 = true;      // always a newer system here (gradient table background)
+    bool m_thumbBar = true;   // the peek commands and the hand publication are available
+    bool m_peekMode = false;  // "/W" in the command line: the program runs as a peek process
 
     // The start-up sequence; false ends the program. In peek mode it makes no game window: the
     // caller runs the peek window instead. `dialogs` answers boxes and dialogs (tests).

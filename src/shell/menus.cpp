@@ -63,12 +63,18 @@ constexpr SwitchItem kSwitches[7] = {
 
 const char* SizeLabel(int width) {
     switch (width) {
-        case 640: return "640 X 480(&1)";
-        case 800: return "800 X 600(&2)";
-        case 1024: return "1024 X 768(&3)";
-        case 1200: return "1200 X 900(&4)\t推奨";
-        case 1400: return "1400 X 1050(&5)";
-        default: return "1600 X 1200(&6)";
+        case 640:
+            return "640 X 480(&1)";
+        case 800:
+            return "800 X 600(&2)";
+        case 1024:
+            return "1024 X 768(&3)";
+        case 1200:
+            return "1200 X 900(&4)\t推奨";
+        case 1400:
+            return "1400 X 1050(&5)";
+        default:
+            return "1600 X 1200(&6)";
     }
 }
 
@@ -81,12 +87,14 @@ void Check(QAction* action, bool on) {
 
 bool CT40913View::CommandEnabled(int id) const {
     switch (id) {
-        case kCmdStart: return m_gs.m_phase == 0;
+        case kCmdStart:
+            return m_gs.m_phase == 0;
         // The score, the map (the human has a character only then) and the card backs wait for
         // the first game since the program began.
         case kCmdScore:
         case kCmdMap:
-        case kCmdCardBacks: return m_gs.m_phase > 0;
+        case kCmdCardBacks:
+            return m_gs.m_phase > 0;
         default:
             if (id >= kPeekCommandFirst && id <= kPeekCommandLast) return m_flags.thumbBar;
             return true;
@@ -132,10 +140,15 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
     }
     if (!speedChecked) speed->actions()[2]->setChecked(true);  // normal, for 9 and any other
     menu.addSeparator();
-    const int values[7] = {m_set.m_openMode != 0, m_set.m_soundOn != 0, m_set.m_ruleRem != 0,
-                           m_set.m_dspRem != 0,   m_set.m_nokoriDsp != 0, m_set.m_dspInfo != 0,
+    const int values[7] = {m_set.m_openMode != 0,
+                           m_set.m_soundOn != 0,
+                           m_set.m_ruleRem != 0,
+                           m_set.m_dspRem != 0,
+                           m_set.m_nokoriDsp != 0,
+                           m_set.m_dspInfo != 0,
                            Read(m_profile, entries::kAutoStart) == 1};
-    for (int i = 0; i < 7; ++i) Check(AddItem(menu, kSwitches[i].command, kSwitches[i].label), values[i]);
+    for (int i = 0; i < 7; ++i)
+        Check(AddItem(menu, kSwitches[i].command, kSwitches[i].label), values[i]);
     menu.addSeparator();
     Check(AddItem(menu, kCmdScore, "得点(&T)"), m_gs.m_showScore != 0);
     menu.addSeparator();
@@ -236,22 +249,42 @@ void CT40913View::OnCommand(int id) {
                 RedrawTable();
             }
             break;
-        case kCmdExit: QMetaObject::invokeMethod(window(), "close", Qt::QueuedConnection); break;
-        case kCmdAutoStart: AutoStartCommand(); break;
+        case kCmdExit:
+            QMetaObject::invokeMethod(window(), "close", Qt::QueuedConnection);
+            break;
+        case kCmdAutoStart:
+            AutoStartCommand();
+            break;
         case kCmdScore:
             m_gs.m_showScore = m_gs.m_showScore == 0 ? 1 : 0;
             if (m_gs.m_phase == 1) RedrawTable();
             break;
-        case kCmdMap: OpenMap(); break;
-        case kCmdResetMap: ResetKunitori(m_profile, *this, true); break;
-        case kCmdCardBacks: OpenCardBacks(); break;
+        case kCmdMap:
+            OpenMap();
+            break;
+        case kCmdResetMap:
+            ResetKunitori(m_profile, *this, true);
+            break;
+        case kCmdCardBacks:
+            OpenCardBacks();
+            break;
         case kCmdHelpOperation:
         case kCmdHelpRules:
-        case kCmdHelpTactics: OpenHelp(id); break;
-        case kCmdAbout: OpenAbout(); break;
-        case kCmdGameMenu: ShowPopupMenu(0); break;
-        case kCmdSettingsMenu: ShowPopupMenu(1); break;
-        case kCmdHelpMenu: ShowPopupMenu(2); break;
+        case kCmdHelpTactics:
+            OpenHelp(id);
+            break;
+        case kCmdAbout:
+            OpenAbout();
+            break;
+        case kCmdGameMenu:
+            ShowPopupMenu(0);
+            break;
+        case kCmdSettingsMenu:
+            ShowPopupMenu(1);
+            break;
+        case kCmdHelpMenu:
+            ShowPopupMenu(2);
+            break;
         case kCmdAngleUp:
             if (m_gs.m_phase > 0) m_table.AngleUp();
             break;

@@ -51,7 +51,9 @@ int CQtDialogs::ChooseCharacter(QWidget* owner) {
     return dialog.m_chosen;
 }
 
-void CQtDialogs::RunMenu(QMenu& menu, QPoint global) { menu.exec(global); }
+void CQtDialogs::RunMenu(QMenu& menu, QPoint global) {
+    menu.exec(global);
+}
 
 void CQtDialogs::OpenMap(QWidget* owner, const KunitoriContext& context) {
     CKunitori::Run(context, owner);

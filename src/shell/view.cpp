@@ -28,9 +28,9 @@ QCursor LoadCursor(const CursorSpec& spec, Qt::CursorShape fallback) {
 CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     : QWidget(parent),
       m_flags(flags),
-      m_ownDialogs(dialogs ? nullptr
-                           : std::make_unique<CQtDialogs>(
-                                 [this] { m_engine.Sound(kSoundChoice, false); })),
+      m_ownDialogs(dialogs ? nullptr : std::make_unique<CQtDialogs>([this] {
+          m_engine.Sound(kSoundChoice, false);
+      })),
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()),
       m_sound(m_set),
       m_players(m_gs, m_set, *this),
@@ -108,7 +108,9 @@ void CT40913View::FireTimer(int eventId) {
     m_engine.OnTimer(eventId);
 }
 
-void CT40913View::SetPointer(Pointer pointer) { setCursor(m_cursors[int(pointer)]); }
+void CT40913View::SetPointer(Pointer pointer) {
+    setCursor(m_cursors[int(pointer)]);
+}
 
 bool CT40913View::event(QEvent* event) {
     if (m_toolTip) m_toolTip->RelayEvent(event);
@@ -150,18 +152,29 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
         return QWidget::keyPressEvent(event);
     }
     switch (event->key()) {
-        case Qt::Key_F1: return OnCommand(32798);
-        case Qt::Key_F2: return OnCommand(32799);
-        case Qt::Key_F3: return OnCommand(32800);
-        case Qt::Key_F4: return OnCommand(32801);
-        case Qt::Key_F5: return OnCommand(32802);
+        case Qt::Key_F1:
+            return OnCommand(32798);
+        case Qt::Key_F2:
+            return OnCommand(32799);
+        case Qt::Key_F3:
+            return OnCommand(32800);
+        case Qt::Key_F4:
+            return OnCommand(32801);
+        case Qt::Key_F5:
+            return OnCommand(32802);
         case Qt::Key_Return:
-        case Qt::Key_Enter: return m_input.OnKeyDown(GameKey::Enter);
-        case Qt::Key_Space: return m_input.OnKeyDown(GameKey::Space);
-        case Qt::Key_Up: return m_input.OnKeyDown(GameKey::Up);
-        case Qt::Key_Left: return m_input.OnKeyDown(GameKey::Left);
-        case Qt::Key_Right: return m_input.OnKeyDown(GameKey::Right);
-        default: QWidget::keyPressEvent(event);
+        case Qt::Key_Enter:
+            return m_input.OnKeyDown(GameKey::Enter);
+        case Qt::Key_Space:
+            return m_input.OnKeyDown(GameKey::Space);
+        case Qt::Key_Up:
+            return m_input.OnKeyDown(GameKey::Up);
+        case Qt::Key_Left:
+            return m_input.OnKeyDown(GameKey::Left);
+        case Qt::Key_Right:
+            return m_input.OnKeyDown(GameKey::Right);
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

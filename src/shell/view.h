@@ -140,9 +140,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     std::unique_ptr<CPeekLauncher> m_peekLauncher;
     CTipWindow* m_toolTip = nullptr;  // a child window, deleted with the view
 
-    std::map<int, int> m_timers;         // event id -> Qt timer id
-    std::map<int, int> m_timerEvents;    // Qt timer id -> event id
-    std::array<QCursor, 5> m_cursors;    // by Pointer
+    std::map<int, int> m_timers;       // event id -> Qt timer id
+    std::map<int, int> m_timerEvents;  // Qt timer id -> event id
+    std::array<QCursor, 5> m_cursors;  // by Pointer
     struct {
         bool active = false;
         QImage image;  // the plate, keyed and stamped

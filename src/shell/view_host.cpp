@@ -13,15 +13,25 @@ int CT40913View::ShowMessage(int stringId, std::string_view prefix, int style) {
     return m_dialogs->Message(this, stringId, prefix, style);
 }
 
-int CT40913View::ChooseSuit(std::string_view prompt) { return m_dialogs->ChooseSuit(this, prompt); }
+int CT40913View::ChooseSuit(std::string_view prompt) {
+    return m_dialogs->ChooseSuit(this, prompt);
+}
 
-int CT40913View::ChooseCharacter() { return m_dialogs->ChooseCharacter(this); }
+int CT40913View::ChooseCharacter() {
+    return m_dialogs->ChooseCharacter(this);
+}
 
-void CT40913View::PlaySound(int sound, bool toEnd) { m_sound.Play(sound, toEnd); }
+void CT40913View::PlaySound(int sound, bool toEnd) {
+    m_sound.Play(sound, toEnd);
+}
 
-void CT40913View::RedrawTable() { m_table.RedrawTable(true); }
+void CT40913View::RedrawTable() {
+    m_table.RedrawTable(true);
+}
 
-bool CT40913View::PrepareCardBacks() { return m_table.PrepareCardBacks(false); }
+bool CT40913View::PrepareCardBacks() {
+    return m_table.PrepareCardBacks(false);
+}
 
 void CT40913View::RequestClose() {
     // After the last game nothing is in the middle: close without asking.
@@ -39,12 +49,24 @@ void CT40913View::ShowCallout(Callout callout, int seat, int suit, int sound, in
     const CSurfaces& s = m_table.m_s;
     QImage plate;
     switch (callout) {
-        case Callout::Redeal: plate = s.m_imgRedeal; break;
-        case Callout::Kan: plate = s.m_imgKan; break;
-        case Callout::Come: plate = s.m_imgKoi; break;
-        case Callout::Go: plate = s.m_imgIku; break;
-        case Callout::SuitCall: plate = s.m_imgSuitCall; break;
-        case Callout::TrumpCall: plate = s.m_imgTrumpCall; break;
+        case Callout::Redeal:
+            plate = s.m_imgRedeal;
+            break;
+        case Callout::Kan:
+            plate = s.m_imgKan;
+            break;
+        case Callout::Come:
+            plate = s.m_imgKoi;
+            break;
+        case Callout::Go:
+            plate = s.m_imgIku;
+            break;
+        case Callout::SuitCall:
+            plate = s.m_imgSuitCall;
+            break;
+        case Callout::TrumpCall:
+            plate = s.m_imgTrumpCall;
+            break;
     }
     if (!plate.isNull()) {
         // The suit is stamped on a copy: the plate itself stays clean for the next call.
@@ -52,8 +74,8 @@ void CT40913View::ShowCallout(Callout callout, int seat, int suit, int sound, in
         if (callout == Callout::SuitCall || callout == Callout::TrumpCall) {
             QPainter p(&plate);
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-            const QRect at = callout == Callout::SuitCall ? QRect(5, 0, 34, 38)
-                                                          : QRect(29, 1, 32, 36);
+            const QRect at =
+                callout == Callout::SuitCall ? QRect(5, 0, 34, 38) : QRect(29, 1, 32, 36);
             p.drawImage(at, s.m_keyed.suit[suit & 3]);
         }
         const Scales& sc = m_table.m_scales;

@@ -23,7 +23,9 @@ void CT40913View::paintEvent(QPaintEvent* event) {
     m_table.Paint(p, size(), hooks);
 }
 
-void CT40913View::RepaintNow() { repaint(); }
+void CT40913View::RepaintNow() {
+    repaint();
+}
 
 void CT40913View::RepaintArea(const Rect& screen) {
     repaint(QRect(screen.left, screen.top, screen.Width(), screen.Height()).adjusted(-1, -1, 1, 1));

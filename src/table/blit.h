@@ -10,7 +10,9 @@
 
 namespace quintrick {
 
-inline QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+inline QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 // Fills (left, top) .. (right - 1, bottom - 1) with `fill`, the outer `penWidth` pixels of it in
 // `pen` (no outline when penWidth is 0).
@@ -22,7 +24,9 @@ void FrameRect(QPainter& p, const Rect& r, QColor pen);
 inline void Copy(QPainter& p, int x, int y, const QImage& img, const Rect& src) {
     p.drawImage(QPoint(x, y), img, ToQRect(src));
 }
-inline void Copy(QPainter& p, int x, int y, const QImage& img) { p.drawImage(QPoint(x, y), img); }
+inline void Copy(QPainter& p, int x, int y, const QImage& img) {
+    p.drawImage(QPoint(x, y), img);
+}
 
 // Copies the part `src` of `img` stretched to `dst` with smooth (halftone) scaling.
 void StretchSmooth(QPainter& p, const Rect& dst, const QImage& img, const Rect& src);

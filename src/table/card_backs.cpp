@@ -15,7 +15,9 @@ namespace quintrick {
 namespace {
 constexpr char kLast[] = "Last";
 
-bool FrameOn(CardBackContext& ctx) { return ctx.profile.ReadInt(kLast, "CardWaku", 1) == 1; }
+bool FrameOn(CardBackContext& ctx) {
+    return ctx.profile.ReadInt(kLast, "CardWaku", 1) == 1;
+}
 
 void Frame(QImage& img, QRect r) {
     QPainter p(&img);

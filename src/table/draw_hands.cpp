@@ -13,9 +13,13 @@ namespace quintrick {
 namespace {
 constexpr char kCun[] = "Cun";
 
-int Count(const GameState& gs, int seat) { return std::clamp(gs.m_handCount[seat], 0, kHandSize); }
+int Count(const GameState& gs, int seat) {
+    return std::clamp(gs.m_handCount[seat], 0, kHandSize);
+}
 
-bool IsDrawableCard(CardId c) { return c >= 0 && c <= 51; }
+bool IsDrawableCard(CardId c) {
+    return c >= 0 && c <= 51;
+}
 }  // namespace
 
 void CTable::DrawCard(QPainter& p, CardId card, int x, int y) {

@@ -15,7 +15,9 @@ constexpr int kGlyphH = 27;
 constexpr int kMinusGlyph = 10;
 const QColor kPanelBlue(0, 102, 204);
 
-Rect Glyph(int g) { return Rect::At(kGlyphW * g, 0, kGlyphW, kGlyphH); }
+Rect Glyph(int g) {
+    return Rect::At(kGlyphW * g, 0, kGlyphW, kGlyphH);
+}
 }  // namespace
 
 void CTable::DrawIndicators(QPainter& p) {

@@ -9,7 +9,9 @@
 namespace quintrick {
 
 namespace {
-bool IsDrawableCard(CardId c) { return c >= 0 && c <= 51; }
+bool IsDrawableCard(CardId c) {
+    return c >= 0 && c <= 51;
+}
 }  // namespace
 
 void CTable::DrawTableSurface(QPainter& p) {
@@ -97,7 +99,8 @@ void CTable::DrawTableEdge(QPainter& p) {
     if (n > 10 && !side.IsEmpty()) {
         const int k = n / 10;
         const int step = (side.bottom - side.top) / (k + 1);
-        for (int i = 1; i <= k; ++i) p.fillRect(side.left, side.top + i * step, side.Width(), 1, line);
+        for (int i = 1; i <= k; ++i)
+            p.fillRect(side.left, side.top + i * step, side.Width(), 1, line);
     }
 }
 

@@ -9,8 +9,8 @@
 namespace quintrick {
 
 void CTable::DrawBanner(QPainter& p, int row) {
-    const Rect dst = Rect::At(m_scales.X(kBannerPos.x), m_scales.Y(97), m_scales.X(163),
-                              m_scales.Y(26));
+    const Rect dst =
+        Rect::At(m_scales.X(kBannerPos.x), m_scales.Y(97), m_scales.X(163), m_scales.Y(26));
     StretchSmooth(p, dst, m_s.m_imgBanners, Rect::At(0, 26 * row, 163, 26));
 }
 
@@ -20,8 +20,8 @@ void CTable::DrawInfoIndicators(QPainter& p) {
     const int w = m_scales.X(40);
     const int h = m_scales.Y(37);
     const int y = m_scales.Y(top);
-    StretchSmooth(p, Rect::At(m_scales.X(right + 8), y, w, h), m_s.m_keyed.suit[m_gs.m_calledSuit & 3],
-                  Rect::At(0, 0, 47, 53));
+    StretchSmooth(p, Rect::At(m_scales.X(right + 8), y, w, h),
+                  m_s.m_keyed.suit[m_gs.m_calledSuit & 3], Rect::At(0, 0, 47, 53));
     const int enemyHasRight = m_opponentWinningRank ? m_opponentWinningRank() : 0;
     StretchSmooth(p, Rect::At(m_scales.X(right + 52), y, w, h), m_s.m_keyed.signs,
                   Rect::At(enemyHasRight != 0 ? 40 : 0, 0, 40, 37));
@@ -55,7 +55,8 @@ void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {
         DrawInfoIndicators(p);
     }
     if (client.width() > w) p.fillRect(w, 0, client.width() - w, client.height(), Qt::white);
-    if (client.height() > h) p.fillRect(0, h, std::min(w, client.width()), client.height() - h, Qt::white);
+    if (client.height() > h)
+        p.fillRect(0, h, std::min(w, client.width()), client.height() - h, Qt::white);
     if (hooks.overlay) hooks.overlay(p);
 }
 

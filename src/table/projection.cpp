@@ -10,7 +10,9 @@ namespace quintrick {
 namespace {
 constexpr double kPi = 3.1415926535;
 
-int Trunc(double v) { return static_cast<int>(std::trunc(v)); }
+int Trunc(double v) {
+    return static_cast<int>(std::trunc(v));
+}
 }  // namespace
 
 Perspective::Perspective(double angle) : kakudo(angle) {

@@ -41,13 +41,14 @@ bool LoadBitmapResource(QImage& into, int id) {
 }
 
 void ReleaseSurfaces(CSurfaces& s) {
-    QImage* all[] = {&s.m_backBuffer,   &s.m_tableSurface,  &s.m_cardSheet,    &s.m_rotateScratch,
-                     &s.m_pictureStrip, &s.m_handStrip,     &s.m_saveUnder,    &s.m_backSideways,
-                     &s.m_imgRedeal,    &s.m_imgKan,        &s.m_imgKoi,       &s.m_imgIku,
-                     &s.m_imgTurnMark,  &s.m_imgPlates,     &s.m_imgPanel,     &s.m_imgLcdDigits,
-                     &s.m_imgGameLabel, &s.m_imgGameDigits, &s.m_imgBattleLabel,
-                     &s.m_imgBattleDigits, &s.m_imgToolbar, &s.m_imgTrumpCall, &s.m_imgBanners,
-                     &s.m_imgSuitCall,  &s.m_imgCursorMark, &s.m_imgSigns};
+    QImage* all[] = {
+        &s.m_backBuffer,    &s.m_tableSurface,  &s.m_cardSheet,      &s.m_rotateScratch,
+        &s.m_pictureStrip,  &s.m_handStrip,     &s.m_saveUnder,      &s.m_backSideways,
+        &s.m_imgRedeal,     &s.m_imgKan,        &s.m_imgKoi,         &s.m_imgIku,
+        &s.m_imgTurnMark,   &s.m_imgPlates,     &s.m_imgPanel,       &s.m_imgLcdDigits,
+        &s.m_imgGameLabel,  &s.m_imgGameDigits, &s.m_imgBattleLabel, &s.m_imgBattleDigits,
+        &s.m_imgToolbar,    &s.m_imgTrumpCall,  &s.m_imgBanners,     &s.m_imgSuitCall,
+        &s.m_imgCursorMark, &s.m_imgSigns};
     for (QImage* img : all) *img = QImage();
     for (QImage& img : s.m_imgSuit) img = QImage();
     s.m_keyed = {};
@@ -71,15 +72,16 @@ bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
                                 {&s.m_handStrip, kStripWidth, kStripHeight}};
     const Resource first[] = {
         {&s.m_imgRedeal, 155}, {&s.m_imgKan, 153}, {&s.m_imgKoi, 167}, {&s.m_imgIku, 168}};
-    const Resource second[] = {
-        {&s.m_imgTurnMark, 152}, {&s.m_imgPlates, 154}, {&s.m_imgPanel, 130},
-        {&s.m_imgLcdDigits, 169}};
+    const Resource second[] = {{&s.m_imgTurnMark, 152},
+                               {&s.m_imgPlates, 154},
+                               {&s.m_imgPanel, 130},
+                               {&s.m_imgLcdDigits, 169}};
     const Resource third[] = {
-        {&s.m_imgSuit[0], 146},      {&s.m_imgSuit[1], 147},       {&s.m_imgSuit[2], 148},
-        {&s.m_imgSuit[3], 149},      {&s.m_imgGameLabel, 134},     {&s.m_imgGameDigits, 170},
-        {&s.m_imgBattleLabel, 171},  {&s.m_imgBattleDigits, 172},  {&s.m_imgToolbar, 165},
-        {&s.m_imgTrumpCall, 173},    {&s.m_imgBanners, 137},       {&s.m_imgSuitCall, 174},
-        {&s.m_imgCursorMark, 136},   {&s.m_imgSigns, 175}};
+        {&s.m_imgSuit[0], 146},     {&s.m_imgSuit[1], 147},      {&s.m_imgSuit[2], 148},
+        {&s.m_imgSuit[3], 149},     {&s.m_imgGameLabel, 134},    {&s.m_imgGameDigits, 170},
+        {&s.m_imgBattleLabel, 171}, {&s.m_imgBattleDigits, 172}, {&s.m_imgToolbar, 165},
+        {&s.m_imgTrumpCall, 173},   {&s.m_imgBanners, 137},      {&s.m_imgSuitCall, 174},
+        {&s.m_imgCursorMark, 136},  {&s.m_imgSigns, 175}};
 
     auto fail = [&] {
         messages.ShowMessage(kMsgMemory, {}, kStyleError);
@@ -144,8 +146,8 @@ void RotateCard(CSurfaces& s, CardId id) {
     }
     const Point cell = CardCell(id);
     const QImage& src = s.m_cardSheet;
-    const bool inside = id >= 0 && cell.x + kCardWidth <= src.width() &&
-                        cell.y + kCardHeight <= src.height();
+    const bool inside =
+        id >= 0 && cell.x + kCardWidth <= src.width() && cell.y + kCardHeight <= src.height();
     if (!inside) {
         dst.fill(Qt::black);
         return;

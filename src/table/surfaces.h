@@ -14,12 +14,12 @@
 namespace quintrick {
 
 // Key colours of the transparent copies.
-inline constexpr QRgb kKeyPlate = 0xff666699;   // RGB(102, 102, 153)
+inline constexpr QRgb kKeyPlate = 0xff666699;  // RGB(102, 102, 153)
 inline constexpr QRgb kKeyWhite = 0xffffffff;
-inline constexpr QRgb kKeyLcd = 0xff0066cc;     // RGB(0, 102, 204)
-inline constexpr QRgb kKeySuit = 0xff99ff99;    // RGB(153, 255, 153)
+inline constexpr QRgb kKeyLcd = 0xff0066cc;   // RGB(0, 102, 204)
+inline constexpr QRgb kKeySuit = 0xff99ff99;  // RGB(153, 255, 153)
 inline constexpr QRgb kKeyRed = 0xffff0000;
-inline constexpr QRgb kKeyStrip = 0xfffff7ff;   // RGB(255, 247, 255)
+inline constexpr QRgb kKeyStrip = 0xfffff7ff;  // RGB(255, 247, 255)
 
 // A copy of `src` in which every pixel of colour `key` is fully transparent
 // (Format_ARGB32_Premultiplied).

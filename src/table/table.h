@@ -22,7 +22,7 @@
 namespace quintrick {
 
 class CTable {
-public:
+  public:
     CTable(const GameState& gs, const SettingCopies& settings, IProfile& profile,
            IMessageBox& messages);
     CTable(const CTable&) = delete;
@@ -88,7 +88,7 @@ public:
     int m_discardBottomRow = 0;
     Rect m_saveUnderRect;  // screen rectangle under an overlay; emptied by every redraw
 
-private:
+  private:
     // Panels (draw_panels.cpp).
     void DrawIndicators(QPainter& p);
     void DrawRemainingPanel(QPainter& p);

@@ -1,11 +1,11 @@
 // The card data file beside the binary: a JPEG sheet of 13 x 4 cells whatever its first bytes.
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QSet>
-
-#include <gtest/gtest.h>
 
 namespace quintrick {
 namespace {
@@ -58,11 +58,19 @@ int CountIn(const QImage& image, const QRect& area, Pred pred) {
     return n;
 }
 
-bool Red(const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 100; }
-bool Black(const QColor& c) { return c.lightness() < 70; }
-bool White(const QColor& c) { return c.red() > 235 && c.green() > 235 && c.blue() > 235; }
+bool Red(const QColor& c) {
+    return c.red() > 150 && c.green() < 90 && c.blue() < 100;
+}
+bool Black(const QColor& c) {
+    return c.lightness() < 70;
+}
+bool White(const QColor& c) {
+    return c.red() > 235 && c.green() > 235 && c.blue() > 235;
+}
 
-QRect Cell(int id) { return QRect(kW * (id % 13), kH * (id / 13), kW, kH); }
+QRect Cell(int id) {
+    return QRect(kW * (id % 13), kH * (id / 13), kW, kH);
+}
 
 TEST(CardData, FacesSitInTheirSuitRowsWithCornerIndices) {
     const QImage& sheet = Sheet();
@@ -129,17 +137,21 @@ TEST(CardData, JokerIsColourfulAndTheBacksArePictures) {
     const QImage& sheet = Sheet();
     const QRect joker = Cell(0).adjusted(30, 14, -30, -14);
     for (int hue : {0, 60, 120, 220}) {  // red, yellow, green, blue
-        EXPECT_GT(CountIn(sheet, joker, [hue](const QColor& c) {
-                      const int d = std::abs(c.hsvHue() - hue);
-                      return c.hsvSaturation() > 120 && std::min(d, 360 - d) < 25;
-                  }), 80) << hue;
+        EXPECT_GT(CountIn(sheet, joker,
+                          [hue](const QColor& c) {
+                              const int d = std::abs(c.hsvHue() - hue);
+                              return c.hsvSaturation() > 120 && std::min(d, 360 - d) < 25;
+                          }),
+                  80)
+            << hue;
     }
     for (int id : {13, 26}) {
         const QRect cell = Cell(id).adjusted(4, 4, -4, -4);
         EXPECT_LT(CountIn(sheet, cell, White), cell.width() * cell.height() / 10) << id;
         QSet<QRgb> colours;
         for (int y = cell.top(); y <= cell.bottom(); y += 2)
-            for (int x = cell.left(); x <= cell.right(); x += 2) colours.insert(sheet.pixel(x, y) & 0xf0f0f0);
+            for (int x = cell.left(); x <= cell.right(); x += 2)
+                colours.insert(sheet.pixel(x, y) & 0xf0f0f0);
         EXPECT_GT(colours.size(), 150) << id;
     }
     // The two backs are different scenes.

@@ -1,9 +1,8 @@
 // The table images and cursors in the resource file: sizes, key colours, layouts.
-#include <QFile>
-#include <QImage>
-
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
 #include <optional>
 #include <vector>
 
@@ -19,9 +18,13 @@ const QRgb kLcd = qRgb(0, 102, 204);
 const QRgb kSuitGreen = qRgb(153, 255, 153);
 const QRgb kRed = qRgb(255, 0, 0);
 
-QImage Load(int id) { return QImage(ImagePath(id)).convertToFormat(QImage::Format_RGB32); }
+QImage Load(int id) {
+    return QImage(ImagePath(id)).convertToFormat(QImage::Format_RGB32);
+}
 
-bool Same(QRgb a, QRgb b) { return (a & 0xffffff) == (b & 0xffffff); }
+bool Same(QRgb a, QRgb b) {
+    return (a & 0xffffff) == (b & 0xffffff);
+}
 
 int CountKey(const QImage& image, const QRect& area, QRgb key) {
     int n = 0;
@@ -38,18 +41,26 @@ int Count(const QImage& image, const QRect& area, Pred pred) {
     return n;
 }
 
-bool Reddish(const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 100; }
-bool Greenish(const QColor& c) { return c.green() > 140 && c.red() < 120 && c.blue() < 130; }
-bool Bright(const QColor& c) { return c.lightness() > 150; }
-bool LcdLit(const QColor& c) { return c.green() > 200 && c.red() < 170 && c.blue() < 170; }
+bool Reddish(const QColor& c) {
+    return c.red() > 150 && c.green() < 90 && c.blue() < 100;
+}
+bool Greenish(const QColor& c) {
+    return c.green() > 140 && c.red() < 120 && c.blue() < 130;
+}
+bool Bright(const QColor& c) {
+    return c.lightness() > 150;
+}
+bool LcdLit(const QColor& c) {
+    return c.green() > 200 && c.red() < 170 && c.blue() < 170;
+}
 
 struct ImageCase {
     int id;
     int width;
     int height;
-    std::optional<QRgb> key;       // transparent colour, if the image is drawn keyed
-    std::vector<QPoint> keyAt;     // pixels that must be exactly the key
-    std::vector<QRect> artwork;    // areas of opaque artwork that must not contain the key
+    std::optional<QRgb> key;     // transparent colour, if the image is drawn keyed
+    std::vector<QPoint> keyAt;   // pixels that must be exactly the key
+    std::vector<QRect> artwork;  // areas of opaque artwork that must not contain the key
 };
 
 const std::vector<ImageCase>& Cases() {
@@ -75,7 +86,12 @@ const std::vector<ImageCase>& Cases() {
         {kBmpBanners, 163, 156, std::nullopt, {}, {}},
         {kBmpSuitCall, 74, 38, kPurple, {{0, 0}, {73, 37}}, {{5, 5, 64, 28}}},
         {kBmpCursorMark, 20, 18, kWhite, {{0, 0}, {19, 17}, {0, 17}}, {{7, 4, 6, 5}}},
-        {kBmpSigns, 80, 37, kRed, {{0, 0}, {79, 0}, {40, 0}, {79, 36}}, {{6, 4, 28, 4}, {52, 12, 16, 14}}},
+        {kBmpSigns,
+         80,
+         37,
+         kRed,
+         {{0, 0}, {79, 0}, {40, 0}, {79, 36}},
+         {{6, 4, 28, 4}, {52, 12, 16, 14}}},
     };
     return cases;
 }
@@ -87,7 +103,8 @@ TEST(TableImages, HaveTheirSizesAndKeyColours) {
         ASSERT_TRUE(QFile::exists(ImagePath(c.id)));
         const QImage image = Load(c.id);
         ASSERT_EQ(image.size(), QSize(c.width, c.height));
-        for (const QPoint& at : c.keyAt) EXPECT_TRUE(Same(image.pixel(at), *c.key)) << at.x() << "," << at.y();
+        for (const QPoint& at : c.keyAt)
+            EXPECT_TRUE(Same(image.pixel(at), *c.key)) << at.x() << "," << at.y();
         for (const QRect& area : c.artwork) EXPECT_EQ(CountKey(image, area, *c.key), 0);
     }
 }
@@ -103,8 +120,10 @@ TEST(TableImages, NamePlatesAreRedAndBlueOnWhite) {
             const QRect inner = plate.adjusted(4, 4, -4, -4);
             EXPECT_EQ(CountKey(plates, inner, kWhite), 0);
             // The plate's colour and a light name written on it.
-            const int red = Count(plates, inner, [](const QColor& c) { return c.red() > c.blue() + 60; });
-            const int blue = Count(plates, inner, [](const QColor& c) { return c.blue() > c.red() + 60; });
+            const int red =
+                Count(plates, inner, [](const QColor& c) { return c.red() > c.blue() + 60; });
+            const int blue =
+                Count(plates, inner, [](const QColor& c) { return c.blue() > c.red() + 60; });
             EXPECT_GT(col == 0 ? red : blue, inner.width() * inner.height() / 3);
             EXPECT_GT(Count(plates, inner, Bright), 40);
         }
@@ -119,9 +138,10 @@ TEST(TableImages, PanelKeepsItsCounterRowsClearAndShowsKAndM) {
     EXPECT_GT(Count(panel, QRect(49, 3, 34, 35), Greenish), 40);  // green M
     for (int j = 0; j < 4; ++j) {
         // Each suit symbol of the lower half stands out from the panel blue.
-        EXPECT_GT(Count(panel, QRect(43 * j + 8, 72, 30, 34), [](const QColor& c) {
-                      return c.blue() < 150;
-                  }), 100) << j;
+        EXPECT_GT(Count(panel, QRect(43 * j + 8, 72, 30, 34),
+                        [](const QColor& c) { return c.blue() < 150; }),
+                  100)
+            << j;
     }
 }
 
@@ -146,8 +166,10 @@ TEST(TableImages, SuitSymbolsAreRedOrBlack) {
         const QImage image = Load(kBmpSuit[suit]);
         const int red = Count(image, QRect(14, 16, 19, 19), Reddish);
         SCOPED_TRACE(suit);
-        if (suit == 1 || suit == 2) EXPECT_GT(red, 150);
-        else EXPECT_EQ(red, 0);
+        if (suit == 1 || suit == 2)
+            EXPECT_GT(red, 150);
+        else
+            EXPECT_EQ(red, 0);
     }
 }
 
@@ -177,27 +199,29 @@ TEST(TableImages, DigitStripsAndBannersHaveTextInEveryCell) {
         int cellHeight;
         int cells;
     };
-    const Strip strips[] = {{kBmpGameDigits, 21, 26, 10}, {kBmpBattleDigits, 23, 26, 3},
-                            {kBmpBanners, 163, 26, 6}};
+    const Strip strips[] = {
+        {kBmpGameDigits, 21, 26, 10}, {kBmpBattleDigits, 23, 26, 3}, {kBmpBanners, 163, 26, 6}};
     for (const Strip& s : strips) {
         const QImage image = Load(s.id);
         const bool vertical = s.id == kBmpBanners;
         for (int i = 0; i < s.cells; ++i) {
             const QRect cell = vertical ? QRect(0, i * s.cellHeight, s.cellWidth, s.cellHeight)
                                         : QRect(i * s.cellWidth, 0, s.cellWidth, s.cellHeight);
-            EXPECT_GT(Count(image, cell.adjusted(2, 3, -2, -3), Bright), 12) << s.id << " cell " << i;
+            EXPECT_GT(Count(image, cell.adjusted(2, 3, -2, -3), Bright), 12)
+                << s.id << " cell " << i;
         }
     }
 }
 
 TEST(TableImages, SignsAreBlueSquareAndYellowDiamond) {
     const QImage signs = Load(kBmpSigns);
-    EXPECT_GT(Count(signs, QRect(5, 4, 30, 30), [](const QColor& c) {
-                  return c.blue() > 150 && c.red() < 60;
-              }), 300);
-    EXPECT_GT(Count(signs, QRect(45, 6, 30, 25), [](const QColor& c) {
-                  return c.red() > 200 && c.green() > 170 && c.blue() < 60;
-              }), 200);
+    EXPECT_GT(Count(signs, QRect(5, 4, 30, 30),
+                    [](const QColor& c) { return c.blue() > 150 && c.red() < 60; }),
+              300);
+    EXPECT_GT(
+        Count(signs, QRect(45, 6, 30, 25),
+              [](const QColor& c) { return c.red() > 200 && c.green() > 170 && c.blue() < 60; }),
+        200);
 }
 
 struct CursorCase {
@@ -207,7 +231,8 @@ struct CursorCase {
 };
 
 TEST(Cursors, LoadWithTheirHotSpots) {
-    const CursorCase cases[] = {{kCursorUpDown, 6, 8}, {kCursorNoEntry, 0, 0}, {kCursorEdgeDrag, 15, 3}};
+    const CursorCase cases[] = {
+        {kCursorUpDown, 6, 8}, {kCursorNoEntry, 0, 0}, {kCursorEdgeDrag, 15, 3}};
     for (const CursorCase& c : cases) {
         SCOPED_TRACE(c.spec.id);
         EXPECT_EQ(c.spec.hotX, c.hotX);
@@ -220,12 +245,15 @@ TEST(Cursors, LoadWithTheirHotSpots) {
         const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
         EXPECT_EQ(qAlpha(argb.pixel(31, 31)), 0);  // transparent around the shape
     }
-    const QImage upDown = QImage(CursorPath(kCursorUpDown.id)).convertToFormat(QImage::Format_ARGB32);
-    EXPECT_EQ(qAlpha(upDown.pixel(6, 8)), 255);  // the hot spot sits on the arrow
+    const QImage upDown =
+        QImage(CursorPath(kCursorUpDown.id)).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(upDown.pixel(6, 8)), 255);                   // the hot spot sits on the arrow
     EXPECT_GT(Count(upDown, QRect(0, 17, 32, 12), Reddish), 20);  // "UpDown" in red
-    const QImage noEntry = QImage(CursorPath(kCursorNoEntry.id)).convertToFormat(QImage::Format_ARGB32);
+    const QImage noEntry =
+        QImage(CursorPath(kCursorNoEntry.id)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_GT(Count(noEntry, QRect(0, 0, 22, 22), Reddish), 150);
-    const QImage bar = QImage(CursorPath(kCursorEdgeDrag.id)).convertToFormat(QImage::Format_ARGB32);
+    const QImage bar =
+        QImage(CursorPath(kCursorEdgeDrag.id)).convertToFormat(QImage::Format_ARGB32);
     int opaqueRows = 0;
     for (int y = 0; y < 32; ++y) opaqueRows += qAlpha(bar.pixel(15, y)) == 255;
     EXPECT_LE(opaqueRows, 8);  // a thin bar

@@ -1,14 +1,13 @@
 // One application object for the whole test run (image plugins and the binary's folder need it).
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <memory>
 
 namespace {
 
 class QtEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override {
         static int argc = 1;
         static char name[] = "artwork_test";
@@ -17,7 +16,7 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     std::unique_ptr<QCoreApplication> app_;
 };
 

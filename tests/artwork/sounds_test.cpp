@@ -1,8 +1,7 @@
 // The fourteen sounds: 8-bit mono PCM at their rates and close to their lengths.
-#include <QFile>
-
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <cstdint>
 
 #include "resource_ids.h"
@@ -18,15 +17,16 @@ struct SoundCase {
 };
 
 const SoundCase kSounds[] = {
-    {143, 22050, 1.29}, {144, 22050, 1.61}, {145, 22050, 1.34}, {151, 22050, 1.62},
-    {146, 22050, 0.49}, {147, 22050, 0.31}, {148, 22050, 0.40}, {149, 11025, 0.09},
-    {150, 22050, 0.20}, {171, 22050, 0.76}, {172, 22050, 0.57}, {173, 22050, 0.63},
+    {143, 22050, 1.29}, {144, 22050, 1.61},  {145, 22050, 1.34}, {151, 22050, 1.62},
+    {146, 22050, 0.49}, {147, 22050, 0.31},  {148, 22050, 0.40}, {149, 11025, 0.09},
+    {150, 22050, 0.20}, {171, 22050, 0.76},  {172, 22050, 0.57}, {173, 22050, 0.63},
     {174, 22050, 0.76}, {193, 22050, 11.35},
 };
 
 std::uint32_t Le32(const QByteArray& b, int at) {
     return std::uint32_t(std::uint8_t(b[at])) | std::uint32_t(std::uint8_t(b[at + 1])) << 8 |
-           std::uint32_t(std::uint8_t(b[at + 2])) << 16 | std::uint32_t(std::uint8_t(b[at + 3])) << 24;
+           std::uint32_t(std::uint8_t(b[at + 2])) << 16 |
+           std::uint32_t(std::uint8_t(b[at + 3])) << 24;
 }
 std::uint16_t Le16(const QByteArray& b, int at) {
     return std::uint16_t(std::uint8_t(b[at]) | std::uint8_t(b[at + 1]) << 8);

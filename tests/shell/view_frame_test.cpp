@@ -32,9 +32,7 @@ class Frame : public ::testing::Test {
         view().OnCommand(32771);
         ASSERT_EQ(view().Gs().m_phase, 1);
     }
-    QAction* Item(QMenu& menu, int id) {
-        return menu.findChild<QAction*>(QString::number(id));
-    }
+    QAction* Item(QMenu& menu, int id) { return menu.findChild<QAction*>(QString::number(id)); }
 
     ScriptedDialogs dialogs;
     std::unique_ptr<CMainFrame> frame;
@@ -55,12 +53,12 @@ TEST(ScreenSizes, StoredWidthOrTheDesktopChoice) {
         bool store;
     };
     const QSize fhd(1920, 1080);
-    for (const Case& c : {Case{1000, fhd, 1400, true}, Case{1000, {1680, 1050}, 1400, true},
-                          Case{1000, {1600, 1049}, 1200, true}, Case{1000, {800, 599}, 640, true},
-                          Case{1000, {}, 640, true}, Case{900, fhd, 900, false},
-                          Case{800, fhd, 800, false}, Case{0, fhd, 1400, true},
-                          Case{-640, fhd, 1400, true}, Case{5000, fhd, 1400, true},
-                          Case{1920, fhd, 1400, true}, Case{2147483647, fhd, 1400, true}}) {
+    for (const Case& c :
+         {Case{1000, fhd, 1400, true}, Case{1000, {1680, 1050}, 1400, true},
+          Case{1000, {1600, 1049}, 1200, true}, Case{1000, {800, 599}, 640, true},
+          Case{1000, {}, 640, true}, Case{900, fhd, 900, false}, Case{800, fhd, 800, false},
+          Case{0, fhd, 1400, true}, Case{-640, fhd, 1400, true}, Case{5000, fhd, 1400, true},
+          Case{1920, fhd, 1400, true}, Case{2147483647, fhd, 1400, true}}) {
         const GamenChoice choice = ChooseGamen(c.stored, c.desktop);
         EXPECT_EQ(choice.width, c.width) << c.stored;
         EXPECT_EQ(choice.store, c.store) << c.stored;

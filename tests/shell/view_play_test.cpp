@@ -10,7 +10,9 @@
 namespace quintrick::testing {
 namespace {
 
-constexpr CardId C(int suit, int rank) { return MakeCard(suit, rank - 2); }
+constexpr CardId C(int suit, int rank) {
+    return MakeCard(suit, rank - 2);
+}
 
 class ViewPlay : public ::testing::Test {
   protected:
@@ -42,7 +44,8 @@ class ViewPlay : public ::testing::Test {
             gs().m_field[seat] = card;
             seat = (seat + 1) % 5;
         }
-        if (before.size() > 0 && *before.begin() != kJoker) gs().m_calledSuit = SuitOf(*before.begin());
+        if (before.size() > 0 && *before.begin() != kJoker)
+            gs().m_calledSuit = SuitOf(*before.begin());
         gs().m_turn = kHumanSeat;
         auto& h = gs().m_hand[kHumanSeat];
         h.fill(kNoCard);
@@ -147,8 +150,9 @@ TEST_F(ViewPlay, DoubleClickAndKeyboardPlay) {
 
 TEST_F(ViewPlay, LeadingTheJokerAsksForTheSuit) {
     view().Settings().m_ruleRem = 1;
-    HumanToPlay(kHumanSeat, {}, {kJoker, C(0, 3), C(1, 4), C(2, 6), C(3, 8), C(3, 9), C(3, 10),
-                                 C(3, 11), C(3, 12)});
+    HumanToPlay(
+        kHumanSeat, {},
+        {kJoker, C(0, 3), C(1, 4), C(2, 6), C(3, 8), C(3, 9), C(3, 10), C(3, 11), C(3, 12)});
     dialogs.messages.clear();
     gs().m_cursor = 0;
     QTest::keyClick(&view(), Qt::Key_Space);
@@ -159,8 +163,9 @@ TEST_F(ViewPlay, LeadingTheJokerAsksForTheSuit) {
 }
 
 TEST_F(ViewPlay, ShowCardsInBattleTwo) {
-    HumanToPlay(kHumanSeat, {}, {C(0, 3), C(0, 4), C(1, 6), C(2, 8), C(3, 9), C(3, 10), C(3, 11),
-                                 C(3, 12), C(3, 13), C(3, 14)});
+    HumanToPlay(kHumanSeat, {},
+                {C(0, 3), C(0, 4), C(1, 6), C(2, 8), C(3, 9), C(3, 10), C(3, 11), C(3, 12),
+                 C(3, 13), C(3, 14)});
     gs().m_phase = 2;
     gs().m_battle = 2;
     gs().m_showCount = 0;
@@ -182,8 +187,9 @@ TEST_F(ViewPlay, PressingTheFieldShowsThePreviousTrickOnlyAfterTheFirstTrick) {
     QTest::mouseRelease(&view(), Qt::LeftButton, {}, FieldCentre());
     EXPECT_EQ(gs().m_showLastTrick, 0);
 
-    HumanToPlay(0, {C(0, 5)}, {C(0, 3), C(0, 4), C(2, 6), C(2, 7), C(2, 8), C(2, 9), C(2, 10),
-                               C(2, 11), C(2, 12), C(2, 13)});
+    HumanToPlay(0, {C(0, 5)},
+                {C(0, 3), C(0, 4), C(2, 6), C(2, 7), C(2, 8), C(2, 9), C(2, 10), C(2, 11), C(2, 12),
+                 C(2, 13)});
     QTest::mousePress(&view(), Qt::LeftButton, {}, FieldCentre());
     EXPECT_EQ(gs().m_showLastTrick, 0) << "ten cards in hand: no previous trick";
     QTest::mouseRelease(&view(), Qt::LeftButton, {}, FieldCentre());

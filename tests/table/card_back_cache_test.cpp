@@ -15,7 +15,7 @@ namespace quintrick {
 namespace {
 
 class Recorder : public IMessageBox {
-public:
+  public:
     int ShowMessage(int id, std::string_view, int) override {
         shown.push_back(id);
         return IDOK;
@@ -24,7 +24,7 @@ public:
 };
 
 class CardBackCache : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(BuildSurfaces(s, messages));
         ASSERT_TRUE(LoadCardSheet(s));

@@ -14,7 +14,7 @@ namespace {
 using namespace quintrick::testing;
 
 class Silent : public IMessageBox {
-public:
+  public:
     int ShowMessage(int, std::string_view, int) override { return IDOK; }
 };
 
@@ -25,7 +25,7 @@ bool Near(QRgb a, QRgb b, int tolerance = 2) {
 }
 
 class Compose : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         FillFakeSurfaces(table.m_s);
         gs.m_notReady = 0;
@@ -111,7 +111,7 @@ TEST_F(Compose, ProjectedTableAt21Degrees) {
     table.RedrawTable(true);
     EXPECT_EQ(table.m_fieldRect, (Rect{292, 333, 934, 513}));
     EXPECT_EQ(table.m_discardRect, (Rect{84, 533, 307, 604}));
-    EXPECT_TRUE(Near(Buffer(600, 420), qRgb(0, 160, 0)));   // field
+    EXPECT_TRUE(Near(Buffer(600, 420), qRgb(0, 160, 0)));     // field
     EXPECT_TRUE(Near(Buffer(1000, 600), qRgb(24, 131, 56)));  // felt
     EXPECT_NE(Buffer(600, 221), Buffer(600, 223));            // the far edge starts at y 222
     EXPECT_EQ(Buffer(1000, 629), qRgb(0, 72, 0));             // front edge 625..633
@@ -130,7 +130,7 @@ TEST_F(Compose, TableSurfaceLayers) {
     gs.m_showCount = 1;
     gs.m_showCard = {44, 45};
     table.RedrawTable(true);
-    EXPECT_EQ(Surface(600, 560), CardPixel(50, 100, 164));  // seat 4's field card
+    EXPECT_EQ(Surface(600, 560), CardPixel(50, 100, 164));   // seat 4's field card
     EXPECT_EQ(Surface(690 + 214, 460), CardPixel(9, 0, 0));  // seat 0's card turned
     EXPECT_EQ(Surface(235, 460), CardPixel(40, 0, 214));
     EXPECT_EQ(Surface(430, 625), CardPixel(9, 3, 4));   // captured at (427, 621)
@@ -258,7 +258,7 @@ TEST_F(Compose, ScoreBoardWritesMinusFiveAndTheTotal) {
 }
 
 class Paint : public Compose {
-protected:
+  protected:
     QImage PaintAt(QSize client, float sx, float sy, const CTable::PaintHooks& hooks = {}) {
         table.m_scales = {sx, sy};
         QImage screen(client, QImage::Format_RGB32);

@@ -46,7 +46,9 @@ inline constexpr QRgb kBannerColour = 0xff708090;
 inline constexpr QRgb kBackColour = 0xffa0b0c0;
 
 // LCD glyph g (0..10) is drawn in its own colour.
-inline QRgb GlyphColour(int g) { return qRgb(0, 255, 20 * g); }
+inline QRgb GlyphColour(int g) {
+    return qRgb(0, 255, 20 * g);
+}
 inline constexpr QRgb kSafeSignColour = 0xff0000a0;
 inline constexpr QRgb kDangerSignColour = 0xffa0a000;
 

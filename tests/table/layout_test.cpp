@@ -1,7 +1,8 @@
 // The table's geometry: projection, hit rectangles, hand positions, scales.
+#include "table/layout.h"
+
 #include <gtest/gtest.h>
 
-#include "table/layout.h"
 #include "table/projection.h"
 
 namespace quintrick {
@@ -70,7 +71,7 @@ TEST(Projection, FractionalAngleUsesTruncatedDegreesForOffsets) {
 }
 
 TEST(Projection, StoredAnglesAreHeldInRange) {
-    const std::pair<int, double> cases[] = {{21, 21}, {9, 9}, {26, 26}, {0, 9},
+    const std::pair<int, double> cases[] = {{21, 21}, {9, 9},   {26, 26}, {0, 9},
                                             {5, 9},   {40, 26}, {-1, 26}};
     for (auto [stored, expected] : cases) EXPECT_EQ(AngleFromProfile(stored), expected) << stored;
 }

@@ -1,18 +1,18 @@
 // The card sheet, the quarter turns, the picture strip and the card backs.
-#include <gtest/gtest.h>
+#include "table/surfaces.h"
 
-#include <cmath>
+#include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cmath>
 
 #include "fake_surfaces.h"
 #include "memory_profile.h"
 #include "table/card_backs.h"
-#include "table/surfaces.h"
 
 namespace quintrick {
 namespace {
@@ -21,7 +21,7 @@ using testing::CardPixel;
 using testing::FillFakeSurfaces;
 
 class NoMessages : public IMessageBox {
-public:
+  public:
     int ShowMessage(int id, std::string_view, int) override {
         shown.push_back(id);
         return IDOK;
@@ -59,7 +59,7 @@ TEST(PictureStrip, RowKHoldsPictureCardK) {
 }
 
 class CardSheetFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString Write(const QByteArray& bytes) {
         const QString path = dir.filePath(kCardDataFile);
@@ -117,7 +117,7 @@ TEST_F(CardSheetFile, MissingOrUndecodableFileLeavesNoSheet) {
 }
 
 class CardBacks : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { FillFakeSurfaces(s); }
     CSurfaces s;
     MemoryProfile profile;

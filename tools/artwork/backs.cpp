@@ -2,7 +2,6 @@
 // Both are painted at three times the card size and scaled down for soft, painterly edges.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 #include <cstdint>
 
@@ -15,7 +14,7 @@ constexpr int kOver = 3;  // oversampling factor
 
 // A small fixed-seed generator so every run paints the same scene.
 class Dice {
-public:
+  public:
     explicit Dice(std::uint32_t seed) : state_(seed) {}
     double Next() {
         state_ = state_ * 1664525u + 1013904223u;
@@ -23,7 +22,7 @@ public:
     }
     double Range(double lo, double hi) { return lo + (hi - lo) * Next(); }
 
-private:
+  private:
     std::uint32_t state_;
 };
 
@@ -96,7 +95,8 @@ void Reflect(QImage& canvas, double waterY, const QPainterPath& water, QColor ti
     p.resetTransform();
     // Horizontal ripples: each band of rows shifted a little sideways.
     for (int y = 0; y < above.height() && wy + y < canvas.height(); y += 2) {
-        const int shift = int(std::sin(y * 0.21) * 2.0 * kOver * (0.3 + y / double(above.height())));
+        const int shift =
+            int(std::sin(y * 0.21) * 2.0 * kOver * (0.3 + y / double(above.height())));
         p.drawImage(QPoint(shift, wy + y), above, QRect(0, y, above.width(), 2));
     }
     p.scale(kOver, kOver);
@@ -143,9 +143,9 @@ void Grass(QPainter& p, Dice& dice, double top, double bottom, QColor a, QColor 
 }
 
 QImage Finish(const QImage& big) {
-    QImage small = big.scaled(kCardWidth, kCardHeight, Qt::IgnoreAspectRatio,
-                              Qt::SmoothTransformation)
-                       .convertToFormat(QImage::Format_RGB32);
+    QImage small =
+        big.scaled(kCardWidth, kCardHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
     // Rounded corners like the faces.
     QImage out(kCardWidth, kCardHeight, QImage::Format_RGB32);
     out.fill(kCornerColor);
@@ -202,7 +202,8 @@ QImage PaintMarshBack() {
             for (int i = 0; i < 46; ++i) {
                 const double x = dice.Range(-4, kCardWidth + 4);
                 const double h = dice.Range(12, 22) * (1 + layer * 0.25);
-                const QColor c = Mix(QColor(38, 84, 58), QColor(20, 52, 38), layer / 2.0 + dice.Range(-0.2, 0.2));
+                const QColor c = Mix(QColor(38, 84, 58), QColor(20, 52, 38),
+                                     layer / 2.0 + dice.Range(-0.2, 0.2));
                 Conifer(p, x, base + dice.Range(-2, 3), h, c);
             }
         }

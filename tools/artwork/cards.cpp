@@ -57,23 +57,29 @@ std::vector<Pip> PipLayout(int count) {
     const double top = 40, bottom = 175, mid = kCy;
     const double q1 = top + (bottom - top) / 3, q2 = top + 2 * (bottom - top) / 3;
     switch (count) {
-    case 2: return {{c, top}, {c, bottom}};
-    case 3: return {{c, top}, {c, mid}, {c, bottom}};
-    case 4: return {{l, top}, {r, top}, {l, bottom}, {r, bottom}};
-    case 5: return {{l, top}, {r, top}, {c, mid}, {l, bottom}, {r, bottom}};
-    case 6: return {{l, top}, {r, top}, {l, mid}, {r, mid}, {l, bottom}, {r, bottom}};
-    case 7:
-        return {{l, top}, {r, top}, {c, (top + mid) / 2}, {l, mid}, {r, mid}, {l, bottom},
-                {r, bottom}};
-    case 8:
-        return {{l, top},    {r, top},    {c, (top + mid) / 2}, {l, mid},
-                {r, mid},    {c, (mid + bottom) / 2}, {l, bottom}, {r, bottom}};
-    case 9:
-        return {{l, top}, {r, top}, {l, q1}, {r, q1}, {c, mid},
-                {l, q2},  {r, q2},  {l, bottom}, {r, bottom}};
-    default:
-        return {{l, top},  {r, top},  {c, (top + q1) / 2}, {l, q1}, {r, q1},
-                {l, q2},   {r, q2},   {c, (q2 + bottom) / 2}, {l, bottom}, {r, bottom}};
+        case 2:
+            return {{c, top}, {c, bottom}};
+        case 3:
+            return {{c, top}, {c, mid}, {c, bottom}};
+        case 4:
+            return {{l, top}, {r, top}, {l, bottom}, {r, bottom}};
+        case 5:
+            return {{l, top}, {r, top}, {c, mid}, {l, bottom}, {r, bottom}};
+        case 6:
+            return {{l, top}, {r, top}, {l, mid}, {r, mid}, {l, bottom}, {r, bottom}};
+        case 7:
+            return {{l, top}, {r, top},    {c, (top + mid) / 2}, {l, mid},
+                    {r, mid}, {l, bottom}, {r, bottom}};
+        case 8:
+            return {{l, top},    {r, top},   {c, (top + mid) / 2},
+                    {l, mid},    {r, mid},   {c, (mid + bottom) / 2},
+                    {l, bottom}, {r, bottom}};
+        case 9:
+            return {{l, top}, {r, top}, {l, q1},     {r, q1},    {c, mid},
+                    {l, q2},  {r, q2},  {l, bottom}, {r, bottom}};
+        default:
+            return {{l, top}, {r, top}, {c, (top + q1) / 2},    {l, q1},     {r, q1},
+                    {l, q2},  {r, q2},  {c, (q2 + bottom) / 2}, {l, bottom}, {r, bottom}};
     }
 }
 
@@ -133,9 +139,15 @@ struct CourtStyle {
 
 CourtStyle StyleOf(int slot) {
     switch (slot) {
-    case 11: return {QColor(168, 28, 44), QColor(110, 14, 28), QColor(226, 178, 52), QColor(36, 52, 140)};
-    case 10: return {QColor(42, 78, 170), QColor(24, 44, 110), QColor(226, 178, 52), QColor(222, 112, 150)};
-    default: return {QColor(28, 128, 76), QColor(16, 80, 46), QColor(232, 188, 48), QColor(200, 70, 40)};
+        case 11:
+            return {QColor(168, 28, 44), QColor(110, 14, 28), QColor(226, 178, 52),
+                    QColor(36, 52, 140)};
+        case 10:
+            return {QColor(42, 78, 170), QColor(24, 44, 110), QColor(226, 178, 52),
+                    QColor(222, 112, 150)};
+        default:
+            return {QColor(28, 128, 76), QColor(16, 80, 46), QColor(232, 188, 48),
+                    QColor(200, 70, 40)};
     }
 }
 
@@ -346,7 +358,8 @@ void CourtCard(QPainter& p, int suit, int slot) {
             p.translate(kCardWidth, kCardHeight);
             p.rotate(180);
         }
-        p.setClipRect(QRectF(frame.left() + 1, frame.top() + 1, frame.width() - 2, kCy - frame.top() - 1));
+        p.setClipRect(
+            QRectF(frame.left() + 1, frame.top() + 1, frame.width() - 2, kCy - frame.top() - 1));
         CourtHalf(p, suit, slot);
         p.setClipping(false);
         DrawPip(p, suit, 42, 29, 12);
@@ -367,9 +380,12 @@ void PaintCardFace(QPainter& p, int id) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     CardBody(p);
-    if (slot == 12) AceCard(p, suit);
-    else if (slot >= 9) CourtCard(p, suit, slot);
-    else NumberCard(p, suit, slot + 2);
+    if (slot == 12)
+        AceCard(p, suit);
+    else if (slot >= 9)
+        CourtCard(p, suit, slot);
+    else
+        NumberCard(p, suit, slot + 2);
     CornerIndex(p, suit, QString::fromLatin1(kRanks[slot]));
 }
 

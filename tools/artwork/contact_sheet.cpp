@@ -1,6 +1,5 @@
 // The contact sheet: everything the generator draws, on one picture, for a quick review.
 #include <QPainter>
-
 #include <algorithm>
 
 #include "artwork.h"
@@ -18,14 +17,24 @@ constexpr double kSmallScale = 640.0 / 1200.0;
 // Key colour of each image as the table draws it; invalid when copied opaque.
 QColor KeyOf(int id) {
     switch (id) {
-    case kBmpRedeal: case kBmpKan: case kBmpKoi: case kBmpIku: case kBmpTurnMark:
-    case kBmpTrumpCall: case kBmpSuitCall: return QColor(102, 102, 153);
-    case kBmpPlates: case kBmpCursorMark: return Qt::white;
-    case kBmpLcdDigits: return QColor(0, 102, 204);
-    case kBmpSigns: return QColor(255, 0, 0);
-    default:
-        if (id >= kBmpSuit[0] && id <= kBmpSuit[3]) return QColor(153, 255, 153);
-        return QColor();
+        case kBmpRedeal:
+        case kBmpKan:
+        case kBmpKoi:
+        case kBmpIku:
+        case kBmpTurnMark:
+        case kBmpTrumpCall:
+        case kBmpSuitCall:
+            return QColor(102, 102, 153);
+        case kBmpPlates:
+        case kBmpCursorMark:
+            return Qt::white;
+        case kBmpLcdDigits:
+            return QColor(0, 102, 204);
+        case kBmpSigns:
+            return QColor(255, 0, 0);
+        default:
+            if (id >= kBmpSuit[0] && id <= kBmpSuit[3]) return QColor(153, 255, 153);
+            return QColor();
     }
 }
 
@@ -42,7 +51,7 @@ QImage WithAlpha(const QImage& image, QColor key) {
 }
 
 class Flow {
-public:
+  public:
     explicit Flow(QPainter& p) : p_(p) {}
     void Heading(const QString& text) {
         Break();
@@ -73,7 +82,7 @@ public:
         return y_;
     }
 
-private:
+  private:
     QPainter& p_;
     int x_ = kMargin;
     int y_ = kMargin;
@@ -97,7 +106,8 @@ QImage PaintContactSheet(const QImage& sheet, const std::vector<NamedImage>& ima
     const int samples[] = {0, 13, 26, 8, 22, 34, 51, 10, 24, 37, 11, 12, 25, 38, 39, 47};
     const QSize open[] = {QSize(115, 165), QSize(140, 200)};
     for (const QSize& size : open) {
-        flow.Heading(QStringLiteral("Cards at %1 x %2 (open hands)").arg(size.width()).arg(size.height()));
+        flow.Heading(
+            QStringLiteral("Cards at %1 x %2 (open hands)").arg(size.width()).arg(size.height()));
         for (int id : samples) {
             const QImage cell = sheet.copy(kCardWidth * (id % 13), kCardHeight * (id / 13),
                                            kCardWidth, kCardHeight);
@@ -109,8 +119,9 @@ QImage PaintContactSheet(const QImage& sheet, const std::vector<NamedImage>& ima
 
     flow.Heading(QStringLiteral("Table images at their own size"));
     for (const NamedImage& image : images) {
-        p.drawImage(flow.Place(image.image.size(), QStringLiteral("%1 %2").arg(image.id).arg(image.note)),
-                    image.image);
+        p.drawImage(
+            flow.Place(image.image.size(), QStringLiteral("%1 %2").arg(image.id).arg(image.note)),
+            image.image);
     }
     flow.Heading(QStringLiteral("Twice the size (detail)"));
     for (const NamedImage& image : images) {
@@ -124,16 +135,19 @@ QImage PaintContactSheet(const QImage& sheet, const std::vector<NamedImage>& ima
     p.drawImage(QRect(flow.Place(plates.size() * 2, QStringLiteral("154 x2")), plates.size() * 2),
                 plates);
 
-    flow.Heading(QStringLiteral("At the smallest table scale (640 x 480), key colours transparent, "
-                                "over the table's background, felt and field"));
+    flow.Heading(
+        QStringLiteral("At the smallest table scale (640 x 480), key colours transparent, "
+                       "over the table's background, felt and field"));
     const QColor grounds[3] = {QColor(102, 102, 153), QColor(24, 131, 56), QColor(0, 160, 0)};
     for (const NamedImage& image : images) {
         const QImage alpha = WithAlpha(image.image, KeyOf(image.id));
-        const QSize size(int(image.image.width() * kSmallScale), int(image.image.height() * kSmallScale));
+        const QSize size(int(image.image.width() * kSmallScale),
+                         int(image.image.height() * kSmallScale));
         const QSize tile(size.width() * 3 + 16, size.height() + 8);
         const QPoint at = flow.Place(tile, QString::number(image.id));
         for (int i = 0; i < 3; ++i) {
-            const QRect r(at.x() + i * (size.width() + 6), at.y(), size.width() + 4, size.height() + 8);
+            const QRect r(at.x() + i * (size.width() + 6), at.y(), size.width() + 4,
+                          size.height() + 8);
             p.fillRect(r, grounds[i]);
             p.drawImage(QRect(r.topLeft() + QPoint(2, 4), size), alpha);
         }
@@ -141,14 +155,16 @@ QImage PaintContactSheet(const QImage& sheet, const std::vector<NamedImage>& ima
 
     flow.Heading(QStringLiteral("Cursors (x1 and x3, hot spot marked)"));
     for (const CursorImage& cursor : cursors) {
-        const QPoint at = flow.Place(QSize(32 + 8 + 96, 96), QStringLiteral("%1 hot (%2, %3)")
-                                                                 .arg(cursor.id).arg(cursor.hotX).arg(cursor.hotY));
+        const QPoint at = flow.Place(
+            QSize(32 + 8 + 96, 96),
+            QStringLiteral("%1 hot (%2, %3)").arg(cursor.id).arg(cursor.hotX).arg(cursor.hotY));
         p.fillRect(QRect(at, QSize(32, 32)), QColor(180, 200, 220));
         p.drawImage(at, cursor.image);
         p.fillRect(QRect(at + QPoint(40, 0), QSize(96, 96)), QColor(180, 200, 220));
         p.drawImage(QRect(at + QPoint(40, 0), QSize(96, 96)), cursor.image);
         p.setPen(QColor(0, 160, 255));
-        p.drawEllipse(QPointF(at.x() + 40 + cursor.hotX * 3 + 1.5, at.y() + cursor.hotY * 3 + 1.5), 3, 3);
+        p.drawEllipse(QPointF(at.x() + 40 + cursor.hotX * 3 + 1.5, at.y() + cursor.hotY * 3 + 1.5),
+                      3, 3);
     }
     const int bottom = flow.Bottom();
     p.end();

@@ -2,7 +2,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 #include "artwork.h"
@@ -45,8 +44,8 @@ QImage UpDown() {
     const double squeeze = std::min(1.0, 30.0 / QFontMetricsF(font).horizontalAdvance(word));
     p.translate(1, 0);
     p.scale(squeeze, 1.0);
-    OutlinedText(p, QRectF(0, 17, 30 / squeeze, 13), word, font, QColor(220, 0, 0), Qt::white,
-                 2.0, Qt::AlignLeft | Qt::AlignVCenter);
+    OutlinedText(p, QRectF(0, 17, 30 / squeeze, 13), word, font, QColor(220, 0, 0), Qt::white, 2.0,
+                 Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
 
@@ -71,7 +70,10 @@ QImage EdgeDrag() {
         for (int x = 0; x < 31; ++x) {
             const bool edge = y == 0 || y == 6 || x == 0 || x == 30;
             const bool dark = ((x / 2) + (y / 2)) % 2 == 0;
-            image.setPixel(x, y, edge ? qRgb(0, 0, 0) : dark ? qRgb(30, 30, 30) : qRgb(250, 250, 250));
+            image.setPixel(x, y,
+                           edge   ? qRgb(0, 0, 0)
+                           : dark ? qRgb(30, 30, 30)
+                                  : qRgb(250, 250, 250));
         }
     }
     return image;

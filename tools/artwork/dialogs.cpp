@@ -26,7 +26,7 @@ struct Home {
 };
 constexpr int kHomes = 6;
 const Home kHomeButtons[kHomes] = {
-    {91, 68, QColor(214, 64, 52)},   {174, 122, QColor(52, 112, 200)},
+    {91, 68, QColor(214, 64, 52)},    {174, 122, QColor(52, 112, 200)},
     {141, 200, QColor(236, 160, 30)}, {61, 115, QColor(130, 70, 170)},
     {9, 148, QColor(40, 150, 90)},    {50, 238, QColor(200, 80, 150)},
 };
@@ -76,7 +76,8 @@ QImage PaintHomeMap(const QString& geodata) {
         };
         int homeCode[kHomes];
         for (int i = 0; i < kHomes; ++i) {
-            const int cx = (kHomeButtons[i].left + 15) * kDlu, cy = (kHomeButtons[i].top + 13) * kDlu;
+            const int cx = (kHomeButtons[i].left + 15) * kDlu,
+                      cy = (kHomeButtons[i].top + 13) * kDlu;
             homeCode[i] = 0;
             for (int r = 0; r < 90 && homeCode[i] == 0; r += 2) {
                 for (int dy = -r; dy <= r && homeCode[i] == 0; dy += 2) {

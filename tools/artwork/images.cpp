@@ -1,7 +1,6 @@
 // The twenty-two images of the table: plates, labels, digits, symbols, banners, icons, signs.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 #include <string>
 
@@ -18,7 +17,9 @@ const QColor kLcdBlue(0, 102, 204);
 const QColor kSuitKey(153, 255, 153);
 const QColor kSignKey(255, 0, 0);
 
-QString Jp(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Jp(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // A glossy rounded plate with a gold rim, the common look of the call plates.
 void GlossyPlate(QPainter& p, const QRectF& r, QColor top, QColor bottom, double radius) {
@@ -154,8 +155,10 @@ QImage RemainingPanel() {
         }
     }
     const QRectF k(cx(0) - 17, 3, 34, 35), m(cx(1) - 17, 3, 34, 35);
-    OutlinedText(p, k, QStringLiteral("K"), LatinFont(28), QColor(240, 50, 50), QColor(255, 255, 250), 3);
-    OutlinedText(p, m, QStringLiteral("M"), LatinFont(28), QColor(40, 200, 70), QColor(255, 255, 250), 3);
+    OutlinedText(p, k, QStringLiteral("K"), LatinFont(28), QColor(240, 50, 50),
+                 QColor(255, 255, 250), 3);
+    OutlinedText(p, m, QStringLiteral("M"), LatinFont(28), QColor(40, 200, 70),
+                 QColor(255, 255, 250), 3);
     // A little picture card (a crowned face).
     const QRectF card(cx(2) - 11, 5, 22, 31);
     p.setPen(QPen(QColor(60, 60, 60), 1));
@@ -276,7 +279,8 @@ QImage GameLabel() {
     QPainter p(&img);
     LabelGround(p, 115, 26);
     OutlinedText(p, QRectF(4, 0, 27, 27), Jp("第"), JapaneseFont(19), kLabelText, Qt::black, 0);
-    OutlinedText(p, QRectF(54, 0, 60, 27), Jp("ゲーム"), JapaneseFont(18), kLabelText, Qt::black, 0);
+    OutlinedText(p, QRectF(54, 0, 60, 27), Jp("ゲーム"), JapaneseFont(18), kLabelText, Qt::black,
+                 0);
     return img;
 }
 
@@ -307,8 +311,8 @@ QImage BattleDigits() {
     LabelGround(p, 69, 26);
     const char* numerals[3] = {"一", "二", "三"};
     for (int n = 0; n < 3; ++n) {
-        OutlinedText(p, QRectF(23 * n, 0, 23, 27), Jp(numerals[n]), JapaneseFont(20),
-                     kLabelNumber, Qt::black, 0);
+        OutlinedText(p, QRectF(23 * n, 0, 23, 27), Jp(numerals[n]), JapaneseFont(20), kLabelNumber,
+                     Qt::black, 0);
     }
     return img;
 }
@@ -373,8 +377,8 @@ QImage Toolbar() {
     p.setPen(QPen(QColor(10, 40, 110), 1));
     p.setBrush(disc);
     p.drawEllipse(QPointF(93, 11.5), 8.5, 8.5);
-    OutlinedText(p, QRectF(85, 3, 16, 18), QStringLiteral("?"), LatinFont(14), Qt::white,
-                 Qt::black, 0);
+    OutlinedText(p, QRectF(85, 3, 16, 18), QStringLiteral("?"), LatinFont(14), Qt::white, Qt::black,
+                 0);
     KeyLabel(p, f3.adjusted(0, 0, 0, -1), "F3");
     // F4 / F5: green arrows up and down.
     auto arrow = [&](double cx, bool up) {
@@ -427,8 +431,8 @@ QImage SuitCall() {
 }
 
 QImage Banners() {
-    const char* texts[6] = {"合計", "16宣言中", "逆16宣言中", "初期設定中", "旗をクリックして開始",
-                            "役決め中"};
+    const char* texts[6] = {
+        "合計", "16宣言中", "逆16宣言中", "初期設定中", "旗をクリックして開始", "役決め中"};
     const QColor colors[6][2] = {
         {QColor(40, 90, 60), QColor(16, 50, 30)},    {QColor(200, 60, 40), QColor(120, 20, 20)},
         {QColor(60, 90, 200), QColor(20, 40, 120)},  {QColor(110, 110, 120), QColor(60, 60, 70)},

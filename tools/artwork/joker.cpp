@@ -1,7 +1,6 @@
 // The joker: a jester in four colours on a harlequin ground.
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cmath>
 
 #include "artwork.h"
@@ -19,8 +18,10 @@ void Star(QPainter& p, QPointF c, double r, QColor color) {
         const double a = -M_PI / 2 + i * M_PI / 5;
         const double rr = (i % 2 == 0) ? r : r * 0.42;
         const QPointF pt(c.x() + rr * std::cos(a), c.y() + rr * std::sin(a));
-        if (i == 0) star.moveTo(pt);
-        else star.lineTo(pt);
+        if (i == 0)
+            star.moveTo(pt);
+        else
+            star.lineTo(pt);
     }
     star.closeSubpath();
     p.setPen(Qt::NoPen);

@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QTextStream>
-
 #include <cstdio>
 
 #include "artwork.h"
@@ -37,7 +36,8 @@ bool WriteCardData(const QImage& sheet, const QString& path) {
     writer.setQuality(95);
     writer.setOptimizedWrite(true);
     if (!writer.write(sheet)) {
-        std::fprintf(stderr, "cannot encode the card sheet: %s\n", qPrintable(writer.errorString()));
+        std::fprintf(stderr, "cannot encode the card sheet: %s\n",
+                     qPrintable(writer.errorString()));
         return false;
     }
     bytes.replace(0, 4, QByteArray("QTRK", 4));
@@ -70,11 +70,13 @@ int main(int argc, char** argv) {
     ok &= WriteCardData(sheet, root.filePath("resources/QuintrickSys.dll"));
     const std::vector<NamedImage> images = PaintTableImages();
     for (const NamedImage& image : images) {
-        ok &= WritePng(image.image, root.filePath(QStringLiteral("resources/bmp/%1.png").arg(image.id)));
+        ok &= WritePng(image.image,
+                       root.filePath(QStringLiteral("resources/bmp/%1.png").arg(image.id)));
     }
     const std::vector<CursorImage> cursors = PaintCursors();
     for (const CursorImage& cursor : cursors) {
-        ok &= WritePng(cursor.image, root.filePath(QStringLiteral("resources/cur/%1.png").arg(cursor.id)));
+        ok &= WritePng(cursor.image,
+                       root.filePath(QStringLiteral("resources/cur/%1.png").arg(cursor.id)));
     }
     // The dialog pictures, and the program's icon for the desktop.
     const QString geodata = qEnvironmentVariableIsEmpty("QUINTRICK_GEODATA")

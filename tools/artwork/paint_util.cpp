@@ -97,10 +97,18 @@ QFont MakeFont(const QStringList& families, int pixelSize, bool bold) {
 QPainterPath SuitPath(int suit, double size) {
     QPainterPath unit;
     switch (suit) {
-    case 0: unit = ClubShape(); break;
-    case 1: unit = DiamondShape(); break;
-    case 2: unit = HeartShape(); break;
-    default: unit = SpadeShape(); break;
+        case 0:
+            unit = ClubShape();
+            break;
+        case 1:
+            unit = DiamondShape();
+            break;
+        case 2:
+            unit = HeartShape();
+            break;
+        default:
+            unit = SpadeShape();
+            break;
     }
     return QTransform::fromScale(size, size).map(unit);
 }
@@ -184,8 +192,10 @@ void OutlinedText(QPainter& p, const QRectF& rect, const QString& text, const QF
     const QRectF bounds = fm.boundingRect(rect, flags, text);
     QPainterPath path;
     double x = bounds.left();
-    if (flags & Qt::AlignHCenter) x = rect.center().x() - fm.horizontalAdvance(text) / 2;
-    else if (flags & Qt::AlignRight) x = rect.right() - fm.horizontalAdvance(text);
+    if (flags & Qt::AlignHCenter)
+        x = rect.center().x() - fm.horizontalAdvance(text) / 2;
+    else if (flags & Qt::AlignRight)
+        x = rect.right() - fm.horizontalAdvance(text);
     double y = rect.top() + fm.ascent();
     if (flags & Qt::AlignVCenter) y = rect.center().y() + (fm.ascent() - fm.descent()) / 2;
     path.addText(QPointF(x, y), font, text);

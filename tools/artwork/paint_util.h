@@ -13,7 +13,9 @@ class QPainter;
 namespace quintrick::art {
 
 // Suits in card-id order: 0 clubs, 1 diamonds, 2 hearts, 3 spades.
-inline bool IsRedSuit(int suit) { return suit == 1 || suit == 2; }
+inline bool IsRedSuit(int suit) {
+    return suit == 1 || suit == 2;
+}
 QColor SuitColor(int suit);
 
 // A suit symbol of about `size` pixels high, centred on the origin, pointing up.

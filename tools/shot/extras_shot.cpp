@@ -1,6 +1,7 @@
 // quintrick-extras-shot <folder>: renders the card-back dialog, an explanation tip over the
-// table, the peek window, a help page, the about box and the suit dialog as PNG files, without a display
-// (QT_QPA_PLATFORM=offscreen). The help pages are read from resources/help of the source tree.
+// table, the peek window, a help page, the about box and the suit dialog as PNG files, without a
+// display (QT_QPA_PLATFORM=offscreen). The help pages are read from resources/help of the source
+// tree.
 #include <QApplication>
 #include <QDir>
 #include <QPainter>

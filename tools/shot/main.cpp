@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/strings.h"
 #include "cli_args.h"
+#include "engine/strings.h"
 #include "match_runner.h"
 #include "table/table.h"
 
@@ -32,7 +32,7 @@ int Usage(std::string_view problem) {
 }
 
 class ConsoleMessages : public quintrick::IMessageBox {
-public:
+  public:
     int ShowMessage(int stringId, std::string_view prefix, int) override {
         std::cerr << "quintrick-shot: " << prefix << quintrick::LoadString(stringId) << '\n';
         return quintrick::IDOK;
@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
             if ((number = ParseInt(value, 9, 26))) angle = *number;
         } else if (arg == "--width") {
             number = ParseInt(value, 640, 1600);
-            if (number && *number != 640 && *number != 800 && *number != 1024 &&
-                *number != 1200 && *number != 1400 && *number != 1600) {
+            if (number && *number != 640 && *number != 800 && *number != 1024 && *number != 1200 &&
+                *number != 1400 && *number != 1600) {
                 number.reset();
             }
             if (number) width = *number;
@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
         std::cerr << "quintrick-shot: cannot write " << out.toStdString() << '\n';
         return 1;
     }
-    std::cout << out.toStdString() << ": " << width << " x " << client.height() << ", "
-              << angle << " degrees, game " << gs.m_game << " battle " << gs.m_battle << '\n';
+    std::cout << out.toStdString() << ": " << width << " x " << client.height() << ", " << angle
+              << " degrees, game " << gs.m_game << " battle " << gs.m_battle << '\n';
     return 0;
 }
