@@ -1,0 +1,200 @@
+// The composed table with the real artwork and card sheet, compared pixel for pixel with the
+// pictures it drew before: a fixed table at four angles, in open mode, under the score board,
+// with the discards spread and with a card being dragged. Each picture is held as a hash of its
+// pixels; the painted windows, reduced, are in docs/pixel-identity/ for looking. Any change of a
+// single pixel fails.
+//
+// To look at a difference: QUINTRICK_PIXEL_DIR=/some/folder writes every picture there as PNG.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "interaction/human_input.h"
+#include "memory_profile.h"
+#include "players/fuda_dashi.h"
+#include "scripted_host.h"
+#include "table/card_backs.h"
+#include "table/table.h"
+
+namespace quintrick {
+namespace {
+
+class Silent : public IMessageBox {
+  public:
+    int ShowMessage(int, std::string_view, int) override { return IDOK; }
+};
+
+class NoWindow : public IInputHost {
+  public:
+    void SetPointer(Pointer) override {}
+    void RepaintNow() override {}
+    void RepaintArea(const Rect&) override {}
+    void OpenMenu(int) override {}
+};
+
+// 64-bit FNV-1a over the visible pixels, row by row (padding bytes excluded).
+std::string PixelHash(const QImage& img) {
+    std::uint64_t h = 1469598103934665603ull;
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar* row = img.constScanLine(y);
+        for (qsizetype i = 0; i < qsizetype(img.width()) * 4; ++i) {
+            h = (h ^ row[i]) * 1099511628211ull;
+        }
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    return text;
+}
+
+// A table in the second battle of game 3: every layer has something to show.
+class PixelIdentity : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(table.BuildSurfaces());
+        // The card data file lies beside the test executable.
+        const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+        ASSERT_TRUE(table.LoadCardSheet(folder)) << "the card data file beside the test";
+        table.BuildPictureStrip();
+        CardBackContext ctx{table.m_s, profile, messages, {}};
+        CCardBackSet composer;
+        ASSERT_TRUE(ComposeHandStrip(ctx, composer));
+        table.m_s.m_keyed.handStrip = KeyToAlpha(table.m_s.m_handStrip, kKeyStrip);
+        table.m_opponentWinningRank = [this] { return enemyHasRight; };
+
+        gs.ResetAtInitialUpdate();
+        gs.m_notReady = 0;
+        gs.m_phase = 1;
+        gs.m_game = 3;
+        gs.m_battle = 2;
+        gs.m_trump = 2;
+        gs.m_calledSuit = 1;
+        const char* names[kSeats] = {"大鴉", "百舌", "喜鵲", "蒼鷺", "紅隼"};
+        for (int player = 0; player < kSeats; ++player) gs.m_playerName[player] = names[player];
+        gs.m_seatPlayer = {0, 1, 2, 3, 4};
+        gs.m_holder = {0, 1, 0, 0, 2};
+        const int counts[kSeats] = {7, 6, 6, 7, 7};
+        for (int seat = 0; seat < kSeats; ++seat) {
+            gs.m_handCount[seat] = counts[seat];
+            for (int i = 0; i < kHandSize; ++i) {
+                gs.m_hand[seat][i] = i < counts[seat] ? CardId(seat + 5 * i) : kNoCard;
+            }
+        }
+        gs.m_field = {kNoCard, 13, 27, kNoCard, kNoCard};
+        gs.m_leader = 1;
+        gs.m_turn = 3;
+        gs.m_pictureTaker.fill(-1);
+        const int takers[kPictureCards] = {4, 0, -1, 3, 1, -1, 2, 4, -1, -1, 0, -1, 3, -1, 4, -1};
+        for (int k = 0; k < kPictureCards; ++k) gs.m_pictureTaker[k] = takers[k];
+        gs.m_showCount = 2;
+        gs.m_showCard = {22, 48};
+        gs.m_discardCount = 14;
+        for (int i = 0; i < 14; ++i) gs.m_discard[i] = CardId(51 - 3 * i);
+        gs.m_picturesLeft = 7;
+        gs.m_relatedNeed = 4;
+        gs.m_unrelatedNeed = 3;
+        gs.m_jokerLeft = 1;
+        gs.m_suitLeft = {8, 5, 11, 9};
+        for (int g = 0; g < 10; ++g) {
+            for (int player = 0; player < kSeats; ++player) {
+                gs.m_points[g][player] = g < 2 ? (g * 7 + player * 13) % 40 - 20 : 0;
+            }
+        }
+        table.SetKakudo(21);
+    }
+
+    // The back buffer after a full redraw, and the window's paint at 1600 x 1200 over it.
+    void Check(const char* name, const char* buffer, const char* painted) {
+        table.m_scales = {};
+        table.RedrawTable(true);
+        const QImage composed = table.m_s.m_backBuffer.copy();
+        const QSize client(1600, 1200);
+        table.m_scales = {float(client.width()) / 1200, float(client.height()) / 900};
+        QImage screen(client, QImage::Format_RGB32);
+        screen.fill(Qt::black);
+        {
+            QPainter p(&screen);
+            CTable::PaintHooks hooks;
+            hooks.mark = [this](QPainter& q) { input.DrawCursorMark(q); };
+            hooks.overlay = [this](QPainter& q) { input.DrawOverlay(q); };
+            table.Paint(p, client, hooks);
+        }
+        const QString dir = qEnvironmentVariable("QUINTRICK_PIXEL_DIR");
+        if (!dir.isEmpty()) {
+            QDir().mkpath(dir);
+            composed.save(QDir(dir).filePath(QStringLiteral("%1-table.png").arg(name)));
+            screen.save(QDir(dir).filePath(QStringLiteral("%1-painted.png").arg(name)));
+        }
+        EXPECT_EQ(PixelHash(composed), buffer) << name << ": the composed table";
+        EXPECT_EQ(PixelHash(screen), painted) << name << ": the painted window";
+    }
+
+    GameState gs;
+    SettingCopies settings;
+    MemoryProfile profile;
+    Silent messages;
+    ScriptedHost host;
+    CFudaDashi players{gs, settings, host};
+    CEngine engine{gs, settings, host, players};
+    CTable table{gs, settings, profile, messages};
+    NoWindow window;
+    CHumanInput input{gs, settings, engine, table, profile, window};
+    int enemyHasRight = 0;
+};
+
+TEST_F(PixelIdentity, FourAngles) {
+    const struct {
+        int angle;
+        const char *name, *buffer, *painted;
+    } cases[] = {
+        {9, "angle09", "c823d6d1d7e512f0", "25dcd1569a4f3b98"},
+        {14, "angle14", "b1bd7f4468496f12", "a875b06d6058319d"},
+        {21, "angle21", "cca939b0e08e39f8", "a5f30adcdd9f9748"},
+        {26, "angle26", "02ac05763a686e42", "d1963b51ad156ce1"},
+    };
+    for (const auto& c : cases) {
+        table.SetKakudo(c.angle);
+        Check(c.name, c.buffer, c.painted);
+    }
+}
+
+TEST_F(PixelIdentity, OpenModeAndTheLastTrick) {
+    settings.m_openMode = 1;
+    gs.m_showLastTrick = 1;
+    gs.m_lastTrick = {40, 41, 42, 43, 44};
+    Check("open", "5876d97b78a98188", "caad83280bfff9d9");
+}
+
+TEST_F(PixelIdentity, ScoreBoard) {
+    gs.m_showScore = 1;
+    Check("score", "7de5cc90eb744b1b", "82dbf87871b8a1be");
+}
+
+TEST_F(PixelIdentity, DiscardsShown) {
+    gs.m_showDiscards = 1;
+    Check("discards", "cca939b0e08e39f8", "18e05ce033190d77");
+}
+
+// The human's turn on another's lead: the called-suit and right indicators, the keyboard mark and
+// a card held under the pointer.
+TEST_F(PixelIdentity, DraggedCardAndIndicators) {
+    settings.m_dspInfo = 1;
+    enemyHasRight = 1;
+    gs.m_turn = kHumanSeat;
+    gs.m_field = {kNoCard, 13, 27, 30, kNoCard};
+    gs.m_cursor = 2;
+    gs.m_pickedCard = gs.m_hand[kHumanSeat][3];
+    gs.m_dragging = 1;
+    gs.m_grabOffset = {40, 60};
+    table.m_scales = {float(1600) / 1200, float(1200) / 900};
+    table.RedrawTable(true);
+    input.OnMouseMove(700, 500);
+    Check("drag", "9b8ff666cce198f4", "c938d280161ebd19");
+}
+
+}  // namespace
+}  // namespace quintrick
