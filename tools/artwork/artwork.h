@@ -45,7 +45,9 @@ std::vector<CursorImage> PaintCursors();
 // `geodata` (sea only when it cannot be read).
 QImage PaintOkSeal();
 QImage PaintHomeMap(const QString& geodata);
-QImage PaintAppIcon();
+// The desktop icon at the sizes the icon theme installs.
+inline constexpr int kAppIconSizes[] = {48, 64, 128, 256};
+QImage PaintAppIcon(int size);
 
 // One picture with the sheet, every image at its size and at two table scales, and the cursors.
 QImage PaintContactSheet(const QImage& sheet, const std::vector<NamedImage>& images,

@@ -111,10 +111,12 @@ QImage PaintHomeMap(const QString& geodata) {
     return img;
 }
 
-QImage PaintAppIcon() {
-    QImage img = Canvas(128, 128);
+QImage PaintAppIcon(int size) {
+    QImage img = Canvas(size, size);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a 128-unit square whatever the size, so every size shows the same picture.
+    p.scale(size / 128.0, size / 128.0);
     QRadialGradient felt(64, 64, 70);
     felt.setColorAt(0, QColor(40, 140, 80));
     felt.setColorAt(1, QColor(16, 80, 44));

@@ -84,7 +84,10 @@ int main(int argc, char** argv) {
                                 : qEnvironmentVariable("QUINTRICK_GEODATA");
     ok &= WritePng(PaintOkSeal(), root.filePath("resources/bmp/182.png"));
     ok &= WritePng(PaintHomeMap(geodata), root.filePath("resources/bmp/191.png"));
-    ok &= WritePng(PaintAppIcon(), root.filePath("resources/icons/quintrick.png"));
+    for (const int size : kAppIconSizes) {
+        ok &= WritePng(PaintAppIcon(size),
+                       root.filePath(QStringLiteral("resources/icons/quintrick-%1.png").arg(size)));
+    }
     ok &= WritePng(PaintContactSheet(sheet, images, cursors),
                    root.filePath("docs/artwork-contact-sheet.png"));
     return ok ? 0 : 1;

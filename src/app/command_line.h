@@ -1,0 +1,14 @@
+// The options a Linux user expects of the game's command line, answered before any window or
+// display is needed.
+#pragma once
+
+#include <optional>
+
+namespace quintrick {
+
+// Answers --help and --version (printing to standard output) and rejects an unknown option
+// (printing the usage to standard error). Returns the process's exit code when the program
+// should stop here, nothing when the game (or the peek window for "/W") should start.
+std::optional<int> AnswerCommandLine(int argc, char** argv);
+
+}  // namespace quintrick
