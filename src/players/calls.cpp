@@ -26,11 +26,11 @@ void AddSuitCounts(const GameState& gs, int seat, std::array<int, kSuits>& count
 
 }  // namespace
 
-bool CFudaDashi::ShouldLeadJoker() {
+int CFudaDashi::JokerLeadSuit() const {
     static constexpr int kLeadsJokerBelow[4] = {6, 5, 7, 4};
     const int n = Count();
     const int player = Player();
-    if (n == 10 || n >= kLeadsJokerBelow[player]) return false;
+    if (n == 10 || n >= kLeadsJokerBelow[player]) return -1;
     // Raven and Heron call the suit with the fewest pictures played, Shrike and Magpie the one
     // with the fewest low cards played.
     const auto& played = (player == 0 || player == 3) ? m_gs.m_picturePlayed : m_gs.m_plainPlayed;
@@ -38,37 +38,52 @@ bool CFudaDashi::ShouldLeadJoker() {
     for (int s = 1; s < kSuits; ++s) {
         if (played[s] < played[suit]) suit = s;
     }
+    return suit;
+}
+
+void CFudaDashi::CallSuit(int suit) {
     m_gs.m_busy = 1;
     ShowCalloutFor(m_host, m_set, Callout::SuitCall, m_gs.m_turn, suit, CallSound(suit));
     m_gs.m_calledSuit = suit;
     m_gs.m_busy = 0;
     m_observer->OnCall(m_gs.m_turn, suit);
+}
+
+bool CFudaDashi::ShouldLeadJoker() {
+    const int suit = JokerLeadSuit();
+    if (suit < 0) return false;
+    CallSuit(suit);
     return true;
 }
 
-void CFudaDashi::ChooseShowCards() {
-    const int seat = m_gs.m_showPartner;
+std::array<CardId, 2> CFudaDashi::ShowCardsOf(int seat) const {
     const auto& hand = m_gs.m_hand[seat];
     std::array<int, kSuits> counts{};
     for (CardId card : hand) {
         if (card != kJoker) ++counts[SuitOf(card)];
     }
     const int chosen = LargestSuit(counts);
+    std::array<CardId, 2> shown = m_gs.m_showCard;
     int found = 0;
     for (int i = kHandSize - 1; i >= 0 && found < 2; --i) {
-        if (hand[i] != kJoker && SuitOf(hand[i]) == chosen) m_gs.m_showCard[found++] = hand[i];
+        if (hand[i] != kJoker && SuitOf(hand[i]) == chosen) shown[found++] = hand[i];
     }
-    m_gs.m_showCount = 2;
     if (hand[0] == kJoker) {
-        m_gs.m_showCard[1] = kJoker;
+        shown[1] = kJoker;
     } else {
         for (CardId card : hand) {
             if (Slot(card) == kAce && SuitOf(card) != chosen) {
-                m_gs.m_showCard[1] = card;
+                shown[1] = card;
                 break;
             }
         }
     }
+    return shown;
+}
+
+void CFudaDashi::ChooseShowCards() {
+    m_gs.m_showCard = ShowCardsOf(m_gs.m_showPartner);
+    m_gs.m_showCount = 2;
     m_host.RedrawTable();
 }
 

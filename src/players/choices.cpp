@@ -217,10 +217,21 @@ int CFudaDashi::FollowStep(int w) {
     return pos;
 }
 
-int CFudaDashi::ChooseLeadCard() {
+int CFudaDashi::LeadChoice(int& jokerSuit) const {
+    jokerSuit = -1;
     if (Count() == 1) return 0;
-    if (HoldsJoker() && ShouldLeadJoker()) return 0;
+    if (HoldsJoker()) {
+        jokerSuit = JokerLeadSuit();
+        if (jokerSuit >= 0) return 0;
+    }
     return Legal(LeadByPlayer());
+}
+
+int CFudaDashi::ChooseLeadCard() {
+    int jokerSuit;
+    const int pos = LeadChoice(jokerSuit);
+    if (jokerSuit >= 0) CallSuit(jokerSuit);
+    return pos;
 }
 
 int CFudaDashi::LeadByPlayer() const {

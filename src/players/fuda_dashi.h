@@ -3,6 +3,8 @@
 // card choice is deterministic and made for the seat m_turn.
 #pragma once
 
+#include <array>
+
 #include "engine/decisions.h"
 #include "engine/game_state.h"
 #include "engine/host.h"
@@ -37,6 +39,16 @@ class CFudaDashi : public IComputerPlayers {
     int TakeTrick(int w) const;
     int FeedPartner() const;
     bool ShouldLeadJoker();
+    // The suit the seat would call when it leads the joker now, or -1 when it would not lead it.
+    int JokerLeadSuit() const;
+    // The lead without its announcement: the position, and in `jokerSuit` the suit called with
+    // the joker (-1 for any other card).
+    int LeadChoice(int& jokerSuit) const;
+    // The two show cards `seat` would put out: the highest two of its longest suit, the second
+    // replaced by the joker or else by an ace of another suit when it holds one.
+    std::array<CardId, 2> ShowCardsOf(int seat) const;
+    // Announces `suit` as the called suit of the joker led by the seat m_turn.
+    void CallSuit(int suit);
 
   private:
     template <typename Pred>

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "batch_run.h"
 #include "cli_args.h"
 #include "engine/strings.h"
 #include "match_runner.h"
@@ -21,7 +22,12 @@ constexpr std::string_view kUsage =
     "  --matches N        matches to play (1 or more, default 1)\n"
     "  --start SECONDS    simulated local time of day at start, 0..86399 (default 0)\n"
     "  --character C      the human seat's character, 0..9 (default 0)\n"
-    "  --trace FILE       write every event as JSON Lines to FILE\n";
+    "  --trace FILE       write every event as JSON Lines to FILE\n"
+    "  --human-policy P   the human seat: first (default), rules, strong or random\n"
+    "  --computers L      the computer seats' cards: rules (default) or strong\n"
+    "  --samples N        worlds per decision of the sampling player, 1..100000 (default 96)\n"
+    "  --jobs N           play the matches on N threads, 1..64; each match then starts its\n"
+    "                     clock at --start + 7919 x (index - 1) seconds with a fresh profile\n";
 
 int Usage(std::string_view problem) {
     return quintrick::Usage("quintrick-sim", problem, kUsage);
@@ -35,6 +41,7 @@ int main(int argc, char** argv) {
     int start = 0;
     int character = 0;
     const char* tracePath = nullptr;
+    BatchArgs batch;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -53,6 +60,23 @@ int main(int argc, char** argv) {
         } else if (arg == "--character") {
             number = ParseInt(value, 0, 9);
             if (number) character = *number;
+        } else if (arg == "--human-policy") {
+            constexpr HumanPolicy kPolicies[] = {HumanPolicy::kFirst, HumanPolicy::kRules,
+                                                 HumanPolicy::kStrong, HumanPolicy::kRandom};
+            for (HumanPolicy p : kPolicies) {
+                if (value == PolicyName(p)) number = static_cast<int>(p);
+            }
+            if (number) batch.options.human = static_cast<HumanPolicy>(*number);
+        } else if (arg == "--computers") {
+            if (value == "rules" || value == "strong") number = value == "strong";
+            if (number)
+                batch.options.computers = *number ? ComputerLevel::kStrong : ComputerLevel::kRules;
+        } else if (arg == "--samples") {
+            number = ParseInt(value, 1, 100'000);
+            if (number) batch.options.samples = *number;
+        } else if (arg == "--jobs") {
+            number = ParseInt(value, 1, 64);
+            if (number) batch.jobs = *number;
         } else if (arg == "--trace") {
             tracePath = argv[i];
             continue;
@@ -72,7 +96,30 @@ int main(int argc, char** argv) {
     }
 
     const auto begin = std::chrono::steady_clock::now();
-    auto runner = std::make_unique<MatchRunner>(character, start, matches);
+    if (batch.jobs > 0) {
+        batch.matches = matches;
+        batch.start = start;
+        batch.character = character;
+        SimStats stats;
+        std::string failure;
+        if (!RunInJobs(batch, tracePath ? &traceFile : nullptr, stats, failure)) {
+            std::cerr << "quintrick-sim: " << failure;
+            return 1;
+        }
+        if (tracePath) {
+            TraceWriter(traceFile, GameState()).End(matches);
+            traceFile.flush();
+            if (!traceFile) {
+                std::cerr << "quintrick-sim: writing " << tracePath << " failed\n";
+                return 1;
+            }
+        }
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+        stats.Print(std::cout, matches, seconds);
+        return 0;
+    }
+    auto runner = std::make_unique<MatchRunner>(character, start, matches, batch.options);
     runner->m_host.m_keepLog = false;
     SimStats stats;
     runner->m_host.AddObserver(&stats);
@@ -80,6 +127,11 @@ int main(int argc, char** argv) {
     if (tracePath) {
         trace = std::make_unique<TraceWriter>(traceFile, runner->m_gs);
         runner->m_host.AddObserver(trace.get());
+        if (batch.options.human != HumanPolicy::kFirst) {
+            runner->m_onHumanChoice = [&](const HumanChoice& c) {
+                trace->OnHuman(batch.options.human, c);
+            };
+        }
     }
     runner->Start();
     if (!runner->RunToEnd(static_cast<long>(matches) * 100'000)) {

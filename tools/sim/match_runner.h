@@ -1,19 +1,51 @@
 // Whole matches without a window: the real engine and computer players with a scripted host,
-// the game timer driven tick by tick and the human seat played by the documented policy.
+// the game timer driven tick by tick and the human seat played by a chosen policy.
 #pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
 
 #include "engine/engine.h"
 #include "engine/game_state.h"
 #include "engine/setting_copies.h"
 #include "players/fuda_dashi.h"
+#include "players/play_log.h"
+#include "players/sample_search.h"
+#include "players/sampling_player.h"
 #include "scripted_host.h"
 
 namespace quintrick {
 
+// How the human seat plays: the documented first legal card; its character's rules as if it
+// were a computer seat; the sampling player; a uniformly random legal card.
+enum class HumanPolicy { kFirst, kRules, kStrong, kRandom };
+// How the four computer seats choose their cards (their calls are always their rules').
+enum class ComputerLevel { kRules, kStrong };
+
+struct RunnerOptions {
+    HumanPolicy human = HumanPolicy::kFirst;
+    ComputerLevel computers = ComputerLevel::kRules;
+    int samples = kDefaultSamples;
+    std::uint64_t seed = 0;  // the sampling and random policies' own generators start from it
+};
+
+// One choice of the human seat, as the policy made it.
+struct HumanChoice {
+    std::string_view kind;  // "card", "show", "lead", "trump", "declare"
+    int pos = -1;           // hand position of a card
+    CardId card = kNoCard;
+    int suit = -1;                         // the joker's called suit, or the named trump
+    int answer = -1;                       // 1 yes, 0 no for "lead" and "declare"
+    const SearchResult* search = nullptr;  // the sampling player's estimate, if it searched
+};
+
+std::string_view PolicyName(HumanPolicy policy);
+
 class MatchRunner {
   public:
     // `character`: the human seat's character (automatic start); `startSeconds`: the clock.
-    MatchRunner(int character, int startSeconds, int matches);
+    MatchRunner(int character, int startSeconds, int matches, const RunnerOptions& options = {});
 
     // Start-up: the set-up tick with automatic start, which starts the first game.
     void Start();
@@ -25,15 +57,36 @@ class MatchRunner {
     // Steps until `tricks` more tricks have been resolved or the run ended.
     void RunTricks(int tricks);
 
-    // The human seat's policy: the first legal card; as show partner the cards at positions 0
-    // and then 0 again.
+    // The human seat's policy; the default plays the first legal card and as show partner the
+    // cards at positions 0 and then 0 again.
     void HumanActs();
     bool HumanToAct() const;
+
+    // Told of every choice the human seat's policy makes (not for the default policy).
+    std::function<void(const HumanChoice&)> m_onHumanChoice;
 
     GameState m_gs;
     SettingCopies m_settings;
     ScriptedHost m_host;
     CFudaDashi m_players;
+    CPlayLog m_log;
+    CSamplingPlayer m_strong;
+
+  private:
+    IComputerPlayers& Computers();
+    int PolicyCard(int& suit, const SearchResult*& search);
+    int AnswerQuestion(int stringId);
+    int ChooseSuit(std::string_view prompt);
+    void Tell(const HumanChoice& choice);
+
+    RunnerOptions m_options;
+    CSamplingPlayer m_humanSearch;
+    SampleRng m_random;
+    SearchResult m_lastSearch;
+    int m_pendingSuit = -1;
+    std::array<CardId, 2> m_showPlan{kNoCard, kNoCard};
+
+  public:
     CEngine m_engine;
 
   private:

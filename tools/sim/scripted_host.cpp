@@ -34,7 +34,11 @@ int ScriptedHost::ShowMessage(int stringId, std::string_view /*prefix*/, int sty
     }
 }
 
-int ScriptedHost::ChooseSuit(std::string_view /*prompt*/) {
+int ScriptedHost::ChooseSuit(std::string_view prompt) {
+    if (m_suitAnswer) {
+        const int suit = m_suitAnswer(prompt);
+        if (suit >= 0 && suit < kSuits) return suit;
+    }
     return kClubs;
 }
 

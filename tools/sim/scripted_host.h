@@ -58,6 +58,8 @@ class ScriptedHost : public IHost, public IGameObserver {
     bool m_keepLog = true;  // record callouts and sounds (the runner's long runs do not)
     // Answers a question when set and returning non-zero; the default policy otherwise.
     std::function<int(int stringId)> m_answer;
+    // Names the suit when set and returning 0..3; clubs otherwise.
+    std::function<int(std::string_view prompt)> m_suitAnswer;
 
     // What happened.
     struct CalloutRecord {

@@ -21,7 +21,12 @@ class SimStats : public IGameObserver {
         ++m_sweeps[kind];
         if (answer) ++m_declared[kind];
     }
-    void OnStones(int, int character, int delta, int) override {
+    void OnStones(int player, int character, int delta, int) override {
+        if (player == kHumanPlayer) {
+            ++m_humanMatches;
+            m_humanSum += delta;
+            m_humanSquares += double(delta) * delta;
+        }
         if (character < 0 || character >= kRosterSize) return;
         m_points[character] += delta;
         ++m_matchesPlayed[character];
@@ -30,6 +35,15 @@ class SimStats : public IGameObserver {
     void SetMadeGood(long sixteen, long reverse) { m_madeGood = {sixteen, reverse}; }
 
     void Print(std::ostream& out, int matches, double seconds) const;
+    // Adds another run's counts (the matches of another job).
+    void Merge(const SimStats& other);
+    // Declarations made good so far.
+    std::array<long, 2> MadeGood() const { return m_madeGood; }
+
+    // The human seat's final points per match: the average and the half width of its 95 %
+    // confidence interval (normal approximation; 0 below two matches).
+    double HumanMean() const;
+    double HumanHalfWidth() const;
 
   private:
     long m_games = 0;
@@ -40,6 +54,9 @@ class SimStats : public IGameObserver {
     std::array<long, 2> m_madeGood{};
     std::array<long long, kRosterSize> m_points{};
     std::array<long, kRosterSize> m_matchesPlayed{};
+    long m_humanMatches = 0;
+    double m_humanSum = 0;
+    double m_humanSquares = 0;
 };
 
 }  // namespace quintrick

@@ -1,5 +1,7 @@
 #include "trace_writer.h"
 
+#include <iomanip>
+
 namespace quintrick {
 namespace {
 
@@ -89,6 +91,24 @@ void TraceWriter::OnResult(int result) {
 void TraceWriter::OnStones(int player, int character, int delta, int stored) {
     m_out << R"({"ev":"stones","player":)" << player << R"(,"character":)" << character
           << R"(,"delta":)" << delta << R"(,"stored":)" << stored << "}\n";
+}
+
+void TraceWriter::OnHuman(HumanPolicy policy, const HumanChoice& c) {
+    m_out << R"({"ev":"human","policy":")" << PolicyName(policy) << R"(","kind":")" << c.kind
+          << '"';
+    if (c.card != kNoCard) m_out << R"(,"pos":)" << c.pos << R"(,"card":)" << c.card;
+    if (c.suit >= 0) m_out << R"(,"suit":)" << c.suit;
+    if (c.answer >= 0) m_out << R"(,"answer":)" << (c.answer ? "true" : "false");
+    if (c.search && c.search->worlds > 0) {
+        const std::ios_base::fmtflags flags = m_out.flags();
+        const std::streamsize precision = m_out.precision();
+        m_out << std::fixed << std::setprecision(3) << R"(,"worlds":)" << c.search->worlds
+              << R"(,"points":)" << c.search->best.points << R"(,"win":)"
+              << c.search->best.winShare;
+        m_out.flags(flags);
+        m_out.precision(precision);
+    }
+    m_out << "}\n";
 }
 
 void TraceWriter::End(int matches) {

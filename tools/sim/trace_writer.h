@@ -5,6 +5,7 @@
 
 #include "engine/game_state.h"
 #include "engine/observer.h"
+#include "match_runner.h"
 
 namespace quintrick {
 
@@ -27,6 +28,10 @@ class TraceWriter : public IGameObserver {
     void OnResult(int result) override;
     void OnStones(int player, int character, int delta, int stored) override;
     void End(int matches);
+    // A choice of the human seat's policy (only for a policy other than the default).
+    void OnHuman(HumanPolicy policy, const HumanChoice& choice);
+    // The next match written gets the index `index` + 1.
+    void SetMatchesBefore(int index) { m_match = index; }
 
   private:
     std::ostream& m_out;

@@ -1,0 +1,387 @@
+#include "sample_search.h"
+
+#include <algorithm>
+#include <bit>
+
+#include "engine/trick_rules.h"
+#include "fuda_dashi.h"
+
+namespace quintrick {
+namespace {
+
+// A host for the played-out worlds: nothing is shown, nothing waits, no profile is kept.
+class SilentHost : public IHost, private IProfile {
+  public:
+    int ShowMessage(int, std::string_view, int) override { return IDNO; }
+    int SetTimer(int eventId, int) override { return eventId; }
+    void KillTimer(int) override {}
+    int ChooseSuit(std::string_view) override { return kClubs; }
+    int ChooseCharacter() override { return 0; }
+    void ShowCallout(Callout, int, int, int, int) override {}
+    void PlaySound(int, bool) override {}
+    void RedrawTable() override {}
+    bool PrepareCardBacks() override { return true; }
+    void RequestClose() override {}
+    LocalTime LocalTimeOfDay() override { return {}; }
+    IProfile& Profile() override { return *this; }
+
+  private:
+    int ReadInt(std::string_view, std::string_view, int def) override { return def; }
+    void WriteInt(std::string_view, std::string_view, int) override {}
+    std::string ReadString(std::string_view, std::string_view, std::string_view def) override {
+        return std::string(def);
+    }
+    void WriteString(std::string_view, std::string_view, std::string_view) override {}
+};
+
+// What the seat knows about where each unseen card may lie.
+struct Knowledge {
+    std::vector<CardId> unseen;          // ascending
+    std::array<unsigned, 52> allowed{};  // bit s: seat s may hold the card
+    std::array<int, kSeats> capacity{};  // cards each seat holds that the seat cannot see
+    bool pair = false;  // battle 1: the joker and the trump ace lie with the two kan seats, apart
+    CardId pairB = kNoCard;
+};
+
+bool Gather(const GameState& gs, const CPlayLog& log, int seat, Knowledge& k) {
+    std::array<bool, 52> mine{};
+    for (int i = 0; i < gs.m_handCount[seat]; ++i) mine[gs.m_hand[seat][i]] = true;
+    unsigned others = 0;
+    for (int s = 0; s < kSeats; ++s) {
+        if (s == seat || gs.m_handCount[s] <= 0) continue;
+        others |= 1u << s;
+        k.capacity[s] = gs.m_handCount[s];
+    }
+    for (CardId id = 0; id < 52; ++id) {
+        if (!IsValidCard(id) || mine[id] || gs.m_cardPlayed[id] != 0) continue;
+        k.unseen.push_back(id);
+        unsigned allowed = others;
+        for (int s = 0; s < kSeats; ++s) {
+            const bool excluded = id == kJoker ? log.NoJoker(s) : log.Void(s, SuitOf(id));
+            if (excluded) allowed &= ~(1u << s);
+        }
+        k.allowed[id] = allowed;
+    }
+    for (const auto& shown : log.ShowCards()) {
+        if (IsValidCard(shown.card) && shown.seat != seat && k.allowed[shown.card] != 0) {
+            k.allowed[shown.card] &= 1u << shown.seat;
+        }
+    }
+    // In the first battle the two kan seats were dealt the joker and the trump ace, one each.
+    if (gs.m_battle == 1) {
+        unsigned related = 0;
+        for (int s = 0; s < kSeats; ++s) related |= gs.IsRelated(s) ? 1u << s : 0u;
+        const CardId special[2] = {kJoker, AceOf(gs.m_trump)};
+        int owner[2];
+        for (int i = 0; i < 2; ++i) owner[i] = mine[special[i]] ? seat : log.PlayedBy(special[i]);
+        for (int i = 0; i < 2; ++i) {
+            const CardId card = special[i];
+            if (mine[card] || gs.m_cardPlayed[card] != 0) continue;
+            k.allowed[card] &= related;
+            const int other = owner[1 - i];
+            if (other >= 0) k.allowed[card] &= ~(1u << other);
+        }
+        const bool bothUnseen = !mine[special[0]] && !mine[special[1]] &&
+                                gs.m_cardPlayed[special[0]] == 0 &&
+                                gs.m_cardPlayed[special[1]] == 0;
+        if (bothUnseen) {
+            k.pair = true;
+            k.pairB = special[1];
+        }
+    }
+    int total = 0;
+    for (int s = 0; s < kSeats; ++s) total += k.capacity[s];
+    if (total != static_cast<int>(k.unseen.size())) return false;
+    for (CardId id : k.unseen) {
+        if (k.allowed[id] == 0) return false;
+    }
+    return true;
+}
+
+// Deals the unseen cards to the seats with a randomised matching: every card goes to a seat it
+// may lie with, moving cards already placed along a chain when a seat is full.
+class Dealer {
+  public:
+    Dealer(const Knowledge& k, SampleRng& rng) : m_k(k), m_rng(rng) {}
+
+    bool Deal(std::array<int, 52>& owner) {
+        m_owner.fill(-1);
+        m_load.fill(0);
+        std::vector<CardId> order = m_k.unseen;
+        for (int i = static_cast<int>(order.size()) - 1; i > 0; --i) {
+            std::swap(order[i], order[m_rng.Below(i + 1)]);
+        }
+        std::stable_sort(order.begin(), order.end(), [this](CardId a, CardId b) {
+            return std::popcount(m_k.allowed[a]) < std::popcount(m_k.allowed[b]);
+        });
+        m_pinned.fill(false);
+        m_budget = 4000;
+        if (m_k.pair && !PlacePair()) return false;
+        for (CardId card : order) {
+            if (m_owner[card] >= 0) continue;
+            if (!Place(card, 0)) return false;
+        }
+        owner = m_owner;
+        return true;
+    }
+
+  private:
+    bool PlacePair() {
+        int pairs[kSeats * kSeats][2];
+        int n = 0;
+        for (int a = 0; a < kSeats; ++a) {
+            for (int b = 0; b < kSeats; ++b) {
+                if (a != b && (m_k.allowed[kJoker] >> a & 1) && (m_k.allowed[m_k.pairB] >> b & 1) &&
+                    m_k.capacity[a] > 0 && m_k.capacity[b] > 0) {
+                    pairs[n][0] = a;
+                    pairs[n][1] = b;
+                    ++n;
+                }
+            }
+        }
+        if (n == 0) return false;
+        const int pick = m_rng.Below(n);
+        Put(kJoker, pairs[pick][0]);
+        Put(m_k.pairB, pairs[pick][1]);
+        m_pinned[kJoker] = m_pinned[m_k.pairB] = true;
+        return true;
+    }
+
+    void Put(CardId card, int seat) {
+        if (m_owner[card] >= 0) --m_load[m_owner[card]];
+        m_owner[card] = seat;
+        ++m_load[seat];
+    }
+
+    // Places `card`, moving others out of full seats not yet visited on this chain.
+    bool Place(CardId card, unsigned visited) {
+        if (--m_budget < 0) return false;
+        const int start = m_rng.Below(kSeats);
+        for (int i = 0; i < kSeats; ++i) {
+            const int s = (start + i) % kSeats;
+            if ((m_k.allowed[card] >> s & 1) && m_load[s] < m_k.capacity[s]) {
+                Put(card, s);
+                return true;
+            }
+        }
+        for (int i = 0; i < kSeats; ++i) {
+            const int s = (start + i) % kSeats;
+            if (!(m_k.allowed[card] >> s & 1) || (visited >> s & 1)) continue;
+            for (CardId other : m_k.unseen) {
+                if (m_owner[other] != s || m_pinned[other]) continue;
+                if (Place(other, visited | 1u << s)) {
+                    Put(card, s);
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    const Knowledge& m_k;
+    SampleRng& m_rng;
+    std::array<int, 52> m_owner{};
+    std::array<bool, 52> m_pinned{};
+    std::array<int, kSeats> m_load{};
+    int m_budget = 0;
+};
+
+// The state a world starts from: `gs` without anything the seat cannot see.
+GameState PublicCopy(const GameState& gs, int seat) {
+    GameState world = gs;
+    for (int s = 0; s < kSeats; ++s) {
+        auto& hand = world.m_hand[s];
+        const int keep = s == seat ? gs.m_handCount[s] : 0;
+        for (int i = keep; i < kHandSize; ++i) hand[i] = kNoCard;
+        world.m_holder[s] = gs.IsRelated(s) ? 1 : 0;
+        world.m_playerName[s].clear();
+    }
+    world.m_trickRank.fill(-1);
+    return world;
+}
+
+bool DealWorld(const Knowledge& k, int seat, SampleRng& rng, GameState& world) {
+    std::array<int, 52> owner{};
+    Dealer dealer(k, rng);
+    bool dealt = false;
+    for (int attempt = 0; attempt < 8 && !dealt; ++attempt) dealt = dealer.Deal(owner);
+    if (!dealt) return false;
+    std::array<int, kSeats> count{};
+    for (CardId card : k.unseen) {
+        const int s = owner[card];
+        world.m_hand[s][count[s]++] = card;
+    }
+    for (int s = 0; s < kSeats; ++s) {
+        if (s != seat && count[s] != world.m_handCount[s]) return false;
+    }
+    return true;
+}
+
+// What the next battle is worth to a related player when the related group wins this one: the
+// related group chooses the trump of the next battle, and battle 3 pays it either way unless
+// the other group sweeps.
+double NextBattleValue(int battle) {
+    return battle == 1 ? 4.0 : 7.0;
+}
+
+struct Outcome {
+    bool decided = false;
+    bool relatedWon = false;
+    bool set = false;   // the points replace the game's row instead of adding to it
+    double points = 0;  // for each related player (an unrelated one gets -2/3 of it)
+};
+
+// The judgement of a trick, without messages; a sweep is taken without a declaration.
+Outcome Judge(const GameState& gs, int related, int unrelated) {
+    const int battle = gs.m_battle;
+    const bool last = battle == 3;
+    const double next = last ? 0.0 : NextBattleValue(battle);
+    if (gs.m_declaration == 1) {
+        if (unrelated > 0) return {true, false, true, -72};
+        if (related == 16) return {true, true, false, 24 + next};
+        return {};
+    }
+    if (gs.m_declaration == 2) {
+        if (related > 0) return {true, true, false, 96 + next};
+        if (unrelated == 16) return {true, false, true, -72};
+        return {};
+    }
+    if (related >= gs.m_relatedTarget) {
+        if (unrelated > 0) return {true, true, false, last ? 12.0 : next};
+        return {true, true, false, last ? 15.0 : 3 + next};
+    }
+    if (unrelated >= gs.m_unrelatedTarget) {
+        if (related > 0) {
+            if (battle == 1) return {true, false, true, -3};
+            return {true, false, false, last ? 3.0 : 0.0};
+        }
+        return {true, false, true, battle == 1 ? -45.0 : -15.0};
+    }
+    return {};
+}
+
+void UpdateNeeds(GameState& gs, int related, int unrelated) {
+    if (gs.m_declaration == 1) {
+        gs.m_relatedNeed = 16 - related;
+        gs.m_unrelatedNeed = 1;
+    } else if (gs.m_declaration == 2) {
+        gs.m_relatedNeed = 1;
+        gs.m_unrelatedNeed = 16 - unrelated;
+    } else {
+        gs.m_relatedNeed = gs.m_relatedTarget - related;
+        gs.m_unrelatedNeed = gs.m_unrelatedTarget - unrelated;
+    }
+}
+
+// Puts the card at `pos` of the seat to play on the field, as the engine does.
+void Play(GameState& gs, int pos, int jokerSuit) {
+    const int seat = gs.m_turn;
+    const CardId card = gs.RemoveFromHand(seat, pos);
+    if (seat == gs.m_leader)
+        gs.m_calledSuit = card == kJoker && jokerSuit >= 0 ? jokerSuit : SuitOf(card);
+    gs.m_field[seat] = card;
+    gs.NotePlayed(card);
+    gs.m_turn = NextSeat(seat);
+}
+
+// Plays a world to the end of the battle with the characters' rules for every seat.
+Outcome PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
+    CFudaDashi rules(gs, settings, host);
+    for (int step = 0; step < 64; ++step) {
+        if (gs.FieldComplete()) {
+            const int winner = ResolveTrick(gs);
+            const GroupPictures sums = CountGroupPictures(gs);
+            const Outcome outcome = Judge(gs, sums.related, sums.unrelated);
+            if (outcome.decided) return outcome;
+            UpdateNeeds(gs, sums.related, sums.unrelated);
+            gs.m_field.fill(kNoCard);
+            gs.m_leader = gs.m_turn = winner;
+            continue;
+        }
+        const int seat = gs.m_turn;
+        if (gs.m_handCount[seat] <= 0) break;
+        int jokerSuit = -1;
+        int pos = seat == gs.m_leader ? rules.LeadChoice(jokerSuit) : rules.ChooseFollowCard();
+        if (pos < 0 || pos >= gs.m_handCount[seat] ||
+            IsLegalPlay(gs, seat, gs.m_hand[seat][pos]) != Rule::kNone) {
+            pos = FirstLegalPosition(gs, seat);
+        }
+        Play(gs, pos, jokerSuit);
+    }
+    return {};
+}
+
+std::vector<SearchOption> Options(const GameState& gs, int seat) {
+    std::vector<SearchOption> options;
+    for (int pos = 0; pos < gs.m_handCount[seat]; ++pos) {
+        const CardId card = gs.m_hand[seat][pos];
+        if (IsLegalPlay(gs, seat, card) != Rule::kNone) continue;
+        if (card == kJoker && seat == gs.m_leader) {
+            for (int suit = 0; suit < kSuits; ++suit) options.push_back({pos, suit});
+        } else {
+            options.push_back({pos, -1});
+        }
+    }
+    if (options.empty()) options.push_back({FirstLegalPosition(gs, seat), -1});
+    return options;
+}
+
+}  // namespace
+
+bool SampleWorld(const GameState& gs, const CPlayLog& log, int seat, SampleRng& rng,
+                 GameState& world) {
+    Knowledge k;
+    if (!Gather(gs, log, seat, k)) return false;
+    world = PublicCopy(gs, seat);
+    return DealWorld(k, seat, rng, world);
+}
+
+SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int samples,
+                        std::uint64_t seed) {
+    SearchResult result;
+    result.options = Options(gs, seat);
+    result.best = result.options.front();
+    if (result.options.size() == 1) return result;
+
+    Knowledge k;
+    if (!Gather(gs, log, seat, k)) return result;
+    const GameState base = PublicCopy(gs, seat);
+    const bool related = gs.IsRelated(seat);
+    const double share = related ? 1.0 : -2.0 / 3.0;
+    const int row = gs.m_game >= 1 && gs.m_game <= 10
+                        ? gs.m_points[gs.m_game - 1][gs.m_seatPlayer[seat] % kSeats]
+                        : 0;
+    SilentHost host;
+    SettingCopies settings;
+    SampleRng rng(seed);
+    GameState world;
+    GameState trial;
+    std::vector<double> points(result.options.size());
+    std::vector<int> wins(result.options.size());
+    for (int w = 0; w < samples; ++w) {
+        world = base;
+        if (!DealWorld(k, seat, rng, world)) continue;
+        ++result.worlds;
+        for (size_t i = 0; i < result.options.size(); ++i) {
+            trial = world;
+            Play(trial, result.options[i].pos, result.options[i].suit);
+            const Outcome o = PlayOut(trial, host, settings);
+            points[i] += o.set ? share * o.points : row + share * o.points;
+            wins[i] += o.relatedWon == related;
+        }
+    }
+    if (result.worlds == 0) return result;
+    for (size_t i = 0; i < result.options.size(); ++i) {
+        auto& option = result.options[i];
+        option.points = points[i] / result.worlds;
+        option.winShare = double(wins[i]) / result.worlds;
+    }
+    size_t best = 0;
+    for (size_t i = 1; i < points.size(); ++i) {
+        if (points[i] > points[best]) best = i;
+    }
+    result.best = result.options[best];
+    return result;
+}
+
+}  // namespace quintrick
