@@ -1,6 +1,15 @@
 #include "resource_paths.h"
 
+#include "resource_ids.h"
+
 namespace quintrick {
+namespace {
+
+bool IsVoice(int id) {
+    return id != kWaveCard && id != kWaveChoice && id != kWaveUnify;
+}
+
+}  // namespace
 
 QString ImagePath(int id) {
     return QStringLiteral(":/bmp/%1.png").arg(id);
@@ -8,7 +17,10 @@ QString ImagePath(int id) {
 QString CursorPath(int id) {
     return QStringLiteral(":/cur/%1.png").arg(id);
 }
-QString SoundPath(int id) {
+QString SoundPath(int id, AssetLanguage language) {
+    if (language == AssetLanguage::English && IsVoice(id)) {
+        return QStringLiteral(":/wave/en/%1.wav").arg(id);
+    }
     return QStringLiteral(":/wave/%1.wav").arg(id);
 }
 

@@ -1,4 +1,5 @@
-// The fourteen sounds: 8-bit mono PCM at their rates and close to their lengths.
+// The fourteen sounds, and the English voices: 8-bit mono PCM at their rates and close to their
+// lengths.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -63,24 +64,25 @@ Wave Parse(const QByteArray& b) {
 }
 
 TEST(Sounds, AreEightBitMonoPcmAtTheirRatesAndLengths) {
-    for (const SoundCase& s : kSounds) {
-        SCOPED_TRACE(s.id);
-        QFile file(SoundPath(s.id));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const Wave w = Parse(file.readAll());
-        EXPECT_EQ(w.format, 1);
-        EXPECT_EQ(w.channels, 1);
-        EXPECT_EQ(w.bits, 8);
-        EXPECT_EQ(w.rate, s.rate);
-        EXPECT_EQ(w.byteRate, s.rate);
-        EXPECT_EQ(w.blockAlign, 1);
-        const double seconds = w.data.size() / double(s.rate);
-        EXPECT_NEAR(seconds, s.seconds, s.seconds * 0.3);
-        // Audible: the samples swing well away from the silent midpoint 128.
-        int peak = 0;
-        for (char c : w.data) peak = std::max(peak, std::abs(int(std::uint8_t(c)) - 128));
-        EXPECT_GT(peak, 40);
-    }
+    for (const AssetLanguage language : {AssetLanguage::Japanese, AssetLanguage::English})
+        for (const SoundCase& s : kSounds) {
+            SCOPED_TRACE(SoundPath(s.id, language).toStdString());
+            QFile file(SoundPath(s.id, language));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const Wave w = Parse(file.readAll());
+            EXPECT_EQ(w.format, 1);
+            EXPECT_EQ(w.channels, 1);
+            EXPECT_EQ(w.bits, 8);
+            EXPECT_EQ(w.rate, s.rate);
+            EXPECT_EQ(w.byteRate, s.rate);
+            EXPECT_EQ(w.blockAlign, 1);
+            const double seconds = w.data.size() / double(s.rate);
+            EXPECT_NEAR(seconds, s.seconds, s.seconds * 0.3);
+            // Audible: the samples swing well away from the silent midpoint 128.
+            int peak = 0;
+            for (char c : w.data) peak = std::max(peak, std::abs(int(std::uint8_t(c)) - 128));
+            EXPECT_GT(peak, 40);
+        }
 }
 
 TEST(Sounds, SuitTablesNameTheRecordedIds) {
@@ -92,6 +94,18 @@ TEST(Sounds, SuitTablesNameTheRecordedIds) {
     EXPECT_EQ(kWaveTrump[1], 143);
     EXPECT_EQ(kWaveTrump[3], 151);
     EXPECT_EQ(kWaveCalled[2], 173);
+}
+
+TEST(Sounds, EnglishSetHasItsOwnVoicesAndSharesTheOtherSounds) {
+    for (const SoundCase& s : kSounds) {
+        SCOPED_TRACE(s.id);
+        const bool shared = s.id == kWaveCard || s.id == kWaveChoice || s.id == kWaveUnify;
+        QFile ja(SoundPath(s.id)), en(SoundPath(s.id, AssetLanguage::English));
+        ASSERT_TRUE(ja.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(en.open(QIODevice::ReadOnly));
+        EXPECT_EQ(shared, ja.fileName() == en.fileName());
+        EXPECT_EQ(shared, ja.readAll() == en.readAll());
+    }
 }
 
 TEST(Sounds, MalformedWaveIsRejectedByTheParser) {

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Records the fourteen sounds of the game into resources/wave/ (8-bit mono PCM WAV):
-# Japanese voices by espeak-ng, clicks and the unification fanfare by sox.
+# Japanese voices by espeak-ng, clicks and the unification fanfare by sox; and the eleven voices
+# again in English into resources/wave/en/ (the clicks and the fanfare serve both languages).
 # Usage: tools/sounds/make-sounds.sh [source root]
 set -euo pipefail
 root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
@@ -52,22 +53,44 @@ voice() {  # voice <id> <target seconds> <espeak args...> -- <text>
     finish "$work/pad$id.wav" "$id" 22050
 }
 
-# Trump announcements (役は…) in a calm male voice, called suits (…請求) a little brighter.
-male=(-v ja -s 150 -p 42 -a 180)
-bright=(-v ja -s 165 -p 55 -a 180)
-voice 144 1.61 "${male[@]}" -- "やくは、クラブ"
-voice 143 1.29 "${male[@]}" -- "やくは、ダイヤ"
-voice 145 1.34 "${male[@]}" -- "やくは、ハート"
-voice 151 1.62 "${male[@]}" -- "やくは、スペード"
-voice 171 0.76 "${bright[@]}" -- "クラブせいきゅう"
-voice 172 0.57 "${bright[@]}" -- "ダイヤせいきゅう"
-voice 173 0.63 "${bright[@]}" -- "ハートせいきゅう"
-voice 174 0.76 "${bright[@]}" -- "スペードせいきゅう"
-# The callouts of the game, short and lively.
-call=(-v ja -s 190 -p 60 -a 190)
-voice 147 0.31 "${call[@]}" -- "かん"
-voice 148 0.40 "${call[@]}" -- "こい"
-voice 146 0.49 "${call[@]}" -- "いく"
+# The spoken callouts, one row each: id, length in seconds, voice style, Japanese, English.
+# Trump announcements (役は…) in a calm male voice, called suits (…請求) a little brighter, the
+# callouts of the game short and lively. Each language's voice keeps the length of the row.
+callouts=(
+    "144 1.61 calm   やくは、クラブ      Trump is clubs"
+    "143 1.29 calm   やくは、ダイヤ      Trump is diamonds"
+    "145 1.34 calm   やくは、ハート      Trump is hearts"
+    "151 1.62 calm   やくは、スペード    Trump is spades"
+    "171 0.76 bright クラブせいきゅう    Clubs!"
+    "172 0.57 bright ダイヤせいきゅう    Diamonds!"
+    "173 0.63 bright ハートせいきゅう    Hearts!"
+    "174 0.76 bright スペードせいきゅう  Spades!"
+    "147 0.31 call   かん                Mine!"
+    "148 0.40 call   こい                Come!"
+    "146 0.49 call   いく                Go!"
+)
+style_args() {  # style_args <language> <style>: espeak-ng's voice, speed, pitch and amplitude
+    local v=ja
+    [[ $1 == en ]] && v=en-us
+    case $2 in
+        calm) echo "-v $v -s 150 -p 42 -a 180" ;;
+        bright) echo "-v $v -s 165 -p 55 -a 180" ;;
+        call) echo "-v $v -s 190 -p 60 -a 190" ;;
+    esac
+}
+for lang in ja en; do
+    out="$root/resources/wave"
+    [[ $lang == en ]] && out="$root/resources/wave/en"
+    mkdir -p "$out"
+    for row in "${callouts[@]}"; do
+        read -r id len style ja en <<<"$row"
+        text=$ja
+        [[ $lang == en ]] && text=$en
+        # shellcheck disable=SC2046  # the style is a list of options
+        voice "$id" "$len" $(style_args "$lang" "$style") -- "$text"
+    done
+done
+out="$root/resources/wave"
 
 # 149: a card laid on the cloth: a short papery snap over a soft low knock.
 sox -V1 -n -r 44100 -c 1 "$work/snap.wav" synth 0.09 pinknoise \
