@@ -35,6 +35,33 @@ TEST(HelpPages, CommandsAndTheirPages) {
     EXPECT_FALSE(HelpPageFor(57664).has_value());
 }
 
+// The English pages mirror the Japanese ones section for section and table row for table row, and
+// hold no Japanese text.
+TEST(HelpPages, EnglishSetMirrorsTheJapaneseOne) {
+    const QDir ja(QStringLiteral(QUINTRICK_HELP_SOURCE));
+    const QDir en(ja.filePath(QStringLiteral("en")));
+    const QStringList pages = ja.entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_EQ(en.entryList({QStringLiteral("*.html")}, QDir::Files), pages);
+    const auto read = [](const QDir& dir, const QString& page) {
+        QFile file(dir.filePath(page));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    for (const QString& page : pages) {
+        SCOPED_TRACE(page.toStdString());
+        const QString jaText = read(ja, page), enText = read(en, page);
+        ASSERT_FALSE(enText.isEmpty());
+        for (const char* tag : {"<h2>", "<h3>", "<tr>", "<li>", "<table", "href=\""}) {
+            EXPECT_EQ(enText.count(QLatin1String(tag)), jaText.count(QLatin1String(tag))) << tag;
+        }
+        EXPECT_TRUE(enText.contains(QLatin1String("<html lang=\"en\">")));
+        const QRegularExpressionMatch match = japanese.match(enText);
+        EXPECT_FALSE(match.hasMatch()) << match.captured().toStdString();
+    }
+}
+
 // With the folder present but one page missing, only that page's command fails; a present page
 // opens maximised with its title.
 TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
