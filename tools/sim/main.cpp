@@ -14,11 +14,15 @@
 #include "match_runner.h"
 #include "sim_stats.h"
 #include "trace_writer.h"
+#ifdef QUINTRICK_SIM_RECORDS
+#include "sim_records.h"
+#endif
 
 namespace {
 
 constexpr std::string_view kUsage =
     "usage: quintrick-sim [--matches N] [--start SECONDS] [--character C] [--trace FILE]\n"
+    "                     [--db FILE]\n"
     "  --matches N        matches to play (1 or more, default 1)\n"
     "  --start SECONDS    simulated local time of day at start, 0..86399 (default 0)\n"
     "  --character C      the human seat's character, 0..9 (default 0)\n"
@@ -27,7 +31,8 @@ constexpr std::string_view kUsage =
     "  --computers L      the computer seats' cards: rules (default) or strong\n"
     "  --samples N        worlds per decision of the sampling player, 1..100000 (default 96)\n"
     "  --jobs N           play the matches on N threads, 1..64; each match then starts its\n"
-    "                     clock at --start + 7919 x (index - 1) seconds with a fresh profile\n";
+    "                     clock at --start + 7919 x (index - 1) seconds with a fresh profile\n"
+    "  --db FILE          add the records of every match to the SQLite database FILE\n";
 
 int Usage(std::string_view problem) {
     return quintrick::Usage("quintrick-sim", problem, kUsage);
@@ -42,6 +47,7 @@ int main(int argc, char** argv) {
     int character = 0;
     const char* tracePath = nullptr;
     BatchArgs batch;
+    const char* dbPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -80,6 +86,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--trace") {
             tracePath = argv[i];
             continue;
+        } else if (arg == "--db") {
+            dbPath = argv[i];
+            continue;
         } else {
             return Usage("unknown option " + std::string(arg));
         }
@@ -94,6 +103,9 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+
+    // The records are written from one thread, in the order the matches were played.
+    if (dbPath && batch.jobs > 0) return Usage("--db does not go with --jobs");
 
     const auto begin = std::chrono::steady_clock::now();
     if (batch.jobs > 0) {
@@ -133,6 +145,21 @@ int main(int argc, char** argv) {
             };
         }
     }
+#ifdef QUINTRICK_SIM_RECORDS
+    std::unique_ptr<SimRecords> records;
+    if (dbPath) {
+        std::string problem;
+        records = SimRecords::Open(dbPath, runner->m_gs, problem);
+        if (!problem.empty()) std::cerr << "quintrick-sim: " << problem << '\n';
+        if (!records) return 1;
+        runner->m_host.AddObserver(&records->Observer());
+    }
+#else
+    if (dbPath) {
+        std::cerr << "quintrick-sim: this build has no database support (--db)\n";
+        return 1;
+    }
+#endif
     runner->Start();
     if (!runner->RunToEnd(static_cast<long>(matches) * 100'000)) {
         std::cerr << "quintrick-sim: the match did not come to an end\n" << runner->m_gs.Dump();
@@ -148,6 +175,13 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
+#ifdef QUINTRICK_SIM_RECORDS
+    if (records && records->Failed()) {
+        std::cerr << "quintrick-sim: writing the records to " << dbPath << " failed after "
+                  << records->Stored() << " matches\n";
+        return 1;
+    }
+#endif
     const auto& shown = runner->m_host.m_messages;
     stats.SetMadeGood(std::count(shown.begin(), shown.end(), kMsgSixteenMade),
                       std::count(shown.begin(), shown.end(), kMsgReverseMade));

@@ -16,6 +16,9 @@ void SimStats::Print(std::ostream& out, int matches, double seconds) const {
         << " unrelated (reverse)\n";
     out << "\"16\" declared:        " << m_declared[0] << ", made good " << m_madeGood[0] << '\n';
     out << "reverse 16 declared:  " << m_declared[1] << ", made good " << m_madeGood[1] << '\n';
+    out << "human's ranks 1st..5th:";
+    for (long count : m_humanRanks) out << ' ' << count;
+    out << '\n';
     out << "average points per match, by character:\n";
     for (int c = 0; c < kRosterSize; ++c) {
         if (m_matchesPlayed[c] == 0) continue;
@@ -44,6 +47,7 @@ void SimStats::Merge(const SimStats& o) {
     m_humanMatches += o.m_humanMatches;
     m_humanSum += o.m_humanSum;
     m_humanSquares += o.m_humanSquares;
+    for (int r = 0; r < kSeats; ++r) m_humanRanks[r] += o.m_humanRanks[r];
 }
 
 double SimStats::HumanMean() const {

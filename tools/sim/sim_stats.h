@@ -4,6 +4,7 @@
 #include <array>
 #include <ostream>
 
+#include "engine/cards.h"
 #include "engine/observer.h"
 #include "engine/roster.h"
 
@@ -27,6 +28,12 @@ class SimStats : public IGameObserver {
             m_humanSum += delta;
             m_humanSquares += double(delta) * delta;
         }
+        if (player >= 0 && player < kSeats) m_delta[player] = delta;
+        if (player == kSeats - 1) {
+            int rank = 1;  // ties share the better rank
+            for (int other : m_delta) rank += other > delta ? 1 : 0;
+            ++m_humanRanks[rank - 1];
+        }
         if (character < 0 || character >= kRosterSize) return;
         m_points[character] += delta;
         ++m_matchesPlayed[character];
@@ -45,6 +52,13 @@ class SimStats : public IGameObserver {
     double HumanMean() const;
     double HumanHalfWidth() const;
 
+    long Sweeps(int kind) const { return m_sweeps[kind]; }
+    long Declared(int kind) const { return m_declared[kind]; }
+    long long Points(int character) const { return m_points[character]; }
+    long MatchesPlayed(int character) const { return m_matchesPlayed[character]; }
+    // How often the human's seat finished 1st..5th.
+    const std::array<long, kSeats>& HumanRanks() const { return m_humanRanks; }
+
   private:
     long m_games = 0;
     long m_battles = 0;
@@ -57,6 +71,8 @@ class SimStats : public IGameObserver {
     long m_humanMatches = 0;
     double m_humanSum = 0;
     double m_humanSquares = 0;
+    std::array<int, kSeats> m_delta{};
+    std::array<long, kSeats> m_humanRanks{};
 };
 
 }  // namespace quintrick

@@ -1,0 +1,56 @@
+// Turns the events of a match into its record: an observer of the engine and the computer
+// players that hands every finished or abandoned match to a sink. No Qt here: the game and the
+// headless runner share it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "engine/game_state.h"
+#include "engine/observer.h"
+#include "match_record.h"
+
+namespace quintrick {
+
+// Where the records go (the database in the game and in the runner).
+class IRecordSink {
+  public:
+    virtual ~IRecordSink() = default;
+    virtual void Store(const MatchRecord& match) = 0;
+};
+
+class RecordKeeper : public IGameObserver {
+  public:
+    // `now` gives the local time as "YYYY-MM-DD HH:MM:SS" (the system clock when empty).
+    RecordKeeper(const GameState& gs, IRecordSink& sink, std::function<std::string()> now = {});
+
+    // Hands the match in progress to the sink as abandoned (nothing when no match runs).
+    void Abandon();
+    bool MatchRunning() const { return m_running; }
+
+    void OnGameStart(int game, int trump) override;
+    void OnRelated() override;
+    void OnTrick(int winner, int related, int unrelated) override;
+    void OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) override;
+    void OnResult(int result) override;
+    void OnStones(int player, int character, int delta, int stored) override;
+
+    // The local time of the system clock, "YYYY-MM-DD HH:MM:SS".
+    static std::string LocalNow();
+
+  private:
+    void Finish(bool finished);
+
+    const GameState& m_gs;
+    IRecordSink& m_sink;
+    std::function<std::string()> m_now;
+    MatchRecord m_match;
+    GameRecord m_game;
+    bool m_running = false;
+    bool m_gameRunning = false;
+    int m_declared = 0;  // 0 none, 1 "16", 2 reverse 16 in force in this battle
+    int m_lastRelated = 0, m_lastUnrelated = 0;
+    int m_stonesSeen = 0;
+};
+
+}  // namespace quintrick

@@ -1,0 +1,79 @@
+#include "records_csv.h"
+
+#include <QSaveFile>
+#include <string_view>
+
+#include "engine/roster.h"
+
+namespace quintrick {
+namespace {
+
+void Field(QByteArray& out, std::string_view text) {
+    if (!out.isEmpty() && !out.endsWith('\n')) out += ',';
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out.append(text.data(), qsizetype(text.size()));
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void Field(QByteArray& out, long long value) {
+    Field(out, std::to_string(value));
+}
+
+}  // namespace
+
+QByteArray MatchesCsv(const std::vector<MatchRow>& rows) {
+    QByteArray out("\xEF\xBB\xBF");
+    const auto header = [&out](std::string_view name) {
+        if (out.size() > 3) out += ',';
+        out.append(name.data(), qsizetype(name.size()));
+    };
+    for (std::string_view name : {"id", "started", "ended", "finished", "games"}) header(name);
+    for (const char* name : {"character", "name", "seat", "points"}) {
+        for (int p = 0; p < kRecordPlayers; ++p)
+            header(std::string(name) + "_" + std::to_string(p));
+    }
+    for (std::string_view name : {"rank", "stones_credited", "stones_account"}) header(name);
+    out += '\n';
+    for (const MatchRow& row : rows) {
+        QByteArray line;
+        Field(line, row.id);
+        Field(line, row.started);
+        Field(line, row.ended);
+        Field(line, row.finished ? 1 : 0);
+        Field(line, row.games);
+        for (int c : row.character) Field(line, c);
+        for (int c : row.character) Field(line, RosterName(c));
+        for (int s : row.seat) Field(line, s);
+        for (int p : row.points) Field(line, p);
+        Field(line, row.rank);
+        Field(line, row.stonesCredited);
+        if (row.stonesAccount < 0) {
+            line += ',';
+        } else {
+            Field(line, row.stonesAccount);
+        }
+        out += line;
+        out += '\n';
+    }
+    return out;
+}
+
+bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray data = MatchesCsv(rows);
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+}  // namespace quintrick

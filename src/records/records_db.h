@@ -1,0 +1,68 @@
+// The match records in an SQLite database (records.sqlite in the per-user data folder): the
+// schema and its migrations, one transaction per match, reading back for the window and the
+// export. A file that is damaged or from a newer version is moved aside, never used or lost.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <memory>
+#include <vector>
+
+#include "match_record.h"
+#include "records_stats.h"
+
+namespace quintrick {
+
+// The schema version this program writes (PRAGMA user_version).
+inline constexpr int kRecordsVersion = 2;
+
+class CRecordsDb {
+  public:
+    enum class Opened { Ok, MovedAside, Unavailable };
+
+    CRecordsDb();
+    ~CRecordsDb();
+    CRecordsDb(const CRecordsDb&) = delete;
+    CRecordsDb& operator=(const CRecordsDb&) = delete;
+
+    // records.sqlite in the per-user data folder.
+    static QString DefaultPath();
+
+    // Opens or creates the database at `path` (owner-only), checks it and brings its schema up to
+    // date. A file that is not a database, truncated, fails the integrity check or carries a
+    // newer version is moved aside (MovedAside, with MovedTo() naming it) and a fresh one made.
+    // Unavailable: nothing can be written there (the game plays on without records).
+    // `readOnly` opens an existing file without writing (tests of a read-only disk).
+    Opened Open(const QString& path, bool readOnly = false);
+    bool IsOpen() const { return m_open; }
+    const QString& MovedTo() const { return m_movedTo; }
+    const QString& Path() const { return m_path; }
+    void Close();
+
+    // Writes one match with its games in one transaction; false (nothing written) on failure.
+    bool StoreMatch(const MatchRecord& match);
+    // Every match in the order they were played.
+    std::vector<MatchRow> LoadMatches() const;
+    // The games of one match, in order.
+    std::vector<GameRecord> LoadGames(std::int64_t matchId) const;
+    // Deletes every record in one transaction.
+    bool Clear();
+    int SchemaVersion() const;
+
+  private:
+    bool Connect(const QString& path, bool readOnly);
+    bool Healthy();
+    bool Migrate();
+    QString MoveAside(const QString& path);
+    bool PrepareInserts();
+
+    QString m_name;  // the connection's name, unique per object
+    QString m_path;
+    QString m_movedTo;
+    bool m_open = false;
+    // The two inserts, prepared once per opening.
+    std::unique_ptr<QSqlQuery> m_insertMatch, m_insertGame;
+};
+
+}  // namespace quintrick
