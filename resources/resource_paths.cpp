@@ -1,5 +1,8 @@
 #include "resource_paths.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "resource_ids.h"
 
 namespace quintrick {
@@ -11,7 +14,11 @@ bool IsVoice(int id) {
 
 }  // namespace
 
-QString ImagePath(int id) {
+QString ImagePath(int id, AssetLanguage language) {
+    if (language == AssetLanguage::English &&
+        std::ranges::find(kBmpEnglishIds, id) != std::end(kBmpEnglishIds)) {
+        return QStringLiteral(":/bmp/en/%1.png").arg(id);
+    }
     return QStringLiteral(":/bmp/%1.png").arg(id);
 }
 QString CursorPath(int id) {

@@ -5,11 +5,12 @@
 
 namespace quintrick {
 
-// The language of what the artwork writes and the voices say. Only the spoken callouts differ
-// between the sets so far; the clicks and the fanfare serve both.
+// The language of what the artwork writes and the voices say. The images without words, the
+// clicks and the fanfare serve both.
 enum class AssetLanguage { Japanese, English };
 
-QString ImagePath(int id);   // ":/bmp/<id>.png"
+// ":/bmp/<id>.png", or ":/bmp/en/<id>.png" for an image with words in English.
+QString ImagePath(int id, AssetLanguage language = AssetLanguage::Japanese);
 QString CursorPath(int id);  // ":/cur/<id>.png"
 // ":/wave/<id>.wav", or ":/wave/en/<id>.wav" for an English voice.
 QString SoundPath(int id, AssetLanguage language = AssetLanguage::Japanese);

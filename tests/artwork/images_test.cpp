@@ -3,9 +3,11 @@
 
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <optional>
 #include <vector>
 
+#include "art_texts.h"
 #include "resource_ids.h"
 #include "resource_paths.h"
 
@@ -18,9 +20,11 @@ const QRgb kLcd = qRgb(0, 102, 204);
 const QRgb kSuitGreen = qRgb(153, 255, 153);
 const QRgb kRed = qRgb(255, 0, 0);
 
-QImage Load(int id) {
-    return QImage(ImagePath(id)).convertToFormat(QImage::Format_RGB32);
+QImage Load(int id, AssetLanguage language = AssetLanguage::Japanese) {
+    return QImage(ImagePath(id, language)).convertToFormat(QImage::Format_RGB32);
 }
+
+constexpr AssetLanguage kLanguages[] = {AssetLanguage::Japanese, AssetLanguage::English};
 
 bool Same(QRgb a, QRgb b) {
     return (a & 0xffffff) == (b & 0xffffff);
@@ -96,17 +100,19 @@ const std::vector<ImageCase>& Cases() {
     return cases;
 }
 
+// Both artwork sets: the English images with words keep the sizes, keys and layouts.
 TEST(TableImages, HaveTheirSizesAndKeyColours) {
     ASSERT_EQ(Cases().size(), 22u);
-    for (const ImageCase& c : Cases()) {
-        SCOPED_TRACE(c.id);
-        ASSERT_TRUE(QFile::exists(ImagePath(c.id)));
-        const QImage image = Load(c.id);
-        ASSERT_EQ(image.size(), QSize(c.width, c.height));
-        for (const QPoint& at : c.keyAt)
-            EXPECT_TRUE(Same(image.pixel(at), *c.key)) << at.x() << "," << at.y();
-        for (const QRect& area : c.artwork) EXPECT_EQ(CountKey(image, area, *c.key), 0);
-    }
+    for (const AssetLanguage language : kLanguages)
+        for (const ImageCase& c : Cases()) {
+            SCOPED_TRACE(ImagePath(c.id, language).toStdString());
+            ASSERT_TRUE(QFile::exists(ImagePath(c.id, language)));
+            const QImage image = Load(c.id, language);
+            ASSERT_EQ(image.size(), QSize(c.width, c.height));
+            for (const QPoint& at : c.keyAt)
+                EXPECT_TRUE(Same(image.pixel(at), *c.key)) << at.x() << "," << at.y();
+            for (const QRect& area : c.artwork) EXPECT_EQ(CountKey(image, area, *c.key), 0);
+        }
 }
 
 TEST(TableImages, NamePlatesAreRedAndBlueOnWhite) {
@@ -183,13 +189,15 @@ void ExpectPlainGap(const QImage& label, int x, int width) {
 }
 
 TEST(TableImages, LabelsLeaveTheGapForTheNumber) {
-    const QImage game = Load(kBmpGameLabel);
-    ExpectPlainGap(game, 32, 21);
-    EXPECT_GT(Count(game, QRect(0, 0, 32, 26), Bright), 30);   // 第
-    EXPECT_GT(Count(game, QRect(53, 0, 62, 26), Bright), 60);  // ゲーム
-    const QImage battle = Load(kBmpBattleLabel);
-    ExpectPlainGap(battle, 22, 23);
-    EXPECT_GT(Count(battle, QRect(45, 0, 70, 26), Bright), 60);  // 戦目
+    for (const AssetLanguage language : kLanguages) {
+        const QImage game = Load(kBmpGameLabel, language);
+        ExpectPlainGap(game, 32, 21);
+        EXPECT_GT(Count(game, QRect(0, 0, 32, 26), Bright), 30);   // 第 / Game
+        EXPECT_GT(Count(game, QRect(53, 0, 62, 26), Bright), 60);  // ゲーム / of 10
+        const QImage battle = Load(kBmpBattleLabel, language);
+        ExpectPlainGap(battle, 22, 23);
+        EXPECT_GT(Count(battle, QRect(45, 0, 70, 26), Bright), 60);  // 戦目 / battle
+    }
 }
 
 TEST(TableImages, DigitStripsAndBannersHaveTextInEveryCell) {
@@ -201,16 +209,17 @@ TEST(TableImages, DigitStripsAndBannersHaveTextInEveryCell) {
     };
     const Strip strips[] = {
         {kBmpGameDigits, 21, 26, 10}, {kBmpBattleDigits, 23, 26, 3}, {kBmpBanners, 163, 26, 6}};
-    for (const Strip& s : strips) {
-        const QImage image = Load(s.id);
-        const bool vertical = s.id == kBmpBanners;
-        for (int i = 0; i < s.cells; ++i) {
-            const QRect cell = vertical ? QRect(0, i * s.cellHeight, s.cellWidth, s.cellHeight)
-                                        : QRect(i * s.cellWidth, 0, s.cellWidth, s.cellHeight);
-            EXPECT_GT(Count(image, cell.adjusted(2, 3, -2, -3), Bright), 12)
-                << s.id << " cell " << i;
+    for (const AssetLanguage language : kLanguages)
+        for (const Strip& s : strips) {
+            const QImage image = Load(s.id, language);
+            const bool vertical = s.id == kBmpBanners;
+            for (int i = 0; i < s.cells; ++i) {
+                const QRect cell = vertical ? QRect(0, i * s.cellHeight, s.cellWidth, s.cellHeight)
+                                            : QRect(i * s.cellWidth, 0, s.cellWidth, s.cellHeight);
+                EXPECT_GT(Count(image, cell.adjusted(2, 3, -2, -3), Bright), 12)
+                    << s.id << " cell " << i;
+            }
         }
-    }
 }
 
 TEST(TableImages, SignsAreBlueSquareAndYellowDiamond) {
@@ -258,6 +267,23 @@ TEST(Cursors, LoadWithTheirHotSpots) {
     for (int y = 0; y < 32; ++y) opaqueRows += qAlpha(bar.pixel(15, y)) == 255;
     EXPECT_LE(opaqueRows, 8);  // a thin bar
     EXPECT_EQ(qAlpha(bar.pixel(15, 3)), 255);
+}
+
+// Every text the generator writes has both languages, and the English set holds no Japanese.
+TEST(ArtworkTexts, EnglishSetHasNoJapanese) {
+    const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30ff}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    std::vector<QString> english;
+    for (const art::ArtText& t : art::AllArtTexts()) {
+        EXPECT_FALSE(QString::fromUtf8(t.ja).isEmpty());
+        english.push_back(QString::fromUtf8(t.en));
+    }
+    for (const char* name : art::kEnglishRosterNames) english.push_back(QString::fromUtf8(name));
+    ASSERT_GE(english.size(), 30u);
+    for (const QString& text : english) {
+        EXPECT_FALSE(text.isEmpty());
+        EXPECT_FALSE(japanese.match(text).hasMatch()) << text.toStdString();
+    }
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QString>
 #include <vector>
 
+#include "art_texts.h"
+
 namespace quintrick::art {
 
 inline constexpr int kCardWidth = 151;
@@ -30,8 +32,8 @@ struct NamedImage {
     QString note;  // what it shows, for the contact sheet
 };
 
-// The twenty-two table images with their resource ids.
-std::vector<NamedImage> PaintTableImages();
+// The twenty-two table images with their resource ids, with their words in one language.
+std::vector<NamedImage> PaintTableImages(ArtLanguage language);
 
 struct CursorImage {
     int id;

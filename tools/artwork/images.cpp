@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "art_texts.h"
 #include "artwork.h"
 #include "engine/roster.h"
 #include "paint_util.h"
@@ -19,6 +20,40 @@ const QColor kSignKey(255, 0, 0);
 
 QString Jp(const char* utf8) {
     return QString::fromUtf8(utf8);
+}
+
+// The text of one language, in its font: the Japanese set as it always was, the English set in
+// the bold sans serif, shrunk until it fits `width` but not below three quarters of its size;
+// what is still too wide is narrowed.
+struct Lettering {
+    QString text;
+    QFont font;
+    double stretch = 1;  // horizontal scale, below 1 for a narrowed word
+};
+Lettering Letter(const ArtText& t, ArtLanguage language, int pixelSize, double width) {
+    if (language == ArtLanguage::Japanese) return {Jp(t.ja), JapaneseFont(pixelSize)};
+    const QString text = QString::fromUtf8(t.en);
+    QFont font = LatinFont(pixelSize);
+    const int smallest = (pixelSize * 3 + 3) / 4;
+    while (font.pixelSize() > smallest && QFontMetricsF(font).horizontalAdvance(text) > width) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    const double advance = QFontMetricsF(font).horizontalAdvance(text);
+    return {text, font, advance > width ? width / advance : 1.0};
+}
+
+void Draw(QPainter& p, const QRectF& r, const Lettering& l, QColor fill, QColor outline,
+          double outlineWidth) {
+    if (l.stretch >= 1) {
+        OutlinedText(p, r, l.text, l.font, fill, outline, outlineWidth);
+        return;
+    }
+    p.save();
+    p.translate(r.left(), 0);
+    p.scale(l.stretch, 1);
+    OutlinedText(p, QRectF(0, r.top(), r.width() / l.stretch, r.height()), l.text, l.font, fill,
+                 outline, outlineWidth);
+    p.restore();
 }
 
 // A glossy rounded plate with a gold rim, the common look of the call plates.
@@ -43,22 +78,21 @@ void GlossyPlate(QPainter& p, const QRectF& r, QColor top, QColor bottom, double
                       radius - 2, radius - 2);
 }
 
-QImage CallPlate(const char* text, QColor top, QColor bottom) {
+QImage CallPlate(const Lettering& l, QColor top, QColor bottom) {
     QImage c = Canvas(64, 34);
     QPainter p(&c);
     GlossyPlate(p, QRectF(1, 1, 62, 32), top, bottom, 8);
-    OutlinedText(p, QRectF(0, 0, 64, 35), Jp(text), JapaneseFont(23), QColor(255, 252, 236),
-                 QColor(60, 20, 10), 3.0);
+    Draw(p, QRectF(0, 0, 64, 35), l, QColor(255, 252, 236), QColor(60, 20, 10), 3.0);
     p.end();
     return Keyed(c, kPlateKey);
 }
 
-QImage RedealBanner() {
+QImage RedealBanner(ArtLanguage language) {
     QImage c = Canvas(243, 62);
     QPainter p(&c);
     GlossyPlate(p, QRectF(1, 1, 241, 60), QColor(230, 70, 40), QColor(150, 20, 30), 14);
-    OutlinedText(p, QRectF(0, 0, 243, 63), Jp("重カン処理中"), JapaneseFont(34),
-                 QColor(255, 244, 200), QColor(70, 10, 10), 4.0);
+    const Lettering l = Letter(kTextRedeal, language, 34, 220);
+    Draw(p, QRectF(0, 0, 243, 63), l, QColor(255, 244, 200), QColor(70, 10, 10), 4.0);
     p.end();
     return Keyed(c, kPlateKey);
 }
@@ -96,19 +130,20 @@ QImage TurnMark() {
 }
 
 // Ten name plates per colour, 66 x 34 each, in roster order.
-QImage NamePlates() {
+QImage NamePlates(ArtLanguage language) {
     QImage c = Canvas(132, 340);
     QPainter p(&c);
     for (int row = 0; row < kRosterSize; ++row) {
-        const std::string_view name = RosterName(row);
-        const QString text = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        const std::string name(RosterName(row));
+        const ArtText t{name.c_str(), kEnglishRosterNames[row]};
+        Lettering l = Letter(t, language, 17, 58);
+        if (language == ArtLanguage::Japanese) l.font = JapaneseSerifFont(21);
         for (int col = 0; col < 2; ++col) {
             const QRectF r(col * 66 + 1.5, row * 34 + 1.5, 63, 31);
             const QColor top = col == 0 ? QColor(236, 74, 74) : QColor(70, 120, 230);
             const QColor bottom = col == 0 ? QColor(150, 16, 28) : QColor(22, 44, 140);
             GlossyPlate(p, r, top, bottom, 6);
-            OutlinedText(p, r.adjusted(0, 1, 0, 1), text, JapaneseSerifFont(21),
-                         QColor(255, 252, 238), QColor(30, 10, 20), 2.6);
+            Draw(p, r.adjusted(0, 1, 0, 1), l, QColor(255, 252, 238), QColor(30, 10, 20), 2.6);
         }
     }
     p.end();
@@ -133,7 +168,7 @@ QImage SuitSymbol(int suit) {
 }
 
 // Remaining-cards panel: K (related), M (unrelated), a picture card, the joker; the suits below.
-QImage RemainingPanel() {
+QImage RemainingPanel(ArtLanguage language) {
     QImage img(175, 138, QImage::Format_RGB32);
     img.fill(kLcdBlue);
     QPainter p(&img);
@@ -155,9 +190,9 @@ QImage RemainingPanel() {
         }
     }
     const QRectF k(cx(0) - 17, 3, 34, 35), m(cx(1) - 17, 3, 34, 35);
-    OutlinedText(p, k, QStringLiteral("K"), LatinFont(28), QColor(240, 50, 50),
+    OutlinedText(p, k, Jp(kTextRelated.In(language)), LatinFont(28), QColor(240, 50, 50),
                  QColor(255, 255, 250), 3);
-    OutlinedText(p, m, QStringLiteral("M"), LatinFont(28), QColor(40, 200, 70),
+    OutlinedText(p, m, Jp(kTextUnrelated.In(language)), LatinFont(28), QColor(40, 200, 70),
                  QColor(255, 255, 250), 3);
     // A little picture card (a crowned face).
     const QRectF card(cx(2) - 11, 5, 22, 31);
@@ -274,13 +309,14 @@ void LabelGround(QPainter& p, int w, int h) {
 const QColor kLabelText(255, 240, 200);
 const QColor kLabelNumber(255, 214, 90);
 
-QImage GameLabel() {
+QImage GameLabel(ArtLanguage language) {
     QImage img(115, 26, QImage::Format_RGB32);
     QPainter p(&img);
     LabelGround(p, 115, 26);
-    OutlinedText(p, QRectF(4, 0, 27, 27), Jp("第"), JapaneseFont(19), kLabelText, Qt::black, 0);
-    OutlinedText(p, QRectF(54, 0, 60, 27), Jp("ゲーム"), JapaneseFont(18), kLabelText, Qt::black,
-                 0);
+    const Lettering before = Letter(kTextGameBefore, language, 19, 27);
+    const Lettering after = Letter(kTextGameAfter, language, 18, 56);
+    Draw(p, QRectF(4, 0, 27, 27), before, kLabelText, Qt::black, 0);
+    Draw(p, QRectF(54, 0, 60, 27), after, kLabelText, Qt::black, 0);
     return img;
 }
 
@@ -297,22 +333,24 @@ QImage GameDigits() {
     return img;
 }
 
-QImage BattleLabel() {
+QImage BattleLabel(ArtLanguage language) {
     QImage img(115, 26, QImage::Format_RGB32);
     QPainter p(&img);
     LabelGround(p, 115, 26);
-    OutlinedText(p, QRectF(48, 0, 48, 27), Jp("戦目"), JapaneseFont(19), kLabelText, Qt::black, 0);
+    const Lettering l = Letter(kTextBattleAfter, language, 19, 62);
+    const QRectF where =
+        language == ArtLanguage::Japanese ? QRectF(48, 0, 48, 27) : QRectF(48, 0, 64, 27);
+    Draw(p, where, l, kLabelText, Qt::black, 0);
     return img;
 }
 
-QImage BattleDigits() {
+QImage BattleDigits(ArtLanguage language) {
     QImage img(69, 26, QImage::Format_RGB32);
     QPainter p(&img);
     LabelGround(p, 69, 26);
-    const char* numerals[3] = {"一", "二", "三"};
     for (int n = 0; n < 3; ++n) {
-        OutlinedText(p, QRectF(23 * n, 0, 23, 27), Jp(numerals[n]), JapaneseFont(20), kLabelNumber,
-                     Qt::black, 0);
+        const Lettering l = Letter(kTextBattleNumerals[n], language, 20, 22);
+        Draw(p, QRectF(23 * n, 0, 23, 27), l, kLabelNumber, Qt::black, 0);
     }
     return img;
 }
@@ -407,32 +445,42 @@ QImage Toolbar() {
 }
 
 // Call plate with room for a suit symbol: "ヤク" stacked on the left, symbol at (29, 1).
-QImage TrumpCall() {
+QImage TrumpCall(ArtLanguage language) {
     QImage c = Canvas(74, 38);
     QPainter p(&c);
     GlossyPlate(p, QRectF(1, 1, 72, 36), QColor(255, 246, 214), QColor(226, 196, 120), 8);
-    OutlinedText(p, QRectF(4, 1, 24, 19), Jp("ヤ"), JapaneseFont(17), QColor(150, 20, 30),
-                 Qt::white, 0);
-    OutlinedText(p, QRectF(4, 17, 24, 19), Jp("ク"), JapaneseFont(17), QColor(150, 20, 30),
-                 Qt::white, 0);
+    if (language == ArtLanguage::Japanese) {
+        // The two kana stacked.
+        const QString word = Jp(kTextTrumpCall.ja);
+        OutlinedText(p, QRectF(4, 1, 24, 19), word.left(1), JapaneseFont(17), QColor(150, 20, 30),
+                     Qt::white, 0);
+        OutlinedText(p, QRectF(4, 17, 24, 19), word.mid(1), JapaneseFont(17), QColor(150, 20, 30),
+                     Qt::white, 0);
+    } else {
+        // The word runs up the left edge, beside the symbol's room.
+        const Lettering l = Letter(kTextTrumpCall, language, 14, 32);
+        p.save();
+        p.translate(4, 37);
+        p.rotate(-90);
+        Draw(p, QRectF(0, 0, 36, 22), l, QColor(150, 20, 30), Qt::white, 0);
+        p.restore();
+    }
     p.end();
     return Keyed(c, kPlateKey);
 }
 
 // Call plate "請求": symbol room at (5, 0) 34 x 38, the word on the right.
-QImage SuitCall() {
+QImage SuitCall(ArtLanguage language) {
     QImage c = Canvas(74, 38);
     QPainter p(&c);
     GlossyPlate(p, QRectF(1, 1, 72, 36), QColor(255, 246, 214), QColor(226, 196, 120), 8);
-    OutlinedText(p, QRectF(38, 0, 35, 39), Jp("請求"), JapaneseFont(16), QColor(20, 40, 130),
-                 Qt::white, 0);
+    const Lettering l = Letter(kTextSuitCall, language, 16, 33);
+    Draw(p, QRectF(38, 0, 35, 39), l, QColor(20, 40, 130), Qt::white, 0);
     p.end();
     return Keyed(c, kPlateKey);
 }
 
-QImage Banners() {
-    const char* texts[6] = {
-        "合計", "16宣言中", "逆16宣言中", "初期設定中", "旗をクリックして開始", "役決め中"};
+QImage Banners(ArtLanguage language) {
     const QColor colors[6][2] = {
         {QColor(40, 90, 60), QColor(16, 50, 30)},    {QColor(200, 60, 40), QColor(120, 20, 20)},
         {QColor(60, 90, 200), QColor(20, 40, 120)},  {QColor(110, 110, 120), QColor(60, 60, 70)},
@@ -451,10 +499,9 @@ QImage Banners() {
         p.setPen(QPen(QColor(240, 200, 90), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(1.5, 1.5, -1.5, -1.5));
-        const QString text = Jp(texts[row]);
-        const int size = text.size() >= 10 ? 14 : 17;
-        OutlinedText(p, r.adjusted(0, 1, 0, 1), text, JapaneseFont(size), QColor(255, 250, 232),
-                     QColor(20, 10, 10), 2.4);
+        const int size = Jp(kTextBanners[row].ja).size() >= 10 ? 14 : 17;
+        const Lettering l = Letter(kTextBanners[row], language, size, 155);
+        Draw(p, r.adjusted(0, 1, 0, 1), l, QColor(255, 250, 232), QColor(20, 10, 10), 2.4);
     }
     return img;
 }
@@ -533,27 +580,32 @@ QImage Signs() {
 
 }  // namespace
 
-std::vector<NamedImage> PaintTableImages() {
+std::vector<NamedImage> PaintTableImages(ArtLanguage language) {
+    const ArtLanguage l = language;
+    const auto plate = [l](const ArtText& t) { return Letter(t, l, 23, 56); };
     std::vector<NamedImage> out;
-    out.push_back({kBmpRedeal, RedealBanner(), "redeal banner"});
-    out.push_back({kBmpKan, CallPlate("カン", QColor(255, 120, 60), QColor(190, 40, 20)), "kan"});
-    out.push_back({kBmpKoi, CallPlate("こい", QColor(90, 200, 110), QColor(20, 110, 50)), "come"});
-    out.push_back({kBmpIku, CallPlate("いく", QColor(90, 150, 250), QColor(20, 60, 170)), "go"});
+    out.push_back({kBmpRedeal, RedealBanner(l), "redeal banner"});
+    out.push_back(
+        {kBmpKan, CallPlate(plate(kTextKan), QColor(255, 120, 60), QColor(190, 40, 20)), "kan"});
+    out.push_back(
+        {kBmpKoi, CallPlate(plate(kTextKoi), QColor(90, 200, 110), QColor(20, 110, 50)), "come"});
+    out.push_back(
+        {kBmpIku, CallPlate(plate(kTextIku), QColor(90, 150, 250), QColor(20, 60, 170)), "go"});
     out.push_back({kBmpTurnMark, TurnMark(), "turn mark"});
-    out.push_back({kBmpPlates, NamePlates(), "name plates"});
-    out.push_back({kBmpPanel, RemainingPanel(), "remaining cards"});
+    out.push_back({kBmpPlates, NamePlates(l), "name plates"});
+    out.push_back({kBmpPanel, RemainingPanel(l), "remaining cards"});
     out.push_back({kBmpLcdDigits, LcdDigits(), "LCD digits"});
     for (int suit = 0; suit < 4; ++suit) {
         out.push_back({kBmpSuit[suit], SuitSymbol(suit), "suit"});
     }
-    out.push_back({kBmpGameLabel, GameLabel(), "game label"});
+    out.push_back({kBmpGameLabel, GameLabel(l), "game label"});
     out.push_back({kBmpGameDigits, GameDigits(), "game digits"});
-    out.push_back({kBmpBattleLabel, BattleLabel(), "battle label"});
-    out.push_back({kBmpBattleDigits, BattleDigits(), "battle digits"});
+    out.push_back({kBmpBattleLabel, BattleLabel(l), "battle label"});
+    out.push_back({kBmpBattleDigits, BattleDigits(l), "battle digits"});
     out.push_back({kBmpToolbar, Toolbar(), "toolbar"});
-    out.push_back({kBmpTrumpCall, TrumpCall(), "trump call"});
-    out.push_back({kBmpBanners, Banners(), "banners"});
-    out.push_back({kBmpSuitCall, SuitCall(), "suit call"});
+    out.push_back({kBmpTrumpCall, TrumpCall(l), "trump call"});
+    out.push_back({kBmpBanners, Banners(l), "banners"});
+    out.push_back({kBmpSuitCall, SuitCall(l), "suit call"});
     out.push_back({kBmpCursorMark, CursorMark(), "keyboard mark"});
     out.push_back({kBmpSigns, Signs(), "signs"});
     return out;

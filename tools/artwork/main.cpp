@@ -6,9 +6,12 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "artwork.h"
+#include "resource_ids.h"
 
 namespace {
 
@@ -68,10 +71,19 @@ int main(int argc, char** argv) {
     bool ok = true;
     const QImage sheet = PaintCardSheet();
     ok &= WriteCardData(sheet, root.filePath("resources/QuintrickSys.dll"));
-    const std::vector<NamedImage> images = PaintTableImages();
+    const std::vector<NamedImage> images = PaintTableImages(ArtLanguage::Japanese);
     for (const NamedImage& image : images) {
         ok &= WritePng(image.image,
                        root.filePath(QStringLiteral("resources/bmp/%1.png").arg(image.id)));
+    }
+    // The English set: only the images with words differ.
+    root.mkpath("resources/bmp/en");
+    for (const NamedImage& image : PaintTableImages(ArtLanguage::English)) {
+        if (std::ranges::find(quintrick::kBmpEnglishIds, image.id) ==
+            std::end(quintrick::kBmpEnglishIds))
+            continue;
+        ok &= WritePng(image.image,
+                       root.filePath(QStringLiteral("resources/bmp/en/%1.png").arg(image.id)));
     }
     const std::vector<CursorImage> cursors = PaintCursors();
     for (const CursorImage& cursor : cursors) {
