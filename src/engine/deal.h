@@ -14,7 +14,7 @@ int ClockSeed(const LocalTime& time);
 // with `seed`, and sorts the hands.
 void DealCards(GameState& gs, int seed);
 
-// Ten bubble passes over all ten positions of each of the five hands.
+// Sorts all ten positions of each of the five hands in ascending order.
 void SortHands(GameState& gs);
 
 }  // namespace quintrick

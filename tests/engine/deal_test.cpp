@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 
 #include "engine/lcg.h"
@@ -91,6 +92,22 @@ TEST(DealCards, MakesExactlyTwoHundredExchanges) {
     }
     for (auto& hand : hands) std::sort(hand.begin(), hand.end());
     EXPECT_EQ(gs.m_hand, hands);
+}
+
+// Every seed a clock can give, against the deals recorded before the deal was last made faster:
+// one hash over all their hands.
+TEST(DealCards, EveryClockSeedGivesTheRecordedDeals) {
+    std::uint64_t h = 1469598103934665603ull;
+    GameState gs;
+    const auto deal = [&](int seed) {
+        DealCards(gs, seed);
+        for (const auto& hand : gs.m_hand) {
+            for (CardId card : hand) h = (h ^ std::uint64_t(card + 1)) * 1099511628211ull;
+        }
+    };
+    deal(-62);  // an unreadable clock
+    for (int seed = 0; seed <= 3622; ++seed) deal(seed);
+    EXPECT_EQ(h, 6390894368023688349ull);
 }
 
 TEST(GameState, RemoveAndInsertKeepTheHandInOrder) {
