@@ -9,16 +9,12 @@
 #include <cstring>
 
 #include "match_runner.h"
+#include "recording_box.h"
 #include "table/card_backs.h"
 #include "table/table.h"
 
 namespace quintrick {
 namespace {
-
-class Silent : public IMessageBox {
-  public:
-    int ShowMessage(int, std::string_view, int) override { return IDOK; }
-};
 
 // A table three tricks into a match, with the real images and card sheet.
 struct Fixture {
@@ -35,7 +31,7 @@ struct Fixture {
     }
     MatchRunner runner;
     MemoryProfile profile;
-    Silent messages;
+    test::RecordingBox messages;
     CTable table;
     bool ok = false;
 };

@@ -1,8 +1,5 @@
 #include "conquest/kuni_state.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "conquest/kuni_table.h"
 #include "engine/settings_table.h"
 #include "engine/strings.h"
@@ -15,19 +12,6 @@ int GetKuniOwner(IProfile& profile, int province) {
 
 void SetKuniOwner(IProfile& profile, int province, int owner) {
     Write(profile, entries::kKuniOwner, province, owner);
-}
-
-int GetStones(IProfile& profile, int character) {
-    return Read(profile, entries::kStones, character);
-}
-
-void SetStones(IProfile& profile, int character, int stones) {
-    Write(profile, entries::kStones, character, stones);
-}
-
-void CreditMatchStones(IProfile& profile, int character, int delta) {
-    const long long sum = static_cast<long long>(GetStones(profile, character)) + delta;
-    SetStones(profile, character, static_cast<int>(std::clamp<long long>(sum, 0, INT_MAX)));
 }
 
 bool ResetKunitori(IProfile& profile, IMessageBox& box, bool confirm) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/host.h"
+#include "engine/stone_account.h"
 
 namespace quintrick {
 
@@ -12,14 +13,6 @@ inline constexpr int kNoOwner = 10;
 // The stored owner of a province: 0..9 a character, anything else means no owner (10 when absent).
 int GetKuniOwner(IProfile& profile, int province);
 void SetKuniOwner(IProfile& profile, int province, int owner);
-
-// A character's stones (0 when absent).
-int GetStones(IProfile& profile, int character);
-void SetStones(IProfile& profile, int character, int stones);
-
-// Adds a match total to a character's account: a result below 0 is stored as 0, and an account
-// near the int limit saturates instead of overflowing.
-void CreditMatchStones(IProfile& profile, int character, int delta);
 
 // Gives every home province back to its character, every other province to nobody, and empties
 // all ten accounts. With `confirm` the player is asked first; returns false when the answer was

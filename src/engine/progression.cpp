@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "callout.h"
-#include "conquest/kuni_state.h"
 #include "deal.h"
 #include "engine.h"
 #include "roster.h"
 #include "settings_table.h"
+#include "stone_account.h"
 #include "strings.h"
 
 namespace quintrick {

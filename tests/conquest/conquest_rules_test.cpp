@@ -8,11 +8,11 @@
 #include "conquest/kuni_table.h"
 #include "engine/roster.h"
 #include "memory_profile.h"
+#include "recording_box.h"
 
 namespace quintrick {
 namespace {
 
-using test::MemoryProfile;
 using test::RecordingBox;
 
 // Province indices used below.
@@ -191,7 +191,7 @@ TEST(ConquestRules, RegularTakesThreeInARow) {
 
 TEST(ConquestRules, RegularUnificationStopsTheOthersAndResets) {
     MemoryProfile profile;
-    profile.ints["Kunitori/INIT"] = 1;
+    profile.WriteInt("Kunitori", "INIT", 1);
     for (int i = 0; i < kProvinces; ++i) SetKuniOwner(profile, i, kHeron);
     SetKuniOwner(profile, 74, kRaven);  // 対馬, next to 壱岐, costs 3
     SetStones(profile, kHeron, 3);
@@ -202,7 +202,7 @@ TEST(ConquestRules, RegularUnificationStopsTheOthersAndResets) {
     session.RegularsTurn();
     ASSERT_EQ(map.boxes.size(), 1u);  // Heron takes 対馬; Raven does not move afterwards
     EXPECT_EQ(box.calls, (std::vector<std::pair<int, int>>{{30014, kStyleInfo}}));
-    EXPECT_EQ(profile.ints.at("Kunitori/INIT"), 0);
+    EXPECT_EQ(profile.ReadInt("Kunitori", "INIT", -1), 0);
     EXPECT_FALSE(session.ConquestMode());
     EXPECT_EQ(map.status, kStatusReset);
     EXPECT_EQ(map.repaints, 1);

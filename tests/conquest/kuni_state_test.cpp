@@ -6,11 +6,11 @@
 
 #include "conquest/kuni_table.h"
 #include "memory_profile.h"
+#include "recording_box.h"
 
 namespace quintrick {
 namespace {
 
-using test::MemoryProfile;
 using test::RecordingBox;
 
 TEST(KuniState, EmptyProfileReadsDefaults) {
@@ -19,8 +19,8 @@ TEST(KuniState, EmptyProfileReadsDefaults) {
     EXPECT_EQ(GetStones(profile, 9), 0);
     SetKuniOwner(profile, 5, 12);
     SetStones(profile, 9, 77);
-    EXPECT_EQ(profile.ints.at("Owner/Kuni5"), 12);  // any value is kept as written
-    EXPECT_EQ(profile.ints.at("Entry/Entry9"), 77);
+    EXPECT_EQ(profile.ReadInt("Owner", "Kuni5", -1), 12);  // any value is kept as written
+    EXPECT_EQ(profile.ReadInt("Entry", "Entry9", -1), 77);
     EXPECT_EQ(GetKuniOwner(profile, 5), 12);
 }
 
@@ -48,11 +48,11 @@ void ExpectFreshState(MemoryProfile& profile) {
     for (int i = 0; i < kProvinces; ++i) {
         const int home = KuniTable[static_cast<std::size_t>(i)].home;
         EXPECT_EQ(GetKuniOwner(profile, i), home >= 0 ? home : kNoOwner) << i;
-        EXPECT_TRUE(profile.ints.contains("Owner/Kuni" + std::to_string(i))) << i;
+        EXPECT_TRUE(profile.Has("Owner", "Kuni" + std::to_string(i))) << i;
     }
     for (int c = 0; c < kCharacters; ++c) {
         EXPECT_EQ(GetKuniOwner(profile, HomeProvince(c)), c);
-        EXPECT_EQ(profile.ints.at("Entry/Entry" + std::to_string(c)), 0);
+        EXPECT_EQ(profile.ReadInt("Entry", "Entry" + std::to_string(c), -1), 0);
     }
 }
 
@@ -68,7 +68,7 @@ TEST(KuniState, ResetAnswersAndConfirmation) {
         MemoryProfile profile;
         SetStones(profile, 2, 500);
         SetKuniOwner(profile, 31, 7);
-        const int writesBefore = profile.writes;
+        const int writesBefore = profile.Writes();
         RecordingBox box(c.answer);
         EXPECT_EQ(ResetKunitori(profile, box, c.confirm), c.reset);
         ASSERT_EQ(static_cast<int>(box.calls.size()), c.questions);
@@ -79,7 +79,7 @@ TEST(KuniState, ResetAnswersAndConfirmation) {
         if (c.reset) {
             ExpectFreshState(profile);
         } else {
-            EXPECT_EQ(profile.writes, writesBefore);
+            EXPECT_EQ(profile.Writes(), writesBefore);
             EXPECT_EQ(GetStones(profile, 2), 500);
         }
     }
@@ -90,17 +90,17 @@ TEST(KuniState, StartUpInitialisesOnlyWhileInitIsZero) {
     RecordingBox box(IDNO);
     InitKunitoriAtStartup(profile, box);
     ExpectFreshState(profile);
-    EXPECT_EQ(profile.ints.at("Kunitori/INIT"), 1);
+    EXPECT_EQ(profile.ReadInt("Kunitori", "INIT", -1), 1);
     EXPECT_TRUE(box.calls.empty());
 
     SetStones(profile, 0, 33);  // a later start keeps the state
     InitKunitoriAtStartup(profile, box);
     EXPECT_EQ(GetStones(profile, 0), 33);
 
-    profile.ints["Kunitori/INIT"] = 0;  // left by a unification
+    profile.WriteInt("Kunitori", "INIT", 0);  // left by a unification
     InitKunitoriAtStartup(profile, box);
     EXPECT_EQ(GetStones(profile, 0), 0);
-    EXPECT_EQ(profile.ints.at("Kunitori/INIT"), 1);
+    EXPECT_EQ(profile.ReadInt("Kunitori", "INIT", -1), 1);
 }
 
 }  // namespace

@@ -11,23 +11,9 @@
 #include "conquest/kunitori_dialog.h"
 #include "engine/roster.h"
 #include "memory_profile.h"
+#include "recording_box.h"
 
 namespace quintrick::test {
-
-class ScriptedBox : public IMessageBox {
-  public:
-    int ShowMessage(int stringId, std::string_view prefix, int style) override {
-        calls.push_back({stringId, style});
-        prefixes.push_back(std::string(prefix));
-        if (onQuestion) onQuestion(stringId);
-        const auto it = answers.find(stringId);
-        return it == answers.end() ? IDOK : it->second;
-    }
-    std::map<int, int> answers;
-    std::vector<std::pair<int, int>> calls;  // string id, style
-    std::vector<std::string> prefixes;
-    std::function<void(int)> onQuestion;
-};
 
 class FakeHost : public IKunitoriHost {
   public:
@@ -53,12 +39,12 @@ class FakeHost : public IKunitoriHost {
 
 struct DialogFixture {
     MemoryProfile profile;
-    ScriptedBox box;
+    RecordingBox box;
     FakeHost host;
 
     explicit DialogFixture(int human = kKestrel) : human(human) {
         ResetKunitori(profile, box, false);
-        box.calls.clear();
+        box.Clear();
     }
 
     KunitoriContext Context(int soundOn = 1) {

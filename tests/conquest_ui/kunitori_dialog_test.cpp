@@ -192,11 +192,11 @@ TEST(Kunitori, ClosingStoresTheWindowState) {
         outer = dialog->frameGeometry();
         dialog->reject();
     }
-    EXPECT_EQ(f.profile.ints.at("Last/Zoomed"), 0);
-    EXPECT_EQ(f.profile.ints.at("Last/SX"), outer.width());
-    EXPECT_EQ(f.profile.ints.at("Last/SY"), outer.height());
-    EXPECT_EQ(f.profile.ints.at("Last/PX"), 30);
-    EXPECT_EQ(f.profile.ints.at("Last/PY"), 40);
+    EXPECT_EQ(f.profile.ReadInt("Last", "Zoomed", -1), 0);
+    EXPECT_EQ(f.profile.ReadInt("Last", "SX", -1), outer.width());
+    EXPECT_EQ(f.profile.ReadInt("Last", "SY", -1), outer.height());
+    EXPECT_EQ(f.profile.ReadInt("Last", "PX", -1), 30);
+    EXPECT_EQ(f.profile.ReadInt("Last", "PY", -1), 40);
     {
         auto dialog = f.Open();
         dialog->show();
@@ -206,9 +206,9 @@ TEST(Kunitori, ClosingStoresTheWindowState) {
         QApplication::processEvents();
         dialog->reject();
     }
-    EXPECT_EQ(f.profile.ints.at("Last/Zoomed"), 1);
-    EXPECT_EQ(f.profile.ints.at("Last/SX"), outer.width());  // the restored rectangle
-    EXPECT_EQ(f.profile.ints.at("Last/SY"), outer.height());
+    EXPECT_EQ(f.profile.ReadInt("Last", "Zoomed", -1), 1);
+    EXPECT_EQ(f.profile.ReadInt("Last", "SX", -1), outer.width());  // the restored rectangle
+    EXPECT_EQ(f.profile.ReadInt("Last", "SY", -1), outer.height());
     auto again = f.Open();
     EXPECT_TRUE(again->windowState() & Qt::WindowMaximized);
 }

@@ -81,7 +81,7 @@ TEST(Unification, CeremonySavesThePictureAndResets) {
     DialogFixture f(kKestrel);
     for (int p = 0; p < kProvinces; ++p) SetKuniOwner(f.profile, p, p == 74 ? kNoOwner : kKestrel);
     SetStones(f.profile, kKestrel, 3);
-    f.profile.ints["Kunitori/INIT"] = 1;
+    f.profile.WriteInt("Kunitori", "INIT", 1);
     f.host.saveAs = dir.filePath("tenka.png");
     f.box.answers = {{30034, IDYES}, {30069, IDNO}};
     QImage atQuestion;
@@ -122,7 +122,7 @@ TEST(Unification, CeremonySavesThePictureAndResets) {
     EXPECT_TRUE(f.host.folders.empty());
 
     // Afterwards: the state reset, "INIT" 0, the maps showing the home provinces only.
-    EXPECT_EQ(f.profile.ints.at("Kunitori/INIT"), 0);
+    EXPECT_EQ(f.profile.ReadInt("Kunitori", "INIT", -1), 0);
     EXPECT_FALSE(dialog->InConquestMode());
     EXPECT_TRUE(dialog->windowTitle().endsWith(" ... 初期設定に戻りました。"));
     for (int p = 0; p < kProvinces; ++p) {

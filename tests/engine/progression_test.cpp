@@ -2,8 +2,8 @@
 
 #include <climits>
 
-#include "conquest/kuni_state.h"
 #include "engine/deal.h"
+#include "engine/stone_account.h"
 #include "engine/strings.h"
 #include "table_fixture.h"
 

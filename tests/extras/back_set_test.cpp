@@ -111,7 +111,7 @@ TEST_F(BackSet, AChosenPictureIsStoredSqueezedAndTheTableShowsIt) {
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         FinishBackSettings(host, true, dialog.Changed());
     }
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(box.Ids().empty());
     EXPECT_EQ(Read(profile, entries::kBackSet), 2);
     const QImage file(stored);
     ASSERT_EQ(file.size(), QSize(151, 215));
@@ -182,7 +182,7 @@ TEST_F(BackSet, StoredPictureSurvivesOnlyWhileItIsTheChosenBack) {
             EXPECT_EQ(f.readAll(), before) << c.what;
         }
     }
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(box.Ids().empty());
     EXPECT_EQ(redrawn, 1);  // only the change of back rebuilt the table
 }
 
@@ -231,9 +231,9 @@ TEST_F(BackSet, BrokenHostileOrForeignFilesChangeNothing) {
     table.m_s.m_cardBack.fill(Qt::green);
     const QImage before = table.m_s.m_cardBack;
     for (const Case& c : cases) {
-        box.shown.clear();
+        box.Clear();
         EXPECT_FALSE(dialog.OpenFreeImage(c.path)) << c.path.toStdString();
-        EXPECT_EQ(box.shown, c.message ? std::vector<int>{c.message} : std::vector<int>{});
+        EXPECT_EQ(box.Ids(), c.message ? std::vector<int>{c.message} : std::vector<int>{});
         EXPECT_EQ(table.m_s.m_cardBack, before);
         EXPECT_FALSE(dialog.PictureSet());
         EXPECT_FALSE(dialog.Changed());
@@ -247,8 +247,8 @@ TEST_F(BackSet, OkWithoutAPictureOfTheUsersOwnStaysOpen) {
     QTest::mouseClick(Radio(dialog, 1002), Qt::LeftButton);
     EXPECT_EQ(sounds, 1);
     QTest::mouseClick(Button(dialog, "1"), Qt::LeftButton);
-    EXPECT_EQ(box.shown, std::vector<int>{30040});
-    EXPECT_EQ(box.styles, std::vector<int>{kStyleError});
+    EXPECT_EQ(box.Ids(), std::vector<int>{30040});
+    EXPECT_EQ(box.Styles(), std::vector<int>{kStyleError});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Read(profile, entries::kBackSet), 0);
 }
@@ -294,13 +294,13 @@ TEST_F(BackSet, FramesClicksDropsAndTheFrameLine) {
 TEST_F(BackSet, FailedRebuildIsReported) {
     prepareFails = true;
     FinishBackSettings(host, true, true);
-    EXPECT_EQ(box.shown, std::vector<int>{30007});
+    EXPECT_EQ(box.Ids(), std::vector<int>{30007});
     EXPECT_EQ(redrawn, 0);
-    box.shown.clear();
+    box.Clear();
     FinishBackSettings(host, false, true);  // cancelled: nothing rebuilt
     FinishBackSettings(host, true, false);  // nothing changed
     EXPECT_EQ(prepared, 1);
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(box.Ids().empty());
 }
 
 }  // namespace

@@ -92,14 +92,14 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
         const int result = dlg.exec();
         if (c.opens) {
             EXPECT_EQ(result, QDialog::Accepted);
-            EXPECT_TRUE(box.shown.empty());
+            EXPECT_TRUE(box.Ids().empty());
             EXPECT_TRUE(maximised);
             EXPECT_EQ(dlg.windowTitle(), "ルール");
             EXPECT_TRUE(dlg.Browser()->toPlainText().contains("五人で遊びます。"));
         } else {
             EXPECT_EQ(result, QDialog::Rejected) << c.command;
-            EXPECT_EQ(box.shown, std::vector<int>{30162});
-            EXPECT_EQ(box.styles, std::vector<int>{kStyleInfo});
+            EXPECT_EQ(box.Ids(), std::vector<int>{30162});
+            EXPECT_EQ(box.Styles(), std::vector<int>{kStyleInfo});
         }
     }
     // No folder at all gives the same message.
@@ -107,7 +107,7 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
     CHelpDlg dlg(box, nullptr, dir.filePath("nothing"));
     dlg.m_page = "quintrick_rule.html";
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-    EXPECT_EQ(box.shown, std::vector<int>{30162});
+    EXPECT_EQ(box.Ids(), std::vector<int>{30162});
 }
 
 // The version box: the newest release first, the oldest last, and an empty line at the end.

@@ -82,7 +82,7 @@ TEST_F(PeekCommand, NamesTheSeatAndStartsOnlyWhenNeeded) {
     launcher.PeekCommand(3, gs);  // one believed running: only switched
     EXPECT_EQ(starts, 1);
     EXPECT_EQ(Read(profile, entries::kCunNow), 3);
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(box.Ids().empty());
 }
 
 TEST_F(PeekCommand, FailedStartIsReportedAndTriedAgain) {
@@ -90,8 +90,8 @@ TEST_F(PeekCommand, FailedStartIsReportedAndTriedAgain) {
     launcher.PeekCommand(2, gs);
     launcher.PeekCommand(2, gs);
     EXPECT_EQ(starts, 2);
-    EXPECT_EQ(box.shown, (std::vector<int>{30041, 30041}));
-    EXPECT_EQ(box.styles[0], kStyleInfo);
+    EXPECT_EQ(box.Ids(), (std::vector<int>{30041, 30041}));
+    EXPECT_EQ(box.Styles()[0], kStyleInfo);
     EXPECT_EQ(Read(profile, entries::kCunningView), 0);
 }
 
@@ -197,7 +197,7 @@ TEST_F(PeekCommand, DeadPeekProcessDoesNotBlockTheNextLaunch) {
     Write(profile, entries::kCunNow, 4);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !launcher.LaunchedProcessRuns(); }, 5000));
     EXPECT_EQ(Read(profile, entries::kCunningView), 0);
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(box.Ids().empty());
 }
 
 }  // namespace

@@ -13,12 +13,9 @@
 namespace quintrick {
 namespace {
 
+// The test executable's one QApplication (made by the tests' shared main).
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return *qApp;
 }
 
 template <class T>

@@ -62,14 +62,9 @@ struct ScriptedDialogs : IDialogs {
     void OpenAbout(QWidget*) override { opened.push_back("about"); }
 };
 
-// One QApplication for the whole test executable.
+// The test executable's one QApplication (made by the tests' shared main).
 inline QApplication& App() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: it must outlive every widget of every test.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return *qApp;
 }
 
 // An empty profile for each test (the test's own HOME).

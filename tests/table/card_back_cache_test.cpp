@@ -3,25 +3,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 
 #include "images/image_files.h"
 #include "memory_profile.h"
+#include "recording_box.h"
 #include "table/card_backs.h"
 #include "table/layout.h"
 #include "table/surfaces.h"
 
 namespace quintrick {
 namespace {
-
-class Recorder : public IMessageBox {
-  public:
-    int ShowMessage(int id, std::string_view, int) override {
-        shown.push_back(id);
-        return IDOK;
-    }
-    std::vector<int> shown;
-};
 
 class CardBackCache : public ::testing::Test {
   protected:
@@ -35,7 +26,7 @@ class CardBackCache : public ::testing::Test {
     }
     CSurfaces s;
     MemoryProfile profile;
-    Recorder messages;
+    test::RecordingBox messages;
     CardBackContext ctx{s, profile, messages, {}};
     QString dir, cache;
 };
@@ -52,7 +43,7 @@ TEST_F(CardBackCache, SurfacesHaveTheirSizes) {
     // A second build starts afresh: the sheet of the first is gone.
     ASSERT_TRUE(BuildSurfaces(s, messages));
     EXPECT_TRUE(s.m_cardSheet.isNull());
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.calls.empty());
 }
 
 TEST_F(CardBackCache, ComposedOnceThenReadFromTheCache) {
@@ -67,7 +58,7 @@ TEST_F(CardBackCache, ComposedOnceThenReadFromTheCache) {
     // The frame line is drawn on the sideways back after a start from the cache, too.
     EXPECT_EQ(s.m_backSideways, sideways);
     EXPECT_EQ(s.m_backSideways.pixel(0, 0), kFrameColour);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(messages.calls.empty());
 }
 
 TEST_F(CardBackCache, DamagedOrForeignCacheIsRebuilt) {
@@ -119,9 +110,3 @@ TEST_F(CardBackCache, OwnPictureIsUsedWhenStored) {
 
 }  // namespace
 }  // namespace quintrick
-
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -5,6 +5,7 @@
 
 #include "fake_surfaces.h"
 #include "memory_profile.h"
+#include "recording_box.h"
 #include "table/card_backs.h"
 #include "table/table.h"
 
@@ -12,11 +13,6 @@ namespace quintrick {
 namespace {
 
 using namespace quintrick::testing;
-
-class Silent : public IMessageBox {
-  public:
-    int ShowMessage(int, std::string_view, int) override { return IDOK; }
-};
 
 bool Near(QRgb a, QRgb b, int tolerance = 2) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
@@ -49,7 +45,7 @@ class Compose : public ::testing::Test {
     GameState gs;
     SettingCopies settings;
     MemoryProfile profile;
-    Silent messages;
+    test::RecordingBox messages;
     CTable table{gs, settings, profile, messages};
 };
 
@@ -333,7 +329,7 @@ TEST(Angle, StepsStopAtTheEndsAndStoreWholeDegrees) {
     GameState gs;
     SettingCopies settings;
     MemoryProfile profile;
-    Silent messages;
+    test::RecordingBox messages;
     profile.WriteInt("Last", "Kakudo", 26);
     CTable table(gs, settings, profile, messages);
     int repaints = 0;
@@ -358,7 +354,7 @@ TEST(Angle, TableEdgeHitLiesRightOfTheIndicators) {
     GameState gs;
     SettingCopies settings;
     MemoryProfile profile;
-    Silent messages;
+    test::RecordingBox messages;
     CTable table(gs, settings, profile, messages);  // 21 degrees: the edge is y 625..633
     EXPECT_TRUE(table.HitTableEdge(0, 626));
     EXPECT_FALSE(table.HitTableEdge(0, 625));

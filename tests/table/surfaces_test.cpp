@@ -12,6 +12,7 @@
 
 #include "fake_surfaces.h"
 #include "memory_profile.h"
+#include "recording_box.h"
 #include "table/card_backs.h"
 
 namespace quintrick {
@@ -19,15 +20,6 @@ namespace {
 
 using testing::CardPixel;
 using testing::FillFakeSurfaces;
-
-class NoMessages : public IMessageBox {
-  public:
-    int ShowMessage(int id, std::string_view, int) override {
-        shown.push_back(id);
-        return IDOK;
-    }
-    std::vector<int> shown;
-};
 
 TEST(RotateCard, QuarterTurnClockwiseEveryPixel) {
     CSurfaces s;
@@ -121,7 +113,7 @@ class CardBacks : public ::testing::Test {
     void SetUp() override { FillFakeSurfaces(s); }
     CSurfaces s;
     MemoryProfile profile;
-    NoMessages messages;
+    test::RecordingBox messages;
     int flickers = 0;
     CardBackContext ctx{s, profile, messages, [this] { ++flickers; }};
 };

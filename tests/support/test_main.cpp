@@ -1,5 +1,6 @@
-// The extras' widget tests run in one Qt application with the program's own names, so the
-// profile and the cache folder are the program's, below the test's own HOME.
+// The main of the Qt tests: one application object with the program's own names, so the profile
+// and the cache folder are the program's, below the test's own HOME (the tests run on the
+// offscreen platform).
 #include <gtest/gtest.h>
 
 #include <QApplication>
