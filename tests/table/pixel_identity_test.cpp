@@ -17,17 +17,13 @@
 #include "interaction/human_input.h"
 #include "memory_profile.h"
 #include "players/fuda_dashi.h"
+#include "recording_box.h"
 #include "scripted_host.h"
 #include "table/card_backs.h"
 #include "table/table.h"
 
 namespace quintrick {
 namespace {
-
-class Silent : public IMessageBox {
-  public:
-    int ShowMessage(int, std::string_view, int) override { return IDOK; }
-};
 
 class NoWindow : public IInputHost {
   public:
@@ -136,7 +132,7 @@ class PixelIdentity : public ::testing::Test {
     GameState gs;
     SettingCopies settings;
     MemoryProfile profile;
-    Silent messages;
+    test::RecordingBox messages;
     ScriptedHost host;
     CFudaDashi players{gs, settings, host};
     CEngine engine{gs, settings, host, players};
