@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 #include "conquest/kuni_coords.h"
 #include "engine/settings_table.h"
@@ -25,7 +26,6 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the background is never erased
-    setMinimumSize(kStandardWidth, kStandardHeight);
     m_vertical = new QScrollBar(Qt::Vertical, this);
     m_vertical->setObjectName("1013");
     m_horizontal = new QScrollBar(Qt::Horizontal, this);
@@ -42,9 +42,10 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     }
     connect(m_zoom, &QPushButton::clicked, this, &CKunitori::OnZoom);
 
-    // The stored rectangle, kept on the desktop.
+    // The stored outer rectangle, kept on the desktop.
     IProfile& profile = m_context.profile;
-    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    const QWidget* game = owner ? owner->window() : nullptr;
+    const QScreen* screen = game ? game->screen() : QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 1920, 1080);
     m_px = std::max(Read(profile, entries::kMapX), 0);
     m_py = std::max(Read(profile, entries::kMapY), 0);
@@ -52,9 +53,10 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     m_sy = std::clamp(Read(profile, entries::kMapHeight), kStandardHeight, 1 << 15);
     if (m_px > desktop.width() - m_sx) m_px = desktop.width() - m_sx;
     if (m_py > desktop.height() - m_sy) m_py = desktop.height() - m_sy;
-    m_cw = m_sx;
-    m_ch = m_sy;
-    m_openSize = QSize(m_sx, m_sy);
+    m_openRect = QRect(m_px, m_py, m_sx, m_sy);
+    if (game && game->windowHandle()) m_frameEstimate = game->windowHandle()->frameMargins();
+    m_cw = std::max(1, m_sx - m_frameEstimate.left() - m_frameEstimate.right());
+    m_ch = std::max(1, m_sy - m_frameEstimate.top() - m_frameEstimate.bottom());
     SetScrollRanges();
 
     if (!LoadMaps()) {
@@ -65,18 +67,24 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     PaintOwners();
     m_vertical->setEnabled(false);
     m_horizontal->setEnabled(false);
-    resize(m_cw, m_ch);
-    move(m_px, m_py);
 
     const std::string& name = m_context.m_playerName[4];
     m_modeTitle = QString("[ ｢%1｣ の国盗りモード ]").arg(QString::fromStdString(name));
     setWindowTitle(m_modeTitle);
     ShowInitialStatus();
+    if (Read(profile, entries::kMapZoomed) != 1 && game) {
+        // Centred over the game window, both in screen coordinates, and kept on the desktop.
+        m_openRect.moveCenter(game->frameGeometry().center());
+        m_openRect.moveLeft(std::clamp(m_openRect.left(), desktop.left(),
+                                       std::max(desktop.left(), desktop.right() + 1 - m_sx)));
+        m_openRect.moveTop(std::clamp(m_openRect.top(), desktop.top(),
+                                      std::max(desktop.top(), desktop.bottom() + 1 - m_sy)));
+    }
+    SetOuterRect(m_openRect);
+    m_px = m_openRect.x();
+    m_py = m_openRect.y();
     if (Read(profile, entries::kMapZoomed) == 1) {
         setWindowState(windowState() | Qt::WindowMaximized);
-    } else if (owner) {
-        const QPoint centre = owner->frameGeometry().center();
-        move(centre.x() - m_sx / 2, centre.y() - m_sy / 2);
     }
     m_clearBackground = true;
     m_ready = true;
@@ -110,26 +118,76 @@ void CKunitori::SetStatus(const QString& text) {
     setWindowTitle(m_modeTitle + " ... " + text);
 }
 
-// The window manager's frame around the client area (nothing before the window is shown).
-QSize CKunitori::FrameExtra() const {
-    return frameGeometry().size() - size();
+QMargins CKunitori::FrameMargins() const {
+    return FrameKnown() ? windowHandle()->frameMargins() : m_frameEstimate;
+}
+
+bool CKunitori::FrameKnown() const {
+    return windowHandle() && !windowHandle()->frameMargins().isNull();
+}
+
+void CKunitori::FitMinimumSize() {
+    // The whole window, frame included, cannot be made smaller than the standard map.
+    const QMargins frame = FrameMargins();
+    setMinimumSize(std::max(1, kStandardWidth - frame.left() - frame.right()),
+                   std::max(1, kStandardHeight - frame.top() - frame.bottom()));
+}
+
+void CKunitori::SetOuterRect(const QRect& outer) {
+    FitMinimumSize();
+    const QMargins frame = FrameMargins();
+    m_openClient = QSize(std::max(1, outer.width() - frame.left() - frame.right()),
+                         std::max(1, outer.height() - frame.top() - frame.bottom()));
+    resize(m_openClient);
+    // A top-level window's position is that of its frame.
+    move(outer.topLeft());
+}
+
+QRect CKunitori::OuterRect() const {
+    const QMargins frame = FrameMargins();
+    if (isMaximized()) {
+        const QRect normal = normalGeometry();
+        if (!normal.isValid()) return QRect(m_px, m_py, m_sx, m_sy);
+        return normal.marginsAdded(frame);
+    }
+    return geometry().marginsAdded(frame);
 }
 
 void CKunitori::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (m_framed) return;
-    m_framed = true;
-    // Once the window manager has framed the window, the stored outer size becomes the client
-    // size inside that frame.
-    QMetaObject::invokeMethod(
-        this,
-        [this, outer = m_openSize] {
-            const QSize extra = FrameExtra();
-            if (!isMaximized() && (extra.width() > 0 || extra.height() > 0)) {
-                resize(outer.width() - extra.width(), outer.height() - extra.height());
+    // Without a frame around the owner there is none to wait for.
+    if (m_frameEstimate.isNull() && !FrameKnown()) m_settled = true;
+}
+
+bool CKunitori::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // The window manager frames the window only after it has been mapped; the first event that
+    // finds the frame (or the first activation, when no frame comes) puts the opening rectangle
+    // around the client once more, so the outer size is the one stored.
+    if (!m_settled && m_ready && isVisible()) {
+        const QEvent::Type type = event->type();
+        const bool framed =
+            FrameKnown() && (type == QEvent::Move || type == QEvent::Resize ||
+                             type == QEvent::UpdateRequest || type == QEvent::Paint);
+        if (framed || type == QEvent::WindowActivate) {
+            m_settled = true;
+            // While maximised only the limit follows the frame; the restored size stays. A size
+            // given by hand in the meantime stays too.
+            if (FrameMargins() != m_frameEstimate) {
+                if (isMaximized() || size() != m_openClient) {
+                    FitMinimumSize();
+                } else {
+                    SetOuterRect(m_openRect);
+                }
             }
-        },
-        Qt::QueuedConnection);
+            const QRect outer = OuterRect();
+            m_px = outer.x();
+            m_py = outer.y();
+            m_sx = outer.width();
+            m_sy = outer.height();
+        }
+    }
+    return handled;
 }
 
 void CKunitori::SetScrollRanges() {
@@ -187,10 +245,10 @@ void CKunitori::resizeEvent(QResizeEvent* event) {
         m_scrollY = kScrollHeight - m_ch;
         m_vertical->setSliderPosition(std::max(m_scrollY, 0));
     }
-    if (!isMaximized() && m_ready) {
-        const QSize extra = FrameExtra();
-        m_sx = m_cw + extra.width();
-        m_sy = m_ch + extra.height();
+    if (!isMaximized() && m_ready && m_settled) {
+        const QRect outer = OuterRect();
+        m_sx = outer.width();
+        m_sy = outer.height();
     }
     PlaceControls();
     SetScrollRanges();
@@ -199,9 +257,10 @@ void CKunitori::resizeEvent(QResizeEvent* event) {
 
 void CKunitori::moveEvent(QMoveEvent* event) {
     QDialog::moveEvent(event);
-    if (isMaximized()) return;
-    m_px = frameGeometry().x();
-    m_py = frameGeometry().y();
+    if (isMaximized() || !m_settled) return;
+    const QRect outer = OuterRect();
+    m_px = outer.x();
+    m_py = outer.y();
 }
 
 void CKunitori::done(int result) {
@@ -215,14 +274,8 @@ void CKunitori::StoreWindowState() {
     IProfile& profile = m_context.profile;
     const bool zoomed = isMaximized();
     Write(profile, entries::kMapZoomed, zoomed ? 1 : 0);
-    QRect rect = frameGeometry();
-    if (zoomed) {
-        // The restored rectangle: the normal client geometry inside the frame.
-        const QSize extra = FrameExtra();
-        rect = normalGeometry();
-        rect.setSize(rect.size() + extra);
-        if (!normalGeometry().isValid()) rect = QRect(m_px, m_py, m_sx, m_sy);
-    }
+    // Until the window manager has framed the window nothing has changed its rectangle.
+    const QRect rect = m_settled ? OuterRect() : m_openRect;
     Write(profile, entries::kMapX, std::max(rect.left(), 0));
     Write(profile, entries::kMapY, std::max(rect.top(), 0));
     Write(profile, entries::kMapWidth, rect.width());

@@ -63,6 +63,7 @@ class CKunitori : public QDialog, private IConquestMap {
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     void done(int result) override;
 
   private:
@@ -79,7 +80,15 @@ class CKunitori : public QDialog, private IConquestMap {
     void FillEnlarged(int province, QRgb colour);
     void PlaceControls();
     void SetScrollRanges();
-    QSize FrameExtra() const;
+    // The window manager's frame around the client area: the real one once it is known, the
+    // owner's until then (the same manager frames both).
+    QMargins FrameMargins() const;
+    bool FrameKnown() const;
+    // Gives the window the outer rectangle `outer`: the client is what the frame leaves of it.
+    void SetOuterRect(const QRect& outer);
+    void FitMinimumSize();
+    // The outer rectangle now (the restored one while maximised).
+    QRect OuterRect() const;
     void StoreWindowState();
 
     KunitoriContext m_context;
@@ -89,13 +98,15 @@ class CKunitori : public QDialog, private IConquestMap {
 
     // The stored outer window rectangle ("Last" "PX", "PY", "SX", "SY").
     int m_px = 0, m_py = 0, m_sx = 640, m_sy = 480;
-    QSize m_openSize;  // the stored outer size, applied once the frame is known
+    QRect m_openRect;          // the outer rectangle given at opening
+    QSize m_openClient;        // the client size that the opening rectangle left
+    QMargins m_frameEstimate;  // the owner's frame, used until this window's own is known
+    bool m_settled = false;    // the opening rectangle has been applied inside the real frame
     int m_scrollX = 0, m_scrollY = 0;
     int m_cw = 0, m_ch = 0;
     bool m_standardMap = true;
     bool m_clearBackground = false;
     bool m_stored = false;
-    bool m_framed = false;
     QString m_modeTitle;
 
     QImage m_enlarged;  // working copies of the map artwork, coloured in place

@@ -213,5 +213,40 @@ TEST(Kunitori, ClosingStoresTheWindowState) {
     EXPECT_TRUE(again->windowState() & Qt::WindowMaximized);
 }
 
+// Over a framed game window the map opens centred on it, and opening and closing it without
+// touching it stores the same outer rectangle every time.
+TEST(Kunitori, ReopeningKeepsTheRectangleCentredOverTheGame) {
+    QWidget game;
+    game.setGeometry(60, 50, 640, 480);  // on the offscreen desktop of 800 x 600
+    game.show();
+    QApplication::processEvents();
+    for (const int zoomed : {0, 1}) {
+        DialogFixture f;
+        f.profile.ints["Last/Zoomed"] = zoomed;
+        f.profile.ints["Last/SX"] = 560;
+        f.profile.ints["Last/SY"] = 540;
+        std::vector<std::array<int, 4>> stored;
+        for (int cycle = 0; cycle < 5; ++cycle) {
+            {
+                CKunitori dialog(f.Context(), &game);
+                dialog.show();
+                QApplication::processEvents();
+                if (zoomed == 0) {
+                    const QPoint off =
+                        dialog.frameGeometry().center() - game.frameGeometry().center();
+                    EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+                    EXPECT_EQ(dialog.frameGeometry().size(), QSize(560, 540));
+                }
+                dialog.reject();
+            }
+            stored.push_back({f.profile.ints.at("Last/PX"), f.profile.ints.at("Last/PY"),
+                              f.profile.ints.at("Last/SX"), f.profile.ints.at("Last/SY")});
+            EXPECT_EQ(stored.back(), stored.front()) << "cycle " << cycle << " zoomed " << zoomed;
+        }
+        EXPECT_EQ(stored.front()[2], 560);
+        EXPECT_EQ(stored.front()[3], 540);
+    }
+}
+
 }  // namespace
 }  // namespace quintrick
