@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include "engine/settings_table.h"
 #include "engine/strings.h"
@@ -39,10 +40,23 @@ void CMainFrame::SetStartScales() {
     m_view->Table().m_scales = {d, d};
 }
 
+QMargins CMainFrame::FrameMargins() const {
+    const QWindow* handle = windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
+QSize CMainFrame::ClientSize() const {
+    const QMargins frame = FrameMargins();
+    return {std::max(1, m_gamen - frame.left() - frame.right()),
+            std::max(1, FrameHeight(m_gamen) - frame.top() - frame.bottom())};
+}
+
 void CMainFrame::ApplyScreenSize(int width) {
     m_gamen = width;
-    setFixedSize(width, FrameHeight(width));
-    m_view->resize(width, FrameHeight(width));
+    m_fittedFrame = FrameMargins();
+    const QSize client = ClientSize();
+    setFixedSize(client);
+    m_view->resize(client);
     CentreOnDesktop();
 }
 
@@ -50,7 +64,29 @@ void CMainFrame::CentreOnDesktop() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect desk = screen->geometry();
-    move(desk.left() + (desk.width() - width()) / 2, desk.top() + (desk.height() - height()) / 2);
+    const QSize outer = size().grownBy(FrameMargins());
+    // A top-level window's position is that of its frame.
+    move(desk.left() + (desk.width() - outer.width()) / 2,
+         desk.top() + (desk.height() - outer.height()) / 2);
+}
+
+bool CMainFrame::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    // The window manager adds its frame only after the window is shown: the outer size stays the
+    // chosen one, so the client shrinks by the frame, and the table scales to the client.
+    if (isVisible() && FrameMargins() != m_fittedFrame) {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::UpdateRequest ||
+            type == QEvent::WindowActivate || type == QEvent::Paint) {
+            ApplyScreenSize(m_gamen);
+            const QSize client = m_view->size();
+            m_view->Table().m_scales = {float(client.width()) / 1200.0f,
+                                        float(client.height()) / 900.0f};
+            m_view->Table().m_saveUnderRect = {};
+            m_view->update();
+        }
+    }
+    return handled;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -19,18 +19,25 @@ class CMainFrame : public QMainWindow {
     // The frame width in use.
     int Gamen() const { return m_gamen; }
 
-    // Fixes the window at width x (width / 4) * 3 and centres it on the desktop.
+    // Fixes the window's outer size at width x (width / 4) * 3 and centres it on the desktop.
     void ApplyScreenSize(int width);
     // Sets both drawing scales from the client area (the larger side / 1200).
     void SetStartScales();
     void CentreOnDesktop();
+    // The window manager's frame (none until it has framed the window).
+    QMargins FrameMargins() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
+    // The client area that the frame leaves of the outer size.
+    QSize ClientSize() const;
+
     CT40913View* m_view;
     int m_gamen = 640;
+    QMargins m_fittedFrame;  // the frame the client size was last fitted to
 };
 
 }  // namespace quintrick

@@ -69,10 +69,33 @@ TEST_F(Frame, AGamenThatDoesNotFitFallsBackAndIsStored) {
     for (int stored : {0, -5, 100000}) {
         QSettings("Orvendel", "Quintrick").setValue("Settei/Gamen", stored);
         Open();
-        EXPECT_GT(frame->width(), 0);
-        EXPECT_LE(frame->width(), 1600) << stored;
-        EXPECT_EQ(frame->height(), frame->width() / 4 * 3);
-        EXPECT_EQ(view().Profile().ReadInt("Settei", "Gamen", 0), frame->width());
+        // The stored width is the outer size, frame included.
+        const QSize outer = frame->frameGeometry().size();
+        EXPECT_GT(outer.width(), 0);
+        EXPECT_LE(outer.width(), 1600) << stored;
+        EXPECT_EQ(outer.height(), outer.width() / 4 * 3);
+        EXPECT_EQ(view().Profile().ReadInt("Settei", "Gamen", 0), outer.width());
+        frame.reset();
+    }
+}
+
+// The sizes are the window's outer size: inside a frame the client is smaller, and the table is
+// scaled to the client in each direction.
+TEST_F(Frame, TheOuterSizeIsTheChosenSizeAndTheTableFitsTheClient) {
+    for (int gamen : {640, 800}) {
+        QSettings("Orvendel", "Quintrick").setValue("Settei/Gamen", gamen);
+        Open();
+        QApplication::processEvents();
+        const QMargins m = frame->FrameMargins();
+        EXPECT_EQ(frame->frameGeometry().size(), QSize(gamen, gamen / 4 * 3));
+        const QSize client = view().size();
+        EXPECT_EQ(client,
+                  QSize(gamen - m.left() - m.right(), gamen / 4 * 3 - m.top() - m.bottom()));
+        const Scales& s = view().Table().m_scales;
+        EXPECT_LE(s.X(1200), client.width()) << gamen;
+        EXPECT_LE(s.Y(900), client.height()) << gamen;
+        EXPECT_GE(s.X(1200), client.width() - 1) << gamen;
+        EXPECT_GE(s.Y(900), client.height() - 1) << gamen;
         frame.reset();
     }
 }
