@@ -222,9 +222,9 @@ TEST(Kunitori, ReopeningKeepsTheRectangleCentredOverTheGame) {
     QApplication::processEvents();
     for (const int zoomed : {0, 1}) {
         DialogFixture f;
-        f.profile.ints["Last/Zoomed"] = zoomed;
-        f.profile.ints["Last/SX"] = 560;
-        f.profile.ints["Last/SY"] = 540;
+        f.profile.WriteInt("Last", "Zoomed", zoomed);
+        f.profile.WriteInt("Last", "SX", 560);
+        f.profile.WriteInt("Last", "SY", 540);
         std::vector<std::array<int, 4>> stored;
         for (int cycle = 0; cycle < 5; ++cycle) {
             {
@@ -239,8 +239,9 @@ TEST(Kunitori, ReopeningKeepsTheRectangleCentredOverTheGame) {
                 }
                 dialog.reject();
             }
-            stored.push_back({f.profile.ints.at("Last/PX"), f.profile.ints.at("Last/PY"),
-                              f.profile.ints.at("Last/SX"), f.profile.ints.at("Last/SY")});
+            stored.push_back(std::array<int, 4>{
+                f.profile.ReadInt("Last", "PX", -1), f.profile.ReadInt("Last", "PY", -1),
+                f.profile.ReadInt("Last", "SX", -1), f.profile.ReadInt("Last", "SY", -1)});
             EXPECT_EQ(stored.back(), stored.front()) << "cycle " << cycle << " zoomed " << zoomed;
         }
         EXPECT_EQ(stored.front()[2], 560);
