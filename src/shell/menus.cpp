@@ -5,6 +5,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "main_frame.h"
+#include "records_window.h"
 #include "screen_size.h"
 #include "setting_toggles.h"
 #include "shell/extras/help_dialogs.h"
@@ -113,6 +114,8 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
     auto menu = std::make_unique<QMenu>(this);
     if (position == 0) {
         AddItem(*menu, kCmdStart, "開始(&P)");
+        const std::string records = std::string(LoadString(kRecTitle)) + "(&R)\tF6";
+        AddItem(*menu, kCmdRecords, records.c_str());
         if (m_flags.thumbBar) AddPeekItems(*menu);
         menu->addSeparator();
         AddItem(*menu, kCmdExit, "終了(&X)");
@@ -267,6 +270,9 @@ void CT40913View::OnCommand(int id) {
             break;
         case kCmdCardBacks:
             OpenCardBacks();
+            break;
+        case kCmdRecords:
+            OpenRecords();
             break;
         case kCmdHelpOperation:
         case kCmdHelpRules:

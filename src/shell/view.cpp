@@ -8,6 +8,7 @@
 
 #include "conquest/kuni_state.h"
 #include "engine/strings.h"
+#include "records_window.h"
 #include "resource_ids.h"
 #include "resource_paths.h"
 #include "setting_toggles.h"
@@ -38,6 +39,13 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
       m_table(m_gs, m_set, m_profile, *this),
       m_input(m_gs, m_set, m_engine, m_table, m_profile, *this),
       m_kunitoriHost([this](int sound) { m_sound.Play(sound, false); }),
+      // The records' messages wait for the running step to end: none opens inside the tick.
+      m_records([this](int id, const std::string& prefix, int style) {
+          QMetaObject::invokeMethod(
+              this, [this, id, prefix, style] { ShowMessage(id, prefix, style); },
+              Qt::QueuedConnection);
+      }),
+      m_recordKeeper(m_gs, m_records),
       m_peekLauncher(std::make_unique<CPeekLauncher>(m_profile, *this)) {
     // Every pixel is painted by the table drawing; the background is never erased.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,6 +56,8 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_table.m_thumbBar = flags.thumbBar;
     m_table.m_repaint = [this] { repaint(); };
     m_table.m_opponentWinningRank = [this] { return m_players.OpponentWinningRank(); };
+    m_engine.SetObserver(&m_recordKeeper);
+    m_players.SetObserver(&m_recordKeeper);
     m_cursors = {QCursor(Qt::ArrowCursor), QCursor(Qt::PointingHandCursor),
                  QCursor(Qt::ArrowCursor), QCursor(Qt::ForbiddenCursor),
                  QCursor(Qt::SizeVerCursor)};
@@ -73,6 +83,7 @@ bool CT40913View::OnInitialUpdate() {
     m_cursors[int(Pointer::NoEntry)] = LoadCursor(kCursorNoEntry, Qt::ForbiddenCursor);
     m_cursors[int(Pointer::EdgeDrag)] = LoadCursor(kCursorEdgeDrag, Qt::SizeVerCursor);
     m_gs.ResetAtInitialUpdate();
+    m_records.Open();
     m_table.RedrawTable(true);
     SetTimer(kSetupTimerEvent, 100);
     return true;
@@ -162,6 +173,8 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return OnCommand(32801);
         case Qt::Key_F5:
             return OnCommand(32802);
+        case Qt::Key_F6:
+            return OnCommand(kCmdRecords);
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return m_input.OnKeyDown(GameKey::Enter);

@@ -16,6 +16,8 @@
 #include "message_box.h"
 #include "players/fuda_dashi.h"
 #include "profile.h"
+#include "records/game_records.h"
+#include "records/record_keeper.h"
 #include "shell/extras/peek_exchange.h"
 #include "sound_player.h"
 #include "table/table.h"
@@ -74,6 +76,13 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void OpenCardBacks();
     void OpenHelp(int command);
     void OpenAbout();
+    // The 戦績 window (game menu and F6).
+    void OpenRecords();
+    // Keeps the match in progress in the records as abandoned (a new match or closing the
+    // window gives it up); nothing when no match runs.
+    void RecordAbandonedMatch();
+    CGameRecords& Records() { return m_records; }
+    RecordKeeper& RecordKeeperOf() { return m_recordKeeper; }
     // A peek command (701-704) for computer seat id - 701.
     void PeekCommand(int command);
     // What the map dialog takes from the game.
@@ -137,6 +146,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CTable m_table;
     CHumanInput m_input;
     CQtKunitoriHost m_kunitoriHost;
+    CGameRecords m_records;
+    RecordKeeper m_recordKeeper;
     std::unique_ptr<CPeekLauncher> m_peekLauncher;
     CTipWindow* m_toolTip = nullptr;  // a child window, deleted with the view
 

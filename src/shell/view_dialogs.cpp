@@ -1,6 +1,7 @@
 // The commands that open a window of their own: the province map, the card-back settings, the
 // help pages, the about box, and the peeks at a computer player's hand.
 #include "images/back_set.h"
+#include "records_window.h"
 #include "shell/extras/help_dialogs.h"
 #include "view.h"
 
@@ -44,6 +45,19 @@ void CT40913View::PeekCommand(int command) {
 void CT40913View::SetPeekStarter(CPeekLauncher::Starter starter) {
     m_peekLauncher =
         std::make_unique<CPeekLauncher>(m_profile, *this, QString(), std::move(starter));
+}
+
+void CT40913View::OpenRecords() {
+    RecordsWindowHost host;
+    host.message = [this](int id, std::string_view prefix, int style) {
+        return ShowMessage(id, prefix, style);
+    };
+    CRecordsWindow window(m_records.Db(), std::move(host), this);
+    window.exec();
+}
+
+void CT40913View::RecordAbandonedMatch() {
+    m_recordKeeper.Abandon();
 }
 
 }  // namespace quintrick

@@ -15,7 +15,9 @@ inline void EnsureApp() {
     static int argc = 1;
     static char name[] = "records_test";
     static char* argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    // Never destroyed: Qt SQL's own clean-up at exit must not run after its data is gone.
+    static QCoreApplication* app = new QCoreApplication(argc, argv);
+    (void)app;
 }
 
 }  // namespace quintrick::test

@@ -5,9 +5,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "records/records_db.h"
 #include "scripted_dialogs.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
+#include "shell/records_window.h"
 #include "shell/screen_size.h"
 
 namespace quintrick::testing {
@@ -232,6 +234,38 @@ TEST_F(Frame, ACancelledCharacterDialogLeavesTheStartCommand) {
     view().OnCommand(32771);
     EXPECT_EQ(view().Gs().m_phase, 1);
     EXPECT_EQ(dialogs.characterDialogs, 2);
+}
+
+TEST_F(Frame, AMatchGivenUpAtCloseIsKeptAsAbandoned) {
+    QFile::remove(CRecordsDb::DefaultPath());
+    Open();
+    {
+        auto game = view().BuildPopupMenu(0);
+        ASSERT_TRUE(Item(*game, kCmdRecords));
+        EXPECT_TRUE(Item(*game, kCmdRecords)->isEnabled());
+    }
+    dialogs.character = 3;
+    StartGame();
+    dialogs.answer = IDYES;
+    EXPECT_TRUE(frame->close());
+    frame.reset();
+    CRecordsDb db;
+    ASSERT_EQ(db.Open(CRecordsDb::DefaultPath()), CRecordsDb::Opened::Ok);
+    const auto rows = db.LoadMatches();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(rows[0].finished);
+    EXPECT_EQ(rows[0].games, 0);
+    EXPECT_EQ(rows[0].character[4], 3);
+}
+
+TEST(PeekProcess, NeverOpensTheRecords) {
+    App();
+    QFile::remove(CRecordsDb::DefaultPath());
+    ScriptedDialogs dialogs;
+    CT40913App app;
+    ASSERT_TRUE(app.InitInstance({"quintrick", "/W"}, &dialogs));
+    EXPECT_TRUE(app.m_peekMode);
+    EXPECT_FALSE(QFileInfo::exists(CRecordsDb::DefaultPath()));
 }
 
 }  // namespace

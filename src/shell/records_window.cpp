@@ -1,0 +1,343 @@
+#include "records_window.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+
+#include "engine/cards.h"
+#include "engine/host.h"
+#include "engine/roster.h"
+#include "engine/strings.h"
+#include "images/image_files.h"
+#include "records/records_csv.h"
+#include "records/records_stats.h"
+
+namespace quintrick {
+namespace {
+
+QString Text(int id) {
+    return QString::fromUtf8(LoadString(id).data(), qsizetype(LoadString(id).size()));
+}
+
+QString Name(int character) {
+    const std::string_view name = RosterName(character);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+QString Signed(double value, int decimals = 0) {
+    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', decimals);
+}
+
+// A table cell that sorts by the number kept beside its text.
+class SortItem : public QTableWidgetItem {
+  public:
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant a = data(Qt::UserRole), b = other.data(Qt::UserRole);
+        if (a.isValid() && b.isValid()) return a.toDouble() < b.toDouble();
+        return QTableWidgetItem::operator<(other);
+    }
+};
+
+QTableWidgetItem* NumberItem(double value, const QString& shown) {
+    auto* item = new SortItem;
+    item->setText(shown);
+    item->setData(Qt::UserRole, value);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+QTableWidget* MakeTable(const QStringList& headers, const char* name) {
+    auto* table = new QTableWidget(0, int(headers.size()));
+    table->setObjectName(QLatin1String(name));
+    table->setHorizontalHeaderLabels(headers);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    return table;
+}
+
+QChart* MakeChart(const QString& title, const QFont& font) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    QFont titleFont = font;
+    titleFont.setPointSize(font.pointSize() + 2);
+    titleFont.setBold(true);
+    chart->setTitleFont(titleFont);
+    chart->legend()->setFont(font);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setMargins(QMargins(6, 6, 6, 6));
+    return chart;
+}
+
+void StyleAxis(QAbstractAxis* axis, const QFont& font) {
+    axis->setLabelsFont(font);
+    axis->setTitleFont(font);
+}
+
+}  // namespace
+
+CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* parent)
+    : QDialog(parent), m_db(db), m_host(std::move(host)) {
+    setObjectName(QStringLiteral("recordsWindow"));
+    setWindowTitle(Text(kRecTitle));
+    QFont font(PreferredGothicFamily());
+    font.setPointSize(10);
+    setFont(font);
+
+    auto* tabs = new QTabWidget;
+    // Totals and characters.
+    auto* summary = new QWidget;
+    auto* form = new QFormLayout;
+    const int labels[7] = {kRecMatches, kRecFinished, kRecAveragePoints, kRecRanks,
+                           kRecBest,    kRecWorst,    kRecLongestRun};
+    const char* names[7] = {"totalMatches", "totalFinished", "averagePoints", "rankCounts",
+                            "bestMatch",    "worstMatch",    "longestRun"};
+    for (int i = 0; i < 7; ++i) {
+        m_totals[i] = new QLabel;
+        m_totals[i]->setObjectName(QLatin1String(names[i]));
+        m_totals[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(Text(labels[i]) + QStringLiteral("："), m_totals[i]);
+    }
+    m_characters =
+        MakeTable({Text(kRecCharacter), Text(kRecRole), Text(kRecMatches), Text(kRecAveragePoints),
+                   Text(kRecWinRate), Text(kRecAveragePictures)},
+                  "characterTable");
+    auto* summaryLayout = new QVBoxLayout(summary);
+    summaryLayout->addLayout(form);
+    summaryLayout->addWidget(m_characters, 1);
+    tabs->addTab(summary, Text(kRecSummaryTab));
+
+    // Charts.
+    auto* charts = new QWidget;
+    auto* chartsLayout = new QVBoxLayout(charts);
+    m_pointsChart = new QChartView;
+    m_pointsChart->setObjectName(QStringLiteral("pointsChart"));
+    m_pointsChart->setRenderHint(QPainter::Antialiasing);
+    m_rankChart = new QChartView;
+    m_rankChart->setObjectName(QStringLiteral("rankChart"));
+    m_rankChart->setRenderHint(QPainter::Antialiasing);
+    chartsLayout->addWidget(m_pointsChart, 3);
+    chartsLayout->addWidget(m_rankChart, 2);
+    tabs->addTab(charts, Text(kRecChartsTab));
+
+    // The last fifty matches.
+    m_last = MakeTable({Text(kRecStarted), Text(kRecCharacter), Text(kRecPoints), Text(kRecRank),
+                        Text(kRecGames), Text(kRecStones), Text(kRecState)},
+                       "lastMatches");
+    m_last->setSortingEnabled(true);
+    tabs->addTab(m_last, Text(kRecLast50));
+
+    auto* exportButton = new QPushButton(Text(kRecExportCsv));
+    exportButton->setObjectName(QStringLiteral("exportCsv"));
+    auto* clearButton = new QPushButton(Text(kRecClear));
+    clearButton->setObjectName(QStringLiteral("clearRecords"));
+    auto* closeButton = new QPushButton(Text(kRecClose));
+    closeButton->setDefault(true);
+    connect(exportButton, &QPushButton::clicked, this, &CRecordsWindow::ExportCsv);
+    connect(clearButton, &QPushButton::clicked, this, &CRecordsWindow::ClearRecords);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(exportButton);
+    buttons->addWidget(clearButton);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs, 1);
+    layout->addLayout(buttons);
+
+    // Four fifths of the game window, in its proportions.
+    const int width = parent ? std::clamp(parent->window()->width() * 4 / 5, 640, 1280) : 960;
+    resize(width, width * 3 / 4);
+    Reload();
+}
+
+void CRecordsWindow::Reload() {
+    const std::vector<MatchRow> rows = m_db.LoadMatches();
+    const RecordsSummary s = Summarize(rows);
+    FillTotals(s, rows);
+    FillCharacters(s);
+    FillCharts(s);
+    FillLastMatches(rows);
+}
+
+void CRecordsWindow::FillTotals(const RecordsSummary& s, const std::vector<MatchRow>& rows) {
+    const QString none = Text(kRecNone);
+    const auto match = [&rows](int index) {
+        if (index < 0) return QStringLiteral("—");
+        const MatchRow& row = rows[size_t(index)];
+        return QStringLiteral("%1（%2、%3）")
+            .arg(Signed(row.points[kHumanPlayer]), QString::fromStdString(row.started),
+                 Name(row.character[kHumanPlayer]));
+    };
+    m_totals[0]->setText(s.matches ? QString::number(s.matches) : none);
+    m_totals[1]->setText(QString::number(s.finished));
+    m_totals[2]->setText(s.finished ? Signed(s.averagePoints, 2) : QStringLiteral("—"));
+    QStringList ranks;
+    for (int r = 0; r < 5; ++r) {
+        ranks
+            << QStringLiteral("%1%2 %3").arg(r + 1).arg(Text(kRecRankSuffix)).arg(s.rankCounts[r]);
+    }
+    m_totals[3]->setText(ranks.join(QStringLiteral("　")));
+    m_totals[4]->setText(match(s.bestIndex));
+    m_totals[5]->setText(match(s.worstIndex));
+    m_totals[6]->setText(QString::number(s.longestPositiveRun));
+}
+
+void CRecordsWindow::FillCharacters(const RecordsSummary& s) {
+    m_characters->setRowCount(int(s.characters.size()));
+    for (int i = 0; i < int(s.characters.size()); ++i) {
+        const CharacterStats& c = s.characters[size_t(i)];
+        m_characters->setItem(i, 0, new QTableWidgetItem(Name(c.character)));
+        m_characters->setItem(i, 1, new QTableWidgetItem(Text(c.human ? kRecYou : kRecOpponent)));
+        m_characters->setItem(i, 2, NumberItem(c.matches, QString::number(c.matches)));
+        m_characters->setItem(i, 3, NumberItem(c.averagePoints, Signed(c.averagePoints, 2)));
+        m_characters->setItem(
+            i, 4, NumberItem(c.winRate, QString::number(c.winRate * 100, 'f', 1) + u'%'));
+        m_characters->setItem(
+            i, 5,
+            NumberItem(c.averagePictures, c.averagePictures < 0
+                                              ? QStringLiteral("—")
+                                              : QString::number(c.averagePictures, 'f', 1)));
+    }
+}
+
+void CRecordsWindow::FillCharts(const RecordsSummary& s) {
+    const QFont font = this->font();
+    // The human's final points per match, with the moving average over it.
+    QChart* points = MakeChart(Text(kRecPointsChart), font);
+    auto* line = new QLineSeries;
+    line->setName(Text(kRecPoints));
+    auto* average = new QLineSeries;
+    average->setName(Text(kRecMovingAverage));
+    int low = 0, high = 0;
+    for (int i = 0; i < int(s.points.size()); ++i) {
+        line->append(i + 1, s.points[size_t(i)]);
+        average->append(i + 1, s.movingAverage[size_t(i)]);
+        low = std::min(low, s.points[size_t(i)]);
+        high = std::max(high, s.points[size_t(i)]);
+    }
+    line->setPen(QPen(QColor(120, 150, 200), 1.2));
+    average->setPen(QPen(QColor(200, 60, 40), 2.5));
+    points->addSeries(line);
+    points->addSeries(average);
+    auto* x = new QValueAxis;
+    x->setTitleText(Text(kRecMatchAxis));
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setRange(1, std::max<int>(2, int(s.points.size())));
+    x->applyNiceNumbers();
+    auto* y = new QValueAxis;
+    y->setTitleText(Text(kRecPoints));
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setRange(low - 5, high + 5);
+    y->applyNiceNumbers();
+    StyleAxis(x, font);
+    StyleAxis(y, font);
+    points->addAxis(x, Qt::AlignBottom);
+    points->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : points->series()) {
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    QChart* old = m_pointsChart->chart();
+    m_pointsChart->setChart(points);
+    delete old;
+
+    // How often each rank was reached.
+    QChart* ranks = MakeChart(Text(kRecRankChart), font);
+    auto* set = new QBarSet(Text(kRecCount));
+    set->setColor(QColor(70, 120, 170));
+    set->setLabelFont(font);
+    QStringList categories;
+    int most = 0;
+    for (int r = 0; r < 5; ++r) {
+        *set << s.rankCounts[size_t(r)];
+        most = std::max(most, s.rankCounts[size_t(r)]);
+        categories << QStringLiteral("%1%2").arg(r + 1).arg(Text(kRecRankSuffix));
+    }
+    auto* bars = new QBarSeries;
+    bars->append(set);
+    bars->setLabelsVisible(true);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    ranks->addSeries(bars);
+    ranks->legend()->setVisible(false);
+    auto* categoryAxis = new QBarCategoryAxis;
+    categoryAxis->append(categories);
+    auto* count = new QValueAxis;
+    count->setLabelFormat(QStringLiteral("%d"));
+    count->setRange(0, std::max(1, most + most / 8 + 1));
+    count->applyNiceNumbers();
+    StyleAxis(categoryAxis, font);
+    StyleAxis(count, font);
+    ranks->addAxis(categoryAxis, Qt::AlignBottom);
+    ranks->addAxis(count, Qt::AlignLeft);
+    bars->attachAxis(categoryAxis);
+    bars->attachAxis(count);
+    old = m_rankChart->chart();
+    m_rankChart->setChart(ranks);
+    delete old;
+}
+
+void CRecordsWindow::FillLastMatches(const std::vector<MatchRow>& rows) {
+    m_last->setSortingEnabled(false);
+    const int shown = std::min<int>(50, int(rows.size()));
+    m_last->setRowCount(shown);
+    for (int i = 0; i < shown; ++i) {
+        const MatchRow& row = rows[rows.size() - 1 - size_t(i)];  // the newest first
+        const int points = row.points[kHumanPlayer];
+        auto* started = new SortItem;
+        started->setText(QString::fromStdString(row.started));
+        started->setData(Qt::UserRole, double(row.id));  // in the order played
+        m_last->setItem(i, 0, started);
+        m_last->setItem(i, 1, new QTableWidgetItem(Name(row.character[kHumanPlayer])));
+        m_last->setItem(i, 2, NumberItem(points, Signed(points)));
+        m_last->setItem(i, 3, NumberItem(row.rank, QString::number(row.rank)));
+        m_last->setItem(i, 4, NumberItem(row.games, QString::number(row.games)));
+        m_last->setItem(i, 5, NumberItem(row.stonesCredited, Signed(row.stonesCredited)));
+        m_last->setItem(
+            i, 6,
+            new QTableWidgetItem(Text(row.finished ? kRecStateFinished : kRecStateAbandoned)));
+    }
+    m_last->setSortingEnabled(true);
+}
+
+void CRecordsWindow::ExportCsv() {
+    const QString path = m_host.askSavePath ? m_host.askSavePath(this) : AskSavePath(this);
+    if (path.isEmpty()) return;
+    if (!ExportMatchesCsv(m_db.LoadMatches(), path)) {
+        const std::string prefix = QDir::toNativeSeparators(path).toStdString() + "\n";
+        m_host.message(kMsgRecordsExportFailed, prefix, kStyleError);
+    }
+}
+
+void CRecordsWindow::ClearRecords() {
+    if (m_host.message(kMsgRecordsClearAsk, {}, kStyleQuestion) != IDYES) return;
+    m_db.Clear();
+    Reload();
+}
+
+QString CRecordsWindow::AskSavePath(QWidget* owner) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(owner, Text(kRecExportCsv),
+                                        QDir(folder).filePath(Text(kRecTitle) + ".csv"),
+                                        Text(kRecCsvFilter));
+}
+
+}  // namespace quintrick

@@ -1,0 +1,55 @@
+// The 戦績 window: totals, a table per character, the charts of the human's points and ranks,
+// the last fifty matches, the CSV export and clearing the records.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string_view>
+
+#include "records/records_db.h"
+
+class QLabel;
+class QTableWidget;
+class QChartView;
+
+namespace quintrick {
+
+// The command of the game menu and F6 that opens the window.
+inline constexpr int kCmdRecords = 32850;
+
+struct RecordsWindowHost {
+    // A message box (string id, prefix, style), returning the button pressed.
+    std::function<int(int stringId, std::string_view prefix, int style)> message;
+    // The save dialog of the export; an empty path when it was cancelled.
+    std::function<QString(QWidget* owner)> askSavePath;
+};
+
+class CRecordsWindow : public QDialog {
+    Q_OBJECT
+  public:
+    CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* parent = nullptr);
+
+    // Reads the records again and fills every part of the window.
+    void Reload();
+    void ExportCsv();
+    void ClearRecords();
+
+    // The save dialog of the real program, in the user's documents folder.
+    static QString AskSavePath(QWidget* owner);
+
+  private:
+    void FillTotals(const struct RecordsSummary& s, const std::vector<struct MatchRow>& rows);
+    void FillCharacters(const RecordsSummary& s);
+    void FillCharts(const RecordsSummary& s);
+    void FillLastMatches(const std::vector<MatchRow>& rows);
+
+    CRecordsDb& m_db;
+    RecordsWindowHost m_host;
+    QLabel* m_totals[7] = {};
+    QTableWidget* m_characters = nullptr;
+    QTableWidget* m_last = nullptr;
+    QChartView* m_pointsChart = nullptr;
+    QChartView* m_rankChart = nullptr;
+};
+
+}  // namespace quintrick
