@@ -142,6 +142,8 @@ CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* 
                         Text(kRecGames), Text(kRecStones), Text(kRecState)},
                        "lastMatches");
     m_last->setSortingEnabled(true);
+    m_last->setWordWrap(false);
+    m_last->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tabs->addTab(m_last, Text(kRecLast50));
 
     auto* exportButton = new QPushButton(Text(kRecExportCsv));
@@ -264,7 +266,10 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
     QChart* ranks = MakeChart(Text(kRecRankChart), font);
     auto* set = new QBarSet(Text(kRecCount));
     set->setColor(QColor(70, 120, 170));
-    set->setLabelFont(font);
+    QFont labelFont = font;
+    labelFont.setBold(true);
+    set->setLabelFont(labelFont);
+    set->setLabelColor(Qt::white);
     QStringList categories;
     int most = 0;
     for (int r = 0; r < 5; ++r) {
@@ -275,7 +280,7 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
     auto* bars = new QBarSeries;
     bars->append(set);
     bars->setLabelsVisible(true);
-    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
     ranks->addSeries(bars);
     ranks->legend()->setVisible(false);
     auto* categoryAxis = new QBarCategoryAxis;
@@ -316,6 +321,7 @@ void CRecordsWindow::FillLastMatches(const std::vector<MatchRow>& rows) {
             new QTableWidgetItem(Text(row.finished ? kRecStateFinished : kRecStateAbandoned)));
     }
     m_last->setSortingEnabled(true);
+    m_last->sortItems(0, Qt::DescendingOrder);  // the newest first
 }
 
 void CRecordsWindow::ExportCsv() {
@@ -334,7 +340,8 @@ void CRecordsWindow::ClearRecords() {
 }
 
 QString CRecordsWindow::AskSavePath(QWidget* owner) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) folder = QDir::homePath();
     return QFileDialog::getSaveFileName(owner, Text(kRecExportCsv),
                                         QDir(folder).filePath(Text(kRecTitle) + ".csv"),
                                         Text(kRecCsvFilter));
