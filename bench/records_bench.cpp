@@ -36,13 +36,18 @@ std::vector<MatchRecord> PlayedMatches(int matches) {
     return sink.records;
 }
 
-void BM_StoreOneMatch(benchmark::State& state) {
+// A database holding 3,000 matches, made of `matches` over and over.
+void Fill(CRecordsDb& db, const QTemporaryDir& dir, const std::vector<MatchRecord>& matches) {
     App();
+    db.Open(dir.filePath("records.sqlite"));
+    for (int i = 0; i < 3000; ++i) db.StoreMatch(matches[size_t(i) % matches.size()]);
+}
+
+void BM_StoreOneMatch(benchmark::State& state) {
     QTemporaryDir dir;
     CRecordsDb db;
-    db.Open(dir.filePath("records.sqlite"));
     const std::vector<MatchRecord> matches = PlayedMatches(50);
-    for (int i = 0; i < 3000; ++i) db.StoreMatch(matches[size_t(i) % matches.size()]);
+    Fill(db, dir, matches);
     size_t next = 0;
     for (auto _ : state) {
         if (!db.StoreMatch(matches[next++ % matches.size()])) state.SkipWithError("write failed");
@@ -51,12 +56,9 @@ void BM_StoreOneMatch(benchmark::State& state) {
 BENCHMARK(BM_StoreOneMatch)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAllMatches(benchmark::State& state) {
-    App();
     QTemporaryDir dir;
     CRecordsDb db;
-    db.Open(dir.filePath("records.sqlite"));
-    const std::vector<MatchRecord> matches = PlayedMatches(50);
-    for (int i = 0; i < 3000; ++i) db.StoreMatch(matches[size_t(i) % matches.size()]);
+    Fill(db, dir, PlayedMatches(50));
     for (auto _ : state) benchmark::DoNotOptimize(db.LoadMatches());
 }
 BENCHMARK(BM_LoadAllMatches)->Unit(benchmark::kMillisecond);

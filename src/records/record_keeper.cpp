@@ -112,9 +112,17 @@ void RecordKeeper::Abandon() {
 void RecordKeeper::Finish(bool finished) {
     m_match.finished = finished;
     m_match.ended = m_now();
+    // A finished match counts the score table's ten rows (also those of games played before a
+    // match was continued from a save); an abandoned one the games that came to an end.
     m_match.points = {};
-    for (const GameRecord& game : m_match.games) {
-        for (int p = 0; p < kRecordPlayers; ++p) m_match.points[p] += game.points[p];
+    if (finished) {
+        for (const auto& row : m_gs.m_points) {
+            for (int p = 0; p < kRecordPlayers; ++p) m_match.points[p] += row[p];
+        }
+    } else {
+        for (const GameRecord& game : m_match.games) {
+            for (int p = 0; p < kRecordPlayers; ++p) m_match.points[p] += game.points[p];
+        }
     }
     m_match.rank = RankOf(m_match.points, kHumanPlayer);
     if (!finished) {
