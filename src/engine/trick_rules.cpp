@@ -25,6 +25,20 @@ int CardStrength(const GameState& gs, CardId card) {
     return card;
 }
 
+int OpponentWinningRank(const GameState& gs) {
+    int best = 0;
+    int winner = gs.m_turn;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (gs.m_field[seat] == kNoCard) continue;
+        const int rank = CardStrength(gs, gs.m_field[seat]);
+        if (rank > best) {
+            best = rank;
+            winner = seat;
+        }
+    }
+    return gs.SameGroup(winner, gs.m_turn) ? 0 : best;
+}
+
 Rule IsLegalPlay(const GameState& gs, int seat, CardId card) {
     const auto& hand = gs.m_hand[seat];
     const int n = gs.m_handCount[seat];

@@ -19,6 +19,10 @@ int RuleMessage(Rule rule);
 // Strength of a field card: joker 300, trump id + 200, called suit id + 100, others id.
 int CardStrength(const GameState& gs, CardId card);
 
+// The right in the current trick for the seat to play (m_turn): the strength of the winning field
+// card when it belongs to the other group, else 0 (also before anybody has played). Reads only.
+int OpponentWinningRank(const GameState& gs);
+
 // The first rule that forbids `card` for `seat` (the leader is not bound to follow suit).
 Rule IsLegalPlay(const GameState& gs, int seat, CardId card);
 

@@ -67,17 +67,7 @@ bool CFudaDashi::PartnerCalledAceOnField() const {
 }
 
 int CFudaDashi::OpponentWinningRank() {
-    int best = 0;
-    int winner = m_gs.m_turn;
-    for (int seat = 0; seat < kSeats; ++seat) {
-        if (m_gs.m_field[seat] == kNoCard) continue;
-        m_gs.m_trickRank[seat] = CardStrength(m_gs, m_gs.m_field[seat]);
-        if (m_gs.m_trickRank[seat] > best) {
-            best = m_gs.m_trickRank[seat];
-            winner = seat;
-        }
-    }
-    return m_gs.SameGroup(winner, m_gs.m_turn) ? 0 : best;
+    return quintrick::OpponentWinningRank(m_gs);
 }
 
 bool CFudaDashi::ShouldPlayJoker(int w) const {

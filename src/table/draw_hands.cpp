@@ -1,8 +1,6 @@
 // The five hands: computer hands face down (one fan from the strip) or face up, the human's
-// hand, each with its name plate and current-player mark; the computer hands are also published
-// for the peek process.
+// hand, each with its name plate and current-player mark.
 #include <algorithm>
-#include <string>
 
 #include "blit.h"
 #include "layout.h"
@@ -11,8 +9,6 @@
 namespace quintrick {
 
 namespace {
-constexpr char kCun[] = "Cun";
-
 int Count(const GameState& gs, int seat) {
     return std::clamp(gs.m_handCount[seat], 0, kHandSize);
 }
@@ -29,34 +25,17 @@ void CTable::DrawCard(QPainter& p, CardId card, int x, int y) {
 }
 
 void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
-    if (m_gs.m_turn == seat) {
-        Copy(p, l.mark.x, l.mark.y, m_s.m_keyed.turnMark);
-        if (seat == kHumanSeat) m_turnMarkRect = Rect::At(l.mark.x, l.mark.y, 34, 34);
-    }
+    if (m_gs.m_turn == seat) Copy(p, l.mark.x, l.mark.y, m_s.m_keyed.turnMark);
     const int player = std::clamp(m_gs.m_seatPlayer[seat], 0, kSeats - 1);
     const int index = PlateIndex(m_gs.m_playerName[player]);
     const int column = m_gs.m_holder[seat] > 0 ? 0 : 66;
     Copy(p, l.plate.x, l.plate.y, m_s.m_keyed.plates, Rect::At(column, 34 * index, 66, 34));
-    m_plateRect[seat] = Rect::At(l.plate.x, l.plate.y, 66, 34);
-}
-
-void CTable::PublishHand(int seat) {
-    std::string text;
-    for (int i = 0; i < Count(m_gs, seat); ++i) {
-        text += std::to_string(m_gs.m_hand[seat][i]);
-        text += ',';
-    }
-    // Written only when it changed: the peek process polls the profile, not the redraws.
-    if (m_published[seat] == text) return;
-    m_profile.WriteString(kCun, std::to_string(seat), text);
-    m_published[seat] = std::move(text);
 }
 
 void CTable::DrawComputerHand(QPainter& p, int seat) {
     const int n = Count(m_gs, seat);
     const HandLayout l = ComputerHandLayout(seat, n, Perspective(m_kakudo).ti, false);
     DrawSeatMarks(p, seat, l);
-    if (m_thumbBar) PublishHand(seat);
     if (n == 0) return;
     StretchSmooth(p, Rect::At(l.hand.x, l.hand.y, l.cardW, l.cardH), m_s.m_keyed.handStrip,
                   Rect::At(FanStart(n), 0, FanWidth(n), kStripHeight));
@@ -66,7 +45,6 @@ void CTable::DrawOpenHand(QPainter& p, int seat) {
     const int n = Count(m_gs, seat);
     const HandLayout l = ComputerHandLayout(seat, n, Perspective(m_kakudo).ti, true);
     DrawSeatMarks(p, seat, l);
-    if (m_thumbBar) PublishHand(seat);
     for (int i = 0; i < n; ++i) {
         const CardId card = m_gs.m_hand[seat][i];
         if (!IsDrawableCard(card)) continue;
@@ -83,8 +61,6 @@ void CTable::DrawHumanHand(QPainter& p) {
     DrawSeatMarks(p, kHumanSeat, l);
     for (int i = 0; i < n; ++i) {
         DrawCard(p, m_gs.m_hand[kHumanSeat][i], l.hand.x + l.step * i, l.hand.y);
-        m_cardRect[i] = HumanCardRect(i, n, ti);
-        if (i == 0) m_handRect = HumanHandRect(n, ti);
     }
 }
 

@@ -85,8 +85,6 @@ void CTable::ProjectTable(QPainter& p) {
         p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     }
     m_discardSide = r.discardSide;
-    m_fieldRect = ProjectRect(persp, kFieldHitRect);
-    m_discardRect = ProjectRect(persp, kDiscardHitRect);
 }
 
 void CTable::DrawTableEdge(QPainter& p) {

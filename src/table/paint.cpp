@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "blit.h"
+#include "engine/trick_rules.h"
 #include "layout.h"
 #include "table.h"
 
@@ -15,18 +16,17 @@ void CTable::DrawBanner(QPainter& p, int row) {
 }
 
 void CTable::DrawInfoIndicators(QPainter& p) {
-    const int right = m_handRect.right;
-    const int top = m_handRect.top;
+    const Rect hand = HandRect();
+    const int right = hand.right;
+    const int top = hand.top;
     const int w = m_scales.X(40);
     const int h = m_scales.Y(37);
     const int y = m_scales.Y(top);
     StretchSmooth(p, Rect::At(m_scales.X(right + 8), y, w, h),
                   m_s.m_keyed.suit[m_gs.m_calledSuit & 3], Rect::At(0, 0, 47, 53));
-    const int enemyHasRight = m_opponentWinningRank ? m_opponentWinningRank() : 0;
+    const int enemyHasRight = OpponentWinningRank(m_gs);
     StretchSmooth(p, Rect::At(m_scales.X(right + 52), y, w, h), m_s.m_keyed.signs,
                   Rect::At(enemyHasRight != 0 ? 40 : 0, 0, 40, 37));
-    m_calledSuitRect = {right + 8, top, right + 48, top + 37};
-    m_rightRect = {right + 52, top, right + 92, top + 37};
 }
 
 void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {

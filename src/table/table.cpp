@@ -52,7 +52,62 @@ void CTable::AngleDown() {
 
 bool CTable::HitTableEdge(int x, int y) const {
     const Rect edge = TableEdgeRect(Perspective(m_kakudo).ti);
-    return x >= m_rightRect.right && y > edge.top && y < edge.bottom;
+    return x >= RightRect().right && y > edge.top && y < edge.bottom;
+}
+
+namespace {
+int HumanCount(const GameState& gs) {
+    return std::clamp(gs.m_handCount[kHumanSeat], 0, kHandSize);
+}
+}  // namespace
+
+Rect CTable::HandRect() const {
+    return HumanHandRect(HumanCount(m_gs), Perspective(m_kakudo).ti);
+}
+
+Rect CTable::CardRect(int i) const {
+    return HumanCardRect(i, HumanCount(m_gs), Perspective(m_kakudo).ti);
+}
+
+Rect CTable::TurnMarkRect() const {
+    const Point mark = HumanHandLayout(HumanCount(m_gs), Perspective(m_kakudo).ti).mark;
+    return Rect::At(mark.x, mark.y, 34, 34);
+}
+
+Rect CTable::PlateRect(int seat) const {
+    const int ti = Perspective(m_kakudo).ti;
+    const int n = std::clamp(m_gs.m_handCount[seat], 0, kHandSize);
+    const bool open = m_set.m_openMode == 1 && m_gs.m_game <= 3;
+    const Point plate = seat == kHumanSeat ? HumanHandLayout(n, ti).plate
+                                           : ComputerHandLayout(seat, n, ti, open).plate;
+    return Rect::At(plate.x, plate.y, 66, 34);
+}
+
+Rect CTable::CalledSuitRect() const {
+    const Rect hand = HandRect();
+    return {hand.right + 8, hand.top, hand.right + 48, hand.top + 37};
+}
+
+Rect CTable::RightRect() const {
+    const Rect hand = HandRect();
+    return {hand.right + 52, hand.top, hand.right + 92, hand.top + 37};
+}
+
+Rect CTable::FieldRect() const {
+    return ProjectRect(Perspective(m_kakudo), kFieldHitRect);
+}
+
+Rect CTable::DiscardRect() const {
+    return ProjectRect(Perspective(m_kakudo), kDiscardHitRect);
+}
+
+int CTable::HitHandCard(int bx, int by) const {
+    if (!HandRect().Contains(bx, by)) return -1;
+    const int count = HumanCount(m_gs);
+    for (int i = 0; i < count; ++i) {
+        if (CardRect(i).Contains(bx, by)) return i;
+    }
+    return -1;
 }
 
 int CTable::PlateIndex(const std::string& name) {

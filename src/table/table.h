@@ -1,4 +1,4 @@
-// The table: the surfaces, the bird's-eye angle, the rectangles recorded while drawing, the
+// The table: the surfaces, the bird's-eye angle, the rectangles of the layout, the
 // composition of the whole table in base coordinates (RedrawTable) and the paint routine that
 // brings it to any QPainter at the client size. The view owns one and supplies the game state,
 // the setting copies, the profile and the message boxes.
@@ -8,7 +8,6 @@
 #include <QSize>
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "engine/game_state.h"
@@ -71,19 +70,20 @@ class CTable {
 
     // Asks the window to repaint at once (RedrawTable's last step).
     std::function<void()> m_repaint;
-    // Non-zero when the other group holds the right in the current trick.
-    std::function<int()> m_opponentWinningRank;
+    // Where things lie now (base coordinates), computed from the layout for the current state
+    // and angle, never recorded by a draw: hit tests and explanations use these.
+    Rect HandRect() const;           // the human's whole hand
+    Rect CardRect(int i) const;      // the visible strip of card i of the human's hand
+    Rect TurnMarkRect() const;       // the human's current-player mark
+    Rect PlateRect(int seat) const;  // a seat's name plate
+    Rect CalledSuitRect() const;     // the called-suit indicator right of the hand
+    Rect RightRect() const;          // the right indicator beside it
+    Rect FieldRect() const;
+    Rect DiscardRect() const;
+    // Position of the human's card under a base point, or -1.
+    int HitHandCard(int bx, int by) const;
 
-    // Rectangles recorded while drawing (base coordinates).
-    Rect m_handRect;
-    std::array<Rect, kHandSize> m_cardRect{};
-    Rect m_turnMarkRect;
-    std::array<Rect, kSeats> m_plateRect{};
-    Rect m_calledSuitRect;
-    Rect m_rightRect;
-    Rect m_fieldRect;
-    Rect m_discardRect;
-    Rect m_discardSide;
+    Rect m_discardSide;  // the discard stack's side, as the last projection drew it
     int m_discardTopRow = 0;
     int m_discardBottomRow = 0;
     Rect m_saveUnderRect;  // screen rectangle under an overlay; emptied by every redraw
@@ -99,7 +99,6 @@ class CTable {
     void DrawOpenHand(QPainter& p, int seat);
     void DrawHumanHand(QPainter& p);
     void DrawSeatMarks(QPainter& p, int seat, const HandLayout& l);
-    void PublishHand(int seat);
     // Table surface and projection (draw_surface.cpp).
     void DrawTableSurface(QPainter& p);
     void DrawCapturedPictures(QPainter& p);
@@ -117,7 +116,6 @@ class CTable {
     IProfile& m_profile;
     IMessageBox& m_messages;
     double m_kakudo = kDefaultAngle;
-    std::array<std::optional<std::string>, 4> m_published{};
 };
 
 }  // namespace quintrick

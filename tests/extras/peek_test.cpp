@@ -8,6 +8,8 @@
 #include <csignal>
 
 #include "engine/settings_table.h"
+#include "match_runner.h"
+#include "memory_profile.h"
 #include "recording_box.h"
 #include "shell/extras/peek_exchange.h"
 #include "shell/extras/peek_window.h"
@@ -101,6 +103,53 @@ TEST_F(PeekCommand, CloseEntries) {
     WritePeekCloseEntries(profile);
     EXPECT_EQ(Read(profile, entries::kCunningView), 0);
     EXPECT_EQ(Read(profile, entries::kCunNow), 4);
+}
+
+// The computer hands are published as the game changes them, each only when its text changed.
+TEST(HandPublisher, FollowsTheGameEventByEvent) {
+    struct Check : IGameObserver {
+        const GameState* gs = nullptr;
+        MemoryProfile* profile = nullptr;
+        int lastWrites = 0;
+        int checks = 0;
+        void Compare() {
+            for (int seat = 0; seat < 4; ++seat) {
+                std::string text;
+                for (int i = 0; i < gs->m_handCount[seat]; ++i)
+                    text += std::to_string(gs->m_hand[seat][i]) + ",";
+                ASSERT_EQ(Read(*profile, entries::kCunHand[seat]), text) << gs->Dump();
+            }
+            ++checks;
+        }
+        void OnExchange(int, int) override { Compare(); }
+        void OnRelated() override { Compare(); }
+        void OnPlay(int seat, CardId) override {
+            Compare();
+            // One hand changed: one write for a computer seat, none for the human.
+            EXPECT_EQ(profile->Writes() - lastWrites, seat == kHumanSeat ? 0 : 1);
+            lastWrites = profile->Writes();
+        }
+        void OnLeader(int) override { lastWrites = profile->Writes(); }
+    };
+    for (bool enabled : {true, false}) {
+        MatchRunner runner(0, 777, 1);
+        runner.m_host.m_keepLog = false;
+        MemoryProfile published;
+        CHandPublisher publisher(published, runner.m_gs);
+        publisher.m_enabled = enabled;
+        Check check;
+        check.gs = &runner.m_gs;
+        check.profile = &published;
+        runner.m_engine.AddObserver(&publisher);
+        if (enabled) runner.m_engine.AddObserver(&check);
+        runner.Start();
+        ASSERT_TRUE(runner.RunToEnd());
+        if (enabled) {
+            EXPECT_GT(check.checks, 500);
+        } else {
+            EXPECT_EQ(published.Writes(), 0);
+        }
+    }
 }
 
 // The window itself, polled by hand.

@@ -105,8 +105,8 @@ TEST_F(Compose, DeclarationsSwapTheGroupCounters) {
 TEST_F(Compose, ProjectedTableAt21Degrees) {
     table.SetKakudo(21);
     table.RedrawTable(true);
-    EXPECT_EQ(table.m_fieldRect, (Rect{292, 333, 934, 513}));
-    EXPECT_EQ(table.m_discardRect, (Rect{84, 533, 307, 604}));
+    EXPECT_EQ(table.FieldRect(), (Rect{292, 333, 934, 513}));
+    EXPECT_EQ(table.DiscardRect(), (Rect{84, 533, 307, 604}));
     EXPECT_TRUE(Near(Buffer(600, 420), qRgb(0, 160, 0)));     // field
     EXPECT_TRUE(Near(Buffer(1000, 600), qRgb(24, 131, 56)));  // felt
     EXPECT_NE(Buffer(600, 221), Buffer(600, 223));            // the far edge starts at y 222
@@ -175,10 +175,10 @@ TEST_F(Compose, HumanHandPlateAndMark) {
     table.RedrawTable(true);
     EXPECT_EQ(Buffer(343 + 5, 605), CardPixel(1, 5, 5));
     EXPECT_EQ(Buffer(343 + 33 * 9 + 150, 605), CardPixel(15, 150, 5));
-    EXPECT_EQ(table.m_handRect, (Rect{343, 600, 343 + 330 + 118, 815}));
-    EXPECT_EQ(table.m_cardRect[9], (Rect{640, 600, 791, 815}));
-    EXPECT_EQ(table.m_turnMarkRect, (Rect{309, 600, 343, 634}));
-    EXPECT_EQ(table.m_plateRect[4], (Rect{277, 634, 343, 668}));
+    EXPECT_EQ(table.HandRect(), (Rect{343, 600, 343 + 330 + 118, 815}));
+    EXPECT_EQ(table.CardRect(9), (Rect{640, 600, 791, 815}));
+    EXPECT_EQ(table.TurnMarkRect(), (Rect{309, 600, 343, 634}));
+    EXPECT_EQ(table.PlateRect(4), (Rect{277, 634, 343, 668}));
     EXPECT_EQ(Buffer(310, 610), kTurnMarkColour);
     EXPECT_NE(Buffer(309, 610), kKeyPlate);  // the key stays transparent
     EXPECT_EQ(Buffer(280, 640), kPlateColour);
@@ -201,7 +201,7 @@ TEST_F(Compose, ComputerHandsFaceDownNeverShowTheKey) {
     // (sheet pixels of the back cells have almost no blue, unlike the background there)
     EXPECT_LT(qBlue(Buffer(680 + 150, 35 + 150)), 20);
     EXPECT_GT(qBlue(Buffer(680 + 300, 35 + 150)), 100);
-    EXPECT_EQ(table.m_plateRect[3], (Rect{44, 191, 110, 225}));
+    EXPECT_EQ(table.PlateRect(3), (Rect{44, 191, 110, 225}));
 }
 
 TEST_F(Compose, OpenHandsOnlyInTheFirstThreeGames) {
@@ -214,24 +214,6 @@ TEST_F(Compose, OpenHandsOnlyInTheFirstThreeGames) {
     gs.m_game = 4;
     table.RedrawTable(true);
     EXPECT_NE(Buffer(316 + 2, 35 + 2), faceUp);
-}
-
-TEST_F(Compose, HandsArePublishedOnlyWhenTheyChange) {
-    gs.m_handCount[3] = 0;
-    table.RedrawTable(true);
-    EXPECT_EQ(profile.ReadString("Cun", "0", "?"), "1,2,3,4,5,6,7,8,9,10,");
-    EXPECT_EQ(profile.ReadString("Cun", "3", "?"), "");
-    const int writes = profile.Writes();
-    table.RedrawTable(false);
-    EXPECT_EQ(profile.Writes(), writes);
-    gs.m_handCount[0] = 9;
-    table.RedrawTable(false);
-    EXPECT_EQ(profile.Writes(), writes + 1);
-    EXPECT_EQ(profile.ReadString("Cun", "0", "?"), "1,2,3,4,5,6,7,8,9,");
-    table.m_thumbBar = false;
-    gs.m_handCount[0] = 8;
-    table.RedrawTable(false);
-    EXPECT_EQ(profile.Writes(), writes + 1);
 }
 
 TEST_F(Compose, ScoreBoardWritesMinusFiveAndTheTotal) {
@@ -265,6 +247,27 @@ class Paint : public Compose {
     }
 };
 
+TEST_F(Paint, ComposingAndPaintingWriteNothing) {
+    // The hands for the peek process are published by the game's events, never by a drawing.
+    gs.m_handCount[3] = 0;
+    gs.m_turn = 4;
+    gs.m_leader = 1;
+    gs.m_field[1] = MakeCard(1, 4);
+    gs.m_cursor = 12;  // beyond the hand: the mark wraps when drawn, the field stays
+    const int writes = profile.Writes();
+    const GameState before = gs;
+    table.RedrawTable(true);
+    gs.m_handCount[0] = 9;
+    table.RedrawTable(false);
+    PaintAt({1200, 900}, 1.0f, 1.0f);
+    EXPECT_EQ(profile.Writes(), writes);
+    EXPECT_EQ(profile.ReadString("Cun", "0", "?"), "?");
+    gs.m_handCount[0] = 10;
+    EXPECT_EQ(gs.Dump(), before.Dump());
+    EXPECT_EQ(gs.m_cursor, 12);
+    EXPECT_EQ(gs.m_trickRank, before.m_trickRank);
+}
+
 TEST_F(Paint, StretchesTheTableAndWhitensTheMargins) {
     table.RedrawTable(true);
     const QImage screen = PaintAt({700, 500}, 640.0f / 1200, 480.0f / 900);
@@ -295,16 +298,21 @@ TEST_F(Paint, InfoIndicatorsOnlyOnTheHumansTurnAfterAnotherLead) {
     gs.m_turn = 4;
     gs.m_leader = 1;
     gs.m_calledSuit = 2;
-    int rank = 1;
-    table.m_opponentWinningRank = [&] { return rank; };
+    gs.m_field.fill(kNoCard);
+    gs.m_field[1] = MakeCard(2, 5);
+    gs.m_holder = {0, 1, 0, 0, 0};  // the leader is related, the human is not: danger
     table.RedrawTable(true);
-    const Rect hand = table.m_handRect;
+    const Rect hand = table.HandRect();
+    const GameState before = gs;
     QImage screen = PaintAt({1200, 900}, 1.0f, 1.0f);
-    EXPECT_EQ(table.m_calledSuitRect, (Rect{hand.right + 8, 600, hand.right + 48, 637}));
-    EXPECT_EQ(table.m_rightRect, (Rect{hand.right + 52, 600, hand.right + 92, 637}));
+    EXPECT_EQ(table.CalledSuitRect(), (Rect{hand.right + 8, 600, hand.right + 48, 637}));
+    EXPECT_EQ(table.RightRect(), (Rect{hand.right + 52, 600, hand.right + 92, 637}));
     EXPECT_EQ(screen.pixel(hand.right + 20, 620), kSuitColour);
     EXPECT_EQ(screen.pixel(hand.right + 70, 620), kDangerSignColour);
-    rank = 0;
+    // Painting reads the state only (the right is worked out, not stored).
+    EXPECT_EQ(gs.Dump(), before.Dump());
+    EXPECT_EQ(gs.m_trickRank, before.m_trickRank);
+    gs.m_holder = {0, 1, 0, 0, 2};  // the human's own group is winning
     screen = PaintAt({1200, 900}, 1.0f, 1.0f);
     EXPECT_EQ(screen.pixel(hand.right + 70, 620), kSafeSignColour);
     gs.m_leader = 4;
@@ -356,12 +364,33 @@ TEST(Angle, TableEdgeHitLiesRightOfTheIndicators) {
     MemoryProfile profile;
     test::RecordingBox messages;
     CTable table(gs, settings, profile, messages);  // 21 degrees: the edge is y 625..633
-    EXPECT_TRUE(table.HitTableEdge(0, 626));
-    EXPECT_FALSE(table.HitTableEdge(0, 625));
-    EXPECT_FALSE(table.HitTableEdge(0, 634));
-    table.m_rightRect = {800, 600, 840, 637};
-    EXPECT_FALSE(table.HitTableEdge(799, 630));
-    EXPECT_TRUE(table.HitTableEdge(840, 630));
+    EXPECT_TRUE(table.HitTableEdge(1100, 626));
+    EXPECT_FALSE(table.HitTableEdge(1100, 625));
+    EXPECT_FALSE(table.HitTableEdge(1100, 634));
+    // The indicators' place follows the hand, drawn or not.
+    for (int n : {0, 3, 10}) {
+        gs.m_handCount[kHumanSeat] = n;
+        const int right = table.HandRect().right + 92;
+        EXPECT_EQ(table.RightRect().right, right);
+        EXPECT_FALSE(table.HitTableEdge(right - 1, 630)) << n;
+        EXPECT_TRUE(table.HitTableEdge(right, 630)) << n;
+    }
+}
+
+TEST_F(Compose, HitAreasComeFromTheLayoutNotFromTheLastDraw) {
+    table.SetKakudo(21);
+    gs.m_handCount[kHumanSeat] = 3;
+    // Nothing drawn yet: the rectangles already follow the state and the angle.
+    EXPECT_EQ(table.HandRect(), HumanHandRect(3, 21));
+    EXPECT_EQ(table.HitHandCard(table.CardRect(2).left + 1, table.CardRect(2).top + 1), 2);
+    table.RedrawTable(true);
+    gs.m_handCount[kHumanSeat] = 1;  // a card left the hand since the last draw
+    EXPECT_EQ(table.HitHandCard(table.CardRect(0).left + 1, table.CardRect(0).top + 1), 0);
+    EXPECT_EQ(table.CardRect(0), HumanCardRect(0, 1, 21));
+    const Rect field = table.FieldRect();
+    table.SetKakudo(9);
+    EXPECT_NE(table.FieldRect(), field);
+    EXPECT_EQ(table.FieldRect(), (Rect{292, 361, 934, 434}));
 }
 
 }  // namespace

@@ -102,7 +102,6 @@ int main(int argc, char** argv) {
     IProfile& profile = runner.m_host.Profile();
     profile.WriteInt("Last", "Kakudo", angle);
     CTable table(gs, runner.m_settings, profile, messages);
-    table.m_opponentWinningRank = [&runner] { return runner.m_players.OpponentWinningRank(); };
     if (!table.BuildSurfaces()) return 1;
     if (!table.LoadCardSheet()) {
         std::cerr << "quintrick-shot: cannot read the card data file beside the program\n";

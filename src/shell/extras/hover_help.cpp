@@ -43,8 +43,14 @@ HoverHelp Show(int id) {
 }  // namespace
 
 HoverAreas HoverAreasOf(const CTable& table) {
-    return {table.m_plateRect,    table.m_calledSuitRect, table.m_rightRect,
-            table.m_turnMarkRect, table.m_fieldRect,      table.m_discardRect};
+    HoverAreas areas;
+    for (int seat = 0; seat < kSeats; ++seat) areas.m_plateRect[seat] = table.PlateRect(seat);
+    areas.m_calledSuitRect = table.CalledSuitRect();
+    areas.m_rightRect = table.RightRect();
+    areas.m_turnMarkRect = table.TurnMarkRect();
+    areas.m_fieldRect = table.FieldRect();
+    areas.m_discardRect = table.DiscardRect();
+    return areas;
 }
 
 int CharacterTipId(const GameState& gs, int seat) {

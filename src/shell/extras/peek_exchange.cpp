@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 
@@ -50,6 +51,22 @@ std::vector<CardId> ParsePeekHand(std::string_view text) {
         cards.push_back(static_cast<CardId>(value));
     }
     return cards;
+}
+
+void CHandPublisher::Publish() {
+    if (!m_enabled) return;
+    for (int seat = 0; seat < 4; ++seat) {
+        std::string text;
+        const int n = std::clamp(m_gs.m_handCount[seat], 0, kHandSize);
+        for (int i = 0; i < n; ++i) {
+            text += std::to_string(m_gs.m_hand[seat][i]);
+            text += ',';
+        }
+        // Written only when it changed: the peek process polls the profile.
+        if (m_published[seat] == text) continue;
+        Write(m_profile, entries::kCunHand[seat], text);
+        m_published[seat] = std::move(text);
+    }
 }
 
 void WritePeekCloseEntries(IProfile& profile) {

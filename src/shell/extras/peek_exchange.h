@@ -5,13 +5,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/cards.h"
 #include "engine/game_state.h"
 #include "engine/host.h"
+#include "engine/observer.h"
 
 namespace quintrick {
 
@@ -45,6 +49,33 @@ inline constexpr int kPeekInitialHeight = 217;
 // What both processes write when they close: no peek process runs, and one still running is
 // told to close.
 void WritePeekCloseEntries(IProfile& profile);
+
+// Publishes the four computer hands for the peek process ("Cun", "0".."3", e.g. "5,17,40,")
+// whenever the game changes them: the engine reports its events here (deal, exchange, play, the
+// end of a trick, game or match), and Publish writes each hand whose text changed since the last
+// time. Drawing the table writes nothing.
+class CHandPublisher final : public IGameObserver {
+  public:
+    CHandPublisher(IProfile& profile, const GameState& gs) : m_profile(profile), m_gs(gs) {}
+    // Off, nothing is written (no peek commands on this system).
+    bool m_enabled = true;
+    void Publish();
+
+    void OnDeal(int) override { Publish(); }
+    void OnExchange(int, int) override { Publish(); }
+    void OnRelated() override { Publish(); }
+    void OnLeader(int) override { Publish(); }
+    void OnShow(int, CardId, CardId) override { Publish(); }
+    void OnPlay(int, CardId) override { Publish(); }
+    void OnTrick(int, int, int) override { Publish(); }
+    void OnResult(int) override { Publish(); }
+    void OnStones(int, int, int, int) override { Publish(); }
+
+  private:
+    IProfile& m_profile;
+    const GameState& m_gs;
+    std::array<std::optional<std::string>, 4> m_published{};
+};
 
 // The game side of the peek commands.
 class CPeekLauncher {
