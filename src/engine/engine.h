@@ -20,9 +20,13 @@ class CEngine {
     CEngine(const CEngine&) = delete;
     CEngine& operator=(const CEngine&) = delete;
 
-    // Reports the match's events to `observer` (none by default); it must outlive the engine.
-    void SetObserver(IGameObserver* observer) { m_observer = observer ? observer : &m_silent; }
-    IGameObserver& Observer() { return *m_observer; }
+    // Reports the match's events to `observer` alone (none by default), or to one more observer;
+    // each must outlive the engine.
+    void SetObserver(IGameObserver* observer) {
+        m_observers.Clear();
+        m_observers.Add(observer);
+    }
+    void AddObserver(IGameObserver* observer) { m_observers.Add(observer); }
 
     // The view's timer handler: the start-up tick (event 99) and the game timer, one step a tick.
     void OnTimer(int eventId);
@@ -42,22 +46,55 @@ class CEngine {
     void SeparateKanHolders();
     void ChooseFirstLeader();
 
-    // The human's play. Each does nothing and returns false unless it is the human's turn.
-    // Checks the card at `pos` of the human's hand; a refused card shows the rule's message while
-    // rule messages are on and returns false.
+    // ---- The human's play --------------------------------------------------------------------
+    // The human acts on the game state only through these operations; the window turns pointer
+    // and key events into them and draws the overlays. Each checks that it applies and otherwise
+    // does nothing and returns false. While the mouse button is down the human holds at most one
+    // thing (see Held): a picked card, the previous-trick view, the discard view or the angle drag.
+    // While anything is held no other hold starts and no card is played; ReleaseHold, called for
+    // every button release wherever it happens, ends the hold, so a held card always goes back to
+    // the hand unless DropHeldCard played it.
+
+    // What the pressed button holds.
+    enum class Held { kNothing, kCard, kLastTrick, kDiscards, kAngle };
+    Held HeldNow() const;
+
+    // True while the human may act on the hand: a game runs, it is seat 4's turn, seat 4 has not
+    // played to the current trick yet and (unless a card is held) holds a card.
+    bool HumanMayPlay() const;
+    // Checks the card at `pos` of the human's hand: always allowed while showing cards; a card
+    // against the rules shows the rule's message while rule messages are on and returns false.
     bool CheckHumanCard(int pos);
-    // Plays or shows the card at m_cursor (keyboard and double-click).
+    // Takes the card at `pos` out of the hand (after CheckHumanCard) into the human's grip:
+    // m_pickedCard, m_pickedIndex, m_dragging = 1.
+    bool PickUpCard(int pos);
+    // Puts the held card back where it came from.
+    bool PutBackHeldCard();
+    // The held card dropped on the field: played to the trick, or put out as the next show card.
+    // When it may not be played now it goes back to the hand (and false is returned).
+    bool DropHeldCard();
+    // Plays or shows the card at `pos` at once (double-click), with the same check as a pick-up.
+    bool PlayCardAt(int pos);
+    // Plays or shows the card at m_cursor (Enter, Space, Up).
     bool PlayCursorCard();
-    // Puts the picked card (already out of the hand) on the field: the common end of every play.
+    // The keyboard mark one card left (-1) or right (+1), wrapping around the hand.
+    bool MoveCursor(int step);
+    // The views held while the button is down: the previous trick (once a trick of this battle
+    // has been played), the discards face up (when there are any), the angle drag.
+    bool HoldLastTrick();
+    bool HoldDiscards();
+    bool HoldAngle();
+    // Ends whatever the button held (a held card goes back to the hand); returns what it was.
+    Held ReleaseHold();
+
+    // The common end of every play: the card (already out of the hand) goes on the field.
     void PlayHumanCard(CardId card);
     // Puts a card (already out of the hand) out as the next show card; the second one finishes.
     void PutShowCard(CardId card);
-    // True while the human may act on the hand: a game runs, it is seat 4's turn and seat 4 has
-    // not played to the current trick yet.
-    bool HumanMayPlay() const;
 
-    // Restarts the game timer with the current speed (the speed command); false if it failed.
-    bool RestartGameTimer();
+    // The speed command: once a game has started, the game timer starts again at `speed`; false
+    // (with the timer message) when it could not be set.
+    bool RestartGameTimer(int speed);
 
     // Plays a sound while sound effects are on.
     void Sound(int sound, bool toEnd);
@@ -70,16 +107,18 @@ class CEngine {
     void Book(bool set, int relatedPoints, int unrelatedPoints);
     int Message(int stringId, int style);
     bool HumanDecides(int winner, bool relatedSweep) const;
-    bool StartGameTimer();
+    bool StartGameTimer(int tickMs);
     void CreditStones();
+    bool HumanTurn() const;
 
     GameState& m_gs;
     SettingCopies& m_set;
     IHost& m_host;
     IComputerPlayers& m_players;
-    IGameObserver m_silent;
-    IGameObserver* m_observer = &m_silent;
+    CObserverList m_observers;
+    IGameObserver* const m_observer = &m_observers;
     bool m_inTick = false;
+    bool m_angleDrag = false;  // the human drags the table's front edge
 };
 
 }  // namespace quintrick

@@ -44,6 +44,14 @@ int GameState::FieldCount() const {
     return n;
 }
 
+int GameState::CursorInHand() const {
+    const int n = m_handCount[kHumanSeat];
+    if (n <= 0) return 0;
+    if (m_cursor < 0) return n - 1;
+    if (m_cursor > n - 1) return 0;
+    return m_cursor;
+}
+
 CardId GameState::RemoveFromHand(int seat, int pos) {
     auto& hand = m_hand[seat];
     const CardId card = hand[pos];

@@ -72,6 +72,10 @@ struct GameState {
     bool FieldComplete() const;
     int FieldCount() const;
 
+    // The keyboard mark's position inside the human's hand: a mark left of the first card is on
+    // the last one, a mark beyond the last card on the first one (0 for an empty hand).
+    int CursorInHand() const;
+
     // Removes the card at `pos` of `seat`'s hand, keeping the hand ascending.
     CardId RemoveFromHand(int seat, int pos);
     // Puts `card` back at `pos`, moving the later entries one place right.

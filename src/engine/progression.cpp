@@ -29,8 +29,8 @@ int CEngine::Message(int stringId, int style) {
     return m_host.ShowMessage(stringId, {}, style);
 }
 
-bool CEngine::StartGameTimer() {
-    m_gs.m_gameTimer = m_host.SetTimer(kGameTimerEvent, m_set.TickMs());
+bool CEngine::StartGameTimer(int tickMs) {
+    m_gs.m_gameTimer = m_host.SetTimer(kGameTimerEvent, tickMs);
     if (m_gs.m_gameTimer == 0) {
         Message(kMsgTimerFailed, kStyleError);
         return false;
@@ -38,10 +38,12 @@ bool CEngine::StartGameTimer() {
     return true;
 }
 
-bool CEngine::RestartGameTimer() {
+bool CEngine::RestartGameTimer(int speed) {
     if (m_gs.m_phase == 0) return true;
     m_host.KillTimer(kGameTimerEvent);
-    return StartGameTimer();
+    SettingCopies trial = m_set;
+    trial.m_speed = speed;
+    return StartGameTimer(trial.TickMs());
 }
 
 int CEngine::StartGame() {
@@ -89,7 +91,7 @@ int CEngine::StartGame() {
     for (int seat = 0; seat < 4; ++seat) {
         if (m_gs.m_holder[seat] != 0) Callout(Callout::Kan, seat, 0, kSoundKan);
     }
-    if (!StartGameTimer()) return 0;
+    if (!StartGameTimer(m_set.TickMs())) return 0;
     m_gs.m_busy = 0;
     return 1;
 }

@@ -13,23 +13,18 @@ CHumanInput::CHumanInput(GameState& gs, const SettingCopies& settings, CEngine& 
       m_host(host) {}
 
 void CHumanInput::Reset() {
-    m_angleDrag = 0;
-    m_gs.m_dragging = 0;
+    m_engine.ReleaseHold();
     m_gs.m_showScore = 0;
     m_dragScreen = {};
 }
 
 int CHumanInput::HitHandCard(int bx, int by, bool remember) {
-    if (!m_table.m_handRect.Contains(bx, by)) return -1;
-    const int count = std::clamp(m_gs.m_handCount[kHumanSeat], 0, kHandSize);
-    for (int i = 0; i < count; ++i) {
-        const Rect& r = m_table.m_cardRect[i];
-        if (r.Contains(bx, by)) {
-            if (remember) m_gs.m_grabOffset = {bx - r.left, by - r.top};
-            return i;
-        }
+    const int i = m_table.HitHandCard(bx, by);
+    if (i >= 0 && remember) {
+        const Rect r = m_table.CardRect(i);
+        m_gs.m_grabOffset = {bx - r.left, by - r.top};
     }
-    return -1;
+    return i;
 }
 
 int CHumanInput::HitIcon(int bx, int by) {
@@ -39,49 +34,57 @@ int CHumanInput::HitIcon(int bx, int by) {
     return -1;
 }
 
+bool CHumanInput::InDropZone(int bx, int by) const {
+    const Rect f = m_table.FieldRect();
+    const Rect zone{f.left - f.Width() / 4, f.top - f.Height() / 4, f.right + f.Width() / 4,
+                    f.bottom + f.Height() / 4};
+    return zone.Contains(bx, by);
+}
+
 void CHumanInput::OnLButtonDown(int x, int y) {
     if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat) return;
+    // One thing at a time: a press while something is held (its release was lost) does nothing.
+    if (m_engine.HeldNow() != CEngine::Held::kNothing) return;
     const int bx = m_table.m_scales.BaseX(x);
     const int by = m_table.m_scales.BaseY(y);
 
     // The previous trick while the field is pressed (once a trick has been played).
-    if (m_gs.m_showLastTrick == 0 && m_gs.m_handCount[kHumanSeat] < kHandSize &&
-        m_table.m_fieldRect.Contains(bx, by)) {
-        m_gs.m_showLastTrick = 1;
-        Redraw();
-        return;
-    }
+    if (m_table.FieldRect().Contains(bx, by) && m_engine.HoldLastTrick()) return;
     const int icon = HitIcon(bx, by);
     if (icon == 3) m_table.AngleUp();
     if (icon == 4) m_table.AngleDown();
 
     // The discards face up while the pile is pressed.
-    if (m_gs.m_showDiscards == 0 && m_gs.m_discardCount > 0 &&
-        m_table.m_discardRect.Contains(bx, by)) {
-        m_gs.m_showDiscards = 1;
+    if (m_table.DiscardRect().Contains(bx, by) && m_engine.HoldDiscards()) {
         m_host.RepaintNow();
         return;
     }
     const int i = HitHandCard(bx, by, true);
     if (i == -1) {
-        if (m_table.HitTableEdge(bx, by)) m_angleDrag = 1;
+        if (m_table.HitTableEdge(bx, by)) m_engine.HoldAngle();
         return;
     }
     // Show cards are picked up without a check; a card for the trick must be legal (a refused
     // card stays in the hand, with the rule's message while rule messages are on).
-    if (!m_engine.CheckHumanCard(i)) return;
-    m_gs.m_pickedCard = m_gs.m_hand[kHumanSeat][i];
-    m_gs.m_pickedIndex = i;
-    m_gs.RemoveFromHand(kHumanSeat, i);
-    m_gs.m_dragging = 1;
-    Redraw();
-    DrawDraggedCard(bx, by);
+    if (m_engine.PickUpCard(i)) DrawDraggedCard(bx, by);
 }
 
 void CHumanInput::OnLButtonUp(int x, int y) {
     const int bx = m_table.m_scales.BaseX(x);
     const int by = m_table.m_scales.BaseY(y);
     const int icon = HitIcon(bx, by);
+    // Whatever the button held ends first, wherever the release happens: a held card is played
+    // when it lands on the field (and no score board covers the table), else it goes back.
+    const Rect dragged = m_dragScreen;
+    m_dragScreen = {};
+    const bool dropped = m_engine.HeldNow() == CEngine::Held::kCard && InDropZone(bx, by) &&
+                         m_gs.m_showScore == 0 && (icon < 0 || icon > 2) && m_engine.DropHeldCard();
+    const CEngine::Held held = dropped ? CEngine::Held::kCard : m_engine.ReleaseHold();
+    if (!dragged.IsEmpty()) m_host.RepaintArea(dragged);
+    if (held == CEngine::Held::kDiscards) m_host.RepaintNow();
+    if (held == CEngine::Held::kAngle) {
+        m_profile.WriteInt("Last", "Kakudo", int(std::trunc(m_table.Kakudo())));
+    }
     if (icon >= 0 && icon <= 2) {
         m_host.OpenMenu(icon);
         return;
@@ -90,62 +93,17 @@ void CHumanInput::OnLButtonUp(int x, int y) {
     if (m_gs.m_showScore == 1) {
         m_gs.m_showScore = 0;
         Redraw();
-    } else if (m_gs.m_showLastTrick == 1) {
-        m_gs.m_showLastTrick = 0;
-        Redraw();
-    } else if (m_gs.m_showDiscards == 1) {
-        m_gs.m_showDiscards = 0;
-        m_host.RepaintNow();
-    } else if (m_gs.m_dragging == 1) {
-        m_gs.m_dragging = 0;
-        Drop(bx, by);
-    } else if (m_angleDrag == 1) {
-        m_angleDrag = 0;
-        m_profile.WriteInt("Last", "Kakudo", int(std::trunc(m_table.Kakudo())));
-    }
-}
-
-void CHumanInput::Drop(int bx, int by) {
-    const CardId card = m_gs.m_pickedCard;
-    const Rect old = m_dragScreen;
-    m_dragScreen = {};
-    if (card == kNoCard) return;
-    const Rect& f = m_table.m_fieldRect;
-    const Rect zone{f.left - f.Width() / 4, f.top - f.Height() / 4, f.right + f.Width() / 4,
-                    f.bottom + f.Height() / 4};
-    if (!zone.Contains(bx, by) || !m_engine.HumanMayPlay()) {
-        // Back to where it came from.
-        const int at = std::clamp(m_gs.m_pickedIndex, 0, m_gs.m_handCount[kHumanSeat]);
-        m_gs.InsertIntoHand(kHumanSeat, at, card);
-        m_gs.m_pickedCard = kNoCard;
-        m_gs.m_pickedIndex = -1;
-        Redraw();
-        if (!old.IsEmpty()) m_host.RepaintArea(old);
-        return;
-    }
-    if (m_gs.m_phase == 2) {
-        m_engine.PutShowCard(card);
-    } else {
-        m_engine.PlayHumanCard(card);
     }
 }
 
 void CHumanInput::OnLButtonDblClk(int x, int y) {
-    if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat || m_gs.m_showDiscards != 0 ||
-        m_gs.m_showScore != 0 || m_gs.m_dragging != 0) {
-        return;
-    }
+    if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat || m_gs.m_showScore != 0) return;
     const int i = HitHandCard(m_table.m_scales.BaseX(x), m_table.m_scales.BaseY(y), false);
-    if (i == -1) return;
-    m_gs.m_cursor = i;
-    m_engine.PlayCursorCard();
+    if (i != -1) m_engine.PlayCardAt(i);
 }
 
 void CHumanInput::OnKeyDown(GameKey key) {
-    if (m_gs.m_phase == 0 || m_gs.m_showDiscards != 0 || m_gs.m_showScore != 0 ||
-        m_gs.m_dragging != 0) {
-        return;
-    }
+    if (m_gs.m_phase == 0 || m_gs.m_showScore != 0) return;
     switch (key) {
         case GameKey::Enter:
         case GameKey::Space:
@@ -154,12 +112,7 @@ void CHumanInput::OnKeyDown(GameKey key) {
             break;
         case GameKey::Left:
         case GameKey::Right:
-            m_gs.m_cursor += key == GameKey::Left ? -1 : 1;
-            // The cursor wraps around the hand.
-            if (m_gs.m_cursor < 0) m_gs.m_cursor = m_gs.m_handCount[kHumanSeat] - 1;
-            if (m_gs.m_cursor > m_gs.m_handCount[kHumanSeat] - 1) m_gs.m_cursor = 0;
-            m_host.RepaintNow();
-            m_engine.Sound(kSoundChoice, false);
+            if (m_engine.MoveCursor(key == GameKey::Left ? -1 : 1)) m_host.RepaintNow();
             break;
     }
 }

@@ -1,7 +1,9 @@
 // The human's card play by mouse and keyboard, and the pointer feedback that goes with it: the
 // cursor shapes, the dragged card, the keyboard mark, the discard spread and the angle drag along
-// the table's front edge. The view forwards its events here; the overlays are drawn by the view's
-// paint routine over the composed table, so a mouse move never recomposes the table.
+// the table's front edge. The view forwards its events here; they become the engine's operations
+// of the human's play (CEngine: PickUpCard, DropHeldCard, ReleaseHold ...), which hold every rule.
+// The overlays are drawn by the view's paint routine over the composed table, reading the state
+// only, so a mouse move never recomposes the table.
 #pragma once
 
 #include <QPainter>
@@ -28,8 +30,6 @@ class IInputHost {
     virtual void RepaintArea(const Rect& screen) = 0;
     // Opens popup menu 0 (game), 1 (settings) or 2 (help) under the icon row.
     virtual void OpenMenu(int position) = 0;
-    // The pointer rests at a base point (hover explanations while they are on).
-    virtual void Hover(int /*bx*/, int /*by*/) {}
 };
 
 class CHumanInput {
@@ -51,13 +51,13 @@ class CHumanInput {
     // Icon 0..4 of the icon row under a base point, or -1.
     static int HitIcon(int bx, int by);
 
-    // Overlays, called by the paint routine.
-    void DrawCursorMark(QPainter& p);
-    void DrawOverlay(QPainter& p);
+    // Overlays, called by the paint routine; they only read the state.
+    void DrawCursorMark(QPainter& p) const;
+    void DrawOverlay(QPainter& p) const;
 
     // Clears the pointer state (the view's initial update).
     void Reset();
-    bool AngleDragging() const { return m_angleDrag != 0; }
+    bool AngleDragging() const { return m_engine.HeldNow() == CEngine::Held::kAngle; }
     Pointer CurrentPointer() const { return m_pointer; }
 
     // Base units of pointer travel per degree of the angle drag, and its range.
@@ -68,7 +68,8 @@ class CHumanInput {
   private:
     void Show(Pointer pointer);
     void DrawDraggedCard(int bx, int by);
-    void Drop(int bx, int by);
+    // The drop zone: the field enlarged by a quarter of its width and height on each side.
+    bool InDropZone(int bx, int by) const;
     void Redraw() { m_table.RedrawTable(true); }
 
     GameState& m_gs;
@@ -77,7 +78,6 @@ class CHumanInput {
     CTable& m_table;
     IProfile& m_profile;
     IInputHost& m_host;
-    int m_angleDrag = 0;
     Pointer m_pointer = Pointer::Arrow;
     Rect m_dragScreen;  // where the dragged card is drawn (screen pixels); empty = not drawn
 };

@@ -17,14 +17,13 @@ void CHumanInput::Show(Pointer pointer) {
 void CHumanInput::OnMouseMove(int x, int y) {
     const int bx = m_table.m_scales.BaseX(x);
     const int by = m_table.m_scales.BaseY(y);
-    if (m_set.m_dspRem == 1) m_host.Hover(bx, by);
 
     const int icon = HitIcon(bx, by);
     if (icon >= 0 && icon <= 2) return Show(Pointer::Hand);
     if (icon >= 3) return Show(m_gs.m_phase > 0 ? Pointer::Hand : Pointer::Arrow);
     if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat) return Show(Pointer::Arrow);
 
-    if (m_angleDrag) {
+    if (AngleDragging()) {
         if (by >= kEdgeMinY && by <= kEdgeMaxY) {
             m_table.SetKakudo(9.0 + double(by - 480) / double(float(kEdgePxPerDeg)));
             m_table.RedrawTable(false);
@@ -39,7 +38,7 @@ void CHumanInput::OnMouseMove(int x, int y) {
     }
     if (HitHandCard(bx, by, false) != -1) return Show(Pointer::Hand);
     if (m_table.HitTableEdge(bx, by)) return Show(Pointer::UpDown);
-    if (m_table.m_fieldRect.Contains(bx, by)) return Show(Pointer::Hand);
+    if (m_table.FieldRect().Contains(bx, by)) return Show(Pointer::Hand);
     Show(Pointer::Arrow);
 }
 
@@ -53,23 +52,22 @@ void CHumanInput::DrawDraggedCard(int bx, int by) {
     m_host.RepaintArea(m_dragScreen);
 }
 
-void CHumanInput::DrawCursorMark(QPainter& p) {
+void CHumanInput::DrawCursorMark(QPainter& p) const {
     const int count = m_gs.m_handCount[kHumanSeat];
     if (count <= 0 || count > kHandSize) return;
-    if (m_gs.m_cursor < 0) m_gs.m_cursor = count - 1;
-    if (m_gs.m_cursor > count - 1) m_gs.m_cursor = 0;
-    const Rect& card = m_table.m_cardRect[m_gs.m_cursor];
+    // The mark stands on the wrapped position; the engine moves m_cursor there when it acts.
+    const Rect card = m_table.CardRect(m_gs.CursorInHand());
     const Scales& s = m_table.m_scales;
     const Rect dst = Rect::At(s.X(card.left + 6), s.Y(card.top - 20), s.X(20), s.Y(18));
     StretchSmooth(p, dst, m_table.m_s.m_keyed.cursorMark, Rect::At(0, 0, 20, 18));
 }
 
-void CHumanInput::DrawOverlay(QPainter& p) {
+void CHumanInput::DrawOverlay(QPainter& p) const {
     const CSurfaces& sf = m_table.m_s;
     const Scales& s = m_table.m_scales;
     if (m_gs.m_showDiscards == 1) {
         const int step = s.X(20);
-        const int top = s.Y(m_table.m_discardRect.top);
+        const int top = s.Y(m_table.DiscardRect().top);
         const int n = std::clamp(m_gs.m_discardCount, 0, int(m_gs.m_discard.size()));
         for (int i = 0; i < n; ++i) {
             const CardId card = m_gs.m_discard[i];

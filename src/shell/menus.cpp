@@ -194,16 +194,7 @@ void CT40913View::ShowPopupMenu(int position) {
 }
 
 bool CT40913View::SetSpeedCommand(int speed) {
-    if (m_gs.m_phase > 0) {
-        KillTimer(kGameTimerEvent);
-        SettingCopies trial = m_set;
-        trial.m_speed = speed;
-        m_gs.m_gameTimer = SetTimer(kGameTimerEvent, trial.TickMs());
-        if (m_gs.m_gameTimer == 0) {
-            ShowMessage(kMsgTimerFailed, {}, kStyleError);
-            return false;
-        }
-    }
+    if (!m_engine.RestartGameTimer(speed)) return false;
     SetSpeed(m_profile, m_set, speed);
     return true;
 }

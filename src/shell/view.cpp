@@ -38,6 +38,7 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
       m_engine(m_gs, m_set, *this, m_players),
       m_table(m_gs, m_set, m_profile, *this),
       m_input(m_gs, m_set, m_engine, m_table, m_profile, *this),
+      m_publisher(m_profile, m_gs),
       m_kunitoriHost([this](int sound) { m_sound.Play(sound, false); }),
       // The records' messages wait for the running step to end: none opens inside the tick.
       m_records([this](int id, const std::string& prefix, int style) {
@@ -55,9 +56,10 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_table.m_isNt6 = flags.isNt6;
     m_table.m_thumbBar = flags.thumbBar;
     m_table.m_repaint = [this] { repaint(); };
-    m_table.m_opponentWinningRank = [this] { return m_players.OpponentWinningRank(); };
     m_engine.SetObserver(&m_recordKeeper);
     m_players.SetObserver(&m_recordKeeper);
+    m_publisher.m_enabled = flags.thumbBar;
+    m_engine.AddObserver(&m_publisher);
     m_cursors = {QCursor(Qt::ArrowCursor), QCursor(Qt::PointingHandCursor),
                  QCursor(Qt::ArrowCursor), QCursor(Qt::ForbiddenCursor),
                  QCursor(Qt::SizeVerCursor)};
@@ -84,6 +86,7 @@ bool CT40913View::OnInitialUpdate() {
     m_cursors[int(Pointer::EdgeDrag)] = LoadCursor(kCursorEdgeDrag, Qt::SizeVerCursor);
     m_gs.ResetAtInitialUpdate();
     m_records.Open();
+    m_publisher.Publish();
     m_table.RedrawTable(true);
     SetTimer(kSetupTimerEvent, 100);
     return true;

@@ -94,19 +94,14 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
 
     // Set when the engine asks to close after the match: the frame then closes without asking.
     bool m_closeWithoutAsking = false;
-    // True while a timer with this event id runs.
-    bool TimerRunning(int eventId) const { return m_timers.count(eventId) != 0; }
     // Delivers a tick as the timer would (tests).
     void FireTimer(int eventId);
 
     GameState& Gs() { return m_gs; }
     SettingCopies& Settings() { return m_set; }
-    CEngine& Engine() { return m_engine; }
     CTable& Table() { return m_table; }
     CHumanInput& Input() { return m_input; }
     CProfile& ProfileStore() { return m_profile; }
-    const AppFlags& Flags() const { return m_flags; }
-    bool InCallout() const { return m_callout.active; }
 
   protected:
     // Every event reaches the explanation tip before the view handles it.
@@ -145,6 +140,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CEngine m_engine;
     CTable m_table;
     CHumanInput m_input;
+    CHandPublisher m_publisher;
     CQtKunitoriHost m_kunitoriHost;
     CGameRecords m_records;
     RecordKeeper m_recordKeeper;

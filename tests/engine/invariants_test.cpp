@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <set>
 
 #include "engine/roster.h"
@@ -69,6 +70,7 @@ class InvariantChecker : public IGameObserver {
         if (m_gs.m_phase == 2) {
             cards.insert(m_gs.m_showCard.begin(), m_gs.m_showCard.begin() + m_gs.m_showCount);
         }
+        if (m_gs.m_dragging == 1) cards.insert(m_gs.m_pickedCard);
         ASSERT_EQ(cards.size(), 50u) << m_gs.Dump();
         for (CardId id = 0; id < 52; ++id) {
             ASSERT_EQ(cards.count(id), IsValidCard(id) ? 1u : 0u) << "card " << id << '\n'
@@ -107,6 +109,81 @@ TEST(WholeMatches, InvariantsHoldInEveryState) {
         EXPECT_GE(checker.m_plays, c.matches * 10 * 5);
         EXPECT_EQ(checker.m_plays % 5, 0);
         EXPECT_EQ(runner.m_gs.m_entryNo, IsSelectableCharacter(c.character) ? c.character : 0);
+    }
+}
+
+// The human seat plays through the operations the window uses, at random: cards picked up and put
+// back, refused, dropped, played by index or by the keyboard mark, views held and released.
+TEST(WholeMatches, InvariantsHoldWithAHumanPlayingThroughItsOperations) {
+    using Held = CEngine::Held;
+    for (unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
+        MatchRunner runner(int(seed % 10), int(seed * 7919 % 86400), 2);
+        InvariantChecker checker(runner.m_gs);
+        runner.m_host.m_keepLog = false;
+        runner.m_host.AddObserver(&checker);
+        std::mt19937 rng(seed);
+        const auto pick = [&rng](int n) { return n <= 0 ? 0 : int(rng() % unsigned(n)); };
+        CEngine& engine = runner.m_engine;
+        GameState& gs = runner.m_gs;
+        runner.Start();
+        long steps = 0;
+        int putBacks = 0;
+        int drops = 0;
+        while (!runner.m_host.m_closeRequested && steps < 2'000'000) {
+            ++steps;
+            if (!runner.HumanToAct()) {
+                runner.Step();
+            } else {
+                const int n = gs.m_handCount[kHumanSeat];
+                switch (pick(9)) {
+                    case 0:
+                    case 1:
+                        if (engine.PickUpCard(pick(n))) {
+                            checker.CheckState();
+                            EXPECT_FALSE(engine.PickUpCard(0)) << "one card at a time";
+                            if (pick(2) == 0) {
+                                EXPECT_EQ(engine.ReleaseHold(), Held::kCard);
+                                ++putBacks;
+                            } else {
+                                EXPECT_TRUE(engine.DropHeldCard());
+                                ++drops;
+                            }
+                        }
+                        break;
+                    case 2:
+                        if (engine.HoldLastTrick()) {
+                            EXPECT_EQ(engine.ReleaseHold(), Held::kLastTrick);
+                        }
+                        break;
+                    case 3:
+                        if (engine.HoldDiscards()) {
+                            EXPECT_EQ(engine.ReleaseHold(), Held::kDiscards);
+                        }
+                        break;
+                    case 4:
+                        if (engine.HoldAngle()) {
+                            EXPECT_EQ(engine.ReleaseHold(), Held::kAngle);
+                        }
+                        break;
+                    case 5:
+                        engine.MoveCursor(pick(2) == 0 ? -1 : 1);
+                        break;
+                    case 6:
+                        engine.PlayCursorCard();
+                        break;
+                    default:
+                        engine.PlayCardAt(pick(n + 1));
+                        break;
+                }
+                EXPECT_EQ(engine.HeldNow(), Held::kNothing);
+            }
+            if (!runner.m_host.m_closeRequested) checker.CheckState();
+            if (::testing::Test::HasFailure()) return;
+        }
+        EXPECT_TRUE(runner.m_host.m_closeRequested) << "seed " << seed;
+        EXPECT_EQ(runner.m_host.m_matchesEnded, 2);
+        EXPECT_GT(putBacks, 10);
+        EXPECT_GT(drops, 10);
     }
 }
 

@@ -53,7 +53,7 @@ class ViewPlay : public ::testing::Test {
         std::sort(h.begin(), h.begin() + hand.size());
         gs().m_handCount[kHumanSeat] = int(hand.size());
         gs().m_busy = 1;
-        view().RedrawTable();  // records the card rectangles
+        view().RedrawTable();
     }
 
     // A client point inside base point (bx, by).
@@ -62,11 +62,11 @@ class ViewPlay : public ::testing::Test {
         return QPoint(int(std::ceil((bx + 0.5) * s.sx)), int(std::ceil((by + 0.5) * s.sy)));
     }
     QPoint CardPoint(int i) {
-        const Rect& r = view().Table().m_cardRect[i];
+        const Rect r = view().Table().CardRect(i);
         return Screen(r.left + 8, r.top + 60);
     }
     QPoint FieldCentre() {
-        const Rect& f = view().Table().m_fieldRect;
+        const Rect f = view().Table().FieldRect();
         return Screen((f.left + f.right) / 2, (f.top + f.bottom) / 2);
     }
     void Drag(QPoint from, QPoint to) {
@@ -114,7 +114,7 @@ TEST_F(ViewPlay, ADropOutsideTheZoneReturnsTheCardInsidePlaysIt) {
     };
     for (const Case& c : {Case{"far", false}, Case{"centre", true}, Case{"just outside", true}}) {
         HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
-        const Rect& f = view().Table().m_fieldRect;
+        const Rect f = view().Table().FieldRect();
         QPoint to = FieldCentre();
         if (std::string(c.where) == "far") to = Screen(1190, 890);
         if (std::string(c.where) == "just outside") to = Screen(f.right + f.Width() / 8, f.top + 5);
@@ -214,6 +214,95 @@ TEST_F(ViewPlay, TheAngleFollowsTheFrontEdgeAndIsStoredAtRelease) {
     QTest::mouseRelease(&view(), Qt::LeftButton, {}, Screen(1100, 300));
     EXPECT_EQ(view().Profile().ReadInt("Last", "Kakudo", 0), 9);
     EXPECT_NEAR(view().Table().Kakudo(), 9.5, 0.1) << "the fraction is kept in memory";
+}
+
+// The whole hand in the human's grip: the last card dragged onto the field is played.
+TEST_F(ViewPlay, TheLastCardCanBeDraggedOntoTheField) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(2, 6)});
+    Drag(CardPoint(0), FieldCentre());
+    EXPECT_EQ(gs().m_field[kHumanSeat], C(2, 6)) << gs().Dump();
+    EXPECT_EQ(gs().m_handCount[kHumanSeat], 0);
+    EXPECT_EQ(gs().m_turn, 0);
+    EXPECT_EQ(gs().m_dragging, 0);
+}
+
+// Every release ends what the press held, wherever it happens; a card that is not played goes
+// back to its place before anything else (menu, score board) happens.
+TEST_F(ViewPlay, AHeldCardGoesBackBeforeTheMenuOpens) {
+    const QPoint gameIcon = Screen(20, 80);
+    for (int icon : {0, 1, 2}) {
+        HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+        int handWhenMenuRan = -1;
+        dialogs.onMenu = [&](QMenu&) {
+            handWhenMenuRan = gs().m_dragging == 0 ? gs().m_handCount[kHumanSeat] : -1;
+        };
+        const QPoint to = icon == 0 ? gameIcon : Screen(icon == 1 ? 70 : 100, 80);
+        Drag(CardPoint(1), to);
+        EXPECT_EQ(handWhenMenuRan, 3) << "icon " << icon;
+        EXPECT_EQ(gs().m_dragging, 0);
+        EXPECT_EQ(gs().m_pickedCard, kNoCard);
+        ASSERT_EQ(gs().m_handCount[kHumanSeat], 3);
+        EXPECT_EQ(gs().m_hand[kHumanSeat][1], C(0, 4));
+        // The next press picks a card up as usual, and the hand can still be played out.
+        Drag(CardPoint(1), FieldCentre());
+        EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 4)) << "icon " << icon;
+    }
+    dialogs.onMenu = {};
+}
+
+TEST_F(ViewPlay, AReleaseUnderTheScoreBoardPutsTheCardBack) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    gs().m_showScore = 1;
+    view().RedrawTable();
+    Drag(CardPoint(2), CardPoint(2));
+    EXPECT_EQ(gs().m_showScore, 0) << "the release hides the board";
+    EXPECT_EQ(gs().m_dragging, 0);
+    ASSERT_EQ(gs().m_handCount[kHumanSeat], 3);
+    EXPECT_EQ(gs().m_hand[kHumanSeat][2], C(2, 6));
+    QTest::mouseDClick(&view(), Qt::LeftButton, {}, CardPoint(0));
+    EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 3));
+}
+
+TEST_F(ViewPlay, APressWhileACardIsHeldIsIgnored) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    QTest::mousePress(&view(), Qt::LeftButton, {}, CardPoint(0));
+    ASSERT_EQ(gs().m_pickedCard, C(0, 3));
+    // The release was lost: the next press comes while the card is still held.
+    QTest::mousePress(&view(), Qt::LeftButton, {}, CardPoint(0));
+    EXPECT_EQ(gs().m_pickedCard, C(0, 3));
+    EXPECT_EQ(gs().m_handCount[kHumanSeat], 2);
+    QTest::keyClick(&view(), Qt::Key_Return);  // no play while a card is held
+    EXPECT_EQ(gs().m_field[kHumanSeat], kNoCard);
+    QTest::mouseRelease(&view(), Qt::LeftButton, {}, Screen(1190, 890));
+    ASSERT_EQ(gs().m_handCount[kHumanSeat], 3);
+    EXPECT_EQ(gs().m_hand[kHumanSeat][0], C(0, 3));
+    EXPECT_EQ(gs().m_hand[kHumanSeat][1], C(0, 4));
+    EXPECT_EQ(gs().m_pickedCard, kNoCard);
+}
+
+TEST_F(ViewPlay, TheHeldViewsEndAtTheFirstReleaseWhereverItIs) {
+    gs().m_discardCount = 2;
+    gs().m_discard[0] = C(1, 3);
+    gs().m_discard[1] = C(1, 4);
+    for (const char* what : {"last trick", "discards", "angle"}) {
+        HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+        const Rect d = view().Table().DiscardRect();
+        const Rect edge = TableEdgeRect(Perspective(view().Table().Kakudo()).ti);
+        QPoint at = FieldCentre();
+        if (std::string(what) == "discards") at = Screen((d.left + d.right) / 2, d.top + 5);
+        if (std::string(what) == "angle") at = Screen(1100, (edge.top + edge.bottom) / 2);
+        QTest::mousePress(&view(), Qt::LeftButton, {}, at);
+        const bool held =
+            gs().m_showLastTrick == 1 || gs().m_showDiscards == 1 || view().Input().AngleDragging();
+        ASSERT_TRUE(held) << what;
+        QTest::mouseRelease(&view(), Qt::LeftButton, {}, Screen(20, 80));  // the game icon
+        EXPECT_EQ(gs().m_showLastTrick, 0) << what;
+        EXPECT_EQ(gs().m_showDiscards, 0) << what;
+        EXPECT_FALSE(view().Input().AngleDragging()) << what;
+        // The hand still plays.
+        QTest::mouseDClick(&view(), Qt::LeftButton, {}, CardPoint(0));
+        EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 3)) << what;
+    }
 }
 
 }  // namespace
