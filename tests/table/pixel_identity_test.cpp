@@ -60,7 +60,6 @@ class PixelIdentity : public ::testing::Test {
         CCardBackSet composer;
         ASSERT_TRUE(ComposeHandStrip(ctx, composer));
         table.m_s.m_keyed.handStrip = KeyToAlpha(table.m_s.m_handStrip, kKeyStrip);
-        table.m_opponentWinningRank = [this] { return enemyHasRight; };
 
         gs.ResetAtInitialUpdate();
         gs.m_notReady = 0;
@@ -139,7 +138,6 @@ class PixelIdentity : public ::testing::Test {
     CTable table{gs, settings, profile, messages};
     NoWindow window;
     CHumanInput input{gs, settings, engine, table, profile, window};
-    int enemyHasRight = 0;
 };
 
 TEST_F(PixelIdentity, FourAngles) {
@@ -179,7 +177,7 @@ TEST_F(PixelIdentity, DiscardsShown) {
 // a card held under the pointer.
 TEST_F(PixelIdentity, DraggedCardAndIndicators) {
     settings.m_dspInfo = 1;
-    enemyHasRight = 1;
+    // Seat 3's trump wins the trick and seat 3 is in the other group: the danger sign.
     gs.m_turn = kHumanSeat;
     gs.m_field = {kNoCard, 13, 27, 30, kNoCard};
     gs.m_cursor = 2;
