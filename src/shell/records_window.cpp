@@ -335,7 +335,10 @@ void CRecordsWindow::ExportCsv() {
 
 void CRecordsWindow::ClearRecords() {
     if (m_host.message(kMsgRecordsClearAsk, {}, kStyleQuestion) != IDYES) return;
-    m_db.Clear();
+    if (!m_db.Clear()) {
+        const std::string prefix = QDir::toNativeSeparators(m_db.Path()).toStdString() + "\n";
+        m_host.message(kMsgRecordsUnwritable, prefix, kStyleError);
+    }
     Reload();
 }
 

@@ -168,6 +168,13 @@ TEST_F(RecordsWindowTest, ExportWritesTheChosenFileAndClearingAsksFirst) {
     EXPECT_TRUE(m_db.LoadMatches().empty());
     EXPECT_EQ(Label(w, "totalMatches"), QString::fromUtf8("まだ戦績がありません"));
     EXPECT_EQ(w.findChild<QTableWidget*>("lastMatches")->rowCount(), 0);
+    EXPECT_EQ(m_messages.size(), 2u);
+
+    // Records that cannot be written: clearing says so instead of pretending.
+    m_messages.clear();
+    m_db.Close();
+    w.findChild<QPushButton*>("clearRecords")->click();
+    EXPECT_EQ(m_messages, (std::vector<int>{kMsgRecordsClearAsk, kMsgRecordsUnwritable}));
 }
 
 }  // namespace
