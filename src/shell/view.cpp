@@ -56,7 +56,7 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_table.m_isNt6 = flags.isNt6;
     m_table.m_thumbBar = flags.thumbBar;
     m_table.m_repaint = [this] { repaint(); };
-    m_engine.SetObserver(&m_recordKeeper);
+    m_engine.AddObserver(&m_recordKeeper);
     m_players.SetObserver(&m_recordKeeper);
     m_publisher.m_enabled = flags.thumbBar;
     m_engine.AddObserver(&m_publisher);
