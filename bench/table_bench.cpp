@@ -69,6 +69,35 @@ void BM_RedrawTableWithoutSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawTableWithoutSurface)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
+// What a played card costs: one field card comes and goes, so the table surface is drawn and
+// projected again every time.
+void BM_RedrawTableCardPlayed(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    CardId& card = f.runner.m_gs.m_field[4];
+    const CardId kept = card;
+    for (auto _ : state) {
+        card = card == kNoCard ? 20 : kNoCard;
+        f.table.RedrawTable(true);
+    }
+    card = kept;
+}
+BENCHMARK(BM_RedrawTableCardPlayed)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// The angle drag: a new angle every time, the table projected again.
+void BM_RedrawTableAngleDrag(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    double angle = 21;
+    for (auto _ : state) {
+        angle = angle == 21 ? 21.5 : 21;
+        f.table.SetKakudo(angle);
+        f.table.RedrawTable(false);
+    }
+    f.table.SetKakudo(21);
+}
+BENCHMARK(BM_RedrawTableAngleDrag)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
 void BM_PaintScaled(benchmark::State& state) {
     Fixture& f = Shared();
     if (!f.ok) state.SkipWithError("images or card sheet missing");

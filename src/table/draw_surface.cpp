@@ -1,6 +1,7 @@
 // The flat table top (felt, field, discard pile, captured pictures, field and show cards), its
 // perspective projection into the back buffer and the table's front edge.
 #include <algorithm>
+#include <cstring>
 
 #include "blit.h"
 #include "layout.h"
@@ -72,17 +73,70 @@ void CTable::DrawShowCards(QPainter& p) {
     }
 }
 
-void CTable::ProjectTable(QPainter& p) {
+CTable::SurfaceInputs CTable::CurrentSurfaceInputs() const {
+    SurfaceInputs in;
+    in.ti = Perspective(m_kakudo).ti;
+    in.discardCount = m_gs.m_discardCount;
+    in.pictureTaker = m_gs.m_pictureTaker;
+    in.field = m_gs.m_showLastTrick == 1 ? m_gs.m_lastTrick : m_gs.m_field;
+    in.showCount = m_gs.m_showCount;
+    in.showCard = m_gs.m_showCard;
+    // An image's key changes whenever its pixels may have changed.
+    in.sheet = m_s.m_cardSheet.cacheKey();
+    in.pictureStrip = m_s.m_pictureStrip.cacheKey();
+    in.backSideways = m_s.m_backSideways.cacheKey();
+    in.surface = m_s.m_tableSurface.cacheKey();
+    return in;
+}
+
+void CTable::Reproject(const std::vector<ProjectionBand>& bands) {
+    QImage& img = m_projected.image;
+    if (img.size() != m_s.m_backBuffer.size() && !MakeSurface(img, kBaseWidth, kBaseHeight)) {
+        return;
+    }
+    m_projected.spans.clear();
+    QPainter q(&img);
+    // Halftone stretching: smooth scaling of each band.
+    q.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    for (size_t k = 0; k < bands.size(); ++k) {
+        const ProjectionBand& b = bands[k];
+        // A nearer band is at least as wide as a farther one and starts no higher: only the rows
+        // above the next band remain of this one.
+        int rows = 5;
+        if (k + 1 < bands.size()) rows = std::min(rows, bands[k + 1].top - b.top);
+        if (rows <= 0) continue;
+        q.setClipRect(QRect(b.left, b.top, b.width, rows));
+        q.drawImage(QRectF(b.left, b.top, b.width, 5), m_s.m_tableSurface,
+                    QRectF(0, b.sourceY, kSurfaceWidth, 5));
+        const int left = std::max(b.left, 0);
+        const int right = std::min(b.left + b.width, img.width());
+        for (int y = std::max(b.top, 0); y < std::min(b.top + rows, img.height()); ++y) {
+            if (left < right) m_projected.spans.push_back({y, left, right});
+        }
+    }
+    m_projected.kakudo = m_kakudo;
+    m_projected.surface = m_s.m_tableSurface.cacheKey();
+}
+
+void CTable::ProjectTable() {
     const Perspective persp(m_kakudo);
     const ProjectionResult r = LayoutProjection(persp, m_discardTopRow, m_discardBottomRow);
     if (!m_s.m_tableSurface.isNull()) {
-        // Halftone stretching: smooth scaling of each band.
-        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        for (const ProjectionBand& b : r.bands) {
-            p.drawImage(QRectF(b.left, b.top, b.width, 5), m_s.m_tableSurface,
-                        QRectF(0, b.sourceY, kSurfaceWidth, 5));
+        if (m_projected.kakudo != m_kakudo ||
+            m_projected.surface != m_s.m_tableSurface.cacheKey() || m_projected.image.isNull()) {
+            Reproject(r.bands);
         }
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        // The projected rows straight into the back buffer.
+        QImage& buffer = m_s.m_backBuffer;
+        const QImage& from = m_projected.image;
+        if (buffer.size() == from.size()) {
+            uchar* to = buffer.bits();
+            const qsizetype stride = buffer.bytesPerLine();
+            for (const ProjectedTable::Span& s : m_projected.spans) {
+                std::memcpy(to + s.y * stride + 4 * s.left, from.constScanLine(s.y) + 4 * s.left,
+                            size_t(s.right - s.left) * 4);
+            }
+        }
     }
     m_discardSide = r.discardSide;
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/game_state.h"
 #include "engine/host.h"
@@ -104,18 +105,45 @@ class CTable {
     void DrawCapturedPictures(QPainter& p);
     void DrawFieldCards(QPainter& p);
     void DrawShowCards(QPainter& p);
-    void ProjectTable(QPainter& p);
+    void ProjectTable();  // writes the back buffer directly: no painter may be open on it
     void DrawTableEdge(QPainter& p);
     void DrawCard(QPainter& p, CardId card, int x, int y);
     // Paint (paint.cpp).
     void DrawBanner(QPainter& p, int row);
     void DrawInfoIndicators(QPainter& p);
 
+    // What the table surface shows; it is drawn again only when this changes.
+    struct SurfaceInputs {
+        int ti = -1;
+        int discardCount = 0;
+        std::array<int, kPictureCards> pictureTaker{};
+        std::array<CardId, kSeats> field{};
+        int showCount = 0;
+        std::array<CardId, 2> showCard{};
+        qint64 sheet = 0, pictureStrip = 0, backSideways = 0, surface = 0;
+        bool operator==(const SurfaceInputs&) const = default;
+    };
+    SurfaceInputs CurrentSurfaceInputs() const;
+    // The projected table top: kept in base coordinates with the row spans it covers, and
+    // projected again only when the angle or the table surface changes.
+    struct ProjectedTable {
+        QImage image;
+        struct Span {
+            int y, left, right;
+        };
+        std::vector<Span> spans;
+        double kakudo = -1;
+        qint64 surface = 0;
+    };
+    void Reproject(const std::vector<ProjectionBand>& bands);
+
     const GameState& m_gs;
     const SettingCopies& m_set;
     IProfile& m_profile;
     IMessageBox& m_messages;
     double m_kakudo = kDefaultAngle;
+    SurfaceInputs m_surfaceInputs;
+    ProjectedTable m_projected;
 };
 
 }  // namespace quintrick
