@@ -89,12 +89,46 @@ CTable::SurfaceInputs CTable::CurrentSurfaceInputs() const {
     return in;
 }
 
-void CTable::Reproject(const std::vector<ProjectionBand>& bands) {
+std::pair<int, int> CTable::ChangedRows(const SurfaceInputs& before, const SurfaceInputs& now) {
+    const std::pair<int, int> all{0, kSurfaceHeight};
+    if (before.sheet != now.sheet || before.pictureStrip != now.pictureStrip ||
+        before.backSideways != now.backSideways || before.surface != now.surface ||
+        before.pictureTaker != now.pictureTaker) {
+        return all;
+    }
+    int top = kSurfaceHeight;
+    int bottom = 0;
+    const auto add = [&](int y, int h) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y + h);
+    };
+    if (before.ti != now.ti || before.discardCount != now.discardCount) {
+        // The top card of the pile, and the rows its side takes below it.
+        for (const SurfaceInputs* in : {&before, &now}) {
+            if (in->discardCount > 0) {
+                add(DiscardTopPos(in->ti, in->discardCount).y, kCardWidth + in->discardCount);
+            }
+        }
+    }
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (before.field[seat] != now.field[seat]) {
+            add(kFieldCardPos[seat].y, IsSideSeat(seat) ? kCardWidth : kCardHeight);
+        }
+    }
+    if (before.showCount != now.showCount || before.showCard != now.showCard) {
+        add(ShowCardPos(0).y, kCardHeight);
+    }
+    if (top >= bottom) return {0, 0};
+    return {std::max(top, 0), std::min(bottom, kSurfaceHeight)};
+}
+
+void CTable::Reproject(const std::vector<ProjectionBand>& bands, int top, int bottom) {
     QImage& img = m_projected.image;
     if (img.size() != m_s.m_backBuffer.size() && !MakeSurface(img, kBaseWidth, kBaseHeight)) {
         return;
     }
-    m_projected.spans.clear();
+    const bool all = top <= 0 && bottom >= kSurfaceHeight;
+    if (all) m_projected.spans.clear();
     QPainter q(&img);
     // Halftone stretching: smooth scaling of each band.
     q.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -105,12 +139,15 @@ void CTable::Reproject(const std::vector<ProjectionBand>& bands) {
         int rows = 5;
         if (k + 1 < bands.size()) rows = std::min(rows, bands[k + 1].top - b.top);
         if (rows <= 0) continue;
+        // A band is smoothed within its own five source rows; one row more each way is kept
+        // for safety.
+        if (!all && (b.sourceY + 5 < top - 1 || b.sourceY > bottom)) continue;
         q.setClipRect(QRect(b.left, b.top, b.width, rows));
         q.drawImage(QRectF(b.left, b.top, b.width, 5), m_s.m_tableSurface,
                     QRectF(0, b.sourceY, kSurfaceWidth, 5));
         const int left = std::max(b.left, 0);
         const int right = std::min(b.left + b.width, img.width());
-        for (int y = std::max(b.top, 0); y < std::min(b.top + rows, img.height()); ++y) {
+        for (int y = std::max(b.top, 0); all && y < std::min(b.top + rows, img.height()); ++y) {
             if (left < right) m_projected.spans.push_back({y, left, right});
         }
     }
@@ -122,10 +159,19 @@ void CTable::ProjectTable() {
     const Perspective persp(m_kakudo);
     const ProjectionResult r = LayoutProjection(persp, m_discardTopRow, m_discardBottomRow);
     if (!m_s.m_tableSurface.isNull()) {
-        if (m_projected.kakudo != m_kakudo ||
-            m_projected.surface != m_s.m_tableSurface.cacheKey() || m_projected.image.isNull()) {
-            Reproject(r.bands);
+        if (m_projected.kakudo != m_kakudo || m_projected.image.isNull()) {
+            Reproject(r.bands, 0, kSurfaceHeight);
+        } else if (m_projected.surface != m_s.m_tableSurface.cacheKey()) {
+            // Only the rows drawn since are projected again, unless the surface changed in
+            // another way (made anew).
+            const bool drawnHere = m_surfaceInputs.surface == m_s.m_tableSurface.cacheKey();
+            if (drawnHere) {
+                Reproject(r.bands, m_surfaceRows.first, m_surfaceRows.second);
+            } else {
+                Reproject(r.bands, 0, kSurfaceHeight);
+            }
         }
+        m_surfaceRows = {kSurfaceHeight, 0};
         // The projected rows straight into the back buffer.
         QImage& buffer = m_s.m_backBuffer;
         const QImage& from = m_projected.image;

@@ -154,14 +154,18 @@ void CTable::RedrawTable(bool withSurface) {
     if (withSurface && !m_s.m_tableSurface.isNull()) {
         const SurfaceInputs inputs = CurrentSurfaceInputs();
         if (!(inputs == m_surfaceInputs)) {
+            const auto [top, bottom] = ChangedRows(m_surfaceInputs, inputs);
             {
                 QPainter t(&m_s.m_tableSurface);
+                t.setClipRect(QRect(0, top, kSurfaceWidth, bottom - top));
                 DrawTableSurface(t);
                 DrawCapturedPictures(t);
                 DrawFieldCards(t);
                 DrawShowCards(t);
             }
             m_surfaceInputs = CurrentSurfaceInputs();
+            m_surfaceRows = {std::min(m_surfaceRows.first, top),
+                             std::max(m_surfaceRows.second, bottom)};
         }
     }
     ProjectTable();

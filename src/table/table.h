@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/game_state.h"
@@ -124,6 +125,8 @@ class CTable {
         bool operator==(const SurfaceInputs&) const = default;
     };
     SurfaceInputs CurrentSurfaceInputs() const;
+    // The rows of the table surface where `now` differs from `before` (top, bottom exclusive).
+    static std::pair<int, int> ChangedRows(const SurfaceInputs& before, const SurfaceInputs& now);
     // The projected table top: kept in base coordinates with the row spans it covers, and
     // projected again only when the angle or the table surface changes.
     struct ProjectedTable {
@@ -135,7 +138,9 @@ class CTable {
         double kakudo = -1;
         qint64 surface = 0;
     };
-    void Reproject(const std::vector<ProjectionBand>& bands);
+    std::pair<int, int> m_surfaceRows{0, kSurfaceHeight};  // rows drawn again since projected
+    // Projects the bands whose source rows meet rows top .. bottom - 1 of the table surface.
+    void Reproject(const std::vector<ProjectionBand>& bands, int top, int bottom);
 
     const GameState& m_gs;
     const SettingCopies& m_set;

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "interaction/human_input.h"
@@ -188,6 +189,55 @@ TEST_F(PixelIdentity, DraggedCardAndIndicators) {
     table.RedrawTable(true);
     input.OnMouseMove(700, 500);
     Check("drag", "9b8ff666cce198f4", "c938d280161ebd19");
+}
+
+// The table keeps what did not change between two redraws. After every step of a sequence of
+// changes its picture must equal that of a table composed afresh from the same state.
+TEST_F(PixelIdentity, RedrawsAfterChangesEqualAFreshTable) {
+    const auto fresh = [&] {
+        CTable other{gs, settings, profile, messages};
+        other.m_s = table.m_s;  // the same images (shared, never written by the composition)
+        other.m_s.m_backBuffer = QImage();
+        other.m_s.m_tableSurface = QImage();
+        EXPECT_TRUE(MakeSurface(other.m_s.m_backBuffer, 1200, 900));
+        EXPECT_TRUE(MakeSurface(other.m_s.m_tableSurface, 1140, 846));
+        other.m_opponentWinningRank = table.m_opponentWinningRank;
+        other.SetKakudo(table.Kakudo());
+        other.RedrawTable(true);
+        return other.m_s.m_backBuffer.copy();
+    };
+    const struct {
+        const char* what;
+        std::function<void()> change;
+        bool withSurface;
+    } steps[] = {
+        {"a card to the field", [&] { gs.m_field[3] = 33; }, true},
+        {"a sideways card", [&] { gs.m_field[0] = 44; }, true},
+        {"the human's card", [&] { gs.m_field[4] = 9; }, true},
+        {"the last trick held",
+         [&] {
+             gs.m_showLastTrick = 1, gs.m_lastTrick = {1, 2, 3, 4, 5};
+         },
+         true},
+        {"the last trick let go", [&] { gs.m_showLastTrick = 0; }, true},
+        {"the trick taken", [&] { gs.m_field.fill(kNoCard), gs.m_pictureTaker[2] = 1; }, true},
+        {"a discard", [&] { gs.m_discardCount = 15; }, true},
+        {"a redraw without the surface", [&] { gs.m_field[2] = 7; }, false},
+        {"the change then drawn", [] {}, true},
+        {"the angle", [&] { table.SetKakudo(17.25); }, false},
+        {"a card at the new angle", [&] { gs.m_field[1] = 21; }, true},
+        {"the show cards taken up", [&] { gs.m_showCount = 0; }, true},
+        {"the discards cleared", [&] { gs.m_discardCount = 0; }, true},
+        {"a new angle with a card", [&] { table.SetKakudo(25), gs.m_field[1] = 22; }, true},
+    };
+    table.RedrawTable(true);
+    for (const auto& step : steps) {
+        step.change();
+        table.RedrawTable(step.withSurface);
+        // A redraw without the surface shows the surface as it was last drawn.
+        if (!step.withSurface) continue;
+        EXPECT_TRUE(table.m_s.m_backBuffer == fresh()) << step.what;
+    }
 }
 
 }  // namespace
