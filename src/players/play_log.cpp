@@ -7,6 +7,7 @@ void CPlayLog::Clear() {
     m_noJoker.fill(false);
     m_playedBy.fill(-1);
     m_shown.clear();
+    m_plays.clear();
 }
 
 void CPlayLog::OnDeal(int /*seed*/) {
@@ -21,6 +22,7 @@ void CPlayLog::OnShow(int seat, CardId first, CardId second) {
 void CPlayLog::OnPlay(int seat, CardId card) {
     if (seat < 0 || seat >= kSeats || card < 0 || card >= 52) return;
     m_playedBy[card] = seat;
+    m_plays.push_back({seat, card, m_gs.m_leader, m_gs.m_calledSuit});
     if (card == kJoker) return;
     // A follower that plays another suit than the called one holds none of it.
     if (seat != m_gs.m_leader && SuitOf(card) != m_gs.m_calledSuit) {

@@ -32,6 +32,15 @@ class CPlayLog : public IGameObserver {
     // The seat that played `card` in this battle, or -1.
     int PlayedBy(CardId card) const { return card >= 0 && card < 52 ? m_playedBy[card] : -1; }
 
+    // Every card played in this battle, in order, with the trick's leader and called suit.
+    struct Play {
+        int seat;
+        CardId card;
+        int leader;
+        int calledSuit;
+    };
+    const std::vector<Play>& Plays() const { return m_plays; }
+
     // The show cards of this battle, which stay in their seat's hand until played.
     const std::vector<Shown>& ShowCards() const { return m_shown; }
 
@@ -44,6 +53,7 @@ class CPlayLog : public IGameObserver {
     std::array<bool, kSeats> m_noJoker{};
     std::array<int, 52> m_playedBy{};
     std::vector<Shown> m_shown;
+    std::vector<Play> m_plays;
 };
 
 }  // namespace quintrick

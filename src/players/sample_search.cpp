@@ -217,11 +217,14 @@ bool DealWorld(const Knowledge& k, int seat, SampleRng& rng, GameState& world) {
     return true;
 }
 
-// What the next battle is worth to a related player when the related group wins this one: the
-// related group chooses the trump of the next battle, and battle 3 pays it either way unless
-// the other group sweeps.
+// Candidate worlds dealt per world played out, to choose the ones the characters' plays explain.
+constexpr int kCandidatesPerSample = 8;
+
+// What the next battle is worth to a related player when the related group wins this one (the
+// average gain of the related group from the start of battle 2 and of battle 3 over 1,000
+// rule-based matches; battle 3 pays the related group unless the other group sweeps).
 double NextBattleValue(int battle) {
-    return battle == 1 ? 4.0 : 7.0;
+    return battle == 1 ? 3.2 : 6.2;
 }
 
 struct Outcome {
@@ -284,18 +287,27 @@ void Play(GameState& gs, int pos, int jokerSuit) {
     gs.m_turn = NextSeat(seat);
 }
 
+// Resolves the complete trick on the field; when the battle goes on, the winner leads next.
+Outcome FinishTrick(GameState& gs, GroupPictures& sums) {
+    const int winner = ResolveTrick(gs);
+    sums = CountGroupPictures(gs);
+    const Outcome outcome = Judge(gs, sums.related, sums.unrelated);
+    if (!outcome.decided) {
+        UpdateNeeds(gs, sums.related, sums.unrelated);
+        gs.m_field.fill(kNoCard);
+        gs.m_leader = gs.m_turn = winner;
+    }
+    return outcome;
+}
+
 // Plays a world to the end of the battle with the characters' rules for every seat.
 Outcome PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
     CFudaDashi rules(gs, settings, host);
+    GroupPictures sums;
     for (int step = 0; step < 64; ++step) {
         if (gs.FieldComplete()) {
-            const int winner = ResolveTrick(gs);
-            const GroupPictures sums = CountGroupPictures(gs);
-            const Outcome outcome = Judge(gs, sums.related, sums.unrelated);
+            const Outcome outcome = FinishTrick(gs, sums);
             if (outcome.decided) return outcome;
-            UpdateNeeds(gs, sums.related, sums.unrelated);
-            gs.m_field.fill(kNoCard);
-            gs.m_leader = gs.m_turn = winner;
             continue;
         }
         const int seat = gs.m_turn;
@@ -309,6 +321,67 @@ Outcome PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
         Play(gs, pos, jokerSuit);
     }
     return {};
+}
+
+// How many of the computer seats' plays of this battle their characters' rules would not have
+// made, had the hands been those of `world` (the cards each seat played put back). The plays of
+// the human seat and of `seat` itself are not judged. A world the history cannot be replayed in
+// counts as explaining nothing.
+int Mismatches(const CPlayLog& log, const GameState& world, int seat, IHost& host,
+               const SettingCopies& settings, GameState& replay) {
+    const auto& plays = log.Plays();
+    constexpr int kNothing = 1000;
+    replay = world;
+    for (const auto& p : plays) {
+        int& n = replay.m_handCount[p.seat];
+        if (n >= kHandSize) return kNothing;
+        replay.m_hand[p.seat][n++] = p.card;
+    }
+    for (int s = 0; s < kSeats; ++s) {
+        std::sort(replay.m_hand[s].begin(), replay.m_hand[s].begin() + replay.m_handCount[s]);
+    }
+    replay.m_field.fill(kNoCard);
+    replay.m_cardPlayed.fill(0);
+    replay.m_plainPlayed.fill(0);
+    replay.m_picturePlayed.fill(0);
+    replay.m_pictureTaker.fill(-1);
+    replay.m_pictureCount.fill(-1);
+    replay.m_discardCount = 0;
+    replay.m_declaration = 0;
+    replay.m_relatedNeed = replay.m_relatedTarget;
+    replay.m_unrelatedNeed = replay.m_unrelatedTarget;
+    replay.m_leader = replay.m_turn = plays.front().leader;
+    CFudaDashi rules(replay, settings, host);
+    GroupPictures sums;
+    int mismatches = 0;
+    for (const auto& p : plays) {
+        if (replay.FieldComplete()) {
+            const Outcome outcome = FinishTrick(replay, sums);
+            if (outcome.decided) {
+                // The battle went on: the sweeping group declared.
+                replay.m_declaration = sums.unrelated == 0 ? 1 : 2;
+                UpdateNeeds(replay, sums.related, sums.unrelated);
+                replay.m_field.fill(kNoCard);
+                replay.m_leader = replay.m_turn = p.leader;
+            }
+        }
+        if (replay.m_turn != p.seat) return kNothing;
+        const bool leads = p.seat == replay.m_leader;
+        if (p.seat != kHumanSeat && p.seat != seat) {
+            int jokerSuit = -1;
+            const int pos = leads ? rules.LeadChoice(jokerSuit) : rules.ChooseFollowCard();
+            const CardId chosen =
+                pos >= 0 && pos < replay.m_handCount[p.seat] ? replay.m_hand[p.seat][pos] : kNoCard;
+            mismatches +=
+                chosen != p.card || (leads && p.card == kJoker && jokerSuit != p.calledSuit);
+        }
+        const auto& hand = replay.m_hand[p.seat];
+        const auto end = hand.begin() + replay.m_handCount[p.seat];
+        const auto at = std::find(hand.begin(), end, p.card);
+        if (at == end) return kNothing;
+        Play(replay, static_cast<int>(at - hand.begin()), p.calledSuit);
+    }
+    return mismatches;
 }
 
 std::vector<SearchOption> Options(const GameState& gs, int seat) {
@@ -354,13 +427,37 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
     SilentHost host;
     SettingCopies settings;
     SampleRng rng(seed);
-    GameState world;
+
+    // The characters play by fixed rules: of more candidate worlds, those in which their rules
+    // explain most of the plays seen in this battle are played out.
+    int played = 0;
+    for (int v : gs.m_cardPlayed) played += v;
+    const bool replayable = !log.Plays().empty() && static_cast<int>(log.Plays().size()) == played;
+    const int candidates = replayable ? samples * kCandidatesPerSample : samples;
+    std::vector<GameState> worlds;
+    std::vector<std::pair<int, int>> ranked;  // mismatches, index
+    worlds.reserve(candidates);
+    GameState replay;
+    for (int c = 0; c < candidates; ++c) {
+        worlds.push_back(base);
+        if (!DealWorld(k, seat, rng, worlds.back())) {
+            worlds.pop_back();
+            continue;
+        }
+        const int index = static_cast<int>(worlds.size()) - 1;
+        const int misses =
+            replayable ? Mismatches(log, worlds.back(), seat, host, settings, replay) : 0;
+        ranked.emplace_back(misses, index);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    if (static_cast<int>(ranked.size()) > samples) ranked.resize(samples);
+
     GameState trial;
     std::vector<double> points(result.options.size());
     std::vector<int> wins(result.options.size());
-    for (int w = 0; w < samples; ++w) {
-        world = base;
-        if (!DealWorld(k, seat, rng, world)) continue;
+    for (const auto& [misses, index] : ranked) {
+        const GameState& world = worlds[index];
         ++result.worlds;
         for (size_t i = 0; i < result.options.size(); ++i) {
             trial = world;

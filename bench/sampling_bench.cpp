@@ -1,0 +1,96 @@
+// The sampling player's card decision, over decisions drawn from real matches: every card
+// decision of a few rule-based matches (all seats) is searched with the game's budget, and the
+// median and 99th percentile of the times per decision are reported as counters (in ms).
+// Run it on one core: taskset -c 0 ./sampling_bench
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "match_runner.h"
+#include "players/sample_search.h"
+
+namespace {
+
+using namespace quintrick;
+
+struct Decision {
+    GameState gs;
+    CPlayLog log;
+};
+
+const std::vector<Decision>& Decisions() {
+    static const std::vector<Decision> decisions = [] {
+        std::vector<Decision> out;
+        MatchRunner runner(1, 12345, 3);
+        runner.m_host.m_keepLog = false;
+        runner.Start();
+        for (long i = 0; i < 2'000'000 && !runner.m_host.m_closeRequested; ++i) {
+            const GameState& gs = runner.m_gs;
+            const bool computer =
+                gs.m_busy == 0 && gs.m_phase == 1 && !gs.FieldComplete() && gs.m_turn != kHumanSeat;
+            if (computer || (runner.HumanToAct() && gs.m_phase == 1)) {
+                out.push_back({gs, runner.m_log});
+            }
+            runner.Step();
+        }
+        return out;
+    }();
+    return decisions;
+}
+
+void Report(benchmark::State& state, std::vector<double>& ms) {
+    if (ms.empty()) return;
+    std::sort(ms.begin(), ms.end());
+    state.counters["median_ms"] = ms[ms.size() / 2];
+    state.counters["p99_ms"] = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+    state.counters["max_ms"] = ms.back();
+    state.counters["decisions"] = static_cast<double>(ms.size());
+}
+
+// Every decision once per iteration; the counters describe the single decisions.
+void BM_CardDecision(benchmark::State& state) {
+    const int samples = static_cast<int>(state.range(0));
+    const auto& decisions = Decisions();
+    std::vector<double> ms;
+    std::uint64_t seed = 1;
+    for (auto _ : state) {
+        for (const auto& d : decisions) {
+            const auto begin = std::chrono::steady_clock::now();
+            const SearchResult result = SearchCard(d.gs, d.log, d.gs.m_turn, samples, seed++);
+            benchmark::DoNotOptimize(result.best.pos);
+            ms.push_back(
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin)
+                    .count());
+        }
+    }
+    Report(state, ms);
+}
+BENCHMARK(BM_CardDecision)
+    ->Arg(kDefaultSamples)
+    ->Arg(32)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// Rule-based decisions of the same points, the reference measured in the same run.
+void BM_RulesDecision(benchmark::State& state) {
+    const auto& decisions = Decisions();
+    for (auto _ : state) {
+        for (const auto& d : decisions) {
+            GameState gs = d.gs;
+            SettingCopies settings;
+            ScriptedHost host;
+            CFudaDashi rules(gs, settings, host);
+            int suit;
+            const int pos =
+                gs.m_turn == gs.m_leader ? rules.LeadChoice(suit) : rules.ChooseFollowCard();
+            benchmark::DoNotOptimize(pos);
+        }
+    }
+}
+BENCHMARK(BM_RulesDecision)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
