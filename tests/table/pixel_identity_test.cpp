@@ -201,7 +201,6 @@ TEST_F(PixelIdentity, RedrawsAfterChangesEqualAFreshTable) {
         other.m_s.m_tableSurface = QImage();
         EXPECT_TRUE(MakeSurface(other.m_s.m_backBuffer, 1200, 900));
         EXPECT_TRUE(MakeSurface(other.m_s.m_tableSurface, 1140, 846));
-        other.m_opponentWinningRank = table.m_opponentWinningRank;
         other.SetKakudo(table.Kakudo());
         other.RedrawTable(true);
         return other.m_s.m_backBuffer.copy();
