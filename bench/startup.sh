@@ -1,27 +1,47 @@
 #!/bin/bash
-# Start of the game to its first painted table, with and without the card-back cache, on a
-# private Xvfb screen and a fresh profile: prints the median of RUNS starts of each.
+# Start of the game to its first painted table, on a private Xvfb screen and a fresh profile,
+# against a bare Qt window of the same size (bench/bare_window) started the same way in the same
+# run: medians of RUNS starts each, the game's as a ratio to the bare window's, and each one's
+# peak resident memory (VmHWM) at that moment. Starts alternate between the two programs so that
+# both see the same load. The first start after installation (no card-back cache) is measured
+# separately.
 # usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
 runs=${2:-11}
 work=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-Xvfb :93 -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+# A display number no other X server holds.
+display=$((100 + RANDOM % 400))
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-sleep 1
-export DISPLAY=:93 HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+sleep 0.5
+export DISPLAY=:$display HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+export STARTUP_PROBE_HWM=1
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
-probe() {
-    # A pixel of the felt, painted only when the table is on the screen.
-    "$build/bench/startup_probe" 800 750 188338 "$build/src/app/quintrick"
-}
+# A pixel of the felt, painted only when the table is on the screen; the bare window paints
+# itself in the felt's colour.
+game() { "$build/bench/startup_probe" 800 750 188338 "$build/src/app/quintrick"; }
+bare() { "$build/bench/startup_probe" 800 750 188338 "$build/bench/bare_window" 1600 1200; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-probe >/dev/null  # first start: writes the profile's defaults
-with=$(for _ in $(seq "$runs"); do probe; done | median)
-without=$(for _ in $(seq "$runs"); do
+game >/dev/null  # first start: writes the profile's defaults
+: >"$work/game" && : >"$work/bare" && : >"$work/first"
+for _ in $(seq "$runs"); do
+    game >>"$work/game"
+    bare >>"$work/bare"
     find "$XDG_CACHE_HOME" -name CardBackTen.bmp -delete
-    probe
-done | median)
-echo "first painted table, card-back cache present: $with ms (median of $runs)"
-echo "first painted table, no card-back cache:      $without ms (median of $runs)"
+    game >>"$work/first"
+done
+g=$(cut -d' ' -f1 "$work/game" | median)
+b=$(cut -d' ' -f1 "$work/bare" | median)
+f=$(cut -d' ' -f1 "$work/first" | median)
+gm=$(cut -d' ' -f2 "$work/game" | median)
+bm=$(cut -d' ' -f2 "$work/bare" | median)
+fm=$(cut -d' ' -f2 "$work/first" | median)
+echo "bare Qt window, first paint:                    $b ms, VmHWM $bm kB (median of $runs)"
+echo "game, first painted table (card-back cache):    $g ms, VmHWM $gm kB"
+echo "game, first painted table (no card-back cache): $f ms, VmHWM $fm kB"
+awk -v g="$g" -v b="$b" -v f="$f" 'BEGIN {
+    printf "ratio game / bare window: %.2f (no cache: %.2f)\n", g / b, f / b }'

@@ -1,6 +1,8 @@
 // Measures the time from starting a program to a pixel of the X screen taking a colour: with the
 // game as the program and a pixel of the painted table, the start to the first painted table.
 // usage: startup_probe X Y RRGGBB command [args...]   (prints milliseconds; needs DISPLAY)
+// With STARTUP_PROBE_HWM=1 in the environment it also prints the program's peak resident memory
+// (VmHWM, kB) at that moment.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -11,6 +13,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+
+namespace {
+
+// VmHWM of a process from /proc, in kB; -1 when it cannot be read.
+long PeakKilobytes(pid_t pid) {
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/status", static_cast<int>(pid));
+    std::FILE* f = std::fopen(path, "r");
+    if (!f) return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, f)) {
+        if (std::sscanf(line, "VmHWM: %ld", &kb) == 1) break;
+    }
+    std::fclose(f);
+    return kb;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 5) {
@@ -49,7 +70,11 @@ int main(int argc, char** argv) {
             const double ms =
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count();
-            std::printf("%.1f\n", ms);
+            std::printf("%.1f", ms);
+            if (const char* hwm = std::getenv("STARTUP_PROBE_HWM"); hwm && *hwm == '1') {
+                std::printf(" %ld", PeakKilobytes(child));
+            }
+            std::printf("\n");
             result = 0;
             break;
         }
