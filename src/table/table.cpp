@@ -26,6 +26,8 @@ bool CTable::PrepareCardBacks(bool rebuild) {
     CardBackContext ctx{m_s, m_profile, m_messages, {}};
     const bool ok = quintrick::PrepareCardBacks(ctx, rebuild);
     m_s.m_keyed.handStrip = KeyToAlpha(m_s.m_handStrip, kKeyStrip);
+    // Only the transparent copy is drawn; the strip is composed or loaded anew when needed.
+    if (ok) m_s.m_handStrip = QImage();
     return ok;
 }
 
