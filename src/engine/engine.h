@@ -28,6 +28,14 @@ class CEngine {
     }
     void AddObserver(IGameObserver* observer) { m_observers.Add(observer); }
 
+    // Takes up a saved match at its point: the state must already hold what was saved there.
+    // Restarts the game timer and goes on exactly as the match would have gone on.
+    void Resume(const ResumePoint& point);
+    // True while a tick or a resumed step is running (a saved state would be half-way).
+    bool InStep() const { return m_inTick; }
+    // Sets the accounts of a finished match's credit (again): the same result however often.
+    static void ApplyCredit(IProfile& profile, const ResumePoint& credit);
+
     // The view's timer handler: the start-up tick (event 99) and the game timer, one step a tick.
     void OnTimer(int eventId);
 
@@ -103,6 +111,13 @@ class CEngine {
 
   private:
     void OnGameTick();
+    // After a resolved trick: the judgement and what follows; false when the tick ends there.
+    bool JudgeAndGoOn(int winner);
+    // The rest of a tick: the human's turn or one computer card.
+    void TurnStep();
+    int ContinueStartGame();
+    void ContinueNextBattle();
+    void SaveTick();
     void ComputerPlaysOne();
     void Book(bool set, int relatedPoints, int unrelatedPoints);
     int Message(int stringId, int style);

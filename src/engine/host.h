@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "resume.h"
+
 namespace quintrick {
 
 // Message box styles and the buttons they return.
@@ -108,6 +110,11 @@ class IHost : public IMessageBox {
     virtual LocalTime LocalTimeOfDay() = 0;
 
     virtual IProfile& Profile() = 0;
+
+    // The match has reached a point where it can be saved and taken up again (see resume.h).
+    virtual void SaveResumePoint(const ResumePoint& /*point*/) {}
+    // The stones of a finished match have been credited: a saved match has served its purpose.
+    virtual void MatchCredited() {}
 };
 
 }  // namespace quintrick

@@ -54,6 +54,7 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
         } else {
             bool declared;
             if (HumanDecides(winner, true)) {
+                m_host.SaveResumePoint({ResumeAt::kJudge, winner});
                 declared = Message(kMsgRelatedSweepAsk, kStyleQuestion) == IDYES;
                 m_observer->OnDeclare(0, false, declared, 0, 0);
             } else {
@@ -81,6 +82,7 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
         } else {
             bool declared;
             if (HumanDecides(winner, false)) {
+                m_host.SaveResumePoint({ResumeAt::kJudge, winner});
                 declared = Message(kMsgUnrelatedSweepAsk, kStyleQuestion) == IDYES;
                 m_observer->OnDeclare(1, false, declared, 0, 0);
             } else {

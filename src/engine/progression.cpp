@@ -84,7 +84,11 @@ int CEngine::StartGame() {
     m_observer->OnRelated();
     m_gs.m_phase = 1;
     m_host.RedrawTable();
+    m_host.SaveResumePoint({ResumeAt::kLead});
+    return ContinueStartGame();
+}
 
+int CEngine::ContinueStartGame() {
     ChooseFirstLeader();
     m_gs.m_turn = m_gs.m_leader;
     m_observer->OnLeader(m_gs.m_leader);
@@ -198,7 +202,11 @@ void CEngine::StartNextBattle() {
     m_gs.m_phase = 1;
     Deal();
     m_host.RedrawTable();
+    m_host.SaveResumePoint({ResumeAt::kBattle});
+    ContinueNextBattle();
+}
 
+void CEngine::ContinueNextBattle() {
     m_gs.m_showCount = 0;
     if (m_gs.m_trumpPartner == kHumanSeat) {
         m_players.ChooseShowCards();
@@ -262,14 +270,34 @@ void CEngine::EndOfGame() {
 }
 
 void CEngine::CreditStones() {
+    // The accounts to end at are worked out first and saved with the match; the saved match goes
+    // only after every account is set. A run killed in between sets the same accounts again at
+    // the next start, so the stones of a match count exactly once.
     IProfile& profile = m_host.Profile();
+    ResumePoint credit{ResumeAt::kCredit};
+    std::array<int, kSeats> deltas{};
     for (int player = 0; player < kSeats; ++player) {
         long long total = 0;
         for (const auto& row : m_gs.m_points) total += row[player];
-        const int delta = static_cast<int>(std::clamp<long long>(total, INT_MIN, INT_MAX));
+        deltas[player] = static_cast<int>(std::clamp<long long>(total, INT_MIN, INT_MAX));
         const int character = player == kHumanPlayer ? m_gs.m_entryNo : ComputerCharacter(player);
-        CreditMatchStones(profile, character, delta);
-        m_observer->OnStones(player, character, delta, GetStones(profile, character));
+        const long long sum =
+            static_cast<long long>(GetStones(profile, character)) + deltas[player];
+        credit.credit[player] = {character,
+                                 static_cast<int>(std::clamp<long long>(sum, 0, INT_MAX))};
+    }
+    m_host.SaveResumePoint(credit);
+    ApplyCredit(profile, credit);
+    for (int player = 0; player < kSeats; ++player) {
+        const int character = credit.credit[player].character;
+        m_observer->OnStones(player, character, deltas[player], GetStones(profile, character));
+    }
+    m_host.MatchCredited();
+}
+
+void CEngine::ApplyCredit(IProfile& profile, const ResumePoint& credit) {
+    for (const StoneCredit& account : credit.credit) {
+        SetStones(profile, account.character, account.stones);
     }
 }
 

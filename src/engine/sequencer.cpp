@@ -33,6 +33,7 @@ void CEngine::OnTimer(int eventId) {
         if (Read(m_host.Profile(), entries::kAutoStart) == 1) {
             StartGame();
             m_host.RedrawTable();
+            SaveTick();
         } else {
             m_host.RedrawTable();
             if (m_set.m_ruleRem == 1) Message(kMsgStartHelp, kStyleInfo);
@@ -41,8 +42,42 @@ void CEngine::OnTimer(int eventId) {
     }
     if (eventId == kGameTimerEvent && m_gs.m_gameTimer != 0 && m_gs.m_dragging == 0 &&
         m_gs.m_busy == 0) {
+        const bool resolves = m_gs.FieldComplete();
         OnGameTick();
+        // Saved after every trick and whenever the game comes to wait for the human.
+        if (resolves || m_gs.m_busy == 1) SaveTick();
     }
+}
+
+void CEngine::SaveTick() {
+    // Not once the match is over (its stones are credited) or before a game has started.
+    if (m_gs.m_phase != 0 && m_gs.m_game <= 10) m_host.SaveResumePoint({ResumeAt::kTick});
+}
+
+void CEngine::Resume(const ResumePoint& point) {
+    if (m_inTick) return;
+    TickGuard guard(m_inTick);
+    m_gs.m_dragging = 0;
+    switch (point.at) {
+        case ResumeAt::kLead:
+            ContinueStartGame();
+            break;
+        case ResumeAt::kBattle:
+            if (!StartGameTimer()) return;
+            ContinueNextBattle();
+            if (m_gs.m_phase != 2) TurnStep();
+            break;
+        case ResumeAt::kJudge:
+            if (!StartGameTimer()) return;
+            if (JudgeAndGoOn(point.winner)) TurnStep();
+            break;
+        case ResumeAt::kCredit:
+            return;  // nothing left to play: the host applies the credit
+        case ResumeAt::kTick:
+            StartGameTimer();
+            return;
+    }
+    SaveTick();
 }
 
 void CEngine::OnGameTick() {
@@ -50,23 +85,31 @@ void CEngine::OnGameTick() {
         const int winner = ResolveTrick(m_gs);
         const GroupPictures sums = CountGroupPictures(m_gs);
         m_observer->OnTrick(winner, sums.related, sums.unrelated);
-        m_gs.m_busy = 1;
-        switch (JudgeTrick(winner, sums.related, sums.unrelated)) {
-            case kGameOver:
-                EndOfGame();
-                return;
-            case kNextBattle:
-                StartNextBattle();
-                if (m_gs.m_phase == 2) return;
-                break;
-            default:
-                UpdateDisplayCounters(sums.related, sums.unrelated);
-                m_gs.m_field.fill(kNoCard);
-                m_gs.m_busy = 0;
-                m_gs.m_leader = m_gs.m_turn = winner;
-                break;
-        }
+        if (!JudgeAndGoOn(winner)) return;
     }
+    TurnStep();
+}
+
+bool CEngine::JudgeAndGoOn(int winner) {
+    const GroupPictures sums = CountGroupPictures(m_gs);
+    m_gs.m_busy = 1;
+    switch (JudgeTrick(winner, sums.related, sums.unrelated)) {
+        case kGameOver:
+            EndOfGame();
+            return false;
+        case kNextBattle:
+            StartNextBattle();
+            return m_gs.m_phase != 2;
+        default:
+            UpdateDisplayCounters(sums.related, sums.unrelated);
+            m_gs.m_field.fill(kNoCard);
+            m_gs.m_busy = 0;
+            m_gs.m_leader = m_gs.m_turn = winner;
+            return true;
+    }
+}
+
+void CEngine::TurnStep() {
     if (m_gs.m_turn == kHumanSeat) {
         m_host.RedrawTable();
         m_gs.m_busy = 1;

@@ -2,6 +2,8 @@
 
 #include "engine/deal.h"
 #include "engine/lcg.h"
+#include "engine/roster.h"
+#include "engine/stone_account.h"
 #include "engine/strings.h"
 #include "engine/trick_rules.h"
 
@@ -197,6 +199,38 @@ bool MatchRunner::RunToEnd(long maxSteps) {
 void MatchRunner::RunTricks(int tricks) {
     const int target = m_tricks + tricks;
     for (long i = 0; i < 1'000'000 && m_tricks < target && !m_host.m_closeRequested; ++i) Step();
+}
+
+bool MatchRunner::RunUntilTrick(int tricks) {
+    RunTricks(tricks - m_tricks);
+    return m_tricks == tricks && !m_host.m_closeRequested;
+}
+
+SavedMatch MatchRunner::Save(const ResumePoint& point) {
+    SavedMatch match{m_gs, point, RunnerState{}, std::nullopt};
+    RunnerState& runner = *match.runner;
+    runner.clock = m_host.m_clock;
+    runner.matchesWanted = m_host.m_matchesWanted;
+    runner.matchesEnded = m_host.m_matchesEnded;
+    runner.matchIndex = m_host.m_matchesEnded + 1;
+    for (int c = 0; c < kRosterSize; ++c) runner.stones[c] = GetStones(m_host.Profile(), c);
+    return match;
+}
+
+void MatchRunner::Load(const SavedMatch& match) {
+    m_gs = match.gs;
+    m_point = match.point;
+    if (match.runner) {
+        const RunnerState& runner = *match.runner;
+        m_host.m_clock = runner.clock;
+        m_host.m_matchesWanted = runner.matchesWanted;
+        m_host.m_matchesEnded = runner.matchesEnded;
+        for (int c = 0; c < kRosterSize; ++c) {
+            if (runner.stones[c] != GetStones(m_host.Profile(), c)) {
+                SetStones(m_host.Profile(), c, runner.stones[c]);
+            }
+        }
+    }
 }
 
 }  // namespace quintrick

@@ -8,6 +8,7 @@
 
 #include "engine/engine.h"
 #include "engine/game_state.h"
+#include "engine/saved_match.h"
 #include "engine/setting_copies.h"
 #include "players/fuda_dashi.h"
 #include "players/play_log.h"
@@ -57,6 +58,16 @@ class MatchRunner {
     // Steps until `tricks` more tricks have been resolved or the run ended.
     void RunTricks(int tricks);
 
+    // Steps until `tricks` tricks of the run have been resolved or the run ended; true when it
+    // stopped there with a match to go on with.
+    bool RunUntilTrick(int tricks);
+    // The match as it stands between two steps, with the runner's clock and bookkeeping.
+    SavedMatch Save(const ResumePoint& point = {});
+    // Takes over a saved match (which must carry the runner's part); ResumeSaved then goes on
+    // from its point, so observers added in between see every event of the rest of the run.
+    void Load(const SavedMatch& match);
+    void ResumeSaved() { m_engine.Resume(m_point); }
+
     // The human seat's policy; the default plays the first legal card and as show partner the
     // cards at positions 0 and then 0 again.
     void HumanActs();
@@ -91,6 +102,7 @@ class MatchRunner {
 
   private:
     int m_tricks = 0;
+    ResumePoint m_point;
 };
 
 }  // namespace quintrick

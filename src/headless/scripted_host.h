@@ -31,6 +31,10 @@ class ScriptedHost : public IHost, public IGameObserver {
     void RequestClose() override { m_closeRequested = true; }
     LocalTime LocalTimeOfDay() override;
     IProfile& Profile() override { return m_profile; }
+    void SaveResumePoint(const ResumePoint& point) override {
+        if (m_onResumePoint) m_onResumePoint(point);
+    }
+    void MatchCredited() override { ++m_credited; }
 
     // IGameObserver: the clock moves on one second after every deal; events are passed on.
     void OnGameStart(int game, int trump) override;
@@ -60,6 +64,8 @@ class ScriptedHost : public IHost, public IGameObserver {
     std::function<int(int stringId)> m_answer;
     // Names the suit when set and returning 0..3; clubs otherwise.
     std::function<int(std::string_view prompt)> m_suitAnswer;
+    // Called at every point where the match could be saved.
+    std::function<void(const ResumePoint&)> m_onResumePoint;
 
     // What happened.
     struct CalloutRecord {
@@ -72,6 +78,7 @@ class ScriptedHost : public IHost, public IGameObserver {
     std::map<int, int> m_timers;  // running timers: event id -> interval
     int m_redraws = 0;
     int m_matchesEnded = 0;
+    int m_credited = 0;  // matches whose stones were credited
     bool m_closeRequested = false;
     int m_clock;  // seconds after midnight
 

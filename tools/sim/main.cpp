@@ -12,6 +12,7 @@
 #include "cli_args.h"
 #include "engine/strings.h"
 #include "match_runner.h"
+#include "saved_run.h"
 #include "sim_stats.h"
 #include "trace_writer.h"
 #ifdef QUINTRICK_SIM_RECORDS
@@ -32,7 +33,10 @@ constexpr std::string_view kUsage =
     "  --samples N        worlds per decision of the sampling player, 1..100000 (default 96)\n"
     "  --jobs N           play the matches on N threads, 1..64; each match then starts its\n"
     "                     clock at --start + 7919 x (index - 1) seconds with a fresh profile\n"
-    "  --db FILE          add the records of every match to the SQLite database FILE\n";
+    "  --db FILE          add the records of every match to the SQLite database FILE\n"
+    "  --stop-after-tricks K --save FILE\n"
+    "                     stop once K tricks have been played and save the match to FILE\n"
+    "  --continue FILE    play on the match saved in FILE (its clock and characters)\n";
 
 int Usage(std::string_view problem) {
     return quintrick::Usage("quintrick-sim", problem, kUsage);
@@ -48,6 +52,10 @@ int main(int argc, char** argv) {
     const char* tracePath = nullptr;
     BatchArgs batch;
     const char* dbPath = nullptr;
+    int stopAfter = 0;
+    const char* savePath = nullptr;
+    const char* continuePath = nullptr;
+    bool matchGiven = false;  // --matches, --start or --character
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -57,7 +65,14 @@ int main(int argc, char** argv) {
         if (i + 1 >= argc) return Usage("missing value for " + std::string(arg));
         const std::string_view value = argv[++i];
         std::optional<int> number;
-        if (arg == "--matches") {
+        if (arg == "--matches" || arg == "--start" || arg == "--character") matchGiven = true;
+        if (arg == "--stop-after-tricks") {
+            number = ParseInt(value, 1, 1'000'000'000);
+            if (number) stopAfter = *number;
+        } else if (arg == "--save" || arg == "--continue") {
+            (arg == "--save" ? savePath : continuePath) = argv[i];
+            continue;
+        } else if (arg == "--matches") {
             number = ParseInt(value, 1, 100'000'000);
             if (number) matches = *number;
         } else if (arg == "--start") {
@@ -93,6 +108,31 @@ int main(int argc, char** argv) {
             return Usage("unknown option " + std::string(arg));
         }
         if (!number) return Usage("bad value '" + std::string(value) + "' for " + std::string(arg));
+    }
+
+    if ((stopAfter > 0) != (savePath != nullptr)) {
+        return Usage("--stop-after-tricks and --save go together");
+    }
+    if ((stopAfter > 0 || continuePath) &&
+        (batch.jobs > 0 || batch.options.human != HumanPolicy::kFirst ||
+         batch.options.computers != ComputerLevel::kRules)) {
+        // The sampling and random players keep generators of their own, which are not saved.
+        return Usage("--stop-after-tricks and --continue play the default policies on one thread");
+    }
+    if (continuePath && matchGiven) {
+        return Usage("--continue takes the matches, the clock and the character from its file");
+    }
+    std::optional<SavedMatch> saved;
+    if (continuePath) {
+        std::string why;
+        saved = ReadSavedMatchFile(continuePath, why);
+        if (!saved) {
+            std::cerr << "quintrick-sim: " << continuePath << ": " << why << '\n';
+            return 1;
+        }
+        matches = saved->runner->matchesWanted;
+        start = saved->runner->clock;
+        character = saved->gs.m_entryNo;
     }
 
     std::ofstream traceFile;
@@ -160,7 +200,32 @@ int main(int argc, char** argv) {
         return 1;
     }
 #endif
-    runner->Start();
+    if (saved) {
+        runner->Load(*saved);
+        if (trace) trace->SetMatchesBefore(saved->runner->matchIndex);
+        runner->ResumeSaved();
+    } else {
+        runner->Start();
+    }
+    if (stopAfter > 0) {
+        if (runner->RunUntilTrick(stopAfter)) {
+            std::string why;
+            if (!WriteSavedMatchFile(savePath, runner->Save(), why)) {
+                std::cerr << "quintrick-sim: " << why << '\n' << runner->m_gs.Dump();
+                return 1;
+            }
+            traceFile.flush();
+            if (trace && !traceFile) {
+                std::cerr << "quintrick-sim: writing " << tracePath << " failed\n";
+                return 1;
+            }
+            std::cout << "stopped after " << stopAfter << " tricks; the match is saved in "
+                      << savePath << '\n';
+            return 0;
+        }
+        std::cerr << "quintrick-sim: the run ended before " << stopAfter
+                  << " tricks; nothing saved\n";
+    }
     if (!runner->RunToEnd(static_cast<long>(matches) * 100'000)) {
         std::cerr << "quintrick-sim: the match did not come to an end\n" << runner->m_gs.Dump();
         return 1;
@@ -186,5 +251,5 @@ int main(int argc, char** argv) {
     stats.SetMadeGood(std::count(shown.begin(), shown.end(), kMsgSixteenMade),
                       std::count(shown.begin(), shown.end(), kMsgReverseMade));
     stats.Print(std::cout, runner->m_host.m_matchesEnded, seconds);
-    return 0;
+    return stopAfter > 0 ? 1 : 0;  // asked to stop and save, but the run ended first
 }

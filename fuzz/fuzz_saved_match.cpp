@@ -1,0 +1,28 @@
+// Any bytes as a saved match: refused with a reason or accepted; an accepted one writes back to
+// a text that reads again, and the match plays on from it without a fault.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "engine/saved_match.h"
+#include "match_runner.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace quintrick;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::string why;
+    const std::optional<SavedMatch> match = ReadSavedMatch(text, &why);
+    if (!match) {
+        if (why.empty()) std::abort();  // a refusal always says why
+        return 0;
+    }
+    const std::string again = WriteSavedMatch(*match, &why);
+    if (again.empty() || !ReadSavedMatch(again)) std::abort();
+    if (!match->runner) return 0;
+    MatchRunner runner(match->gs.m_entryNo, match->runner->clock, match->runner->matchesWanted);
+    runner.m_host.m_keepLog = false;
+    runner.Load(*match);
+    runner.ResumeSaved();
+    for (int i = 0; i < 300 && !runner.m_host.m_closeRequested; ++i) runner.Step();
+    return 0;
+}

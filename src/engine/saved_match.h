@@ -1,0 +1,57 @@
+// A match set aside to be taken up again: the game state at one of its resume points, with what
+// the runner or the window needs besides, as JSON text with a format number. Reading checks
+// everything: a file that is damaged, cut short, from a newer program or describes a table that
+// cannot be (a card twice or missing, a seat or game out of range) is refused with a reason.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game_state.h"
+#include "resume.h"
+
+namespace quintrick {
+
+inline constexpr int kSavedMatchFormat = 1;
+// Larger files are refused unread; a saved match is a few kilobytes.
+inline constexpr std::size_t kSavedMatchMaxBytes = 1 << 20;
+
+// What the headless runner needs to go on: its simulated clock and its match bookkeeping.
+struct RunnerState {
+    int clock = 0;  // seconds after midnight
+    int matchesWanted = 1;
+    int matchesEnded = 0;
+    int matchIndex = 1;            // the trace's number of the match being played
+    std::array<int, 10> stones{};  // the in-memory profile's accounts, by character
+};
+
+// How the table was shown.
+struct TableView {
+    int angle = 21;  // the bird's-eye angle
+    int openMode = 0;
+};
+
+struct SavedMatch {
+    GameState gs;
+    ResumePoint point;
+    std::optional<RunnerState> runner;
+    std::optional<TableView> table;
+};
+
+// The state as it is saved: a card the human is dragging goes back into the hand. Returns
+// false (and the reason) when the state is not one that can be saved and taken up again.
+bool MakeSavable(const GameState& gs, const ResumePoint& point, GameState& out, std::string& why);
+
+// The JSON text of a saved match; empty (with the reason) when its state cannot be saved.
+std::string WriteSavedMatch(const SavedMatch& match, std::string* why = nullptr);
+
+// Reads a saved match; std::nullopt with the reason when the text cannot be used.
+std::optional<SavedMatch> ReadSavedMatch(std::string_view text, std::string* why = nullptr);
+
+// The consistency checks that reading applies, on a state and its point: empty when the table
+// can be played on, else the first problem found.
+std::string CheckSavedState(const GameState& gs, const ResumePoint& point);
+
+}  // namespace quintrick

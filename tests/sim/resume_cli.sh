@@ -1,0 +1,20 @@
+#!/bin/sh
+# The runner's --stop-after-tricks/--save and --continue: the stopped trace followed by the
+# continued one is the uninterrupted trace, byte for byte; a damaged file is refused.
+set -eu
+sim=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+"$sim" --matches 1 --start 31000 --character 7 --trace "$dir/whole.jsonl" >/dev/null
+for k in 1 50 99; do
+    "$sim" --matches 1 --start 31000 --character 7 --stop-after-tricks $k --save "$dir/m.json" \
+        --trace "$dir/a.jsonl" >/dev/null
+    "$sim" --continue "$dir/m.json" --trace "$dir/b.jsonl" >/dev/null
+    cat "$dir/a.jsonl" "$dir/b.jsonl" | cmp - "$dir/whole.jsonl"
+done
+head -c 100 "$dir/m.json" >"$dir/cut.json"
+if "$sim" --continue "$dir/cut.json" 2>/dev/null; then echo "a cut file was played"; exit 1; fi
+# Past the end of the match: nothing saved, exit status 1.
+if "$sim" --matches 1 --stop-after-tricks 100000 --save "$dir/n.json" >/dev/null 2>&1; then exit 1; fi
+test ! -e "$dir/n.json"
+echo ok
