@@ -68,7 +68,7 @@ std::string Continue(const std::string& text) {
     runner.m_host.m_keepLog = false;
     runner.Load(*saved);
     TraceWriter trace(out, runner.m_gs);
-    trace.SetMatchIndex(saved->runner->matchIndex);
+    trace.SetMatchesBefore(saved->runner->matchIndex);
     runner.m_host.AddObserver(&trace);
     runner.ResumeSaved();
     EXPECT_TRUE(runner.RunToEnd());
