@@ -63,18 +63,18 @@ void CEngine::Resume(const ResumePoint& point) {
             ContinueStartGame();
             break;
         case ResumeAt::kBattle:
-            if (!StartGameTimer()) return;
+            if (!StartGameTimer(m_set.TickMs())) return;
             ContinueNextBattle();
             if (m_gs.m_phase != 2) TurnStep();
             break;
         case ResumeAt::kJudge:
-            if (!StartGameTimer()) return;
+            if (!StartGameTimer(m_set.TickMs())) return;
             if (JudgeAndGoOn(point.winner)) TurnStep();
             break;
         case ResumeAt::kCredit:
             return;  // nothing left to play: the host applies the credit
         case ResumeAt::kTick:
-            StartGameTimer();
+            StartGameTimer(m_set.TickMs());
             return;
     }
     SaveTick();
