@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "conquest/kunitori_dialog.h"
+#include "dialog_place.h"
 #include "engine/host.h"
 #include "engine/strings.h"
 #include "images/back_set.h"
@@ -13,7 +14,8 @@
 
 namespace quintrick {
 
-int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style) {
+int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style,
+                   std::vector<QRect> keepClear) {
     const std::string_view entry = LoadString(stringId);
     if (entry.empty()) return 0;
     const QString text = QString::fromUtf8(prefix.data(), qsizetype(prefix.size())) +
@@ -21,6 +23,7 @@ int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int st
     QMessageBox box(owner);
     box.setWindowTitle("Quintrick");
     box.setText(text);
+    if (owner && !keepClear.empty()) OpenClearOf(box, *owner, std::move(keepClear));
     if (style == kStyleQuestion) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -35,12 +38,18 @@ int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int st
 }
 
 int CQtDialogs::Message(QWidget* owner, int stringId, std::string_view prefix, int style) {
-    return ShowMessageBox(owner, stringId, prefix, style);
+    std::vector<QRect> keep;
+    if (stringId == kMsgContinue && m_areas.continueMatch) keep = m_areas.continueMatch();
+    return ShowMessageBox(owner, stringId, prefix, style, std::move(keep));
 }
 
 int CQtDialogs::ChooseSuit(QWidget* owner, std::string_view prompt) {
     CMonSel dialog(owner, m_clickSound);
     dialog.m_prompt = std::string(prompt);
+    // Naming the trump: the partner's show cards and the human's hand stay in sight.
+    if (owner && !prompt.empty() && m_areas.trumpChoice) {
+        OpenClearOf(dialog, *owner, m_areas.trumpChoice());
+    }
     dialog.exec();
     return dialog.m_suit;
 }

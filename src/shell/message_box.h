@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <functional>
 #include <string_view>
+#include <vector>
 
 class QMenu;
 class QWidget;
@@ -19,8 +21,17 @@ struct KunitoriContext;
 
 // A message box: the string-table entry `stringId` after `prefix`, caption "Quintrick", icon and
 // buttons by style (0x40 information, 0x10 error, 0x24 question). Returns IDOK, IDYES or IDNO,
-// and 0 without showing anything when there is no such entry.
-int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style);
+// and 0 without showing anything when there is no such entry. With `keepClear` (screen
+// rectangles) and an owner, the box opens inside the owner's window clear of them.
+int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style,
+                   std::vector<QRect> keepClear = {});
+
+// What two questions are about, in screen coordinates: they open inside the game window and hide
+// none of it.
+struct QuestionAreas {
+    std::function<std::vector<QRect>()> trumpChoice;    // the suit dialog naming the trump
+    std::function<std::vector<QRect>()> continueMatch;  // whether to play another match
+};
 
 class IDialogs {
   public:
@@ -44,7 +55,8 @@ class IDialogs {
 // The real windows; `clickSound` is played by the suit dialog's clicks.
 class CQtDialogs final : public IDialogs {
   public:
-    explicit CQtDialogs(std::function<void()> clickSound) : m_clickSound(std::move(clickSound)) {}
+    explicit CQtDialogs(std::function<void()> clickSound, QuestionAreas areas = {})
+        : m_clickSound(std::move(clickSound)), m_areas(std::move(areas)) {}
     int Message(QWidget* owner, int stringId, std::string_view prefix, int style) override;
     int ChooseSuit(QWidget* owner, std::string_view prompt) override;
     int ChooseCharacter(QWidget* owner) override;
@@ -56,6 +68,7 @@ class CQtDialogs final : public IDialogs {
 
   private:
     std::function<void()> m_clickSound;
+    QuestionAreas m_areas;
 };
 
 }  // namespace quintrick

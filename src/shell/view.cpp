@@ -14,6 +14,7 @@
 #include "setting_toggles.h"
 #include "shell/extras/hover_help.h"
 #include "shell/extras/tip_window.h"
+#include "table/layout.h"
 
 namespace quintrick {
 namespace {
@@ -29,9 +30,15 @@ QCursor LoadCursor(const CursorSpec& spec, Qt::CursorShape fallback) {
 CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     : QWidget(parent),
       m_flags(flags),
-      m_ownDialogs(dialogs ? nullptr : std::make_unique<CQtDialogs>([this] {
-          m_engine.Sound(kSoundChoice, false);
-      })),
+      m_ownDialogs(dialogs ? nullptr
+                           : std::make_unique<CQtDialogs>(
+                                 [this] { m_engine.Sound(kSoundChoice, false); },
+                                 QuestionAreas{
+                                     [this] {
+                                         return std::vector{ScreenRect(m_table.ShowCardsRect()),
+                                                            ScreenRect(m_table.m_handRect)};
+                                     },
+                                     [this] { return std::vector{ScreenRect(kScoreBoardRect)}; }})),
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()),
       m_sound(m_set),
       m_players(m_gs, m_set, *this),
@@ -120,6 +127,11 @@ void CT40913View::FireTimer(int eventId) {
     // A callout holds the game still; so does a card held in the air.
     if (m_callout.active) return;
     m_engine.OnTimer(eventId);
+}
+
+QRect CT40913View::ScreenRect(const Rect& base) const {
+    const Rect r = m_table.m_scales.ToScreenRect(base);
+    return QRect(mapToGlobal(QPoint(r.left, r.top)), QSize(r.Width(), r.Height()));
 }
 
 void CT40913View::SetPointer(Pointer pointer) {

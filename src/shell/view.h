@@ -123,6 +123,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void OpenMenu(int position) override { ShowPopupMenu(position); }
 
     void PaintCallout(QPainter& p);
+    // A base rectangle on the screen (screen coordinates).
+    QRect ScreenRect(const Rect& base) const;
     void AddSettingsItems(QMenu& menu);
     void AddPeekItems(QMenu& menu);
     QAction* AddItem(QMenu& menu, int command, const char* label) const;

@@ -187,6 +187,13 @@ void CTable::ProjectTable() {
     m_discardSide = r.discardSide;
 }
 
+Rect CTable::ShowCardsRect() const {
+    const Point first = ShowCardPos(0);
+    const Point second = ShowCardPos(1);
+    return ProjectRect(Perspective(m_kakudo), first.x, first.y, second.x + kCardWidth,
+                       second.y + kCardHeight);
+}
+
 void CTable::DrawTableEdge(QPainter& p) {
     FillOutlined(p, TableEdgeRect(Perspective(m_kakudo).ti), QColor(0, 72, 0), Qt::black, 1);
     const int n = m_gs.m_discardCount;

@@ -43,6 +43,8 @@ class CTable {
     void AngleUp();
     void AngleDown();
     bool HitTableEdge(int x, int y) const;
+    // Where the two show cards lie on the table at the current angle (base coordinates).
+    Rect ShowCardsRect() const;
 
     // Composes the table into m_backBuffer (with the table surface redrawn first when
     // withSurface) and asks for a repaint.

@@ -1,0 +1,204 @@
+#!/bin/bash
+# The windows on a real desktop: Xvfb with the openbox window manager, started here.
+#  1. At each of the six automatic size choices (a fresh profile on a screen of that height) the
+#     game window's outer rectangle, frame included, is the chosen size and lies on the screen.
+#  2. The map window opened through the settings menu and closed five times stores the same
+#     rectangle each time, and opens centred on the game window.
+#  3. The close question is a Japanese Yes/No box (screenshot yes-no-ja.png).
+#  4. The suit dialog naming the trump in battle 2 hides neither show card nor the hand, and the
+#     question whether to play on hides nothing of the score table; both inside the game window
+#     (screenshots trump-choice.png, continue.png).
+# Usage: desktop.sh <quintrick> <desktop-scenes> <output folder for the screenshots>
+set -uo pipefail
+binary=$1
+scenes=$2
+out=$3
+mkdir -p "$out"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export SDL_AUDIODRIVER=dummy
+fail=0
+check() { # message, condition already evaluated into $?
+    if [[ $1 != 0 ]]; then echo "FAIL: $2"; fail=1; else echo "ok: $2"; fi
+}
+
+# A fresh X server of the given size with openbox on it; sets DISPLAY.
+start_desktop() {
+    stop_desktop
+    local display
+    for display in $(shuf -i 60-99 -n 8); do
+        [[ -e /tmp/.X11-unix/X$display || -e /tmp/.X$display-lock ]] && continue
+        Xvfb ":$display" -screen 0 "${1}x24" -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        export DISPLAY=:$display
+        for _ in $(seq 50); do xprop -root >/dev/null 2>&1 && break; sleep 0.05; done
+        openbox >/dev/null 2>&1 &
+        wm=$!
+        pids+=("$xvfb" "$wm")
+        for _ in $(seq 60); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q '#' && return 0; sleep 0.05; done
+        return 0
+    done
+    echo "no free display"
+    exit 1
+}
+stop_desktop() {
+    [[ -n ${game:-} ]] && kill "$game" 2>/dev/null
+    [[ -n ${wm:-} ]] && kill "$wm" 2>/dev/null
+    [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null
+    wait "${game:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null
+    game= wm= xvfb=
+}
+
+# A fresh profile (HOME and the XDG folders) with the given [Settei] lines.
+fresh_profile() {
+    local home
+    home=$(mktemp -d "$work/home.XXXX")
+    export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache \
+        XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
+    mkdir -p "$XDG_CONFIG_HOME/Orvendel" "$XDG_CACHE_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    conf=$XDG_CONFIG_HOME/Orvendel/Quintrick.conf
+    printf '[Settei]\n%s\n' "$1" >"$conf"
+}
+entry() { sed -n "s/^$1=//p" "$conf" | tail -1; }
+
+# The outer rectangle "x y w h" of a client window: its own rectangle grown by the frame.
+outer() {
+    local info x y w h l r t b
+    info=$(xwininfo -id "$1" 2>/dev/null) || return 1
+    x=$(awk '/Absolute upper-left X/{print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/{print $4}' <<<"$info")
+    w=$(awk '/Width:/{print $2}' <<<"$info")
+    h=$(awk '/Height:/{print $2}' <<<"$info")
+    read -r l r t b <<<"$(xprop -id "$1" -notype _NET_FRAME_EXTENTS 2>/dev/null |
+        sed -n 's/.*= //p' | tr -d ,)"
+    echo "$((x - ${l:-0})) $((y - ${t:-0})) $((w + ${l:-0} + ${r:-0})) $((h + ${t:-0} + ${b:-0}))"
+}
+# The visible window with this exact name, waiting up to 10 s.
+window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1)
+        [[ -n $id ]] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+# Waits until the window's frame is known and its rectangle stays put.
+settled() {
+    local last="" now
+    for _ in $(seq 40); do
+        now=$(outer "$1")
+        [[ -n $now && $now == "$last" ]] && xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q = && return 0
+        last=$now
+        sleep 0.1
+    done
+}
+# Answers every box the game opens (Return) until only the game window is left.
+answer_boxes() {
+    local other
+    for _ in $(seq 20); do
+        sleep 0.2
+        other=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$main" | head -1)
+        [[ -z $other ]] && return 0
+        xdotool windowactivate --sync "$other" key Return 2>/dev/null
+    done
+}
+inside() { # x y w h inside X Y W H
+    (($1 >= $5 && $2 >= $6 && $1 + $3 <= $5 + $7 && $2 + $4 <= $6 + $8))
+}
+apart() { # x y w h apart from X Y W H
+    (($1 + $3 <= $5 || $5 + $7 <= $1 || $2 + $4 <= $6 || $6 + $8 <= $2))
+}
+
+# 1. The six automatic choices.
+for screen in 1600x1200:1600 1400x1050:1400 1200x900:1200 1024x768:1024 800x600:800 640x480:640; do
+    size=${screen%%:*}
+    start_desktop "$size"
+    fresh_profile $'RuleRem=0'
+    "$binary" >/dev/null 2>&1 &
+    game=$!
+    main=$(window '^Quintrick$')
+    settled "$main"
+    read -r x y w h <<<"$(outer "$main")"
+    gamen=$(entry Gamen)
+    sw=${size%x*} sh=${size#*x}
+    [[ $gamen == "${screen#*:}" && $w == "$gamen" && $h == $((gamen / 4 * 3)) ]] &&
+        inside "$x" "$y" "$w" "$h" 0 0 "$sw" "$sh"
+    check $? "screen $size: Gamen ${gamen:-?}, outer ${w:-?}x${h:-?} at ${x:-?},${y:-?}"
+done
+
+# 2. and 3. The map window five times, then the close question, on the largest screen.
+start_desktop 1600x1200
+fresh_profile $'AutoStart=1\nEntryNo=4\nSpeed=1\nRuleRem=0'
+"$binary" >/dev/null 2>&1 &
+game=$!
+main=$(window '^Quintrick$')
+settled "$main"
+answer_boxes
+read -r gx gy gw gh <<<"$(outer "$main")"
+rects=()
+for cycle in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$main" key F2 2>/dev/null
+    sleep 0.3
+    xdotool key m
+    map=$(window '国盗りモード') || { check 1 "the map window did not open ($cycle)"; break; }
+    settled "$map"
+    read -r mx my mw mh <<<"$(outer "$map")"
+    dx=$((mx + mw / 2 - gx - gw / 2)) dy=$((my + mh / 2 - gy - gh / 2))
+    ((dx * dx + dy * dy <= 9))
+    check $? "map $cycle centred on the game window (off by $dx,$dy)"
+    xdotool windowactivate --sync "$map" key Escape 2>/dev/null
+    for _ in $(seq 50); do xdotool search --onlyvisible --name '国盗りモード' >/dev/null || break; sleep 0.1; done
+    rects+=("$(entry PX) $(entry PY) $(entry SX) $(entry SY)")
+done
+[[ ${#rects[@]} == 5 && $(printf '%s\n' "${rects[@]}" | sort -u | wc -l) == 1 && ${rects[0]} == *" 640 538" ]]
+check $? "the stored map rectangle stays ${rects[0]:-?} over five openings (${rects[*]})"
+
+xdotool windowactivate --sync "$main" key alt+F4 2>/dev/null
+box=$(xdotool search --sync --onlyvisible --name '^Quintrick$' 2>/dev/null | grep -vx "$main" | head -1)
+[[ -n $box ]] && settled "$box"
+sleep 0.3
+import -window root "$out/yes-no-ja-screen.png"
+[[ -n $box ]] && import -window root -crop "$(outer "$box" | awk '{print $3"x"$4"+"$1"+"$2}')" "$out/yes-no-ja.png"
+check $? "the close question opened"
+xdotool windowactivate --sync "$box" key Escape 2>/dev/null
+kill -0 "$game"
+check $? "No keeps the game running"
+
+# 4. The two questions that must not hide what they are about, at the recommended size.
+for scene in trump continue; do
+    start_desktop 1200x900
+    fresh_profile $'AutoStart=1\nEntryNo=4\nSpeed=17\nRuleRem=0\nGamen=1200'
+    "$scenes" "$scene" >"$work/$scene.txt" 2>/dev/null &
+    game=$!
+    main=$(window '^Quintrick$')
+    answer_boxes
+    dialog=""
+    for _ in $(seq 60); do
+        [[ -s $work/$scene.txt ]] && dialog=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$main" | head -1)
+        [[ -n $dialog ]] && break
+        sleep 0.1
+    done
+    [[ -n $dialog ]] && settled "$dialog"
+    sleep 0.3
+    read -r gx gy gw gh <<<"$(xwininfo -id "$main" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}')"
+    read -r dx dy dw dh <<<"$(outer "$dialog")"
+    import -window root "$out/$scene.png"
+    ok=0
+    inside "$dx" "$dy" "$dw" "$dh" "$gx" "$gy" "$gw" "$gh" || ok=1
+    while read -r word kx ky kw kh; do
+        [[ $word == keep ]] || continue
+        apart "$dx" "$dy" "$dw" "$dh" "$kx" "$ky" "$kw" "$kh" || { ok=1; echo "covers $kx $ky $kw $kh"; }
+    done <"$work/$scene.txt"
+    check $ok "$scene: the question at $dx,$dy ${dw}x$dh inside the game window, clear of $(grep -c keep "$work/$scene.txt") areas"
+    xdotool windowactivate --sync "$dialog" key Return 2>/dev/null
+done
+stop_desktop
+exit $fail
