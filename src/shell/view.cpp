@@ -36,7 +36,7 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
                                  QuestionAreas{
                                      [this] {
                                          return std::vector{ScreenRect(m_table.ShowCardsRect()),
-                                                            ScreenRect(m_table.m_handRect)};
+                                                            ScreenRect(m_table.HandRect())};
                                      },
                                      [this] { return std::vector{ScreenRect(kScoreBoardRect)}; }})),
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()),

@@ -102,6 +102,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CTable& Table() { return m_table; }
     CHumanInput& Input() { return m_input; }
     CProfile& ProfileStore() { return m_profile; }
+    // The engine, for the desktop test's scenes that start a step of the game directly.
+    CEngine& Engine() { return m_engine; }
 
   protected:
     // Every event reaches the explanation tip before the view handles it.

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
             gs.m_battle = 1;
             gs.m_holder = {0, 0, 2, 0, 1};
             PrintKeep(view, view.Table().ShowCardsRect());
-            PrintKeep(view, view.Table().m_handRect);
+            PrintKeep(view, view.Table().HandRect());
             std::fflush(stdout);
             view.Engine().StartNextBattle();
         } else {
