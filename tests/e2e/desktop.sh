@@ -161,8 +161,15 @@ done
 [[ ${#rects[@]} == 5 && $(printf '%s\n' "${rects[@]}" | sort -u | wc -l) == 1 && ${rects[0]} == *" 640 538" ]]
 check $? "the stored map rectangle stays ${rects[0]:-?} over five openings (${rects[*]})"
 
-xdotool windowactivate --sync "$main" key alt+F4 2>/dev/null
-box=$(xdotool search --sync --onlyvisible --name '^Quintrick$' 2>/dev/null | grep -vx "$main" | head -1)
+box=""
+for attempt in 1 2 3; do
+    xdotool windowactivate --sync "$main" key alt+F4 2>/dev/null
+    for _ in $(seq 50); do
+        box=$(xdotool search --onlyvisible --name '^Quintrick$' 2>/dev/null | grep -vx "$main" | head -1)
+        [[ -n $box ]] && break 2
+        sleep 0.1
+    done
+done
 [[ -n $box ]] && settled "$box"
 sleep 0.3
 import -window root "$out/yes-no-ja-screen.png"
