@@ -151,6 +151,7 @@ for cycle in 1 2 3 4 5; do
     map=$(window '国盗りモード') || { check 1 "the map window did not open ($cycle)"; break; }
     settled "$map"
     read -r mx my mw mh <<<"$(outer "$map")"
+    read -r gx gy gw gh <<<"$(outer "$main")"
     dx=$((mx + mw / 2 - gx - gw / 2)) dy=$((my + mh / 2 - gy - gh / 2))
     ((dx * dx + dy * dy <= 9))
     check $? "map $cycle centred on the game window (off by $dx,$dy)"
