@@ -145,10 +145,16 @@ answer_boxes
 read -r gx gy gw gh <<<"$(outer "$main")"
 rects=()
 for cycle in 1 2 3 4 5; do
-    xdotool windowactivate --sync "$main" key F2 2>/dev/null
-    sleep 0.3
-    xdotool key m
-    map=$(window '国盗りモード') || { check 1 "the map window did not open ($cycle)"; break; }
+    map=""
+    for attempt in 1 2 3; do
+        answer_boxes
+        xdotool windowactivate --sync "$main" key F2 2>/dev/null
+        sleep 0.5
+        xdotool key m
+        map=$(window '国盗りモード') && break
+        xdotool key Escape
+    done
+    [[ -n $map ]] || { check 1 "the map window did not open ($cycle)"; break; }
     settled "$map"
     read -r mx my mw mh <<<"$(outer "$map")"
     read -r gx gy gw gh <<<"$(outer "$main")"
@@ -189,8 +195,12 @@ for scene in trump continue; do
     main=$(window '^Quintrick$')
     answer_boxes
     dialog=""
-    for _ in $(seq 60); do
-        [[ -s $work/$scene.txt ]] && dialog=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$main" | head -1)
+    name='^Quintrick$'
+    [[ $scene == trump ]] && name='^紋の指定$'
+    for _ in $(seq 150); do
+        if grep -q keep "$work/$scene.txt" 2>/dev/null; then
+            dialog=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | grep -vx "$main" | head -1)
+        fi
         [[ -n $dialog ]] && break
         sleep 0.1
     done
