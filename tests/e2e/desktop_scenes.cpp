@@ -38,6 +38,10 @@ int main(int argc, char** argv) {
         CT40913View& view = frame.View();
         GameState& gs = view.Gs();
         view.KillTimer(kGameTimerEvent);
+        // A question the game may have opened meanwhile is put away: only the scene's is on view.
+        for (int i = 0; i < 5 && QApplication::activeModalWidget(); ++i) {
+            QApplication::activeModalWidget()->hide();
+        }
         gs.m_busy = 1;
         if (trump) {
             // Battle 1 won by the related group: the human holds the joker, seat 2 the ace.
