@@ -3,6 +3,7 @@
 #include "engine/deal.h"
 #include "engine/lcg.h"
 #include "engine/roster.h"
+#include "engine/settings_table.h"
 #include "engine/stone_account.h"
 #include "engine/strings.h"
 #include "engine/trick_rules.h"
@@ -34,8 +35,8 @@ MatchRunner::MatchRunner(int character, int startSeconds, int matches, const Run
       m_engine(m_gs, m_settings, m_host, Computers()) {
     m_host.m_matchesWanted = matches;
     m_host.m_character = character;
-    m_host.Profile().WriteInt("Settei", "AutoStart", 1);
-    m_host.Profile().WriteInt("Settei", "EntryNo", character);
+    Write(m_host.Profile(), entries::kAutoStart, 1);
+    Write(m_host.Profile(), entries::kEntryNo, character);
     m_host.AddObserver(&m_log);
     m_engine.SetObserver(&m_host);
     m_players.SetObserver(&m_host);

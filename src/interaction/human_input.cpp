@@ -1,6 +1,8 @@
 // Button presses, releases, double-clicks and keys of the human's play.
 #include "human_input.h"
 
+#include "engine/settings_table.h"
+
 namespace quintrick {
 
 CHumanInput::CHumanInput(GameState& gs, const SettingCopies& settings, CEngine& engine,
@@ -83,7 +85,7 @@ void CHumanInput::OnLButtonUp(int x, int y) {
     if (!dragged.IsEmpty()) m_host.RepaintArea(dragged);
     if (held == CEngine::Held::kDiscards) m_host.RepaintNow();
     if (held == CEngine::Held::kAngle) {
-        m_profile.WriteInt("Last", "Kakudo", int(std::trunc(m_table.Kakudo())));
+        Write(m_profile, entries::kKakudo, int(std::trunc(m_table.Kakudo())));
     }
     if (icon >= 0 && icon <= 2) {
         m_host.OpenMenu(icon);

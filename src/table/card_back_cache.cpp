@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "card_backs.h"
+#include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "images/image_files.h"
 #include "layout.h"
@@ -61,7 +62,7 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
                 if (!RenderPicture(p, picture)) return false;
             }
             if (!PrepareBackImage(ctx, true)) return false;
-            if (ctx.profile.ReadInt("Last", "CardWaku", 1) == 1) {
+            if (Read(ctx.profile, entries::kCardWaku) == 1) {
                 QPainter p(&s.m_backSideways);
                 p.setPen(QColor::fromRgb(kFrameColour));
                 p.drawRect(0, 0, kCardHeight - 1, kCardWidth - 1);

@@ -7,16 +7,15 @@
 #include <cstring>
 #include <vector>
 
+#include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "layout.h"
 
 namespace quintrick {
 
 namespace {
-constexpr char kLast[] = "Last";
-
 bool FrameOn(CardBackContext& ctx) {
-    return ctx.profile.ReadInt(kLast, "CardWaku", 1) == 1;
+    return Read(ctx.profile, entries::kCardWaku) == 1;
 }
 
 void Frame(QImage& img, QRect r) {
@@ -39,7 +38,7 @@ bool Covers(const QImage& img, int y0) {
 
 bool PrepareBackImage(CardBackContext& ctx, bool sideways) {
     CSurfaces& s = ctx.s;
-    int backSet = ctx.profile.ReadInt(kLast, "BackSet", 0);
+    int backSet = Read(ctx.profile, entries::kBackSet);
     BackSource src;
     if (backSet == 2) {
         if (LoadStoredFreeImage(ctx)) {

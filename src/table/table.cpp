@@ -7,19 +7,15 @@
 #include "blit.h"
 #include "card_backs.h"
 #include "engine/roster.h"
+#include "engine/settings_table.h"
 #include "layout.h"
 
 namespace quintrick {
 
-namespace {
-constexpr char kLast[] = "Last";
-constexpr char kKakudo[] = "Kakudo";
-}  // namespace
-
 CTable::CTable(const GameState& gs, const SettingCopies& settings, IProfile& profile,
                IMessageBox& messages)
     : m_gs(gs), m_set(settings), m_profile(profile), m_messages(messages) {
-    m_kakudo = AngleFromProfile(m_profile.ReadInt(kLast, kKakudo, kDefaultAngle));
+    m_kakudo = AngleFromProfile(Read(m_profile, entries::kKakudo));
 }
 
 bool CTable::PrepareCardBacks(bool rebuild) {
@@ -40,7 +36,7 @@ void CTable::SetKakudo(double angle) {
 void CTable::AngleUp() {
     if (m_kakudo == kMaxAngle) return;
     m_kakudo = std::min(m_kakudo + 1, double(kMaxAngle));
-    m_profile.WriteInt(kLast, kKakudo, int(std::trunc(m_kakudo)));
+    Write(m_profile, entries::kKakudo, int(std::trunc(m_kakudo)));
     m_saveUnderRect = {};
     RedrawTable(false);
 }
@@ -48,7 +44,7 @@ void CTable::AngleUp() {
 void CTable::AngleDown() {
     if (m_kakudo == kMinAngle) return;
     m_kakudo = std::max(m_kakudo - 1, double(kMinAngle));
-    m_profile.WriteInt(kLast, kKakudo, int(std::trunc(m_kakudo)));
+    Write(m_profile, entries::kKakudo, int(std::trunc(m_kakudo)));
     m_saveUnderRect = {};
     RedrawTable(false);
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cli_args.h"
+#include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "match_runner.h"
 #include "table/table.h"
@@ -100,7 +101,7 @@ int main(int argc, char** argv) {
 
     ConsoleMessages messages;
     IProfile& profile = runner.m_host.Profile();
-    profile.WriteInt("Last", "Kakudo", angle);
+    Write(profile, entries::kKakudo, angle);
     CTable table(gs, runner.m_settings, profile, messages);
     if (!table.BuildSurfaces()) return 1;
     if (!table.LoadCardSheet()) {

@@ -41,7 +41,8 @@ void CPeekWindow::PeekTick() {
         QTimer::singleShot(0, this, [this] { close(); });
         return;
     }
-    const std::string text = m_profile.ReadString("Cun", std::to_string(now), "");
+    // A seat out of the range of published hands reads as no hand.
+    const std::string text = ReadCunHand(m_profile, now);
     if (text == m_peekText) return;
     if (!text.empty()) {
         setWindowTitle(QString::fromStdString(Read(m_profile, entries::kCunName)));
