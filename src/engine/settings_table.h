@@ -104,16 +104,14 @@ inline void Write(IProfile& profile, const IndexedIntEntry& e, int index, int va
     profile.WriteInt(e.section, EntryName(e, index), value);
 }
 
-// The hand published for the peek process by computer seat 0..3; any other seat has none.
+// The hand the game published for the peek process for computer seat 0..3; any other seat has
+// none.
 inline bool IsCunSeat(int seat) {
     return seat >= 0 && seat < static_cast<int>(entries::kCunHand.size());
 }
 inline std::string ReadCunHand(IProfile& profile, int seat) {
     return IsCunSeat(seat) ? Read(profile, entries::kCunHand[static_cast<std::size_t>(seat)])
                            : std::string();
-}
-inline void WriteCunHand(IProfile& profile, int seat, std::string_view text) {
-    if (IsCunSeat(seat)) Write(profile, entries::kCunHand[static_cast<std::size_t>(seat)], text);
 }
 
 }  // namespace quintrick
