@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     }
     // The dialog pictures, and the program's icon for the desktop.
     const QString geodata = qEnvironmentVariableIsEmpty("QUINTRICK_GEODATA")
-                                ? root.filePath("shared/geodata")
+                                ? root.filePath("tools/mapart/geodata")
                                 : qEnvironmentVariable("QUINTRICK_GEODATA");
     ok &= WritePng(PaintOkSeal(), root.filePath("resources/bmp/182.png"));
     ok &= WritePng(PaintHomeMap(geodata), root.filePath("resources/bmp/191.png"));
