@@ -45,6 +45,8 @@ inline constexpr IntEntry kEntryNo{"Settei", "EntryNo", 0};
 // The frame width: read as 1000 ("not set yet") when the frame is created, as 640 elsewhere.
 inline constexpr IntEntry kGamenAtFrame{"Settei", "Gamen", 1000};
 inline constexpr IntEntry kGamen{"Settei", "Gamen", 640};
+// The computers' strength: 0 their characters' rules, 1 cards chosen by the sampling search.
+inline constexpr IntEntry kTsuyosa{"Settei", "Tsuyosa", 0};
 
 // "Last": the last-used view state.
 inline constexpr IntEntry kKakudo{"Last", "Kakudo", 21};
@@ -73,11 +75,11 @@ inline constexpr StringEntry kCunName{"Cun", "Name", ""};
 inline constexpr IntEntry kCunningView{"Cun", "CunningView", 0};
 
 // Every fixed int entry, in table order ("Gamen" with its frame-creation default).
-inline constexpr std::array<IntEntry, 22> kAllIntEntries{{
+inline constexpr std::array<IntEntry, 23> kAllIntEntries{{
     kSpeed,        kOpenMode,  kKoukaon,     kRuleRem,      kDspRem,    kNokoriDsp,
     kDspInfo,      kAutoStart, kEntryNo,     kGamenAtFrame, kKakudo,    kBackSet,
     kCardWaku,     kMapX,      kMapY,        kMapWidth,     kMapHeight, kMapZoomed,
-    kKunitoriInit, kCunNow,    kCunningView, kGamen,
+    kKunitoriInit, kCunNow,    kCunningView, kGamen,        kTsuyosa,
 }};
 
 }  // namespace entries

@@ -105,6 +105,18 @@ enum StringId : int {
     kRecSummaryTab = 30337,
     kRecChartsTab = 30338,
     kRecRole = 30339,
+    kLevelMenu = 30340,
+    kLevelNormal = 30341,
+    kLevelStrong = 30342,
+    kLevelTipNormal = 30343,
+    kLevelTipStrong = 30344,
+    kHintMenu = 30345,
+    kHintTip = 30346,
+    kHintOnlyCard = 30347,
+    kCardSuitNames = 30348,
+    kCardRankNames = 30349,
+    kCardJoker = 30350,
+    kHintPlain = 30351,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

@@ -4,6 +4,7 @@
 #include "conquest/kuni_state.h"
 #include "engine/settings_table.h"
 #include "engine/strings.h"
+#include "hint_search.h"
 #include "main_frame.h"
 #include "records_window.h"
 #include "screen_size.h"
@@ -34,6 +35,8 @@ enum Command : int {
     kCmdHelpMenu = 32800,
     kCmdAngleUp = 32801,
     kCmdAngleDown = 32802,
+    kCmdLevelNormal = 32810,
+    kCmdLevelStrong = 32811,
 };
 
 struct SpeedItem {
@@ -92,6 +95,8 @@ bool CT40913View::CommandEnabled(int id) const {
             return m_gs.m_phase == 0;
         // The score, the map (the human has a character only then) and the card backs wait for
         // the first game since the program began.
+        case kCmdHint:
+            return HintAvailable();
         case kCmdScore:
         case kCmdMap:
         case kCmdCardBacks:
@@ -116,6 +121,7 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
         AddItem(*menu, kCmdStart, "開始(&P)");
         const std::string records = std::string(LoadString(kRecTitle)) + "(&R)\tF6";
         AddItem(*menu, kCmdRecords, records.c_str());
+        AddItem(*menu, kCmdHint, LoadString(kHintMenu).data());
         if (m_flags.thumbBar) AddPeekItems(*menu);
         menu->addSeparator();
         AddItem(*menu, kCmdExit, "終了(&X)");
@@ -142,6 +148,11 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
         Check(AddItem(*speed, item.command, item.label), on);
     }
     if (!speedChecked) speed->actions()[2]->setChecked(true);  // normal, for 9 and any other
+    QMenu* level = menu.addMenu(QString::fromUtf8(LoadString(kLevelMenu).data()));
+    level->setObjectName(QStringLiteral("levelMenu"));
+    const bool strong = Read(m_profile, entries::kTsuyosa) == 1;  // any other value is 標準
+    Check(AddItem(*level, kCmdLevelNormal, LoadString(kLevelNormal).data()), !strong);
+    Check(AddItem(*level, kCmdLevelStrong, LoadString(kLevelStrong).data()), strong);
     menu.addSeparator();
     const int values[7] = {m_set.m_openMode != 0,
                            m_set.m_soundOn != 0,
@@ -248,6 +259,13 @@ void CT40913View::OnCommand(int id) {
             break;
         case kCmdAutoStart:
             AutoStartCommand();
+            break;
+        case kCmdLevelNormal:
+        case kCmdLevelStrong:
+            SetStrongComputers(id == kCmdLevelStrong);
+            break;
+        case kCmdHint:
+            RequestHint();
             break;
         case kCmdScore:
             m_gs.m_showScore = m_gs.m_showScore == 0 ? 1 : 0;

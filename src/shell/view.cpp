@@ -7,7 +7,9 @@
 #include <QTimerEvent>
 
 #include "conquest/kuni_state.h"
+#include "engine/settings_table.h"
 #include "engine/strings.h"
+#include "hint_search.h"
 #include "records_window.h"
 #include "resource_ids.h"
 #include "resource_paths.h"
@@ -42,7 +44,10 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()),
       m_sound(m_set),
       m_players(m_gs, m_set, *this),
-      m_engine(m_gs, m_set, *this, m_players),
+      m_playLog(m_gs),
+      m_strong(m_gs, m_players, m_playLog),
+      m_levelPlayers(m_players, m_strong),
+      m_engine(m_gs, m_set, *this, m_levelPlayers),
       m_table(m_gs, m_set, m_profile, *this),
       m_input(m_gs, m_set, m_engine, m_table, m_profile, *this),
       m_publisher(m_profile, m_gs),
@@ -64,6 +69,10 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_table.m_thumbBar = flags.thumbBar;
     m_table.m_repaint = [this] { repaint(); };
     m_engine.AddObserver(&m_recordKeeper);
+    m_engine.AddObserver(&m_playLog);
+    m_hint = new CHintSearch(
+        [this](const GameState& asked, const SearchResult& result) { ShowHint(asked, result); },
+        this);
     m_players.SetObserver(&m_recordKeeper);
     m_publisher.m_enabled = flags.thumbBar;
     m_engine.AddObserver(&m_publisher);
@@ -86,6 +95,7 @@ bool CT40913View::OnInitialUpdate() {
     m_table.BuildPictureStrip();
     if (!m_toolTip) m_toolTip = new CTipWindow(this);
     LoadSettingCopies(m_profile, m_set);
+    m_levelPlayers.SetStrong(Read(m_profile, entries::kTsuyosa) == 1);
     InitKunitoriAtStartup(m_profile, *this);
     m_input.Reset();
     m_cursors[int(Pointer::UpDown)] = LoadCursor(kCursorUpDown, Qt::SizeVerCursor);
@@ -149,12 +159,14 @@ void CT40913View::mouseMoveEvent(QMouseEvent* event) {
     if (m_set.m_dspRem == 1 && m_toolTip) {
         const Scales& s = m_table.m_scales;
         m_toolTip->Apply(
-            UpdateHoverHelp(s.BaseX(p.x()), s.BaseY(p.y()), m_gs, m_set, HoverAreasOf(m_table)));
+            UpdateHoverHelp(s.BaseX(p.x()), s.BaseY(p.y()), m_gs, m_set, HoverAreasOf(m_table),
+                            m_levelPlayers.Strong() ? kLevelTipStrong : kLevelTipNormal));
     }
     m_input.OnMouseMove(p.x(), p.y());
 }
 
 void CT40913View::mousePressEvent(QMouseEvent* event) {
+    HideHintTip();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
     m_input.OnLButtonDown(p.x(), p.y());
@@ -173,6 +185,7 @@ void CT40913View::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CT40913View::keyPressEvent(QKeyEvent* event) {
+    HideHintTip();
     if (m_callout.active) return;
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return QWidget::keyPressEvent(event);
@@ -190,6 +203,8 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return OnCommand(32802);
         case Qt::Key_F6:
             return OnCommand(kCmdRecords);
+        case Qt::Key_H:
+            return OnCommand(kCmdHint);
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return m_input.OnKeyDown(GameKey::Enter);

@@ -15,6 +15,9 @@
 #include "interaction/human_input.h"
 #include "message_box.h"
 #include "players/fuda_dashi.h"
+#include "players/level_players.h"
+#include "players/play_log.h"
+#include "players/sampling_player.h"
 #include "profile.h"
 #include "records/game_records.h"
 #include "records/record_keeper.h"
@@ -23,10 +26,13 @@
 #include "table/table.h"
 
 class QMenu;
+class QLabel;
+class QTimer;
 
 namespace quintrick {
 
 class CTipWindow;
+class CHintSearch;
 
 // The flags the application finds at start.
 struct AppFlags {
@@ -92,6 +98,21 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // The explanation tip (made at the initial update).
     CTipWindow* ToolTip() const { return m_toolTip; }
 
+    // The computers' strength (強さ): false 標準, true 強い; stored in the profile at once.
+    void SetStrongComputers(bool strong);
+    CLevelPlayers& LevelPlayers() { return m_levelPlayers; }
+    // The hint: only while the human may choose a card to play (not while showing cards, not
+    // while holding anything). Asks the search; its answer moves the keyboard mark and shows
+    // the tip, unless the state has changed meanwhile.
+    bool HintAvailable() const;
+    bool RequestHint();
+    CHintSearch& Hint() { return *m_hint; }
+    // The last hint shown (empty when none), for tests.
+    QString LastHintText() const { return m_lastHint; }
+    // The hint's balloon (null before the first hint); a press or a key takes it down.
+    QLabel* HintTip() const { return m_hintTip; }
+    void HideHintTip();
+
     // Set when the engine asks to close after the match: the frame then closes without asking.
     bool m_closeWithoutAsking = false;
     // Delivers a tick as the timer would (tests).
@@ -132,6 +153,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     QAction* AddItem(QMenu& menu, int command, const char* label) const;
     void ToggleCommand(int id);
     void AutoStartCommand();
+    void ShowHint(const GameState& asked, const SearchResult& result);
 
     AppFlags m_flags;
     std::unique_ptr<IDialogs> m_ownDialogs;
@@ -141,6 +163,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     SettingCopies m_set;
     CSoundPlayer m_sound;
     CFudaDashi m_players;
+    CPlayLog m_playLog;
+    CSamplingPlayer m_strong;
+    CLevelPlayers m_levelPlayers;
     CEngine m_engine;
     CTable m_table;
     CHumanInput m_input;
@@ -150,6 +175,11 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     RecordKeeper m_recordKeeper;
     std::unique_ptr<CPeekLauncher> m_peekLauncher;
     CTipWindow* m_toolTip = nullptr;  // a child window, deleted with the view
+    CHintSearch* m_hint = nullptr;    // a child object, deleted with the view
+    QLabel* m_hintTip = nullptr;      // the hint's balloon, a child made at the first hint
+    QTimer* m_hintTipTimer = nullptr;
+    static constexpr int kHintTipMs = 6000;
+    QString m_lastHint;
 
     std::map<int, int> m_timers;       // event id -> Qt timer id
     std::map<int, int> m_timerEvents;  // Qt timer id -> event id

@@ -88,11 +88,14 @@ std::string_view CharacterTip(const GameState& gs, int seat) {
 }
 
 HoverHelp UpdateHoverHelp(int x, int y, const GameState& gs, const SettingCopies& settings,
-                          const HoverAreas& areas) {
+                          const HoverAreas& areas, int levelTextId) {
     // 1. A name plate (the first that holds the point) once a game has started.
     if (gs.m_phase > 0) {
         for (int seat = 0; seat < kSeats; ++seat) {
-            if (areas.m_plateRect[seat].Contains(x, y)) return Show(CharacterTipId(gs, seat));
+            if (!areas.m_plateRect[seat].Contains(x, y)) continue;
+            HoverHelp help = Show(CharacterTipId(gs, seat));
+            if (seat != kHumanSeat && help.textId != 0) help.extraId = levelTextId;
+            return help;
         }
     }
     // 2, 3. The called suit and the right.

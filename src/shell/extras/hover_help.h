@@ -32,13 +32,15 @@ struct HoverHelp {
     enum class Action { Show, Hide, Keep };
     Action action = Action::Hide;
     int textId = 0;
+    int extraId = 0;  // a line added under the text (the computers' strength), or 0
     friend bool operator==(const HoverHelp&, const HoverHelp&) = default;
 };
 
 // The first rule that applies to the point (x, y) in base coordinates. Only called while the
-// hover explanations are switched on.
+// hover explanations are switched on. `levelTextId` (the strength's line) is added under the
+// name plates of the four computer seats.
 HoverHelp UpdateHoverHelp(int x, int y, const GameState& gs, const SettingCopies& settings,
-                          const HoverAreas& areas);
+                          const HoverAreas& areas, int levelTextId = 0);
 
 // The string id of the personality of the character at a seat (name plate 0-4); 0 when the
 // human's character is none of the six.

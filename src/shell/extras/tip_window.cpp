@@ -86,7 +86,12 @@ void CTipWindow::Apply(const HoverHelp& help) {
         case HoverHelp::Action::Show: {
             const std::string_view text =
                 help.textId ? LoadString(help.textId) : std::string_view();
-            SetToolText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+            QString shown = QString::fromUtf8(text.data(), qsizetype(text.size()));
+            if (help.extraId != 0 && !shown.isEmpty()) {
+                const std::string_view extra = LoadString(help.extraId);
+                shown += u'\n' + QString::fromUtf8(extra.data(), qsizetype(extra.size()));
+            }
+            SetToolText(shown);
             Activate(true);
             return;
         }
