@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QMessageBox>
+#include <QThread>
 
 #include "conquest/kunitori_dialog.h"
 #include "dialog_place.h"
@@ -82,6 +83,10 @@ void CQtDialogs::OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage&
 void CQtDialogs::OpenAbout(QWidget* owner) {
     CAboutDlg dialog(owner);
     dialog.exec();
+}
+
+void CQtDialogs::Pause(int ms) {
+    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
 }
 
 }  // namespace quintrick

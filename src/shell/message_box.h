@@ -50,6 +50,8 @@ class IDialogs {
     // The help viewer on one page; `messages` tells when the page is missing.
     virtual void OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) = 0;
     virtual void OpenAbout(QWidget* owner) = 0;
+    // Holds the window still for `ms` milliseconds: the pause of a call plate.
+    virtual void Pause(int ms) = 0;
 };
 
 // The real windows; `clickSound` is played by the suit dialog's clicks.
@@ -65,6 +67,7 @@ class CQtDialogs final : public IDialogs {
     void OpenCardBacks(QWidget* owner, BackSetHost& host) override;
     void OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) override;
     void OpenAbout(QWidget* owner) override;
+    void Pause(int ms) override;
 
   private:
     std::function<void()> m_clickSound;

@@ -1,7 +1,6 @@
 // The view as the engine's host: message boxes, dialogs, sounds, redraws, close requests, the
 // clock and the call plates.
 #include <QPainter>
-#include <QThread>
 #include <QTime>
 
 #include "table/layout.h"
@@ -92,7 +91,7 @@ void CT40913View::ShowCallout(Callout callout, int seat, int suit, int sound, in
     }
     // Input and ticks wait: the sound and the pause hold the window still.
     if (sound != 0) m_sound.Play(sound, true);
-    if (pauseMs > 0) QThread::msleep(static_cast<unsigned long>(pauseMs));
+    m_dialogs->Pause(pauseMs);
     m_callout.active = false;
     m_callout.image = QImage();
     repaint();

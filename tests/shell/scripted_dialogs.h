@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QSettings>
+#include <QThread>
 #include <functional>
 #include <string>
 #include <vector>
@@ -60,6 +61,10 @@ struct ScriptedDialogs : IDialogs {
         opened.push_back(std::string("help ") + page.page + " " + page.caption);
     }
     void OpenAbout(QWidget*) override { opened.push_back("about"); }
+    bool realPauses = true;  // the call plates' pauses as the real windows make them
+    void Pause(int ms) override {
+        if (realPauses && ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+    }
 };
 
 // The test executable's one QApplication (made by the tests' shared main).
