@@ -29,16 +29,16 @@ namespace {
 // Menu commands the random player may choose: none that ends the program, starts another
 // process, plays sounds or opens a real window of its own.
 const std::set<int> kSafeCommands = {
-    32771,  // start
-    32772,  // score
-    32781,  // open mode
+    32771,                              // start
+    32772,                              // score
+    32781,                              // open mode
     32774, 32783, 32776, 32785, 32778,  // speeds
-    32779,  // remaining cards
-    32797,  // called suit and right
-    32788,  // rule messages
-    32782,  // explanations
-    32784,  // map (answered by the stand-in)
-    32801, 32802,  // angle up, down
+    32779,                              // remaining cards
+    32797,                              // called suit and right
+    32788,                              // rule messages
+    32782,                              // explanations
+    32784,                              // map (answered by the stand-in)
+    32801, 32802,                       // angle up, down
 };
 
 // Answers every question and dialog at random.
@@ -103,6 +103,10 @@ class Soak {
             }
             if (m_dialogs.matchEnded) break;
             if (!CardsInPlace()) return false;
+            if (m_dropFailed) {
+                ADD_FAILURE() << "a card released over the field was not played\n" << gs().Dump();
+                return false;
+            }
             if (m_firstGame > 1 && gs().m_phase != 0 && gs().m_game == 1) {
                 gs().m_game = m_firstGame;
                 game = m_firstGame;
@@ -114,8 +118,7 @@ class Soak {
                 sinceGame = 0;
             }
             if (++sinceGame > maxEventsPerGame) {
-                ADD_FAILURE() << "game " << game << " took over " << maxEventsPerGame
-                              << " events\n"
+                ADD_FAILURE() << "game " << game << " took over " << maxEventsPerGame << " events\n"
                               << gs().Dump();
                 return false;
             }
@@ -214,8 +217,21 @@ class Soak {
                 QTest::mousePress(&view(), Qt::LeftButton, {},
                                   n > 0 ? In(table.CardRect(Pick(n))) : Anywhere());
                 QTest::mouseMove(&view(), In(table.FieldRect()));
-                QTest::mouseRelease(&view(), Qt::LeftButton, {},
-                                    Pick(4) ? In(table.FieldRect()) : Anywhere());
+                const QPoint at = Pick(4) ? In(table.FieldRect()) : Anywhere();
+                const CardId held = gs().m_dragging == 1 ? gs().m_pickedCard : kNoCard;
+                const Scales& s = table.m_scales;
+                const Rect f = table.FieldRect();
+                const Rect zone{f.left - f.Width() / 4, f.top - f.Height() / 4,
+                                f.right + f.Width() / 4, f.bottom + f.Height() / 4};
+                const bool intoZone =
+                    zone.Contains(s.BaseX(at.x()), s.BaseY(at.y())) && gs().m_showScore == 0;
+                QTest::mouseRelease(&view(), Qt::LeftButton, {}, at);
+                // A held card released over the field is played (or shown), whatever the hand.
+                if (held != kNoCard && intoZone) {
+                    m_dropFailed =
+                        m_dropFailed || (gs().m_field[kHumanSeat] != held &&
+                                         gs().m_showCard[0] != held && gs().m_showCard[1] != held);
+                }
                 break;
             }
         }
@@ -254,6 +270,7 @@ class Soak {
 
     std::mt19937 m_rng;
     int m_firstGame = 1;
+    bool m_dropFailed = false;
     RandomDialogs m_dialogs;
     std::unique_ptr<CMainFrame> m_frame;
 };
