@@ -9,6 +9,13 @@
 
 namespace quintrick {
 
+// m_phase.
+enum Phase : int { kNoGame = 0, kPlaying = 1, kShowingCards = 2 };
+// m_declaration: the declaration standing in the current battle.
+enum Declaration : int { kNoDeclaration = 0, kSixteen = 1, kReverseSixteen = 2 };
+// m_holder: what a seat holds of the related pair's cards (both at once forces a redeal).
+enum Holder : int { kUnrelated = 0, kJokerHolder = 1, kTrumpAceHolder = 2, kBothHolders = 3 };
+
 struct GameState {
     int m_gameTimer = 0;      // id of the running game timer (event 1), 0 before
     int m_setupTimer = 0;     // the one-shot start-up timer (event 99)
@@ -32,7 +39,8 @@ struct GameState {
     std::array<CardId, 34> m_discard{};    // discard pile in order of arrival
     int m_game = 1;                        // game 1..10 of the match (11 briefly)
     int m_battle = 0;                      // battle 1..3 of the game, 0 before a match
-    int m_declaration = 0;  // 0 none, 1 "16" declared by the related group, 2 reverse 16
+    int m_declaration =
+        kNoDeclaration;  // 0 none, 1 "16" declared by the related group, 2 reverse 16
     std::array<std::array<int, kSeats>, 10> m_points{};  // [game - 1][player]
     int m_relatedTarget = 9;
     int m_unrelatedTarget = 8;
@@ -59,15 +67,15 @@ struct GameState {
     struct {
         int x = 0;
         int y = 0;
-    } m_grabOffset;   // press point inside the picked card's rectangle
-    int m_phase = 0;  // 0 no game yet, 1 playing, 2 the human puts out show cards
+    } m_grabOffset;         // press point inside the picked card's rectangle
+    int m_phase = kNoGame;  // 0 no game yet, 1 playing, 2 the human puts out show cards
 
     GameState();
 
     // The reset at the view's initial update (first display).
     void ResetAtInitialUpdate();
 
-    bool IsRelated(int seat) const { return m_holder[seat] != 0; }
+    bool IsRelated(int seat) const { return m_holder[seat] != kUnrelated; }
     bool SameGroup(int a, int b) const { return IsRelated(a) == IsRelated(b); }
     bool FieldComplete() const;
     int FieldCount() const;

@@ -1,8 +1,48 @@
 // The judgement after every trick: results, declarations, messages and points.
+#include <array>
+
 #include "engine.h"
 #include "strings.h"
 
 namespace quintrick {
+namespace {
+
+// The judgements that score, and their points for each seat of the related and of the unrelated
+// group: `set` replaces the game's row (the game ends with it), otherwise they are added to it.
+enum Judgement : int {
+    kSixteenMissedPoints,
+    kSixteenMadePoints,
+    kReverseMissedPoints,
+    kReverseMadePoints,
+    kRelatedWinsLastPoints,      // the related group wins battle 3
+    kRelatedSweepLastPoints,     // a sweep of battle 3 without a declaration
+    kRelatedSweepPoints,         // a sweep of battle 1 or 2 without a declaration
+    kUnrelatedWinsFirstPoints,   // the unrelated group wins battle 1
+    kUnrelatedWinsLastPoints,    // ... and battle 3
+    kUnrelatedSweepFirstPoints,  // a sweep of battle 1 without a declaration
+    kUnrelatedSweepPoints,       // a sweep of a later battle without a declaration
+    kJudgementCount
+};
+struct Points {
+    bool set;
+    int related;
+    int unrelated;
+};
+constexpr std::array<Points, kJudgementCount> kPointTable{{
+    {true, -72, 48},
+    {false, 24, -16},
+    {false, 96, -64},
+    {true, -72, 48},
+    {false, 12, -8},
+    {false, 15, -10},
+    {false, 3, -2},
+    {true, -3, 2},
+    {false, 3, -2},
+    {true, -45, 30},
+    {true, -15, 10},
+}};
+
+}  // namespace
 
 void CEngine::Book(bool set, int relatedPoints, int unrelatedPoints) {
     auto& row = m_gs.m_points[m_gs.m_game - 1];
@@ -21,35 +61,38 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
     const int battle = m_gs.m_battle;
     const bool lastBattle = battle == 3;
     int result = kBattleGoesOn;
+    const auto Score = [this](Judgement j) {
+        Book(kPointTable[j].set, kPointTable[j].related, kPointTable[j].unrelated);
+    };
 
-    if (m_gs.m_declaration == 1) {
+    if (m_gs.m_declaration == kSixteen) {
         if (unrelated > 0) {
             Message(kMsgSixteenMissed, kStyleInfo);
-            Book(true, -72, 48);
-            m_gs.m_declaration = 0;
+            Score(kSixteenMissedPoints);
+            m_gs.m_declaration = kNoDeclaration;
             result = kGameOver;
         } else if (related == 16) {
             Message(kMsgSixteenMade, kStyleInfo);
-            Book(false, 24, -16);
-            m_gs.m_declaration = 0;
+            Score(kSixteenMadePoints);
+            m_gs.m_declaration = kNoDeclaration;
             result = lastBattle ? kGameOver : kNextBattle;
         }
-    } else if (m_gs.m_declaration == 2) {
+    } else if (m_gs.m_declaration == kReverseSixteen) {
         if (related > 0) {
             Message(kMsgReverseMissed, kStyleInfo);
-            Book(false, 96, -64);
-            m_gs.m_declaration = 0;
+            Score(kReverseMissedPoints);
+            m_gs.m_declaration = kNoDeclaration;
             result = lastBattle ? kGameOver : kNextBattle;
         } else if (unrelated == 16) {
             Message(kMsgReverseMade, kStyleInfo);
-            Book(true, -72, 48);
-            m_gs.m_declaration = 0;
+            Score(kReverseMadePoints);
+            m_gs.m_declaration = kNoDeclaration;
             result = kGameOver;
         }
     } else if (related >= m_gs.m_relatedTarget) {
         if (unrelated > 0) {
             Message(kMsgRelatedWins, kStyleInfo);
-            if (lastBattle) Book(false, 12, -8);
+            if (lastBattle) Score(kRelatedWinsLastPoints);
             result = lastBattle ? kGameOver : kNextBattle;
         } else {
             bool declared;
@@ -62,22 +105,18 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
                 if (declared) Message(kMsgRelatedDeclared, kStyleInfo);
             }
             if (declared) {
-                m_gs.m_declaration = 1;
+                m_gs.m_declaration = kSixteen;
             } else {
                 if (!HumanDecides(winner, true)) Message(kMsgRelatedSweep, kStyleInfo);
-                if (lastBattle) {
-                    Book(false, 15, -10);
-                } else {
-                    Book(false, 3, -2);
-                }
+                Score(lastBattle ? kRelatedSweepLastPoints : kRelatedSweepPoints);
                 result = lastBattle ? kGameOver : kNextBattle;
             }
         }
     } else if (unrelated >= m_gs.m_unrelatedTarget) {
         if (related > 0) {
             Message(kMsgUnrelatedWins, kStyleInfo);
-            if (battle == 1) Book(true, -3, 2);
-            if (lastBattle) Book(false, 3, -2);
+            if (battle == 1) Score(kUnrelatedWinsFirstPoints);
+            if (lastBattle) Score(kUnrelatedWinsLastPoints);
             result = kGameOver;
         } else {
             bool declared;
@@ -90,14 +129,10 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
                 if (declared) Message(kMsgUnrelatedDeclared, kStyleInfo);
             }
             if (declared) {
-                m_gs.m_declaration = 2;
+                m_gs.m_declaration = kReverseSixteen;
             } else {
                 if (!HumanDecides(winner, false)) Message(kMsgUnrelatedSweep, kStyleInfo);
-                if (battle == 1) {
-                    Book(true, -45, 30);
-                } else {
-                    Book(true, -15, 10);
-                }
+                Score(battle == 1 ? kUnrelatedSweepFirstPoints : kUnrelatedSweepPoints);
                 result = kGameOver;
             }
         }
@@ -107,10 +142,10 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
 }
 
 void CEngine::UpdateDisplayCounters(int related, int unrelated) {
-    if (m_gs.m_declaration == 1) {
+    if (m_gs.m_declaration == kSixteen) {
         m_gs.m_relatedNeed = 16 - related;
         m_gs.m_unrelatedNeed = 1;
-    } else if (m_gs.m_declaration == 2) {
+    } else if (m_gs.m_declaration == kReverseSixteen) {
         m_gs.m_relatedNeed = 1;
         m_gs.m_unrelatedNeed = 16 - unrelated;
     } else {
