@@ -66,7 +66,6 @@ class ConquestSession {
                     std::array<std::string, 5> names, int human, bool soundOn);
 
     bool ConquestMode() const { return m_conquestMode; }
-    void EndConquestMode() { m_conquestMode = false; }
 
     // The status shown when the dialog opens.
     std::string InitialStatus() { return ConquestStatus(m_profile, m_human); }

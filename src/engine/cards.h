@@ -33,9 +33,6 @@ constexpr int SuitOf(CardId id) {
 constexpr int Slot(CardId id) {
     return id % 13;
 }
-constexpr bool IsJoker(CardId id) {
-    return id == kJoker;
-}
 constexpr bool IsPicture(CardId id) {
     return id % 13 > 8;
 }

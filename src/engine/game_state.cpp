@@ -16,7 +16,7 @@ GameState::GameState() {
 }
 
 void GameState::ResetAtInitialUpdate() {
-    m_phase = 0;
+    m_phase = kNoGame;
     m_battle = 0;
     m_game = 1;
     m_entryNo = -1;

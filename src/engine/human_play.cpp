@@ -8,8 +8,9 @@
 namespace quintrick {
 
 bool CEngine::HumanTurn() const {
-    return m_gs.m_phase != 0 && m_gs.m_turn == kHumanSeat && m_gs.m_field[kHumanSeat] == kNoCard &&
-           !(m_gs.m_phase == 2 && m_gs.m_showCount >= 2);
+    return m_gs.m_phase != kNoGame && m_gs.m_turn == kHumanSeat &&
+           m_gs.m_field[kHumanSeat] == kNoCard &&
+           !(m_gs.m_phase == kShowingCards && m_gs.m_showCount >= 2);
 }
 
 bool CEngine::HumanMayPlay() const {
@@ -27,7 +28,7 @@ CEngine::Held CEngine::HeldNow() const {
 
 bool CEngine::CheckHumanCard(int pos) {
     if (!HumanMayPlay() || pos < 0 || pos >= m_gs.m_handCount[kHumanSeat]) return false;
-    if (m_gs.m_phase == 2) return true;
+    if (m_gs.m_phase == kShowingCards) return true;
     const Rule rule = IsLegalPlay(m_gs, kHumanSeat, m_gs.m_hand[kHumanSeat][pos]);
     if (rule == Rule::kNone) return true;
     if (m_set.m_ruleRem == 1) Message(RuleMessage(rule), kStyleInfo);
@@ -65,7 +66,7 @@ bool CEngine::DropHeldCard() {
     }
     m_gs.m_dragging = 0;
     const CardId card = m_gs.m_pickedCard;
-    if (m_gs.m_phase == 2) {
+    if (m_gs.m_phase == kShowingCards) {
         PutShowCard(card);
     } else {
         PlayHumanCard(card);
@@ -88,7 +89,7 @@ bool CEngine::PlayCursorCard() {
     m_gs.m_cursor = pos;
     m_gs.m_pickedIndex = pos;
     const CardId card = m_gs.RemoveFromHand(kHumanSeat, pos);
-    if (m_gs.m_phase == 2) {
+    if (m_gs.m_phase == kShowingCards) {
         PutShowCard(card);
     } else {
         PlayHumanCard(card);
@@ -97,7 +98,7 @@ bool CEngine::PlayCursorCard() {
 }
 
 bool CEngine::MoveCursor(int step) {
-    if (m_gs.m_phase == 0 || HeldNow() != Held::kNothing) return false;
+    if (m_gs.m_phase == kNoGame || HeldNow() != Held::kNothing) return false;
     m_gs.m_cursor = m_gs.CursorInHand() + step;
     // The mark wraps around the hand.
     m_gs.m_cursor = m_gs.CursorInHand();

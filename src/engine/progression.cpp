@@ -39,7 +39,7 @@ bool CEngine::StartGameTimer(int tickMs) {
 }
 
 bool CEngine::RestartGameTimer(int speed) {
-    if (m_gs.m_phase == 0) return true;
+    if (m_gs.m_phase == kNoGame) return true;
     m_host.KillTimer(kGameTimerEvent);
     SettingCopies trial = m_set;
     trial.m_speed = speed;
@@ -56,7 +56,7 @@ int CEngine::StartGame() {
             chosen = m_host.ChooseCharacter();
             if (chosen == -1) {
                 // Nothing is in the middle now: leave the start command available.
-                m_gs.m_phase = 0;
+                m_gs.m_phase = kNoGame;
                 return 0;
             }
             Write(profile, entries::kEntryNo, chosen);
@@ -70,7 +70,7 @@ int CEngine::StartGame() {
     }
     m_gs.m_battle = 0;
     m_gs.m_trump = m_gs.m_game == 10 ? kSpades : (m_gs.m_game - 1) % 3;
-    m_gs.m_holder.fill(0);
+    m_gs.m_holder.fill(kUnrelated);
     m_observer->OnGameStart(m_gs.m_game, m_gs.m_trump);
 
     PrepareBattle();
@@ -82,7 +82,7 @@ int CEngine::StartGame() {
     }
     SeparateKanHolders();
     m_observer->OnRelated();
-    m_gs.m_phase = 1;
+    m_gs.m_phase = kPlaying;
     m_host.RedrawTable();
     m_host.SaveResumePoint({ResumeAt::kLead});
     return ContinueStartGame();
@@ -93,7 +93,7 @@ int CEngine::ContinueStartGame() {
     m_gs.m_turn = m_gs.m_leader;
     m_observer->OnLeader(m_gs.m_leader);
     for (int seat = 0; seat < 4; ++seat) {
-        if (m_gs.m_holder[seat] != 0) Callout(Callout::Kan, seat, 0, kSoundKan);
+        if (m_gs.m_holder[seat] != kUnrelated) Callout(Callout::Kan, seat, 0, kSoundKan);
     }
     if (!StartGameTimer(m_set.TickMs())) return 0;
     m_gs.m_busy = 0;
@@ -110,7 +110,7 @@ void CEngine::PrepareBattle() {
     m_gs.m_jokerLeft = 1;
     m_gs.m_suitLeft = {12, 12, 12, 13};
     m_gs.m_busy = 1;
-    m_gs.m_declaration = 0;
+    m_gs.m_declaration = kNoDeclaration;
     m_gs.m_dragging = 0;
     m_gs.m_showLastTrick = 0;
     m_gs.m_cursor = 0;
@@ -138,13 +138,13 @@ int CEngine::Deal() {
 bool CEngine::CheckDoubleKan() {
     const CardId trumpAce = AceOf(m_gs.m_trump);
     for (int seat = 0; seat < kSeats; ++seat) {
-        int holder = m_gs.m_hand[seat][0] == kJoker ? 1 : 0;
+        int holder = m_gs.m_hand[seat][0] == kJoker ? kJokerHolder : kUnrelated;
         for (CardId card : m_gs.m_hand[seat]) {
-            if (card == trumpAce) holder = holder == 0 ? 2 : 3;
+            if (card == trumpAce) holder = holder == kUnrelated ? kTrumpAceHolder : kBothHolders;
         }
         m_gs.m_holder[seat] = holder;
-        if (holder == 3) {
-            m_gs.m_holder.fill(0);
+        if (holder == kBothHolders) {
+            m_gs.m_holder.fill(kUnrelated);
             return false;
         }
     }
@@ -159,7 +159,7 @@ void CEngine::SeparateKanHolders() {
         {4, 0, 0, 1}, {3, 4, 3, 2}, {0, 1, 1, 2}, {1, 2, 2, 3}, {2, 3, 2, 1},
     };
     for (const auto& e : kExchanges) {
-        if (m_gs.m_holder[e.holderA] != 0 && m_gs.m_holder[e.holderB] != 0) {
+        if (m_gs.m_holder[e.holderA] != kUnrelated && m_gs.m_holder[e.holderB] != kUnrelated) {
             std::swap(m_gs.m_hand[e.seatA], m_gs.m_hand[e.seatB]);
             std::swap(m_gs.m_holder[e.seatA], m_gs.m_holder[e.seatB]);
             std::swap(m_gs.m_seatPlayer[e.seatA], m_gs.m_seatPlayer[e.seatB]);
@@ -170,15 +170,15 @@ void CEngine::SeparateKanHolders() {
 }
 
 void CEngine::ChooseFirstLeader() {
-    if (m_gs.m_holder[kHumanSeat] != 0) {
+    if (m_gs.m_holder[kHumanSeat] != kUnrelated) {
         const int answer = Message(kMsgAskLead, kStyleQuestion);
-        m_gs.m_leader = answer == IDYES ? kHumanSeat : (m_gs.m_holder[1] != 0 ? 1 : 2);
+        m_gs.m_leader = answer == IDYES ? kHumanSeat : (m_gs.m_holder[1] != kUnrelated ? 1 : 2);
         return;
     }
     int low = -1;
     int high = -1;
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (m_gs.m_holder[seat] == 0) continue;
+        if (m_gs.m_holder[seat] == kUnrelated) continue;
         if (low < 0) low = seat;
         high = seat;
     }
@@ -192,14 +192,14 @@ void CEngine::StartNextBattle() {
     int jokerHolder = 0;
     int aceHolder = 0;
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (m_gs.m_holder[seat] == 1) jokerHolder = seat;
-        if (m_gs.m_holder[seat] == 2) aceHolder = seat;
+        if (m_gs.m_holder[seat] == kJokerHolder) jokerHolder = seat;
+        if (m_gs.m_holder[seat] == kTrumpAceHolder) aceHolder = seat;
     }
     m_gs.m_trumpPartner = won == 1 ? jokerHolder : aceHolder;
     m_gs.m_showPartner = won == 1 ? aceHolder : jokerHolder;
 
     PrepareBattle();
-    m_gs.m_phase = 1;
+    m_gs.m_phase = kPlaying;
     Deal();
     m_host.RedrawTable();
     m_host.SaveResumePoint({ResumeAt::kBattle});
@@ -219,7 +219,7 @@ void CEngine::ContinueNextBattle() {
         m_gs.m_busy = 1;
         Message(kMsgPutShowCards, kStyleInfo);
         m_gs.m_turn = kHumanSeat;
-        m_gs.m_phase = 2;
+        m_gs.m_phase = kShowingCards;
         return;
     } else {
         m_players.ChooseTrumpAlone();
@@ -242,7 +242,7 @@ void CEngine::FinishShowCards() {
     m_gs.m_leader = m_gs.m_turn = m_gs.m_trumpPartner;
     m_gs.m_field[kHumanSeat] = kNoCard;
     m_gs.m_showCount = 0;
-    m_gs.m_phase = 1;
+    m_gs.m_phase = kPlaying;
     m_gs.m_busy = 0;
     m_observer->OnLeader(m_gs.m_leader);
     m_host.RedrawTable();

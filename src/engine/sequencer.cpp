@@ -99,7 +99,7 @@ bool CEngine::JudgeAndGoOn(int winner) {
             return false;
         case kNextBattle:
             StartNextBattle();
-            return m_gs.m_phase != 2;
+            return m_gs.m_phase != kShowingCards;
         default:
             UpdateDisplayCounters(sums.related, sums.unrelated);
             m_gs.m_field.fill(kNoCard);

@@ -101,7 +101,7 @@ int MatchRunner::PolicyCard(int& suit, const SearchResult*& search) {
 }
 
 void MatchRunner::HumanActs() {
-    if (m_gs.m_phase == 2) {
+    if (m_gs.m_phase == kShowingCards) {
         // Show cards: the characters' rule for the rules and sampling policies, else the two
         // lowest cards.
         int pos = 0;

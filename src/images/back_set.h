@@ -51,10 +51,8 @@ class CBackSet : public QDialog {
 
     bool Changed() const { return m_changed; }
     bool PictureSet() const { return m_pictureSet; }
-    bool FrameLine() const { return m_frameLine; }
     int Selection() const;
-    // The three frames (106, 107, 108) and their fitted card rectangles, client coordinates.
-    const std::array<QRect, 3>& Frames() const { return m_frame; }
+    // The fitted card rectangles of the three frames (106, 107, 108), client coordinates.
     const std::array<QRect, 3>& CardRects() const { return m_card; }
 
     // The open-file dialog; returns the chosen path or empty when cancelled. Tests replace it.

@@ -44,7 +44,7 @@ bool CHumanInput::InDropZone(int bx, int by) const {
 }
 
 void CHumanInput::OnLButtonDown(int x, int y) {
-    if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat) return;
+    if (m_gs.m_phase == kNoGame || m_gs.m_turn != kHumanSeat) return;
     // One thing at a time: a press while something is held (its release was lost) does nothing.
     if (m_engine.HeldNow() != CEngine::Held::kNothing) return;
     const int bx = m_table.m_scales.BaseX(x);
@@ -91,7 +91,7 @@ void CHumanInput::OnLButtonUp(int x, int y) {
         m_host.OpenMenu(icon);
         return;
     }
-    if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat) return;
+    if (m_gs.m_phase == kNoGame || m_gs.m_turn != kHumanSeat) return;
     if (m_gs.m_showScore == 1) {
         m_gs.m_showScore = 0;
         Redraw();
@@ -99,13 +99,13 @@ void CHumanInput::OnLButtonUp(int x, int y) {
 }
 
 void CHumanInput::OnLButtonDblClk(int x, int y) {
-    if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat || m_gs.m_showScore != 0) return;
+    if (m_gs.m_phase == kNoGame || m_gs.m_turn != kHumanSeat || m_gs.m_showScore != 0) return;
     const int i = HitHandCard(m_table.m_scales.BaseX(x), m_table.m_scales.BaseY(y), false);
     if (i != -1) m_engine.PlayCardAt(i);
 }
 
 void CHumanInput::OnKeyDown(GameKey key) {
-    if (m_gs.m_phase == 0 || m_gs.m_showScore != 0) return;
+    if (m_gs.m_phase == kNoGame || m_gs.m_showScore != 0) return;
     switch (key) {
         case GameKey::Enter:
         case GameKey::Space:

@@ -20,8 +20,8 @@ void CHumanInput::OnMouseMove(int x, int y) {
 
     const int icon = HitIcon(bx, by);
     if (icon >= 0 && icon <= 2) return Show(Pointer::Hand);
-    if (icon >= 3) return Show(m_gs.m_phase > 0 ? Pointer::Hand : Pointer::Arrow);
-    if (m_gs.m_phase == 0 || m_gs.m_turn != kHumanSeat) return Show(Pointer::Arrow);
+    if (icon >= 3) return Show(m_gs.m_phase != kNoGame ? Pointer::Hand : Pointer::Arrow);
+    if (m_gs.m_phase == kNoGame || m_gs.m_turn != kHumanSeat) return Show(Pointer::Arrow);
 
     if (AngleDragging()) {
         if (by >= kEdgeMinY && by <= kEdgeMaxY) {

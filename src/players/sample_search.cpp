@@ -239,12 +239,12 @@ Outcome Judge(const GameState& gs, int related, int unrelated) {
     const int battle = gs.m_battle;
     const bool last = battle == 3;
     const double next = last ? 0.0 : NextBattleValue(battle);
-    if (gs.m_declaration == 1) {
+    if (gs.m_declaration == kSixteen) {
         if (unrelated > 0) return {true, false, true, -72};
         if (related == 16) return {true, true, false, 24 + next};
         return {};
     }
-    if (gs.m_declaration == 2) {
+    if (gs.m_declaration == kReverseSixteen) {
         if (related > 0) return {true, true, false, 96 + next};
         if (unrelated == 16) return {true, false, true, -72};
         return {};
@@ -264,10 +264,10 @@ Outcome Judge(const GameState& gs, int related, int unrelated) {
 }
 
 void UpdateNeeds(GameState& gs, int related, int unrelated) {
-    if (gs.m_declaration == 1) {
+    if (gs.m_declaration == kSixteen) {
         gs.m_relatedNeed = 16 - related;
         gs.m_unrelatedNeed = 1;
-    } else if (gs.m_declaration == 2) {
+    } else if (gs.m_declaration == kReverseSixteen) {
         gs.m_relatedNeed = 1;
         gs.m_unrelatedNeed = 16 - unrelated;
     } else {

@@ -49,10 +49,10 @@ void RecordKeeper::OnGameStart(int game, int trump) {
 
 void RecordKeeper::OnRelated() {
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (m_gs.m_holder[seat] == 1) {
+        if (m_gs.m_holder[seat] == kJokerHolder) {
             m_game.jokerSeat = seat;
             m_game.jokerPlayer = m_gs.m_seatPlayer[seat];
-        } else if (m_gs.m_holder[seat] == 2) {
+        } else if (m_gs.m_holder[seat] == kTrumpAceHolder) {
             m_game.aceSeat = seat;
             m_game.acePlayer = m_gs.m_seatPlayer[seat];
         }

@@ -18,9 +18,6 @@ class QFutureWatcher;
 
 namespace quintrick {
 
-// The hint command (game menu and the H key).
-inline constexpr int kCmdHint = 32812;
-
 class CHintSearch : public QObject {
   public:
     // `onAnswer` receives the state the question was asked in and the search's result.

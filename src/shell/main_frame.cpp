@@ -91,7 +91,7 @@ bool CMainFrame::event(QEvent* event) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     CT40913View& view = *m_view;
-    if (!view.m_closeWithoutAsking && view.Gs().m_phase > 0 &&
+    if (!view.m_closeWithoutAsking && view.Gs().m_phase != kNoGame &&
         view.ShowMessage(kMsgQuitMidway, {}, kStyleQuestion) == IDNO) {
         event->ignore();
         return;

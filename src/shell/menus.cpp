@@ -9,6 +9,7 @@
 #include "records_window.h"
 #include "screen_size.h"
 #include "setting_toggles.h"
+#include "shell/extras/command_ids.h"
 #include "shell/extras/help_dialogs.h"
 #include "shell/extras/tip_window.h"
 #include "view.h"
@@ -16,39 +17,16 @@
 namespace quintrick {
 namespace {
 
-enum Command : int {
-    kCmdStart = 32771,
-    kCmdExit = 57665,
-    kCmdOpenMode = 32781,
-    kCmdSound = 32773,
-    kCmdRuleRem = 32788,
-    kCmdDspRem = 32782,
-    kCmdNokori = 32779,
-    kCmdDspInfo = 32797,
-    kCmdAutoStart = 32807,
-    kCmdScore = 32772,
-    kCmdMap = 32784,
-    kCmdResetMap = 32786,
-    kCmdCardBacks = 32790,
-    kCmdGameMenu = 32798,
-    kCmdSettingsMenu = 32799,
-    kCmdHelpMenu = 32800,
-    kCmdAngleUp = 32801,
-    kCmdAngleDown = 32802,
-    kCmdLevelNormal = 32810,
-    kCmdLevelStrong = 32811,
-};
-
 struct SpeedItem {
     int speed;
     int command;
     const char* label;
 };
-constexpr SpeedItem kSpeeds[5] = {{1, 32774, "速い(&F)"},
-                                  {5, 32783, "やや速い(&G)"},
-                                  {9, 32776, "普通(&N)"},
-                                  {13, 32785, "やや遅い(&T)"},
-                                  {17, 32778, "遅い(&S)"}};
+constexpr SpeedItem kSpeeds[5] = {{1, kCmdSpeedFast, "速い(&F)"},
+                                  {5, kCmdSpeedFaster, "やや速い(&G)"},
+                                  {9, kCmdSpeedNormal, "普通(&N)"},
+                                  {13, kCmdSpeedSlower, "やや遅い(&T)"},
+                                  {17, kCmdSpeedSlow, "遅い(&S)"}};
 
 struct SwitchItem {
     int command;
@@ -92,7 +70,7 @@ void Check(QAction* action, bool on) {
 bool CT40913View::CommandEnabled(int id) const {
     switch (id) {
         case kCmdStart:
-            return m_gs.m_phase == 0;
+            return m_gs.m_phase == kNoGame;
         // The score, the map (the human has a character only then) and the card backs wait for
         // the first game since the program began.
         case kCmdHint:
@@ -100,7 +78,7 @@ bool CT40913View::CommandEnabled(int id) const {
         case kCmdScore:
         case kCmdMap:
         case kCmdCardBacks:
-            return m_gs.m_phase > 0;
+            return m_gs.m_phase != kNoGame;
         default:
             if (id >= kPeekCommandFirst && id <= kPeekCommandLast) return m_flags.thumbBar;
             return true;
@@ -218,15 +196,14 @@ void CT40913View::ToggleCommand(int id) {
             m_toolTip->SetToolText({});
         }
         ToggleSetting(m_profile, m_set, item.toggle);
-        if ((id == kCmdOpenMode || id == kCmdNokori) && m_gs.m_phase == 1) RedrawTable();
+        if ((id == kCmdOpenMode || id == kCmdNokori) && m_gs.m_phase == kPlaying) RedrawTable();
         if (id == kCmdDspInfo) repaint();
         return;
     }
 }
 
 void CT40913View::AutoStartCommand() {
-    const bool wasOn = Read(m_profile, entries::kAutoStart) == 1;
-    Write(m_profile, entries::kAutoStart, wasOn ? 0 : 1);
+    const bool wasOn = ToggleSetting(m_profile, m_set, SettingToggle::AutoStart) == 0;
     const std::string prefix =
         std::string("自動スタート") + (wasOn ? "の設定を解除しました\n" : "に設定しました\n");
     ShowMessage(kMsgAutoStartNext, prefix, kStyleInfo);
@@ -269,7 +246,7 @@ void CT40913View::OnCommand(int id) {
             break;
         case kCmdScore:
             m_gs.m_showScore = m_gs.m_showScore == 0 ? 1 : 0;
-            if (m_gs.m_phase == 1) RedrawTable();
+            if (m_gs.m_phase == kPlaying) RedrawTable();
             break;
         case kCmdMap:
             OpenMap();
@@ -301,10 +278,10 @@ void CT40913View::OnCommand(int id) {
             ShowPopupMenu(2);
             break;
         case kCmdAngleUp:
-            if (m_gs.m_phase > 0) m_table.AngleUp();
+            if (m_gs.m_phase != kNoGame) m_table.AngleUp();
             break;
         case kCmdAngleDown:
-            if (m_gs.m_phase > 0) m_table.AngleDown();
+            if (m_gs.m_phase != kNoGame) m_table.AngleDown();
             break;
         default:
             if (id >= kPeekCommandFirst && id <= kPeekCommandLast) {

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "records/records_db.h"
+#include "shell/extras/command_ids.h"
 
 class QLabel;
 class QTableWidget;
@@ -15,7 +16,6 @@ class QChartView;
 namespace quintrick {
 
 // The command of the game menu and F6 that opens the window.
-inline constexpr int kCmdRecords = 32850;
 
 struct RecordsWindowHost {
     // A message box (string id, prefix, style), returning the button pressed.

@@ -4,14 +4,20 @@
 #include <QSize>
 #include <array>
 
+#include "shell/extras/command_ids.h"
+
 namespace quintrick {
 
 struct ScreenSize {
     int width;
     int command;
 };
-inline constexpr std::array<ScreenSize, 6> kScreenSizes{
-    {{640, 32794}, {800, 32791}, {1024, 32805}, {1200, 32792}, {1400, 32806}, {1600, 32793}}};
+inline constexpr std::array<ScreenSize, 6> kScreenSizes{{{640, kCmdSize640},
+                                                         {800, kCmdSize800},
+                                                         {1024, kCmdSize1024},
+                                                         {1200, kCmdSize1200},
+                                                         {1400, kCmdSize1400},
+                                                         {1600, kCmdSize1600}}};
 
 // The stored "Gamen" that means "not chosen yet".
 inline constexpr int kGamenNotSet = 1000;

@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "resource_paths.h"
 #include "setting_toggles.h"
+#include "shell/extras/command_ids.h"
 #include "shell/extras/hover_help.h"
 #include "shell/extras/tip_window.h"
 #include "table/layout.h"
@@ -192,15 +193,15 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
     }
     switch (event->key()) {
         case Qt::Key_F1:
-            return OnCommand(32798);
+            return OnCommand(kCmdGameMenu);
         case Qt::Key_F2:
-            return OnCommand(32799);
+            return OnCommand(kCmdSettingsMenu);
         case Qt::Key_F3:
-            return OnCommand(32800);
+            return OnCommand(kCmdHelpMenu);
         case Qt::Key_F4:
-            return OnCommand(32801);
+            return OnCommand(kCmdAngleUp);
         case Qt::Key_F5:
-            return OnCommand(32802);
+            return OnCommand(kCmdAngleDown);
         case Qt::Key_F6:
             return OnCommand(kCmdRecords);
         case Qt::Key_H:

@@ -14,7 +14,7 @@ KunitoriContext CT40913View::MapContext() {
 
 void CT40913View::OpenMap() {
     // Only after the first game: the human has a character from then on.
-    if (m_gs.m_phase == 0) return;
+    if (m_gs.m_phase == kNoGame) return;
     m_dialogs->OpenMap(this, MapContext());
 }
 

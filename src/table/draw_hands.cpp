@@ -28,7 +28,7 @@ void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
     if (m_gs.m_turn == seat) Copy(p, l.mark.x, l.mark.y, m_s.m_keyed.turnMark);
     const int player = std::clamp(m_gs.m_seatPlayer[seat], 0, kSeats - 1);
     const int index = PlateIndex(m_gs.m_playerName[player]);
-    const int column = m_gs.m_holder[seat] > 0 ? 0 : 66;
+    const int column = m_gs.m_holder[seat] != kUnrelated ? 0 : 66;
     Copy(p, l.plate.x, l.plate.y, m_s.m_keyed.plates, Rect::At(column, 34 * index, 66, 34));
 }
 

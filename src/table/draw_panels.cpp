@@ -21,7 +21,7 @@ Rect Glyph(int g) {
 }  // namespace
 
 void CTable::DrawIndicators(QPainter& p) {
-    const bool playing = m_gs.m_phase > 0;
+    const bool playing = m_gs.m_phase != kNoGame;
     const int suit = playing ? (m_gs.m_trump & 3) : 0;
     // The label images have room for games 1..10 and battles 1..3.
     const int game = playing ? std::clamp(m_gs.m_game, 1, 10) : 1;
@@ -54,10 +54,11 @@ void CTable::DrawRemainingPanel(QPainter& p) {
                     const int row0[4] = {g.m_relatedNeed, g.m_unrelatedNeed, g.m_picturesLeft,
                                          g.m_jokerLeft};
                     v = row0[j];
-                    if (j < 2 && (g.m_declaration == 1 || g.m_declaration == 2)) {
+                    if (j < 2 &&
+                        (g.m_declaration == kSixteen || g.m_declaration == kReverseSixteen)) {
                         // While a declaration stands the declaring side needs every picture left
                         // and the other side one.
-                        const bool pictures = (g.m_declaration == 1) == (j == 0);
+                        const bool pictures = (g.m_declaration == kSixteen) == (j == 0);
                         v = pictures ? std::clamp(g.m_picturesLeft, 0, 9) : 1;
                     }
                 }

@@ -38,19 +38,19 @@ void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {
     int banner = -1;
     if (m_gs.m_notReady) {
         banner = 3;
-    } else if (m_gs.m_phase == 0) {
+    } else if (m_gs.m_phase == kNoGame) {
         banner = 4;
-    } else if (m_gs.m_phase == 2) {
+    } else if (m_gs.m_phase == kShowingCards) {
         banner = 5;
-    } else if (m_gs.m_declaration == 1) {
+    } else if (m_gs.m_declaration == kSixteen) {
         banner = 1;
-    } else if (m_gs.m_declaration == 2) {
+    } else if (m_gs.m_declaration == kReverseSixteen) {
         banner = 2;
     }
     if (banner >= 0) DrawBanner(p, banner);
 
     if (m_gs.m_showScore == 0 && hooks.mark) hooks.mark(p);
-    if (m_gs.m_phase == 1 && m_gs.m_showScore == 0 && m_gs.m_turn == kHumanSeat &&
+    if (m_gs.m_phase == kPlaying && m_gs.m_showScore == 0 && m_gs.m_turn == kHumanSeat &&
         m_gs.m_leader != kHumanSeat && m_set.m_dspInfo == 1) {
         DrawInfoIndicators(p);
     }

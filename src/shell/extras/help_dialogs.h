@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/host.h"
+#include "shell/extras/command_ids.h"
 
 class QTextBrowser;
 class QPlainTextEdit;
@@ -14,10 +15,6 @@ class QPlainTextEdit;
 namespace quintrick {
 
 // The help commands and their pages.
-inline constexpr int kCmdHelpOperation = 32787;
-inline constexpr int kCmdHelpRules = 32780;
-inline constexpr int kCmdHelpTactics = 32789;
-inline constexpr int kCmdAbout = 57664;
 
 struct HelpPage {
     int command;

@@ -32,7 +32,7 @@ constexpr std::array<Counter, 8> kCounters{{
 // The called-suit and right indicators explain themselves only where they are drawn: on the
 // human's turn in a trick someone else led, with the status display on and no score table.
 bool IndicatorsExplained(const GameState& gs, const SettingCopies& settings) {
-    return gs.m_showScore == 0 && gs.m_phase == 1 && gs.m_turn == 4 && gs.m_leader != 4 &&
+    return gs.m_showScore == 0 && gs.m_phase == kPlaying && gs.m_turn == 4 && gs.m_leader != 4 &&
            settings.m_dspInfo == 1;
 }
 
@@ -90,7 +90,7 @@ std::string_view CharacterTip(const GameState& gs, int seat) {
 HoverHelp UpdateHoverHelp(int x, int y, const GameState& gs, const SettingCopies& settings,
                           const HoverAreas& areas, int levelTextId) {
     // 1. A name plate (the first that holds the point) once a game has started.
-    if (gs.m_phase > 0) {
+    if (gs.m_phase != kNoGame) {
         for (int seat = 0; seat < kSeats; ++seat) {
             if (!areas.m_plateRect[seat].Contains(x, y)) continue;
             HoverHelp help = Show(CharacterTipId(gs, seat));
@@ -107,8 +107,8 @@ HoverHelp UpdateHoverHelp(int x, int y, const GameState& gs, const SettingCopies
     if (kAngleUpArea.Contains(x, y)) return Show(kTipAngleUp);
     if (kAngleDownArea.Contains(x, y)) return Show(kTipAngleDown);
     // 6, 7. The current-player mark and the field during a game.
-    if (gs.m_phase > 0 && areas.m_turnMarkRect.Contains(x, y)) return Show(kTipTurnMark);
-    if (gs.m_phase > 0 && areas.m_fieldRect.Contains(x, y)) return Show(kTipField);
+    if (gs.m_phase != kNoGame && areas.m_turnMarkRect.Contains(x, y)) return Show(kTipTurnMark);
+    if (gs.m_phase != kNoGame && areas.m_fieldRect.Contains(x, y)) return Show(kTipField);
     // 8. The discard pile once it holds a card.
     if (areas.m_discardRect.Contains(x, y) && gs.m_discardCount > 0) return Show(kTipDiscard);
     // 9-11. The trump indicator and the two counters.
@@ -116,7 +116,7 @@ HoverHelp UpdateHoverHelp(int x, int y, const GameState& gs, const SettingCopies
     if (kGameCounterArea.Contains(x, y)) return Show(kTipGameCounter);
     if (kBattleCounterArea.Contains(x, y)) return Show(kTipBattleCounter);
     // 12. The remaining-cards panel: a counter explains itself, a gap changes nothing.
-    if (gs.m_phase > 0 && settings.m_nokoriDsp == 1 && kRemainingPanel.Contains(x, y)) {
+    if (gs.m_phase != kNoGame && settings.m_nokoriDsp == 1 && kRemainingPanel.Contains(x, y)) {
         for (const Counter& c : kCounters) {
             if (c.area.Contains(x, y)) return Show(c.textId);
         }

@@ -16,12 +16,10 @@
 #include "engine/game_state.h"
 #include "engine/host.h"
 #include "engine/observer.h"
+#include "shell/extras/command_ids.h"
 
 namespace quintrick {
 
-// The peek commands: command id 701 + seat shows computer seat 0-3.
-inline constexpr int kPeekCommandFirst = 701;
-inline constexpr int kPeekCommandLast = 704;
 inline constexpr int kPeekTickMs = 500;
 inline constexpr int kPeekCloseSeat = 4;  // "Now" = 4 tells the peek process to close
 

@@ -28,7 +28,6 @@ class CPeekWindow : public QWidget {
     // The hand on view (seat 0's entries of the peek process's state).
     int HandCount() const { return m_handCount; }
     const std::array<CardId, kHandSize>& Hand() const { return m_hand; }
-    const std::string& PeekText() const { return m_peekText; }
 
     // Called after a new hand has been put on view.
     std::function<void()> m_onHandShown;

@@ -1,0 +1,54 @@
+// Every command id of the program: the items of the three popup menus, the keys F1 to F6, the
+// speeds, the window sizes and the peek commands.
+#pragma once
+
+namespace quintrick {
+
+enum CommandId : int {
+    // Game menu.
+    kCmdStart = 32771,
+    kCmdExit = 57665,
+    kCmdRecords = 32850,  // also F6
+    kCmdHint = 32812,     // also H
+    // Settings menu.
+    kCmdSpeedFast = 32774,
+    kCmdSpeedFaster = 32783,
+    kCmdSpeedNormal = 32776,
+    kCmdSpeedSlower = 32785,
+    kCmdSpeedSlow = 32778,
+    kCmdOpenMode = 32781,
+    kCmdSound = 32773,
+    kCmdRuleRem = 32788,
+    kCmdDspRem = 32782,
+    kCmdNokori = 32779,
+    kCmdDspInfo = 32797,
+    kCmdAutoStart = 32807,
+    kCmdScore = 32772,
+    kCmdMap = 32784,
+    kCmdResetMap = 32786,
+    kCmdCardBacks = 32790,
+    kCmdSize640 = 32794,
+    kCmdSize800 = 32791,
+    kCmdSize1024 = 32805,
+    kCmdSize1200 = 32792,
+    kCmdSize1400 = 32806,
+    kCmdSize1600 = 32793,
+    kCmdLevelNormal = 32810,
+    kCmdLevelStrong = 32811,
+    // Help menu.
+    kCmdHelpOperation = 32787,
+    kCmdHelpRules = 32780,
+    kCmdHelpTactics = 32789,
+    kCmdAbout = 57664,
+    // The keys F1 to F5: the three menus and the two angle steps.
+    kCmdGameMenu = 32798,
+    kCmdSettingsMenu = 32799,
+    kCmdHelpMenu = 32800,
+    kCmdAngleUp = 32801,
+    kCmdAngleDown = 32802,
+    // The peek commands: 701 + seat shows computer seat 0-3.
+    kPeekCommandFirst = 701,
+    kPeekCommandLast = 704,
+};
+
+}  // namespace quintrick
