@@ -4,8 +4,9 @@
 // and every run reaches the end of its match within a bound of events per game.
 //
 // By default a short run: the last two games of three matches. A long run of whole matches:
-//   QUINTRICK_SOAK_RUNS=200 QUINTRICK_SOAK_FIRST_GAME=1 QUINTRICK_SOAK_SEED=1000 \
+//   QUINTRICK_SOAK_RUNS=200 QUINTRICK_SOAK_FIRST_GAME=1 QUINTRICK_SOAK_SEED=1000
 //       ctest --test-dir build -R view_soak_test -V --timeout 100000
+// (the three variables in the environment of the ctest command)
 // (each run is one match; it prints matches, games, events and seconds).
 #include <gtest/gtest.h>
 
