@@ -132,8 +132,11 @@ void ConquestSession::RegularsTurn() {
 }
 
 void ConquestSession::ResetAfterUnification() {
-    ResetKunitori(m_profile, m_box, false);
-    Write(m_profile, entries::kKunitoriInit, 0);
+    {
+        const ProfileGroup group(m_profile);
+        ResetKunitori(m_profile, m_box, false);
+        Write(m_profile, entries::kKunitoriInit, 0);
+    }
     m_conquestMode = false;
 }
 

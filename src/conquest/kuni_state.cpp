@@ -17,6 +17,9 @@ void SetKuniOwner(IProfile& profile, int province, int owner) {
 bool ResetKunitori(IProfile& profile, IMessageBox& box, bool confirm) {
     // A missing question text shows nothing and returns 0, so the reset goes ahead.
     if (confirm && box.ShowMessage(kMsgResetConquest, "", kStyleQuestion) == IDNO) return false;
+    // The 85 entries are one write of the profile: another process sees the old state or the
+    // new one, never a half-reset map.
+    const ProfileGroup group(profile);
     for (int i = 0; i < kProvinces; ++i) {
         const int home = KuniTable[static_cast<std::size_t>(i)].home;
         SetKuniOwner(profile, i, home >= 0 ? home : kNoOwner);
@@ -27,6 +30,7 @@ bool ResetKunitori(IProfile& profile, IMessageBox& box, bool confirm) {
 
 void InitKunitoriAtStartup(IProfile& profile, IMessageBox& box) {
     if (Read(profile, entries::kKunitoriInit) != 0) return;
+    const ProfileGroup group(profile);
     ResetKunitori(profile, box, false);
     Write(profile, entries::kKunitoriInit, 1);
 }

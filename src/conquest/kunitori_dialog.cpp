@@ -272,6 +272,7 @@ void CKunitori::StoreWindowState() {
     if (m_stored || !m_ready) return;
     m_stored = true;
     IProfile& profile = m_context.profile;
+    const ProfileGroup group(profile);
     const bool zoomed = isMaximized();
     Write(profile, entries::kMapZoomed, zoomed ? 1 : 0);
     // Until the window manager has framed the window nothing has changed its rectangle.

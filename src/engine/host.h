@@ -39,6 +39,24 @@ class IProfile {
                                    std::string_view def) = 0;
     virtual void WriteString(std::string_view section, std::string_view entry,
                              std::string_view value) = 0;
+
+    // Writes made between BeginGroup and EndGroup belong together (a reset, the entries written
+    // at close) and reach the stored profile as one write, so another process sees all of them
+    // or none. Groups nest; the outermost EndGroup writes. Reads inside a group see its writes.
+    virtual void BeginGroup() {}
+    virtual void EndGroup() {}
+};
+
+// A group of profile writes for the lifetime of this object.
+class ProfileGroup {
+  public:
+    explicit ProfileGroup(IProfile& profile) : m_profile(profile) { m_profile.BeginGroup(); }
+    ~ProfileGroup() { m_profile.EndGroup(); }
+    ProfileGroup(const ProfileGroup&) = delete;
+    ProfileGroup& operator=(const ProfileGroup&) = delete;
+
+  private:
+    IProfile& m_profile;
 };
 
 // The call plates and the banner of the table.

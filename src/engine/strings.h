@@ -40,6 +40,10 @@ enum StringId : int {
     kMsgPeekLaunchFailed = 30041,
     kMsgUnsupportedFileType = 30056,
     kMsgNoHelpFolder = 30162,
+    // The player's files (the file's name is put before the text).
+    kMsgProfileUnsaved = 30170,
+    kMsgProfileSetAside = 30171,
+    kMsgFileNotWritten = 30172,
     // Screen explanations: the ten personalities (roster order), then the table's elements.
     kTipPersonalityFirst = 30100,
     kTipTrump = 30110,

@@ -293,6 +293,8 @@ bool CBackSet::StoreBackSettings() {
                               QDir(dir).filePath(QString::fromLatin1(kFreeImageFile)),
                               QStringLiteral("jpeg"), m_host.messages);
     }
+    // The choice and the frame line are stored together, as one write.
+    const ProfileGroup group(m_host.profile);
     if (sel != Read(m_host.profile, entries::kBackSet)) {
         Write(m_host.profile, entries::kBackSet, sel);
         m_changed = true;

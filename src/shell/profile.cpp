@@ -1,26 +1,60 @@
 #include "shell/profile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <QStringList>
+#include <cstdio>
+#include <utility>
+
+#include "engine/strings.h"
 
 namespace quintrick {
 namespace {
+
+// How long a write waits for another process's hold on the lock; a live writer holds it for
+// milliseconds.
+constexpr int kLockWaitMs = 2000;
 
 QString Key(std::string_view section, std::string_view entry) {
     return QString::fromUtf8(section.data(), static_cast<qsizetype>(section.size())) + u'/' +
            QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
 }
 
-}  // namespace
-
-CProfile::CProfile() : m_settings("Orvendel", "Quintrick") {
-    // Only the user's own file: no organisation-wide or system-wide fallbacks.
-    m_settings.setFallbacksEnabled(false);
+QString UserProfilePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Orvendel/Quintrick.conf");
 }
 
-CProfile::CProfile(const QString& iniFile) : m_settings(iniFile, QSettings::IniFormat) {
-    m_settings.setFallbacksEnabled(false);
+}  // namespace
+
+CProfile::CProfile() : CProfile(UserProfilePath()) {}
+
+CProfile::CProfile(const QString& iniFile) : m_fileName(iniFile) {
+    // QSettings reads the whole file at once: a file far larger than any profile (a damaged or
+    // foreign one) is moved aside instead, and the game starts with the defaults.
+    const QFileInfo info(iniFile);
+    if (info.isFile() && info.size() > kMaxProfileBytes) {
+        const QString bad = iniFile + QStringLiteral(".bad");
+        if (std::rename(QFile::encodeName(iniFile).constData(),
+                        QFile::encodeName(bad).constData()) == 0) {
+            Notify(kMsgProfileSetAside, bad);
+        } else {
+            m_memoryOnly = true;  // it stays where it is, unread and untouched
+            Notify(kMsgProfileUnsaved, iniFile);
+            return;
+        }
+    }
+    m_settings = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    // Only the user's own file: no organisation-wide or system-wide fallbacks.
+    m_settings->setFallbacksEnabled(false);
+}
+
+CProfile::~CProfile() {
+    m_groupDepth = 0;
+    Commit();
 }
 
 QString ProfileText(const QVariant& value) {
@@ -34,28 +68,79 @@ int ProfileInt(const QString& text, int def) {
     return ok ? value : def;
 }
 
-QVariant CProfile::Value(std::string_view section, std::string_view entry) {
-    // Cheap when the file has not changed (one stat); re-reads it when another process wrote.
-    m_settings.sync();
-    return m_settings.value(Key(section, entry));
+void CProfile::SetNoticeHandler(Notice handler) {
+    m_notice = std::move(handler);
+    if (!m_notice) return;
+    if (m_toldSetAside) m_notice(kMsgProfileSetAside, m_fileName + QStringLiteral(".bad"));
+    if (m_toldUnsaved) m_notice(kMsgProfileUnsaved, m_fileName);
 }
 
-void CProfile::ClearStaleLock() {
-    // QSettings guards the file with "<file>.lock". A writer killed right after creating that
-    // file leaves it empty, and QSettings would then wait 30 s before it takes it as stale. Take
-    // such a leftover as stale after one second instead; a live writer holds it for milliseconds.
-    const QString lockName = m_settings.fileName() + QStringLiteral(".lock");
-    if (!QFileInfo::exists(lockName)) return;
+void CProfile::Notify(int stringId, const QString& file) {
+    bool& told = stringId == kMsgProfileSetAside ? m_toldSetAside : m_toldUnsaved;
+    if (told) return;
+    told = true;
+    if (m_notice) m_notice(stringId, file);
+}
+
+QVariant CProfile::Value(std::string_view section, std::string_view entry) {
+    const QString key = Key(section, entry);
+    if (const auto it = m_pending.constFind(key); it != m_pending.cend()) return *it;
+    if (const auto it = m_memory.constFind(key); it != m_memory.cend()) return *it;
+    if (!m_settings) return {};
+    // Cheap when the file has not changed (one stat); re-reads it when another process wrote.
+    // Reading takes no lock. Once a write has failed, QSettings would retry it on every sync,
+    // so the file is no longer re-read then.
+    if (!m_memoryOnly) m_settings->sync();
+    return m_settings->value(key);
+}
+
+bool CProfile::LockUsable() const {
+    // QSettings guards the file with "<file>.lock", a plain file it creates and removes, and
+    // waits for it without limit. Whatever else stands there (a folder, a link, a file this user
+    // may not read or write) can never be taken: the profile is not written then.
+    const QString lockName = m_fileName + QStringLiteral(".lock");
+    const QFileInfo info(lockName);
+    if (info.isSymLink()) return false;
+    if (!info.exists()) return true;
+    if (!info.isFile() || !info.isReadable() || !info.isWritable()) return false;
+    // A writer killed right after creating the lock leaves it empty, and QSettings would then
+    // wait 30 s before it takes it as stale. Take such a leftover as stale after one second.
     QLockFile lock(lockName);
     lock.setStaleLockTime(1000);
-    if (lock.tryLock(2000)) lock.unlock();
+    if (!lock.tryLock(kLockWaitMs)) return false;
+    lock.unlock();
+    return true;
 }
 
 void CProfile::Store(std::string_view section, std::string_view entry, const QVariant& value) {
-    ClearStaleLock();
-    m_settings.setValue(Key(section, entry), value);
-    // A file that cannot be written keeps the value for this process; nothing is reported.
-    m_settings.sync();
+    m_pending.insert(Key(section, entry), value);
+    if (m_groupDepth == 0) Commit();
+}
+
+void CProfile::BeginGroup() {
+    ++m_groupDepth;
+}
+
+void CProfile::EndGroup() {
+    if (m_groupDepth > 0 && --m_groupDepth == 0) Commit();
+}
+
+void CProfile::Commit() {
+    if (m_pending.isEmpty()) return;
+    const QMap<QString, QVariant> values = std::exchange(m_pending, {});
+    if (m_memoryOnly || !LockUsable()) return KeepInMemory(values);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        m_settings->setValue(it.key(), it.value());
+    // One rewrite of the whole file for the group, however many entries it holds.
+    m_settings->sync();
+    if (m_settings->status() == QSettings::AccessError) KeepInMemory(values);
+}
+
+void CProfile::KeepInMemory(const QMap<QString, QVariant>& values) {
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        m_memory.insert(it.key(), it.value());
+    m_memoryOnly = true;
+    Notify(kMsgProfileUnsaved, m_fileName);
 }
 
 int CProfile::ReadInt(std::string_view section, std::string_view entry, int def) {

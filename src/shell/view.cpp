@@ -77,6 +77,16 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_players.SetObserver(&m_recordKeeper);
     m_publisher.m_enabled = flags.thumbBar;
     m_engine.AddObserver(&m_publisher);
+    // A profile that cannot be saved or was set aside is told once, after whatever is under way.
+    m_profile.SetNoticeHandler([this](int stringId, const QString& file) {
+        const int style = stringId == kMsgProfileSetAside ? kStyleInfo : kStyleError;
+        QMetaObject::invokeMethod(
+            this,
+            [this, stringId, style, prefix = file.toStdString() + "\n"] {
+                ShowMessage(stringId, prefix, style);
+            },
+            Qt::QueuedConnection);
+    });
     m_cursors = {QCursor(Qt::ArrowCursor), QCursor(Qt::PointingHandCursor),
                  QCursor(Qt::ArrowCursor), QCursor(Qt::ForbiddenCursor),
                  QCursor(Qt::SizeVerCursor)};

@@ -70,6 +70,7 @@ void CHandPublisher::Publish() {
 }
 
 void WritePeekCloseEntries(IProfile& profile) {
+    const ProfileGroup group(profile);
     Write(profile, entries::kCunningView, 0);
     Write(profile, entries::kCunNow, kPeekCloseSeat);
 }
@@ -104,10 +105,14 @@ bool CPeekLauncher::LaunchedProcessRuns() const {
 
 void CPeekLauncher::PeekCommand(int seat, const GameState& gs) {
     if (seat < 0 || seat > 3) return;
-    Write(m_profile, entries::kCunNow, seat);
-    const int player = gs.m_seatPlayer[seat];
-    Write(m_profile, entries::kCunName,
-          (player >= 0 && player < kSeats) ? gs.m_playerName[player] : std::string());
+    {
+        // The seat and its name reach the peek process together.
+        const ProfileGroup group(m_profile);
+        Write(m_profile, entries::kCunNow, seat);
+        const int player = gs.m_seatPlayer[seat];
+        Write(m_profile, entries::kCunName,
+              (player >= 0 && player < kSeats) ? gs.m_playerName[player] : std::string());
+    }
     // "CunningView" 1 is believed only while the process this game started still runs: a peek
     // process that died without closing does not block the next one.
     bool running = Read(m_profile, entries::kCunningView) != 0;
