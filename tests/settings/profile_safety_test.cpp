@@ -34,7 +34,8 @@ class ReplacementCounter {
   public:
     ReplacementCounter(const QString& folder, const QString& name) : m_name(name.toUtf8()) {
         m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-        if (m_fd >= 0) inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CREATE);
+        if (m_fd >= 0)
+            inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CREATE);
     }
     ~ReplacementCounter() {
         if (m_fd >= 0) ::close(m_fd);
