@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "engine/host.h"
+#include "images/safe_file.h"
 
 class QIODevice;
 class QPainter;
@@ -37,14 +38,16 @@ bool RenderPicture(QPainter& painter, const QImage& picture);
 // pixels take the colour of the top-left pixel. The sizes are set when the file was decoded.
 QImage LoadImageAsPicture(const QString& path, int& width, int& height, IMessageBox& box);
 
-// A bitmap as a picture, saved as "temp.jpeg" in the cache folder and read back.
+// A bitmap as a picture, saved as "temp.jpeg" in the cache folder, read back and removed.
 QImage BitmapToPicture(const QImage& bitmap, int width, int height, IMessageBox& box);
 
 // Saves the bitmap scaled to width x height as an image of the given type ("jpeg", "gif", "bmp",
-// "png", "tiff"; any case; "jpg" and "tif" are taken for "jpeg" and "tiff"), quality 100.
-// Shows message 30001 and returns false on any failure.
+// "png", "tiff"; any case; "jpg" and "tif" are taken for "jpeg" and "tiff"): JPEG at quality
+// 100, PNG and TIFF compressed without loss. The file is written the safe way (WriteFileSafely):
+// a failure leaves whatever was at `path` untouched. Returns false after showing message 30172
+// naming the file when it could not be written, message 30001 on any other failure.
 bool SaveBitmapAsImage(const QImage& bitmap, int width, int height, const QString& path,
-                       const QString& type, IMessageBox& box);
+                       const QString& type, IMessageBox& box, SafeWrite kind = SafeWrite::Durable);
 
 // Whether there is an encoder for the MIME type (exact, case-sensitive); `format` receives the
 // writer's format name.

@@ -2,6 +2,7 @@
 #include <gif_lib.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
@@ -10,6 +11,7 @@
 
 #include "engine/strings.h"
 #include "images/image_files.h"
+#include "images/safe_file.h"
 
 namespace quintrick {
 namespace {
@@ -17,8 +19,8 @@ namespace {
 constexpr int kMsgFileTypeRefused = 30056;
 const QString kGifMime = QStringLiteral("image/gif");
 
-// Qt reads GIF but does not write it: giflib writes an 8-bit palette image.
-bool WriteGif(const QImage& image, const QString& path) {
+// Qt reads GIF but does not write it: giflib writes an 8-bit palette image into the open file.
+bool WriteGif(const QImage& image, QFile& file) {
     // Up to 256 colours are kept exactly; more are dithered.
     const QImage indexed = image.convertToFormat(QImage::Format_RGB32)
                                .convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
@@ -35,14 +37,11 @@ bool WriteGif(const QImage& image, const QString& path) {
     if (!map) return false;
 
     int error = 0;
-    // Created like every other saved image (giflib's own open would make it owner-only).
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::fcntl(file.handle(), F_DUPFD_CLOEXEC, 0);
     if (fd < 0) return false;
     GifFileType* gif = EGifOpenFileHandle(fd, &error);  // owns fd from here on
     if (!gif) {
         ::close(fd);
-        QFile::remove(path);
         return false;
     }
     bool ok =
@@ -53,35 +52,38 @@ bool WriteGif(const QImage& image, const QString& path) {
         ok = EGifPutLine(gif, row, indexed.width()) == GIF_OK;
     }
     const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
-    if (!(ok && closed)) QFile::remove(path);
     return ok && closed;
 }
 
-bool Save(const QImage& bitmap, int width, int height, const QString& path, const QString& type) {
+enum class Saved { Yes, NoMemory, NotWritten };
+
+Saved Save(const QImage& bitmap, int width, int height, const QString& path, const QString& type,
+           SafeWrite kind) {
     if (bitmap.isNull() || width <= 0 || height <= 0 ||
         static_cast<qint64>(width) * height > kMaxPicturePixels)
-        return false;
+        return Saved::NoMemory;
     QString lower = type.toLower();
     if (lower == QLatin1String("jpg")) lower = QStringLiteral("jpeg");
     if (lower == QLatin1String("tif")) lower = QStringLiteral("tiff");
     const QString mime = QStringLiteral("image/") + lower;
     QByteArray format;
-    if (!FindEncoder(mime, &format)) return false;
+    if (!FindEncoder(mime, &format)) return Saved::NoMemory;
 
     QImage canvas(width, height, QImage::Format_ARGB32);
-    if (canvas.isNull()) return false;
+    if (canvas.isNull()) return Saved::NoMemory;
     canvas.fill(Qt::transparent);
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(0, 0, width, height), bitmap);
     }
-    if (mime == kGifMime) return WriteGif(canvas, path);
-    QImageWriter writer(path, format);
-    writer.setQuality(100);
-    if (writer.write(canvas)) return true;
-    QFile::remove(path);  // no half-written file stays behind
-    return false;
+    const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
+        if (mime == kGifMime) return WriteGif(canvas, file);
+        QImageWriter writer(&file, format);
+        writer.setQuality(100);
+        return writer.write(canvas);
+    });
+    return written ? Saved::Yes : Saved::NotWritten;
 }
 
 }  // namespace
@@ -102,9 +104,17 @@ bool FindEncoder(const QString& mime, QByteArray* format) {
 }
 
 bool SaveBitmapAsImage(const QImage& bitmap, int width, int height, const QString& path,
-                       const QString& type, IMessageBox& box) {
-    if (Save(bitmap, width, height, path, type)) return true;
-    box.ShowMessage(kMsgMemory, "", kStyleError);
+                       const QString& type, IMessageBox& box, SafeWrite kind) {
+    switch (Save(bitmap, width, height, path, type, kind)) {
+        case Saved::Yes:
+            return true;
+        case Saved::NoMemory:
+            box.ShowMessage(kMsgMemory, "", kStyleError);
+            return false;
+        case Saved::NotWritten:
+            break;
+    }
+    box.ShowMessage(kMsgFileNotWritten, path.toStdString() + "\n", kStyleError);
     return false;
 }
 

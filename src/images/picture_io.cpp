@@ -72,10 +72,16 @@ QImage BitmapToPicture(const QImage& bitmap, int width, int height, IMessageBox&
     const QString dir = GetTempDir(QString(), box);
     if (dir.isEmpty()) return {};
     const QString path = dir + QStringLiteral("/temp.jpeg");
-    if (!SaveBitmapAsImage(bitmap, width, height, path, QStringLiteral("jpeg"), box)) return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return ReadPicture(file, file.size());
+    if (!SaveBitmapAsImage(bitmap, width, height, path, QStringLiteral("jpeg"), box,
+                           SafeWrite::Cache))
+        return {};
+    QImage picture;
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) picture = ReadPicture(file, file.size());
+    }
+    QFile::remove(path);  // the picture is in memory now
+    return picture;
 }
 
 }  // namespace quintrick

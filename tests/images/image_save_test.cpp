@@ -1,9 +1,16 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "images/image_files.h"
 #include "recording_box.h"
@@ -101,7 +108,7 @@ TEST(SaveBitmapAsImage, ScalesToTheGivenSize) {
     EXPECT_EQ(back.pixel(2, 2), QColor(200, 30, 40).rgb());
 }
 
-TEST(SaveBitmapAsImage, FailuresShowTheMemoryMessageAndReturnFalse) {
+TEST(SaveBitmapAsImage, FailuresShowTheirMessageAndReturnFalse) {
     QTemporaryDir dir;
     QFile plain(dir.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
@@ -111,20 +118,142 @@ TEST(SaveBitmapAsImage, FailuresShowTheMemoryMessageAndReturnFalse) {
         const char* type;
         QImage image;
         int w;
+        int message;  // 30172 names the file that could not be written
     } cases[] = {
-        {dir.filePath("plain/x.png"), "png", Sample(8, 8), 8},    // the folder is a file
-        {dir.filePath("missing/x.gif"), "gif", Sample(8, 8), 8},  // no such folder
-        {dir.filePath("x.jpe"), "jpe", Sample(8, 8), 8},          // no encoder
-        {dir.filePath("x.png"), "png", QImage(), 8},              // no bitmap
-        {dir.filePath("y.png"), "png", Sample(8, 8), 0},          // no size
+        {dir.filePath("plain/x.png"), "png", Sample(8, 8), 8, 30172},    // the folder is a file
+        {dir.filePath("missing/x.gif"), "gif", Sample(8, 8), 8, 30172},  // no such folder
+        {dir.filePath("x.jpe"), "jpe", Sample(8, 8), 8, 30001},          // no encoder
+        {dir.filePath("x.png"), "png", QImage(), 8, 30001},              // no bitmap
+        {dir.filePath("y.png"), "png", Sample(8, 8), 0, 30001},          // no size
     };
     for (const auto& c : cases) {
         RecordingBox box;
         EXPECT_FALSE(SaveBitmapAsImage(c.image, c.w, 8, c.path, c.type, box)) << c.type;
         ASSERT_EQ(box.calls.size(), 1u);
-        EXPECT_EQ(box.calls[0], std::make_pair(30001, int(kStyleError)));
+        EXPECT_EQ(box.calls[0], std::make_pair(c.message, int(kStyleError)));
+        if (c.message == 30172) {
+            EXPECT_EQ(box.prefixes[0], c.path.toStdString() + "\n");
+        }
         EXPECT_FALSE(QFile::exists(c.path)) << c.path.toStdString();
     }
+}
+
+// A noisy picture: compresses badly, so its file is large whatever the format.
+QImage Noise(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    quint32 seed = 12345;
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            row[x] = 0xff000000u | (seed >> 8);
+        }
+    }
+    return image;
+}
+
+// Sets a limit on the size of the files this process writes (root is bound by it too), so a
+// write fails part way through as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A save that cannot be written leaves the file that was there exactly as it was, leaves no
+// temporary file behind, and says that this file could not be written.
+TEST(SaveBitmapAsImage, AFailedWriteNeverTouchesTheExistingFile) {
+    for (const char* type : {"png", "gif", "bmp", "tiff", "jpeg"}) {
+        SCOPED_TRACE(type);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("map.") + type);
+        {
+            QFile old(path);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("the player's own picture");
+        }
+        RecordingBox box;
+        {
+            const FileSizeLimit limit(4096);  // far less than the picture needs
+            EXPECT_FALSE(SaveBitmapAsImage(Noise(300, 300), 300, 300, path, type, box));
+        }
+        EXPECT_EQ(Contents(path), "the player's own picture");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        ASSERT_EQ(box.calls.size(), 1u);
+        EXPECT_EQ(box.calls[0], std::make_pair(30172, int(kStyleError)));
+        EXPECT_EQ(box.prefixes[0], path.toStdString() + "\n");
+    }
+}
+
+// A write-protected file is not replaced, even though its folder would allow it; a folder or
+// a device at the path is never replaced nor removed.
+TEST(SaveBitmapAsImage, ProtectedFilesFoldersAndDevicesAreNotReplaced) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("map.png");
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString protectedFile = dir.filePath("kept.png");
+    {
+        QFile f(protectedFile);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("kept");
+    }
+    ASSERT_TRUE(QFile::setPermissions(protectedFile, QFile::ReadOwner | QFile::ReadUser));
+    std::vector<QString> targets = {folder, QStringLiteral("/dev/null")};
+    if (::geteuid() != 0) targets.push_back(protectedFile);  // root may write any file
+    for (const QString& path : targets) {
+        SCOPED_TRACE(path.toStdString());
+        RecordingBox box;
+        EXPECT_FALSE(SaveBitmapAsImage(Sample(8, 8), 8, 8, path, "png", box));
+        ASSERT_EQ(box.calls.size(), 1u);
+        EXPECT_EQ(box.calls[0], std::make_pair(30172, int(kStyleError)));
+        EXPECT_EQ(box.prefixes[0], path.toStdString() + "\n");
+    }
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_EQ(Contents(protectedFile), "kept");
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// A link at the path is replaced by the saved picture; the file it pointed to stays as it was.
+TEST(SaveBitmapAsImage, ALinkIsReplacedNotFollowed) {
+    QTemporaryDir dir;
+    const QString victim = dir.filePath("victim.txt");
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+    }
+    const QString path = dir.filePath("map.png");
+    ASSERT_TRUE(QFile::link(victim, path));
+    RecordingBox box;
+    ASSERT_TRUE(SaveBitmapAsImage(Sample(8, 8), 8, 8, path, "png", box));
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(Contents(victim), "not a picture");
+    int w = 0;
+    int h = 0;
+    EXPECT_FALSE(LoadPictureFile(path, w, h).isNull());
 }
 
 TEST(FindEncoder, MimeTypesAreExactAndCaseSensitive) {

@@ -1,0 +1,29 @@
+// Writing a file without ever opening the existing path for writing: the data goes to a
+// temporary file in the same folder, which takes the target's name only when all of it was
+// written. A failure, a link planted in the target's place or a killed process can never
+// destroy or half-write what was there.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QFile;
+
+namespace quintrick {
+
+enum class SafeWrite {
+    // Data that only speeds things up (the cache) is not flushed to the disk before the rename.
+    Cache,
+    // A file the player keeps: flushed to the disk before it takes the target's name.
+    Durable,
+};
+
+// Calls `write` with an open temporary file in the folder of `path`, then renames it over
+// `path`. A link at `path` is replaced, never followed. Refused, leaving everything as it was:
+// a target that is not a plain file or a link (a folder, a device), a plain file this user may
+// not write, a folder where no file can be created, and `write` returning false. On failure no
+// temporary file stays behind. A new file gets the usual permissions, a replaced one keeps its
+// own.
+bool WriteFileSafely(const QString& path, SafeWrite kind, const std::function<bool(QFile&)>& write);
+
+}  // namespace quintrick
