@@ -73,7 +73,7 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
     if (!ComposeHandStrip(ctx, composer)) return false;
     // A failed save leaves the strip in use; the next start composes it again.
     SaveBitmapAsImage(s.m_handStrip, kStripWidth, kStripHeight, cache, QStringLiteral("bmp"),
-                      ctx.messages);
+                      ctx.messages, SafeWrite::Cache);
     return true;
 }
 

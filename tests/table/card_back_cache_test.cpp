@@ -89,6 +89,49 @@ TEST_F(CardBackCache, DamagedOrForeignCacheIsRebuilt) {
     }
 }
 
+// Links planted in the cache folder under the cache's own names, pointing to a file of the
+// player's: the cache files are written beside them and take their place, the player's file
+// stays as it was, and the temporary picture is gone after use.
+TEST_F(CardBackCache, LinksInTheCacheFolderAreNeverWrittenThrough) {
+    QTemporaryDir own;
+    const QString victim = own.filePath("notes.txt");
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the player's notes");
+    }
+    const auto plant = [&](const char* name) {
+        const QString link = QDir(dir).filePath(QString::fromLatin1(name));
+        QFile::remove(link);
+        EXPECT_TRUE(QFile::link(victim, link)) << name;
+        return link;
+    };
+    const auto victimUntouched = [&] {
+        QFile f(victim);
+        return f.open(QIODevice::ReadOnly) && f.readAll() == "the player's notes";
+    };
+
+    plant(kStripCacheFile);
+    ASSERT_TRUE(PrepareCardBacks(ctx, true));
+    EXPECT_TRUE(victimUntouched());
+    EXPECT_FALSE(QFileInfo(cache).isSymLink());
+    int w = 0, h = 0;
+    EXPECT_EQ(LoadPictureFile(cache, w, h).size(), QSize(kStripWidth, kStripHeight));
+
+    const QString temp = plant("temp.jpeg");
+    const QImage picture = BitmapToPicture(s.m_cardBack, kCardWidth, kCardHeight, messages);
+    EXPECT_EQ(picture.size(), QSize(kCardWidth, kCardHeight));
+    EXPECT_TRUE(victimUntouched());
+    EXPECT_FALSE(QFileInfo::exists(temp) || QFileInfo(temp).isSymLink());  // removed after use
+
+    const QString own1 = plant(kFreeImageFile);
+    EXPECT_TRUE(SaveBitmapAsImage(s.m_cardBack, kCardWidth, kCardHeight, own1, "jpeg", messages));
+    EXPECT_TRUE(victimUntouched());
+    EXPECT_FALSE(QFileInfo(own1).isSymLink());
+    EXPECT_TRUE(messages.shown.empty());
+    QFile::remove(own1);
+}
+
 TEST_F(CardBackCache, OwnPictureMissingFallsBackToTheFirstBack) {
     profile.WriteInt("Last", "BackSet", 2);
     QFile::remove(QDir(dir).filePath(kFreeImageFile));
