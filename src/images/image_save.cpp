@@ -80,7 +80,10 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
     const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
         if (mime == kGifMime) return WriteGif(canvas, file);
         QImageWriter writer(&file, format);
-        writer.setQuality(100);
+        // JPEG at its best quality. PNG and TIFF lose nothing whatever their compression: PNG
+        // at its highest (its writer takes quality as the inverse of compression), TIFF with LZW.
+        writer.setQuality(format == "png" ? 0 : 100);
+        if (format == "tiff") writer.setCompression(1);
         return writer.write(canvas);
     });
     return written ? Saved::Yes : Saved::NotWritten;

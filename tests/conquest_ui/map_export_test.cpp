@@ -4,6 +4,7 @@
 #include <QAbstractSlider>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +72,30 @@ TEST(MapExport, SaveDialogOverwriteAndFolder) {
             EXPECT_EQ(old.readAll(), "old");
         }
         EXPECT_EQ(f.host.folders.size(), c.folderShown ? 1u : 0u) << c.name;
+    }
+}
+
+// The exported map is compressed without loss: PNG at its highest compression and TIFF with
+// LZW are small, and every pixel is the dialog's.
+TEST(MapExport, PngAndTiffAreSmallAndLossless) {
+    const struct {
+        const char* name;
+        qint64 maxBytes;
+    } cases[] = {{"map.png", 200 * 1024}, {"map.tiff", 1024 * 1024}};
+    for (const auto& c : cases) {
+        QTemporaryDir dir;
+        DialogFixture f;
+        const QString path = dir.filePath(c.name);
+        f.host.saveAs = path;
+        f.box.answers = {{30069, IDNO}};
+        auto dialog = f.Open();
+        dialog->SaveMapImage();
+        EXPECT_LT(QFileInfo(path).size(), c.maxBytes) << c.name;
+        const QImage saved(path);
+        ASSERT_EQ(saved.size(), QSize(1467, 1614)) << c.name;
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32),
+                  dialog->EnlargedMap().convertToFormat(QImage::Format_RGB32))
+            << c.name;
     }
 }
 
