@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/strings.h"
+#include "images/image_files.h"
 #include "layout.h"
 
 namespace quintrick {
@@ -118,21 +119,27 @@ void MakeKeyedCopies(CSurfaces& s) {
 }
 
 bool LoadCardSheet(CSurfaces& s, const QString& folder) {
+    // Thirteen cards a row, four rows.
+    constexpr int kSheetWidth = 13 * kCardWidth;
+    constexpr int kSheetHeight = 4 * kCardHeight;
     const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
     bool ok = false;
     QFile file(QDir(dir).filePath(QString::fromLatin1(kCardDataFile)));
-    if (file.open(QIODevice::ReadOnly)) {
-        QByteArray data = file.readAll();
-        if (data.size() >= 4) {
-            // The stored bytes at the start are not relied on: put the start-of-image and
-            // APP0 markers back before decoding.
-            static constexpr char kHeader[4] = {'\xff', '\xd8', '\xff', '\xe0'};
-            std::memcpy(data.data(), kHeader, 4);
-            QImage sheet;
-            if (sheet.loadFromData(data, "JPEG")) {
-                s.m_cardSheet = sheet.convertToFormat(QImage::Format_RGB32);
-                ok = !s.m_cardSheet.isNull();
-            }
+    // Read with the pictures' size limit: a huge file is refused before it is read.
+    const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : 0;
+    QByteArray data = size >= 4 && size <= kMaxPictureFileBytes ? file.read(size) : QByteArray();
+    // A file cut short decodes without complaint, the missing part grey: only a whole picture
+    // (it ends with the end-of-image marker) of at least the sheet's size is taken.
+    if (data.size() == size && data.endsWith(QByteArrayView("\xff\xd9", 2))) {
+        // The stored bytes at the start are not relied on: put the start-of-image and
+        // APP0 markers back before decoding.
+        static constexpr char kHeader[4] = {'\xff', '\xd8', '\xff', '\xe0'};
+        std::memcpy(data.data(), kHeader, 4);
+        QImage sheet;
+        if (sheet.loadFromData(data, "JPEG") && sheet.width() >= kSheetWidth &&
+            sheet.height() >= kSheetHeight) {
+            s.m_cardSheet = sheet.convertToFormat(QImage::Format_RGB32);
+            ok = !s.m_cardSheet.isNull();
         }
     }
     if (!ok) s.m_cardSheet = QImage();

@@ -96,6 +96,36 @@ TEST_F(CardSheetFile, FirstFourBytesDoNotMatterAndTheFileIsOnlyRead) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{kCardDataFile});
 }
 
+// A card data file cut short decodes with its lower part grey, a smaller picture leaves cards
+// outside it: neither is taken as the sheet.
+TEST_F(CardSheetFile, CutShortOrTooSmallSheetIsRefused) {
+    const QByteArray good = Jpeg();
+    QByteArray small;
+    {
+        QBuffer buffer(&small);
+        buffer.open(QIODevice::WriteOnly);
+        testing::MakeSheet().copy(0, 0, 1963, 645).save(&buffer, "JPEG", 90);
+    }
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"cut at two thirds", good.left(good.size() * 2 / 3)},
+        {"end marker missing", good.left(good.size() - 2)},
+        {"three rows only", small},
+    };
+    for (const auto& c : cases) {
+        Write(c.bytes);
+        CSurfaces s;
+        s.m_cardSheet = testing::MakeSheet();
+        EXPECT_FALSE(LoadCardSheet(s, dir.path())) << c.what;
+        EXPECT_TRUE(s.m_cardSheet.isNull()) << c.what;
+    }
+    Write(good);
+    CSurfaces s;
+    EXPECT_TRUE(LoadCardSheet(s, dir.path()));
+}
+
 TEST_F(CardSheetFile, MissingOrUndecodableFileLeavesNoSheet) {
     CSurfaces s;
     s.m_cardSheet = testing::MakeSheet();
