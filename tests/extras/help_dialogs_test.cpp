@@ -2,6 +2,7 @@
 #include "shell/extras/help_dialogs.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -108,6 +109,29 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
     dlg.m_page = "quintrick_rule.html";
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
     EXPECT_EQ(box.Ids(), std::vector<int>{30162});
+}
+
+// A page that is there but cannot be read gives the same message instead of a blank window:
+// a page this user may not read, and (root reads any file) a page whose reading fails.
+TEST(HelpViewer, UnreadablePageGivesTheMessage) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString page = dir.filePath("quintrick_rule.html");
+    if (::geteuid() == 0) {
+        ASSERT_TRUE(QFile::link("/proc/self/mem", page));  // opens, but cannot be read at 0
+    } else {
+        QFile f(page);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<html><body>ルール</body></html>");
+        f.close();
+        ASSERT_TRUE(f.setPermissions({}));
+    }
+    test::RecordingBox box;
+    CHelpDlg dlg(box, nullptr, dir.path());
+    dlg.m_page = "quintrick_rule.html";
+    QTimer::singleShot(200, &dlg, [&] { dlg.accept(); });  // only if it wrongly opened
+    EXPECT_EQ(dlg.exec(), QDialog::Rejected);
+    EXPECT_EQ(box.shown, std::vector<int>{30162});
 }
 
 // The version box: the newest release first, the oldest last, and an empty line at the end.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -98,8 +99,12 @@ QString CHelpDlg::PagePath() const {
 
 bool CHelpDlg::OpenPage() {
     const QFileInfo page(PagePath());
-    // The page itself is looked for: a folder without this page is missing it all the same.
-    if (m_page.isEmpty() || !page.isFile()) {
+    // The page itself is looked for: a folder without this page, or a page that cannot be read,
+    // is missing it all the same (the viewer would stay blank).
+    QFile file(page.absoluteFilePath());
+    char first = 0;
+    if (m_page.isEmpty() || !page.isFile() || !file.open(QIODevice::ReadOnly) ||
+        file.read(&first, 1) < 0) {
         m_messages.ShowMessage(kMsgNoHelpFolder, {}, kStyleInfo);
         return false;
     }
