@@ -18,7 +18,8 @@ void ScriptedHost::KillTimer(int eventId) {
 
 int ScriptedHost::ShowMessage(int stringId, std::string_view /*prefix*/, int style) {
     if (LoadString(stringId).empty()) return 0;
-    m_messages.push_back(stringId);
+    ++m_messageCounts[stringId];
+    if (m_keepLog) m_messages.push_back(stringId);
     if (style != kStyleQuestion) return IDOK;
     if (m_answer) {
         if (const int answer = m_answer(stringId)) return answer;

@@ -59,7 +59,9 @@ class ScriptedHost : public IHost, public IGameObserver {
     int m_character = -1;     // the character dialog's answer (-1 = cancel)
     bool m_timerOk = true;    // SetTimer fails when false
     bool m_cardBacksOk = true;
-    bool m_keepLog = true;  // record callouts and sounds (the runner's long runs do not)
+    // Record messages, callouts and sounds in order (the runner's long runs only count the
+    // messages).
+    bool m_keepLog = true;
     // Answers a question when set and returning non-zero; the default policy otherwise.
     std::function<int(int stringId)> m_answer;
     // Names the suit when set and returning 0..3; clubs otherwise.
@@ -72,7 +74,12 @@ class ScriptedHost : public IHost, public IGameObserver {
         Callout callout;
         int seat, suit, sound, pauseMs;
     };
-    std::vector<int> m_messages;  // string ids in order
+    std::vector<int> m_messages;  // string ids in order, while m_keepLog
+    // How often each message was shown.
+    long MessageCount(int stringId) const {
+        const auto it = m_messageCounts.find(stringId);
+        return it == m_messageCounts.end() ? 0 : it->second;
+    }
     std::vector<CalloutRecord> m_callouts;
     std::vector<std::pair<int, bool>> m_sounds;
     std::map<int, int> m_timers;  // running timers: event id -> interval
@@ -85,6 +92,7 @@ class ScriptedHost : public IHost, public IGameObserver {
   private:
     void Tick() { m_clock = (m_clock + 1) % 86400; }
     MemoryProfile m_profile;
+    std::map<int, long> m_messageCounts;
     template <typename F>
     void Each(F f) {
         for (IGameObserver* observer : m_observers) f(*observer);

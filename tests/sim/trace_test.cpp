@@ -5,6 +5,7 @@
 #include <regex>
 #include <sstream>
 
+#include "engine/strings.h"
 #include "match_runner.h"
 #include "trace_writer.h"
 
@@ -66,6 +67,27 @@ TEST(Trace, WholeMatchesWriteEveryEvent) {
     EXPECT_EQ(events["match"], 20);
     EXPECT_EQ(events["game"], 200);
     EXPECT_EQ(events["stones"], 100);
+}
+
+// A long run does not keep every message it showed: it counts them, and the counts are those
+// of the same matches played with the whole log kept.
+TEST(LongRuns, CountMessagesInsteadOfKeepingThem) {
+    std::map<int, long> logged;
+    {
+        MatchRunner runner(4, 1234, 3);
+        runner.Start();
+        ASSERT_TRUE(runner.RunToEnd());
+        ASSERT_FALSE(runner.m_host.m_messages.empty());
+        for (int id : runner.m_host.m_messages) ++logged[id];
+    }
+    MatchRunner runner(4, 1234, 3);
+    runner.m_host.m_keepLog = false;
+    runner.Start();
+    ASSERT_TRUE(runner.RunToEnd());
+    EXPECT_TRUE(runner.m_host.m_messages.empty());
+    for (const auto& [id, count] : logged) EXPECT_EQ(runner.m_host.MessageCount(id), count) << id;
+    EXPECT_EQ(runner.m_host.MessageCount(kMsgContinue), logged[kMsgContinue]);
+    EXPECT_GT(logged[kMsgContinue], 0);
 }
 
 }  // namespace

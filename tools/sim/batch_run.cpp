@@ -40,9 +40,8 @@ void PlayOne(const BatchArgs& args, int index, bool traced, MatchOutput& out) {
         out.failure =
             "match " + std::to_string(index + 1) + " did not come to an end\n" + runner.m_gs.Dump();
     }
-    const auto& shown = runner.m_host.m_messages;
-    out.stats.SetMadeGood(std::count(shown.begin(), shown.end(), kMsgSixteenMade),
-                          std::count(shown.begin(), shown.end(), kMsgReverseMade));
+    const ScriptedHost& host = runner.m_host;
+    out.stats.SetMadeGood(host.MessageCount(kMsgSixteenMade), host.MessageCount(kMsgReverseMade));
     out.trace = text.str();
 }
 

@@ -62,6 +62,11 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return 0;
         }
+        constexpr std::string_view kOptions[] = {"--matches",      "--start",     "--character",
+                                                 "--human-policy", "--computers", "--samples",
+                                                 "--jobs",         "--trace",     "--db"};
+        if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions))
+            return Usage("unknown option " + std::string(arg));
         if (i + 1 >= argc) return Usage("missing value for " + std::string(arg));
         const std::string_view value = argv[++i];
         std::optional<int> number;
@@ -247,9 +252,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 #endif
-    const auto& shown = runner->m_host.m_messages;
-    stats.SetMadeGood(std::count(shown.begin(), shown.end(), kMsgSixteenMade),
-                      std::count(shown.begin(), shown.end(), kMsgReverseMade));
+    const ScriptedHost& host = runner->m_host;
+    stats.SetMadeGood(host.MessageCount(kMsgSixteenMade), host.MessageCount(kMsgReverseMade));
     stats.Print(std::cout, runner->m_host.m_matchesEnded, seconds);
     return stopAfter > 0 ? 1 : 0;  // asked to stop and save, but the run ended first
 }
