@@ -131,7 +131,7 @@ TEST(HelpViewer, UnreadablePageGivesTheMessage) {
     dlg.m_page = "quintrick_rule.html";
     QTimer::singleShot(200, &dlg, [&] { dlg.accept(); });  // only if it wrongly opened
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-    EXPECT_EQ(box.shown, std::vector<int>{30162});
+    EXPECT_EQ(box.Ids(), std::vector<int>{30162});
 }
 
 // The version box: the newest release first, the oldest last, and an empty line at the end.
