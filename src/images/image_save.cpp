@@ -2,6 +2,7 @@
 #include <gif_lib.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -79,12 +80,17 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
     }
     const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
         if (mime == kGifMime) return WriteGif(canvas, file);
-        QImageWriter writer(&file, format);
+        // Encoded in memory first: some writers lose a failed write of the file (a seek clears
+        // the error), a single write of the whole encoded image cannot.
+        QByteArray encoded;
+        QBuffer buffer(&encoded);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, format);
         // JPEG at its best quality. PNG and TIFF lose nothing whatever their compression: PNG
         // at its highest (its writer takes quality as the inverse of compression), TIFF with LZW.
         writer.setQuality(format == "png" ? 0 : 100);
         if (format == "tiff") writer.setCompression(1);
-        return writer.write(canvas);
+        return writer.write(canvas) && file.write(encoded) == encoded.size();
     });
     return written ? Saved::Yes : Saved::NotWritten;
 }

@@ -104,11 +104,10 @@ TEST(RecordsSim, TwoHundredMatchesAgreeWithTheRunnersSummary) {
     EXPECT_EQ(q("SELECT SUM(reverse_sweeps) FROM games"), stats.Sweeps(1));
     EXPECT_EQ(q("SELECT SUM(sixteen_declared) FROM games"), stats.Declared(0));
     EXPECT_EQ(q("SELECT SUM(reverse_declared) FROM games"), stats.Declared(1));
-    const auto& shown = runner.m_host.m_messages;
     EXPECT_EQ(q("SELECT SUM(sixteen_made) FROM games"),
-              std::count(shown.begin(), shown.end(), kMsgSixteenMade));
+              runner.m_host.MessageCount(kMsgSixteenMade));
     EXPECT_EQ(q("SELECT SUM(reverse_made) FROM games"),
-              std::count(shown.begin(), shown.end(), kMsgReverseMade));
+              runner.m_host.MessageCount(kMsgReverseMade));
     EXPECT_GT(stats.Sweeps(0) + stats.Sweeps(1), 0);
     // Each battle hands out its pictures: at most 16 a battle, at least the winner's target.
     EXPECT_EQ(q("SELECT COUNT(*) FROM games WHERE pictures_0 + pictures_1 + pictures_2 + "
