@@ -62,9 +62,10 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return 0;
         }
-        constexpr std::string_view kOptions[] = {"--matches",      "--start",     "--character",
-                                                 "--human-policy", "--computers", "--samples",
-                                                 "--jobs",         "--trace",     "--db"};
+        constexpr std::string_view kOptions[] = {
+            "--matches", "--start",   "--character", "--human-policy", "--computers",
+            "--samples", "--jobs",    "--trace",     "--db",           "--stop-after-tricks",
+            "--save",    "--continue"};
         if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions))
             return Usage("unknown option " + std::string(arg));
         if (i + 1 >= argc) return Usage("missing value for " + std::string(arg));
