@@ -118,6 +118,7 @@ class CEngine {
     int ContinueStartGame();
     void ContinueNextBattle();
     void SaveTick();
+    void GoOnFrom(const ResumePoint& point);
     void ComputerPlaysOne();
     void Book(bool set, int relatedPoints, int unrelatedPoints);
     int Message(int stringId, int style);

@@ -3,6 +3,7 @@
 // the headless match runner use a scripted one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -133,6 +134,9 @@ class IHost : public IMessageBox {
     virtual void SaveResumePoint(const ResumePoint& /*point*/) {}
     // The stones of a finished match have been credited: a saved match has served its purpose.
     virtual void MatchCredited() {}
+    // At start, before the automatic start: a host that puts a saved match back into the game
+    // state returns the point it was saved at, and the engine goes on from there.
+    virtual std::optional<ResumePoint> TakeUpSavedMatch() { return std::nullopt; }
 };
 
 }  // namespace quintrick

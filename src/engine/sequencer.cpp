@@ -30,6 +30,11 @@ void CEngine::OnTimer(int eventId) {
             return;
         }
         m_gs.m_notReady = 0;
+        if (const std::optional<ResumePoint> point = m_host.TakeUpSavedMatch()) {
+            m_host.RedrawTable();
+            GoOnFrom(*point);
+            return;
+        }
         if (Read(m_host.Profile(), entries::kAutoStart) == 1) {
             StartGame();
             m_host.RedrawTable();
@@ -57,6 +62,10 @@ void CEngine::SaveTick() {
 void CEngine::Resume(const ResumePoint& point) {
     if (m_inTick) return;
     TickGuard guard(m_inTick);
+    GoOnFrom(point);
+}
+
+void CEngine::GoOnFrom(const ResumePoint& point) {
     m_gs.m_dragging = 0;
     switch (point.at) {
         case ResumeAt::kLead:

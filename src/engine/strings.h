@@ -121,6 +121,10 @@ enum StringId : int {
     kCardRankNames = 30349,
     kCardJoker = 30350,
     kHintPlain = 30351,
+    // The saved match: the question at start, a file that cannot be used, a new match.
+    kMsgResumeMatch = 30360,
+    kMsgResumeFailed = 30361,
+    kMsgAbandonMatch = 30362,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

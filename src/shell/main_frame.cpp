@@ -97,6 +97,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     view.m_closeWithoutAsking = false;
+    // The match as it stands is kept for the next start.
+    view.SaveAtClose();
     // A match still running is given up.
     view.RecordAbandonedMatch();
     // Tells a running peek process to close.

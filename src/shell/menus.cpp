@@ -71,6 +71,8 @@ bool CT40913View::CommandEnabled(int id) const {
     switch (id) {
         case kCmdStart:
             return m_gs.m_phase == kNoGame;
+        case kCmdNewMatch:
+            return m_gs.m_phase != kNoGame;
         // The score, the map (the human has a character only then) and the card backs wait for
         // the first game since the program began.
         case kCmdHint:
@@ -97,6 +99,7 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
     auto menu = std::make_unique<QMenu>(this);
     if (position == 0) {
         AddItem(*menu, kCmdStart, "開始(&P)");
+        AddItem(*menu, kCmdNewMatch, "新しいマッチ(&N)\tCtrl+N");
         const std::string records = std::string(LoadString(kRecTitle)) + "(&R)\tF6";
         AddItem(*menu, kCmdRecords, records.c_str());
         AddItem(*menu, kCmdHint, LoadString(kHintMenu).data());
@@ -230,6 +233,9 @@ void CT40913View::OnCommand(int id) {
                 m_engine.StartGame();
                 RedrawTable();
             }
+            break;
+        case kCmdNewMatch:
+            NewMatchCommand();
             break;
         case kCmdExit:
             QMetaObject::invokeMethod(window(), "close", Qt::QueuedConnection);

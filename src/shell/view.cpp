@@ -198,6 +198,9 @@ void CT40913View::mouseDoubleClickEvent(QMouseEvent* event) {
 void CT40913View::keyPressEvent(QKeyEvent* event) {
     HideHintTip();
     if (m_callout.active) return;
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_N) {
+        return OnCommand(kCmdNewMatch);
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return QWidget::keyPressEvent(event);
     }

@@ -21,6 +21,7 @@
 #include "profile.h"
 #include "records/game_records.h"
 #include "records/record_keeper.h"
+#include "saved_match_file.h"
 #include "shell/extras/peek_exchange.h"
 #include "sound_player.h"
 #include "table/table.h"
@@ -64,6 +65,16 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void RequestClose() override;
     LocalTime LocalTimeOfDay() override;
     IProfile& Profile() override { return m_profile; }
+    void SaveResumePoint(const ResumePoint& point) override;
+    void MatchCredited() override;
+    std::optional<ResumePoint> TakeUpSavedMatch() override;
+
+    // Saves the match as it stands (closing, a logout); nothing when no match runs or a step is
+    // half-way (the file then holds the point before it).
+    void SaveAtClose();
+    // "新しいマッチ": after the question, gives up the match in progress and starts a new one.
+    void NewMatchCommand();
+    const CSavedMatchFile& SavedMatchFile() const { return m_savedMatch; }
 
     // Commands of the menus and the accelerator keys.
     void OnCommand(int id);
@@ -159,6 +170,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     std::unique_ptr<IDialogs> m_ownDialogs;
     IDialogs* m_dialogs;
     CProfile m_profile;
+    CSavedMatchFile m_savedMatch;
     GameState m_gs;
     SettingCopies m_set;
     CSoundPlayer m_sound;

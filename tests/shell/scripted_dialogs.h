@@ -14,6 +14,7 @@
 #include "images/back_set.h"
 #include "shell/extras/help_dialogs.h"
 #include "shell/message_box.h"
+#include "shell/saved_match_file.h"
 
 namespace quintrick::testing {
 
@@ -72,11 +73,12 @@ inline QApplication& App() {
     return *qApp;
 }
 
-// An empty profile for each test (the test's own HOME).
+// An empty profile and no saved match for each test (the test's own HOME).
 inline void ClearProfile() {
     QSettings settings("Orvendel", "Quintrick");
     settings.clear();
     settings.sync();
+    CSavedMatchFile().Remove();
 }
 
 }  // namespace quintrick::testing

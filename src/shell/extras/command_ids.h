@@ -7,6 +7,7 @@ namespace quintrick {
 enum CommandId : int {
     // Game menu.
     kCmdStart = 32771,
+    kCmdNewMatch = 32813,  // also Ctrl+N
     kCmdExit = 57665,
     kCmdRecords = 32850,  // also F6
     kCmdHint = 32812,     // also H
