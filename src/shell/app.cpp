@@ -38,12 +38,6 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     view.OnInitialUpdate();
     m_frame->CentreOnDesktop();
     m_frame->show();
-    // A logout or shutdown: the match is saved at that moment, then the program ends.
-    m_termSignal = std::make_unique<CTermSignal>([this] {
-        m_frame->View().SaveAtClose();
-        WritePeekCloseEntries(m_frame->View().Profile());
-        QCoreApplication::quit();
-    });
     m_frame->setWindowTitle("Quintrick");
     m_frame->activateWindow();
     view.setFocus();

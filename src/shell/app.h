@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "main_frame.h"
-#include "term_signal.h"
 
 namespace quintrick {
 
@@ -27,7 +26,6 @@ class CT40913App {
 
   private:
     std::unique_ptr<CMainFrame> m_frame;
-    std::unique_ptr<CTermSignal> m_termSignal;
 };
 
 }  // namespace quintrick
