@@ -1,6 +1,7 @@
 // The judgement after every trick: results, declarations, messages and points.
 #include <array>
 
+#include "battle_needs.h"
 #include "engine.h"
 #include "strings.h"
 
@@ -142,16 +143,7 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
 }
 
 void CEngine::UpdateDisplayCounters(int related, int unrelated) {
-    if (m_gs.m_declaration == kSixteen) {
-        m_gs.m_relatedNeed = 16 - related;
-        m_gs.m_unrelatedNeed = 1;
-    } else if (m_gs.m_declaration == kReverseSixteen) {
-        m_gs.m_relatedNeed = 1;
-        m_gs.m_unrelatedNeed = 16 - unrelated;
-    } else {
-        m_gs.m_relatedNeed = m_gs.m_relatedTarget - related;
-        m_gs.m_unrelatedNeed = m_gs.m_unrelatedTarget - unrelated;
-    }
+    UpdateNeeds(m_gs, related, unrelated);
     for (CardId card : m_gs.m_field) {
         if (card == kJoker) {
             m_gs.m_jokerLeft = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "engine/battle_needs.h"
 #include "engine/trick_rules.h"
 #include "fuda_dashi.h"
 
@@ -261,19 +262,6 @@ Outcome Judge(const GameState& gs, int related, int unrelated) {
         return {true, false, true, battle == 1 ? -45.0 : -15.0};
     }
     return {};
-}
-
-void UpdateNeeds(GameState& gs, int related, int unrelated) {
-    if (gs.m_declaration == kSixteen) {
-        gs.m_relatedNeed = 16 - related;
-        gs.m_unrelatedNeed = 1;
-    } else if (gs.m_declaration == kReverseSixteen) {
-        gs.m_relatedNeed = 1;
-        gs.m_unrelatedNeed = 16 - unrelated;
-    } else {
-        gs.m_relatedNeed = gs.m_relatedTarget - related;
-        gs.m_unrelatedNeed = gs.m_unrelatedTarget - unrelated;
-    }
 }
 
 // Puts the card at `pos` of the seat to play on the field, as the engine does.
