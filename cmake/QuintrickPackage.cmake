@@ -19,6 +19,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quintrick.orvendel.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, fonts-ipafont-gothic | fonts-noto-cjk")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6sql6-sqlite, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
