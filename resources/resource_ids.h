@@ -24,10 +24,11 @@ inline constexpr int kBmpBattleDigits = 172;              // 一 二 三, 23 wid
 inline constexpr int kBmpTrumpCall = 173;                 // ヤク plate, 74 x 38
 inline constexpr int kBmpSuitCall = 174;                  // 請求 plate, 74 x 38
 inline constexpr int kBmpSigns = 175;                     // safety-zone and danger signs, 80 x 37
-// The table images that write words, drawn again in English as ":/bmp/en/<id>.png".
+inline constexpr int kBmpHomeMap = 191;                   // the character dialog's map, 434 x 538
+// The images that write words, drawn again in English as ":/bmp/en/<id>.png".
 inline constexpr int kBmpEnglishIds[] = {
-    kBmpPanel, kBmpGameLabel, kBmpBanners,     kBmpKan,          kBmpPlates,    kBmpRedeal,
-    kBmpKoi,   kBmpIku,       kBmpBattleLabel, kBmpBattleDigits, kBmpTrumpCall, kBmpSuitCall};
+    kBmpPanel, kBmpGameLabel,   kBmpBanners,      kBmpKan,       kBmpPlates,   kBmpRedeal, kBmpKoi,
+    kBmpIku,   kBmpBattleLabel, kBmpBattleDigits, kBmpTrumpCall, kBmpSuitCall, kBmpHomeMap};
 
 // Cursors with their hot spots.
 struct CursorSpec {

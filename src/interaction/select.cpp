@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "conquest/kuni_table.h"
 #include "engine/roster.h"
 #include "resource_paths.h"
 
@@ -31,8 +32,10 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
         button->setObjectName(QString::number(b.id));
         button->setGeometry(b.left * kDlu, b.top * kDlu, 30 * kDlu, 27 * kDlu);
         button->setCursor(Qt::PointingHandCursor);
-        button->setToolTip(QString::fromUtf8(b.title) + QStringLiteral("　") + name +
-                           QStringLiteral("を選択します。"));
+        // The title names the character's home province, as the province table has it.
+        const std::string home = KuniName(HomeProvince(b.character));
+        button->setToolTip(QString::fromUtf8(home.data(), qsizetype(home.size())) +
+                           QStringLiteral("の打ち手　") + name + QStringLiteral("を選択します。"));
         button->setStyleSheet(
             "QPushButton { background: #fff8e8; border: 2px solid #6a3b12; border-radius: 6px;"
             " font-weight: bold; color: #3a1d05; }"

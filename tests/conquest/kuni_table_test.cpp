@@ -6,6 +6,8 @@
 #include <queue>
 #include <string>
 
+#include "engine/strings.h"
+
 namespace quintrick {
 namespace {
 
@@ -86,6 +88,16 @@ TEST(KuniTable, HomesCostsAndColours) {
     EXPECT_EQ(KuniColor(3), (KuniRgb{128, 128, 0}));
     EXPECT_EQ(KuniColor(9), (KuniRgb{0, 0, 128}));
     for (int owner : {10, 12, -1}) EXPECT_FALSE(KuniColor(owner).has_value()) << owner;
+}
+
+// The explanation of every character's name plate names the home province of the table.
+TEST(KuniTable, ExplanationsNameTheHomeProvince) {
+    for (int c = 0; c < kCharacters; ++c) {
+        const std::string text(LoadString(30100 + c));
+        const std::string home = "\n[本拠地] " + KuniName(HomeProvince(c));
+        ASSERT_GE(text.size(), home.size()) << c;
+        EXPECT_EQ(text.substr(text.size() - home.size()), home) << c;
+    }
 }
 
 }  // namespace

@@ -3,12 +3,19 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
+#include <vector>
 
+#include "conquest/kuni_coords.h"
+#include "conquest/kuni_table.h"
+#include "engine/roster.h"
 #include "interaction/mon_sel.h"
 #include "interaction/select.h"
+#include "resource_paths.h"
 
 namespace quintrick {
 namespace {
@@ -87,6 +94,57 @@ TEST(CharacterDialog, EachButtonChoosesItsCharacter) {
         QTest::mouseClick(button, Qt::LeftButton);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
         EXPECT_EQ(dialog.m_chosen, b.character);
+    }
+}
+
+// The buttons' titles and the map picture name and show each character's home province of the
+// province table: the picture in both languages has the home in the character's colour where
+// the conquest map has it, and no other province in any of the six colours.
+TEST(CharacterDialog, TitlesAndMapShowTheHomeProvinces) {
+    App();
+    CSelect dialog;
+    std::vector<QRgb> colours;
+    std::vector<int> homes;
+    for (const SelectButton& b : kSelectButtons) {
+        const int home = HomeProvince(b.character);
+        ASSERT_GE(home, 0) << b.character;
+        const QString title = QString::fromStdString(KuniName(home)) + "の打ち手　" +
+                              QString::fromUtf8(RosterName(b.character).data(),
+                                                qsizetype(RosterName(b.character).size()));
+        EXPECT_TRUE(Control<QAbstractButton>(dialog, b.id)->toolTip().startsWith(title))
+            << Control<QAbstractButton>(dialog, b.id)->toolTip().toStdString();
+        const KuniRgb c = KuniColor(b.character).value();
+        colours.push_back(qRgb(c.red, c.green, c.blue));
+        homes.push_back(home);
+    }
+    for (const AssetLanguage language : {AssetLanguage::Japanese, AssetLanguage::English}) {
+        const QImage map = QImage(ImagePath(191, language)).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(map.size(), QSize(kHomeMapWidth, kHomeMapHeight));
+        const auto at = [&](int province) {
+            const KuniCoord& k = KuniCoords[static_cast<std::size_t>(province)];
+            const HomeMapPoint point = HomeMapFromStandard(k.sx, k.sy);
+            return QPoint(point.x, point.y);
+        };
+        for (std::size_t i = 0; i < homes.size(); ++i) {
+            // The lines and names drawn over a home may hide its fill seed: the province's
+            // pixels of the colour must surround the seed.
+            QRect box;
+            int area = 0;
+            for (int y = 0; y < map.height(); ++y) {
+                for (int x = 0; x < map.width(); ++x) {
+                    if (map.pixel(x, y) != colours[i]) continue;
+                    box |= QRect(x, y, 1, 1);
+                    ++area;
+                }
+            }
+            EXPECT_GT(area, 60) << KuniName(homes[i]);
+            EXPECT_LT(std::max(box.width(), box.height()), 80) << KuniName(homes[i]);
+            EXPECT_TRUE(box.contains(at(homes[i]))) << KuniName(homes[i]);
+        }
+        for (int p = 0; p < kProvinces; ++p) {
+            if (std::ranges::find(homes, p) != homes.end()) continue;
+            EXPECT_EQ(std::ranges::find(colours, map.pixel(at(p))), colours.end()) << KuniName(p);
+        }
     }
 }
 

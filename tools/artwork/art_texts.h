@@ -45,11 +45,31 @@ inline constexpr const char* kEnglishRosterNames[10] = {"Kestrel", "Osprey", "He
                                                         "Crane",   "Raven",  "Magpie", "Egret",
                                                         "Shrike",  "Harrier"};
 
-// All of the above but the roster names, for the tests.
+// The character dialog's map picture: its title, and the English names of the characters' home
+// provinces (the Japanese names and which province is whose home are the province table's).
+inline constexpr ArtText kTextHomeMapTitle{"打ち手の国", "Home provinces"};
+struct EnglishProvinceName {
+    int province;  // province index
+    const char* en;
+};
+inline constexpr EnglishProvinceName kEnglishHomeNames[] = {
+    {1, "Tsugaru"}, {3, "Date"},   {13, "Omi"},   {15, "Echigo"}, {27, "Kai"},
+    {31, "Mikawa"}, {32, "Owari"}, {41, "Tamba"}, {55, "Aki"},    {70, "Satsuma"},
+};
+// The English name of a province of the table above, nullptr for any other.
+inline const char* EnglishHomeName(int province) {
+    for (const EnglishProvinceName& n : kEnglishHomeNames) {
+        if (n.province == province) return n.en;
+    }
+    return nullptr;
+}
+
+// All of the above but the roster and province names, for the tests.
 inline std::vector<ArtText> AllArtTexts() {
-    std::vector<ArtText> all = {kTextRedeal,     kTextKan,       kTextKoi,         kTextIku,
-                                kTextGameBefore, kTextGameAfter, kTextBattleAfter, kTextTrumpCall,
-                                kTextSuitCall,   kTextRelated,   kTextUnrelated};
+    std::vector<ArtText> all = {kTextRedeal,      kTextKan,        kTextKoi,
+                                kTextIku,         kTextGameBefore, kTextGameAfter,
+                                kTextBattleAfter, kTextTrumpCall,  kTextSuitCall,
+                                kTextRelated,     kTextUnrelated,  kTextHomeMapTitle};
     all.insert(all.end(), std::begin(kTextBattleNumerals), std::end(kTextBattleNumerals));
     all.insert(all.end(), std::begin(kTextBanners), std::end(kTextBanners));
     return all;

@@ -43,10 +43,11 @@ struct CursorImage {
 };
 std::vector<CursorImage> PaintCursors();
 
-// The dialog pictures and the desktop icon; the map is drawn from the province raster in
-// `geodata` (sea only when it cannot be read).
+// The dialog pictures and the desktop icon. The map of the character dialog is the conquest
+// map with the homes of the six characters one may play in their colours, each joined to its
+// button, with the province names and the title in `language`.
 QImage PaintOkSeal();
-QImage PaintHomeMap(const QString& geodata);
+QImage PaintHomeMap(ArtLanguage language);
 // The desktop icon at the sizes the icon theme installs.
 inline constexpr int kAppIconSizes[] = {48, 64, 128, 256};
 QImage PaintAppIcon(int size);

@@ -91,11 +91,9 @@ int main(int argc, char** argv) {
                        root.filePath(QStringLiteral("resources/cur/%1.png").arg(cursor.id)));
     }
     // The dialog pictures, and the program's icon for the desktop.
-    const QString geodata = qEnvironmentVariableIsEmpty("QUINTRICK_GEODATA")
-                                ? root.filePath("tools/mapart/geodata")
-                                : qEnvironmentVariable("QUINTRICK_GEODATA");
     ok &= WritePng(PaintOkSeal(), root.filePath("resources/bmp/182.png"));
-    ok &= WritePng(PaintHomeMap(geodata), root.filePath("resources/bmp/191.png"));
+    ok &= WritePng(PaintHomeMap(ArtLanguage::Japanese), root.filePath("resources/bmp/191.png"));
+    ok &= WritePng(PaintHomeMap(ArtLanguage::English), root.filePath("resources/bmp/en/191.png"));
     for (const int size : kAppIconSizes) {
         ok &= WritePng(PaintAppIcon(size),
                        root.filePath(QStringLiteral("resources/icons/quintrick-%1.png").arg(size)));
