@@ -365,6 +365,14 @@ std::string WriteSavedMatch(const SavedMatch& match, std::string* why) {
         VisitTable(*match.table, w);
         doc["table"] = std::move(table);
     }
+    if (match.records) {
+        json records = json::parse(*match.records, nullptr, false);
+        if (!records.is_object()) {
+            if (why) *why = "records is not an object";
+            return {};
+        }
+        doc["records"] = std::move(records);
+    }
     return doc.dump() + '\n';
 }
 
@@ -428,6 +436,10 @@ std::optional<SavedMatch> ReadSavedMatch(std::string_view text, std::string* why
             VisitTable(match.table.emplace(), reader);
         }
         if (!error.empty()) return fail(std::string(section) + ": " + error);
+    }
+    if (const auto records = doc.find("records"); records != doc.end()) {
+        if (!records->is_object()) return fail("records is damaged");
+        match.records = records->dump();
     }
     if (match.runner && (match.runner->matchesEnded >= match.runner->matchesWanted ||
                          match.runner->matchIndex != match.runner->matchesEnded + 1)) {

@@ -38,6 +38,9 @@ struct SavedMatch {
     ResumePoint point;
     std::optional<RunnerState> runner;
     std::optional<TableView> table;
+    // What the match's records hold so far: the text of one JSON object, written and checked by
+    // the records; here it is only kept (files of older versions have none).
+    std::optional<std::string> records;
 };
 
 // The state as it is saved: a card the human is dragging goes back into the hand. Returns

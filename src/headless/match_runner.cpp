@@ -208,7 +208,7 @@ bool MatchRunner::RunUntilTrick(int tricks) {
 }
 
 SavedMatch MatchRunner::Save(const ResumePoint& point) {
-    SavedMatch match{m_gs, point, RunnerState{}, std::nullopt};
+    SavedMatch match{m_gs, point, RunnerState{}, std::nullopt, std::nullopt};
     RunnerState& runner = *match.runner;
     runner.clock = m_host.m_clock;
     runner.matchesWanted = m_host.m_matchesWanted;

@@ -105,6 +105,22 @@ void RecordKeeper::OnStones(int player, int, int delta, int stored) {
     if (++m_stonesSeen == kRecordPlayers) Finish(true);
 }
 
+std::optional<KeeperState> RecordKeeper::State() const {
+    if (!m_running) return std::nullopt;
+    return KeeperState{m_match, m_game, m_gameRunning, m_declared, m_lastRelated, m_lastUnrelated};
+}
+
+void RecordKeeper::Restore(const KeeperState& state) {
+    m_match = state.match;
+    m_game = state.game;
+    m_gameRunning = state.gameRunning;
+    m_declared = state.declared;
+    m_lastRelated = state.lastRelated;
+    m_lastUnrelated = state.lastUnrelated;
+    m_running = true;
+    m_stonesSeen = 0;
+}
+
 void RecordKeeper::Abandon() {
     if (m_running) Finish(false);
 }

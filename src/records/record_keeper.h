@@ -8,6 +8,7 @@
 
 #include "engine/game_state.h"
 #include "engine/observer.h"
+#include "keeper_state.h"
 #include "match_record.h"
 
 namespace quintrick {
@@ -27,6 +28,10 @@ class RecordKeeper : public IGameObserver {
     // Hands the match in progress to the sink as abandoned (nothing when no match runs).
     void Abandon();
     bool MatchRunning() const { return m_running; }
+    // What is kept of the match in progress (saved with the match); nullopt when none runs.
+    std::optional<KeeperState> State() const;
+    // Takes up a match in progress as it was kept (a saved match taken up again).
+    void Restore(const KeeperState& state);
 
     void OnGameStart(int game, int trump) override;
     void OnRelated() override;

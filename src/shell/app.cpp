@@ -38,6 +38,9 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     view.OnInitialUpdate();
     m_frame->CentreOnDesktop();
     m_frame->show();
+    // A logout or a shutdown: the match is kept as it stands, then the program ends.
+    m_sessionEnd = std::make_unique<CSessionEnd>([this] { m_frame->View().SaveForSessionEnd(); },
+                                                 CSessionEnd::EndProcess);
     m_frame->setWindowTitle("Quintrick");
     m_frame->activateWindow();
     view.setFocus();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "main_frame.h"
+#include "session_end.h"
 
 namespace quintrick {
 
@@ -26,6 +27,7 @@ class CT40913App {
 
   private:
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<CSessionEnd> m_sessionEnd;
 };
 
 }  // namespace quintrick

@@ -97,10 +97,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     view.m_closeWithoutAsking = false;
-    // The match as it stands is kept for the next start.
-    view.SaveAtClose();
-    // A match still running is given up.
-    view.RecordAbandonedMatch();
+    // The match as it stands is kept for the next start; one that could not be kept is given up.
+    if (!view.SaveAtClose()) view.RecordAbandonedMatch();
     // Tells a running peek process to close.
     WritePeekCloseEntries(view.Profile());
     event->accept();

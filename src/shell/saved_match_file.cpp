@@ -15,7 +15,7 @@ CSavedMatchFile::CSavedMatchFile()
                  .filePath(QStringLiteral("match.json"))) {}
 
 bool CSavedMatchFile::Exists() const {
-    return QFileInfo::exists(m_path);
+    return QFileInfo(m_path).isFile();
 }
 
 std::optional<std::string> CSavedMatchFile::Read() const {

@@ -18,6 +18,7 @@ class CSavedMatchFile {
 
     const QString& Path() const { return m_path; }
     QString BadPath() const { return m_path + QStringLiteral(".bad"); }
+    // True when a saved match file is there (a folder in its place is none).
     bool Exists() const;
 
     // The whole text; nullopt when the file cannot be read. A file larger than a saved match

@@ -70,8 +70,12 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     std::optional<ResumePoint> TakeUpSavedMatch() override;
 
     // Saves the match as it stands (closing, a logout); nothing when no match runs or a step is
-    // half-way (the file then holds the point before it).
-    void SaveAtClose();
+    // half-way (the file then holds the point before it). True when the file keeps a match.
+    bool SaveAtClose();
+    // The end of the session (a logout, a terminating signal, the session manager's request to
+    // save): the match kept as at a close, still in progress (not given up in the records), and
+    // a running peek process told to close.
+    void SaveForSessionEnd();
     // "新しいマッチ": after the question, gives up the match in progress and starts a new one.
     void NewMatchCommand();
     const CSavedMatchFile& SavedMatchFile() const { return m_savedMatch; }
@@ -165,6 +169,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void ToggleCommand(int id);
     void AutoStartCommand();
     void ShowHint(const GameState& asked, const SearchResult& result);
+    // Whether the records already hold the finished match that began at `started` (a run killed
+    // after recording it, before its saved match was removed).
+    bool FinishedMatchRecorded(const std::string& started);
 
     AppFlags m_flags;
     std::unique_ptr<IDialogs> m_ownDialogs;

@@ -1,19 +1,42 @@
 // The view and the saved match: written at every resume point and at close, offered at start,
 // thrown away by a new match and when a finished match's stones are credited.
 #include <QApplication>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "engine/saved_match.h"
 #include "engine/settings_table.h"
 #include "engine/strings.h"
+#include "records/keeper_state.h"
 #include "view.h"
 
 namespace quintrick {
 
+namespace {
+
+// The credit's part of a finished match's record, as the engine reports it while crediting:
+// every player's match total and the account it ended at.
+void RecordCredit(RecordKeeper& keeper, const GameState& gs, const ResumePoint& credit) {
+    for (int player = 0; player < kSeats; ++player) {
+        long long total = 0;
+        for (const auto& row : gs.m_points) total += row[player];
+        keeper.OnStones(player, credit.credit[player].character,
+                        static_cast<int>(std::clamp<long long>(total, INT_MIN, INT_MAX)),
+                        credit.credit[player].stones);
+    }
+}
+
+}  // namespace
+
 void CT40913View::SaveResumePoint(const ResumePoint& point) {
-    const SavedMatch match{
-        m_gs, point, std::nullopt,
-        TableView{static_cast<int>(std::trunc(m_table.Kakudo())), m_set.m_openMode}};
+    SavedMatch match{m_gs, point, std::nullopt,
+                     TableView{static_cast<int>(std::trunc(m_table.Kakudo())), m_set.m_openMode},
+                     std::nullopt};
+    // The records of the match so far go with it, so that they continue with it.
+    if (const std::optional<KeeperState> kept = m_recordKeeper.State()) {
+        match.records = WriteKeeperState(*kept);
+    }
     // A state that could not be taken up again is never written: the last good file stays.
     const std::string text = WriteSavedMatch(match);
     if (!text.empty()) m_savedMatch.Write(text);
@@ -28,6 +51,12 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
     const std::optional<std::string> text = m_savedMatch.Read();
     std::optional<SavedMatch> saved;
     if (text) saved = ReadSavedMatch(*text);
+    // The records kept with the match must belong to it (older files have none).
+    std::optional<KeeperState> kept;
+    if (saved && saved->records) {
+        kept = ReadKeeperState(*saved->records, saved->gs);
+        if (!kept) saved.reset();
+    }
     if (!saved) {
         // Kept for diagnosis, and the program starts as it always does.
         m_savedMatch.SetAside();
@@ -37,14 +66,26 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
     if (saved->point.at == ResumeAt::kCredit) {
         // The last run ended a match and was stopped while crediting it: finish that, once.
         CEngine::ApplyCredit(m_profile, saved->point);
+        if (kept && !FinishedMatchRecorded(kept->match.started)) {
+            RecordKeeper keeper(saved->gs, m_records);
+            keeper.Restore(*kept);
+            RecordCredit(keeper, saved->gs, saved->point);
+        }
         m_savedMatch.Remove();
         return std::nullopt;
     }
     if (ShowMessage(kMsgResumeMatch, {}, kStyleQuestion) != IDYES) {
+        // Given up: recorded as abandoned with the games it had.
+        if (kept) {
+            RecordKeeper keeper(saved->gs, m_records);
+            keeper.Restore(*kept);
+            keeper.Abandon();
+        }
         m_savedMatch.Remove();
         return std::nullopt;
     }
     m_gs = saved->gs;
+    if (kept) m_recordKeeper.Restore(*kept);
     if (saved->table) {
         m_table.SetKakudo(saved->table->angle);
         Write(m_profile, entries::kKakudo, static_cast<int>(std::trunc(m_table.Kakudo())));
@@ -54,13 +95,26 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
     return saved->point;
 }
 
-void CT40913View::SaveAtClose() {
+bool CT40913View::FinishedMatchRecorded(const std::string& started) {
+    if (!m_records.Available()) return false;
+    const std::vector<MatchRow> rows = m_records.Db().LoadMatches();
+    return std::any_of(rows.begin(), rows.end(), [&started](const MatchRow& row) {
+        return row.finished && row.started == started;
+    });
+}
+
+bool CT40913View::SaveAtClose() {
     // In the middle of a step (a question is open) the file already holds the point before it.
-    if (m_gs.m_phase == 0 || m_gs.m_game > 10 || m_engine.InStep() ||
-        QApplication::activeModalWidget()) {
-        return;
+    if (m_gs.m_phase != 0 && m_gs.m_game <= 10 && !m_engine.InStep() &&
+        !QApplication::activeModalWidget()) {
+        SaveResumePoint({});
     }
-    SaveResumePoint({});
+    return m_savedMatch.Exists();
+}
+
+void CT40913View::SaveForSessionEnd() {
+    SaveAtClose();
+    WritePeekCloseEntries(m_profile);
 }
 
 void CT40913View::NewMatchCommand() {

@@ -10,6 +10,7 @@
 #include "shell/app.h"
 #include "shell/main_frame.h"
 #include "shell/records_window.h"
+#include "shell/saved_match_file.h"
 #include "shell/screen_size.h"
 
 namespace quintrick::testing {
@@ -236,7 +237,7 @@ TEST_F(Frame, ACancelledCharacterDialogLeavesTheStartCommand) {
     EXPECT_EQ(dialogs.characterDialogs, 2);
 }
 
-TEST_F(Frame, AMatchGivenUpAtCloseIsKeptAsAbandoned) {
+TEST_F(Frame, AMatchKeptAtCloseIsNotGivenUpButOneThatCannotBeKeptIs) {
     QFile::remove(CRecordsDb::DefaultPath());
     Open();
     {
@@ -249,8 +250,21 @@ TEST_F(Frame, AMatchGivenUpAtCloseIsKeptAsAbandoned) {
     dialogs.answer = IDYES;
     EXPECT_TRUE(frame->close());
     frame.reset();
+    // Saved to be continued: not in the records yet.
+    EXPECT_TRUE(CSavedMatchFile().Exists());
     CRecordsDb db;
     ASSERT_EQ(db.Open(CRecordsDb::DefaultPath()), CRecordsDb::Opened::Ok);
+    EXPECT_TRUE(db.LoadMatches().empty());
+
+    // A folder where the saved match belongs: the match cannot be kept, so closing gives it up.
+    ClearProfile();
+    const QString path = CSavedMatchFile().Path();
+    ASSERT_TRUE(QDir().mkpath(path));
+    Open();
+    StartGame();
+    EXPECT_TRUE(frame->close());
+    frame.reset();
+    EXPECT_TRUE(QDir().rmdir(path));
     const auto rows = db.LoadMatches();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_FALSE(rows[0].finished);

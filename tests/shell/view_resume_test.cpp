@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <chrono>
+#include <functional>
 #include <random>
 #include <thread>
 
@@ -15,6 +16,8 @@
 #include "engine/stone_account.h"
 #include "engine/strings.h"
 #include "match_runner.h"
+#include "records/keeper_state.h"
+#include "records/records_db.h"
 #include "scripted_dialogs.h"
 #include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
@@ -46,6 +49,7 @@ class ViewResume : public ::testing::Test {
         ClearProfile();
         store.Remove();
         QFile::remove(store.BadPath());
+        QFile::remove(CRecordsDb::DefaultPath());
     }
     // A program start: the frame, the initial update and the start-up tick.
     void Start() {
@@ -62,6 +66,30 @@ class ViewResume : public ::testing::Test {
             view().FireTimer(kGameTimerEvent);
         }
         ASSERT_EQ(gs().m_turn, kHumanSeat);
+    }
+    // Plays on, the human playing its first card that may be played, until `done` or the end of
+    // the match.
+    void PlayUntil(const std::function<bool()>& done) {
+        view().Settings().m_ruleRem = 0;
+        dialogs.realPauses = false;
+        for (int i = 0; i < 50000 && !done() && gs().m_game <= 10; ++i) {
+            if (gs().m_turn == kHumanSeat && (gs().m_busy == 1 || gs().m_phase == 2)) {
+                for (int pos = 0; pos < gs().m_handCount[kHumanSeat]; ++pos) {
+                    if (view().Engine().PlayCardAt(pos)) break;
+                }
+            }
+            view().FireTimer(kGameTimerEvent);
+        }
+    }
+    void PlayToGame(int game) {
+        PlayUntil([this, game] { return gs().m_game >= game && gs().m_turn == kHumanSeat; });
+        ASSERT_EQ(gs().m_game, game);
+    }
+    // The matches the records hold.
+    static std::vector<MatchRow> Recorded() {
+        CRecordsDb db;
+        if (db.Open(CRecordsDb::DefaultPath()) != CRecordsDb::Opened::Ok) return {};
+        return db.LoadMatches();
     }
     CT40913View& view() { return frame->View(); }
     GameState& gs() { return view().Gs(); }
@@ -118,8 +146,12 @@ TEST_F(ViewResume, AnUnusableFileIsSetAsideWithAMessage) {
     std::string twice = good;
     const std::size_t hand = twice.find("\"hand\":[[");
     twice.replace(hand + 9, 2, "51");  // the first card of seat 0 becomes a card held elsewhere
-    const std::vector<std::string> bad = {"", "garbage", good.substr(0, good.size() / 3), newer,
-                                          twice};
+    std::string records = good;        // the records kept with it are damaged
+    const std::size_t last = records.find("\"lastRelated\":");
+    ASSERT_NE(last, std::string::npos);
+    records.replace(last, 14, "\"lastRelated\":99,\"was\":");
+    const std::vector<std::string> bad = {"",    "garbage", good.substr(0, good.size() / 3),
+                                          newer, twice,     records};
     for (const std::string& text : bad) {
         WriteText(store.Path(), text);
         dialogs.answer = IDYES;
@@ -139,9 +171,16 @@ TEST_F(ViewResume, AFinishedMatchsStonesCountOnceEvenIfKilledWhileCrediting) {
     runner.m_host.m_keepLog = false;
     std::string creditText;
     std::array<int, 5> targets{};
+    struct : IRecordSink {
+        void Store(const MatchRecord&) override {}
+    } none;
+    RecordKeeper keeper(runner.m_gs, none);
+    runner.m_host.AddObserver(&keeper);
     runner.m_host.m_onResumePoint = [&](const ResumePoint& point) {
         if (point.at != ResumeAt::kCredit) return;
-        creditText = WriteSavedMatch(runner.Save(point));
+        SavedMatch match = runner.Save(point);
+        match.records = WriteKeeperState(*keeper.State());
+        creditText = WriteSavedMatch(match);
         for (int p = 0; p < 5; ++p) targets[p] = point.credit[p].stones;
     };
     runner.Start();
@@ -173,6 +212,12 @@ TEST_F(ViewResume, AFinishedMatchsStonesCountOnceEvenIfKilledWhileCrediting) {
         }
         frame.reset();
     }
+    // The match is recorded once, finished, with its ten games, however often it was credited.
+    const std::vector<MatchRow> rows = Recorded();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_TRUE(rows[0].finished);
+    EXPECT_EQ(rows[0].games, 10);
+    EXPECT_EQ(rows[0].stonesAccount, targets[kHumanPlayer]);
 }
 
 TEST_F(ViewResume, NewMatchAsksThenStartsAgainFromGameOne) {
@@ -198,6 +243,72 @@ TEST_F(ViewResume, NewMatchAsksThenStartsAgainFromGameOne) {
     const std::optional<SavedMatch> saved = ReadSavedMatch(FileText(store.Path()));
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->gs.m_game, 1);
+}
+
+// A match saved by the runner with its records when the human is to play in game `game`.
+std::string SavedWithRecordsAt(int game, const std::string& started) {
+    MatchRunner runner(2, 3000, 1);
+    runner.m_host.m_keepLog = false;
+    struct : IRecordSink {
+        void Store(const MatchRecord&) override {}
+    } none;
+    RecordKeeper keeper(runner.m_gs, none, [started] { return started; });
+    runner.m_host.AddObserver(&keeper);
+    runner.Start();
+    while (!(runner.m_gs.m_game == game && runner.HumanToAct())) runner.Step();
+    SavedMatch match = runner.Save();
+    match.records = WriteKeeperState(*keeper.State());
+    return WriteSavedMatch(match);
+}
+
+TEST_F(ViewResume, AContinuedMatchIsRecordedWithEveryGame) {
+    // Begun in an earlier run and saved in its last game; played to its end in this one.
+    WriteText(store.Path(), SavedWithRecordsAt(10, "2026-01-02 03:04:05"));
+    dialogs.answer = IDYES;
+    Start();
+    ASSERT_EQ(gs().m_game, 10);
+    dialogs.answer = IDNO;  // no declaration, and no further match
+    PlayUntil([] { return false; });
+    EXPECT_FALSE(store.Exists());
+    const std::vector<MatchRow> rows = Recorded();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_TRUE(rows[0].finished);
+    EXPECT_EQ(rows[0].started, "2026-01-02 03:04:05");
+    EXPECT_EQ(rows[0].games, 10);
+    int human = 0;
+    for (const auto& row : gs().m_points) human += row[kHumanPlayer];
+    EXPECT_EQ(rows[0].points[kHumanPlayer], human);
+    EXPECT_EQ(rows[0].stonesCredited, human);
+}
+
+TEST_F(ViewResume, NoAndANewMatchRecordTheMatchGivenUpWithItsGames) {
+    // Played into game 2 and killed; continued, then given up by 新しいマッチ.
+    Start();
+    view().OnCommand(kCmdStart);
+    PlayToGame(2);
+    frame.reset();
+    EXPECT_TRUE(Recorded().empty());
+    dialogs.answer = IDYES;
+    Start();
+    ASSERT_EQ(gs().m_game, 2);
+    view().OnCommand(kCmdNewMatch);
+    std::vector<MatchRow> rows = Recorded();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_FALSE(rows[0].finished);
+    EXPECT_EQ(rows[0].games, 1);
+    EXPECT_EQ(gs().m_game, 1);
+    frame.reset();
+
+    // Saved in game 3; No at the next start.
+    WriteText(store.Path(), SavedWithRecordsAt(3, "2026-01-02 03:04:05"));
+    dialogs.answer = IDNO;
+    Start();
+    EXPECT_FALSE(store.Exists());
+    rows = Recorded();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_FALSE(rows[1].finished);
+    EXPECT_EQ(rows[1].started, "2026-01-02 03:04:05");
+    EXPECT_EQ(rows[1].games, 2);
 }
 
 TEST_F(ViewResume, AWriteKilledHalfWayLeavesTheOldOrTheNewFile) {
