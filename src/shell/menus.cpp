@@ -213,6 +213,7 @@ void CT40913View::AutoStartCommand() {
 }
 
 void CT40913View::OnCommand(int id) {
+    CompleteStartup();
     if (!CommandEnabled(id)) return;
     for (const SpeedItem& item : kSpeeds) {
         if (item.command == id) {

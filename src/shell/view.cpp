@@ -97,26 +97,39 @@ CT40913View::~CT40913View() {
 }
 
 bool CT40913View::OnInitialUpdate() {
-    if (!m_table.BuildSurfaces()) return false;
-    if (!m_table.LoadCardSheet()) {
+    // Only what the first painted table needs; the rest waits for it (CompleteStartup).
+    if (!m_table.BuildFirstSurfaces()) return false;
+    if (!m_table.ReadCardData()) {
         // A missing or damaged card data file: say so instead of standing idle without a word.
         ShowMessage(kMsgReadFailed, std::string(kCardDataFile) + "\n", kStyleError);
         return false;
     }
-    m_table.BuildPictureStrip();
-    if (!m_toolTip) m_toolTip = new CTipWindow(this);
     LoadSettingCopies(m_profile, m_set);
     m_levelPlayers.SetStrong(Read(m_profile, entries::kTsuyosa) == 1);
     InitKunitoriAtStartup(m_profile, *this);
     m_input.Reset();
+    m_gs.ResetAtInitialUpdate();
+    m_table.RedrawTable(true);
+    SetTimer(kSetupTimerEvent, 100);
+    m_startupPending = true;
+    return true;
+}
+
+bool CT40913View::CompleteStartup() {
+    if (!m_startupPending) return !m_startupFailed;
+    m_startupPending = false;
+    if (!m_table.CompleteSurfaces()) {
+        // Without the cards no game can start.
+        m_startupFailed = true;
+        KillTimer(kSetupTimerEvent);
+        return false;
+    }
+    if (!m_toolTip) m_toolTip = new CTipWindow(this);
     m_cursors[int(Pointer::UpDown)] = LoadCursor(kCursorUpDown, Qt::SizeVerCursor);
     m_cursors[int(Pointer::NoEntry)] = LoadCursor(kCursorNoEntry, Qt::ForbiddenCursor);
     m_cursors[int(Pointer::EdgeDrag)] = LoadCursor(kCursorEdgeDrag, Qt::SizeVerCursor);
-    m_gs.ResetAtInitialUpdate();
     m_records.Open();
     m_publisher.Publish();
-    m_table.RedrawTable(true);
-    SetTimer(kSetupTimerEvent, 100);
     return true;
 }
 
@@ -145,6 +158,7 @@ void CT40913View::timerEvent(QTimerEvent* event) {
 }
 
 void CT40913View::FireTimer(int eventId) {
+    if (!CompleteStartup()) return;
     // A callout holds the game still; so does a card held in the air.
     if (m_callout.active) return;
     m_engine.OnTimer(eventId);
@@ -177,6 +191,7 @@ void CT40913View::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void CT40913View::mousePressEvent(QMouseEvent* event) {
+    CompleteStartup();
     HideHintTip();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
@@ -184,18 +199,21 @@ void CT40913View::mousePressEvent(QMouseEvent* event) {
 }
 
 void CT40913View::mouseReleaseEvent(QMouseEvent* event) {
+    CompleteStartup();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
     m_input.OnLButtonUp(p.x(), p.y());
 }
 
 void CT40913View::mouseDoubleClickEvent(QMouseEvent* event) {
+    CompleteStartup();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
     const QPoint p = event->position().toPoint();
     m_input.OnLButtonDblClk(p.x(), p.y());
 }
 
 void CT40913View::keyPressEvent(QKeyEvent* event) {
+    CompleteStartup();
     HideHintTip();
     if (m_callout.active) return;
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_N) {

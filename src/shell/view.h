@@ -48,9 +48,16 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CT40913View(AppFlags flags, IDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~CT40913View() override;
 
-    // Surfaces, card sheet, settings, conquest start-up, cursors, game fields, set-up timer.
-    // False when the surfaces or the card sheet cannot be made (no timer is started then).
+    // What the first painted table needs: its surfaces, the card data file checked, settings,
+    // conquest start-up, game fields, the composed table, the set-up timer. False when the
+    // surfaces cannot be made or the card data file is missing or damaged (no timer is started
+    // then).
     bool OnInitialUpdate();
+    // The rest of the start-up, once the first table is painted or at the first click, key, tick
+    // or command before that: the card sheet decoded with the remaining surfaces, the explanation
+    // tip, the cursors, the records opened and the hands published. Runs once; false when the
+    // cards cannot be had (the set-up timer is stopped then and no tick runs the game).
+    bool CompleteStartup();
 
     // IHost.
     int ShowMessage(int stringId, std::string_view prefix, int style) override;
@@ -174,6 +181,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool FinishedMatchRecorded(const std::string& started);
 
     AppFlags m_flags;
+    bool m_startupPending = false;  // CompleteStartup has yet to run
+    bool m_startupFailed = false;
+    bool m_completionPosted = false;
     std::unique_ptr<IDialogs> m_ownDialogs;
     IDialogs* m_dialogs;
     CProfile m_profile;

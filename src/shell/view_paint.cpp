@@ -2,6 +2,7 @@
 // of the human's input and the call plate on top. Nothing is composed here.
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "view.h"
 
@@ -21,6 +22,11 @@ void CT40913View::paintEvent(QPaintEvent* event) {
         PaintCallout(q);
     };
     m_table.Paint(p, size(), hooks);
+    // The rest of the start-up once this frame is out.
+    if (m_startupPending && !m_completionPosted) {
+        m_completionPosted = true;
+        QTimer::singleShot(0, this, [this] { CompleteStartup(); });
+    }
 }
 
 void CT40913View::RepaintNow() {

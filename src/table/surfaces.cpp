@@ -1,9 +1,13 @@
 #include "surfaces.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <cstring>
+#include <initializer_list>
+#include <tuple>
 
 #include "engine/strings.h"
 #include "images/image_files.h"
@@ -35,7 +39,10 @@ bool MakeSurface(QImage& surface, int w, int h) {
 }
 
 bool LoadBitmapResource(QImage& into, int id) {
-    QImage img(QStringLiteral(":/bmp/%1.png").arg(id));
+    // Read as the PNG it is: guessing the format would load every image plugin first.
+    QImageReader reader(QStringLiteral(":/bmp/%1.png").arg(id), "png");
+    reader.setAutoDetectImageFormat(false);
+    const QImage img = reader.read();
     if (img.isNull()) return false;
     into = img.convertToFormat(QImage::Format_RGB32);
     return !into.isNull();
@@ -55,59 +62,19 @@ void ReleaseSurfaces(CSurfaces& s) {
     s.m_keyed = {};
 }
 
-bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
-    ReleaseSurfaces(s);
-    struct Surface {
-        QImage* img;
-        int w, h;
-    };
-    struct Resource {
-        QImage* img;
-        int id;
-    };
-    // Made in this order; a surface entry with img == nullptr marks a resource run.
-    const Surface surfaces[] = {{&s.m_backBuffer, kBaseWidth, kBaseHeight},
-                                {&s.m_tableSurface, kSurfaceWidth, kSurfaceHeight},
-                                {&s.m_rotateScratch, kCardHeight, kCardWidth},
-                                {&s.m_pictureStrip, kCardHeight, kCardWidth * 16},
-                                {&s.m_handStrip, kStripWidth, kStripHeight}};
-    const Resource first[] = {
-        {&s.m_imgRedeal, 155}, {&s.m_imgKan, 153}, {&s.m_imgKoi, 167}, {&s.m_imgIku, 168}};
-    const Resource second[] = {{&s.m_imgTurnMark, 152},
-                               {&s.m_imgPlates, 154},
-                               {&s.m_imgPanel, 130},
-                               {&s.m_imgLcdDigits, 169}};
-    const Resource third[] = {
-        {&s.m_imgSuit[0], 146},     {&s.m_imgSuit[1], 147},      {&s.m_imgSuit[2], 148},
-        {&s.m_imgSuit[3], 149},     {&s.m_imgGameLabel, 134},    {&s.m_imgGameDigits, 170},
-        {&s.m_imgBattleLabel, 171}, {&s.m_imgBattleDigits, 172}, {&s.m_imgToolbar, 165},
-        {&s.m_imgTrumpCall, 173},   {&s.m_imgBanners, 137},      {&s.m_imgSuitCall, 174},
-        {&s.m_imgCursorMark, 136},  {&s.m_imgSigns, 175}};
+namespace {
 
-    auto fail = [&] {
-        messages.ShowMessage(kMsgMemory, {}, kStyleError);
-        return false;
-    };
-    for (const Surface& sf : surfaces) {
-        if (!MakeSurface(*sf.img, sf.w, sf.h)) return fail();
-    }
-    for (const Resource& r : first) {
-        if (!LoadBitmapResource(*r.img, r.id)) return fail();
-    }
-    if (!MakeSurface(s.m_saveUnder, 302, 430)) return fail();
-    for (const Resource& r : second) {
-        if (!LoadBitmapResource(*r.img, r.id)) return fail();
-    }
-    if (!MakeSurface(s.m_backSideways, kCardHeight, kCardWidth)) return fail();
-    for (const Resource& r : third) {
-        if (!LoadBitmapResource(*r.img, r.id)) return fail();
-    }
-    s.m_handStrip.fill(kKeyStrip);
-    MakeKeyedCopies(s);
-    return true;
-}
+// The card sheet: thirteen cards a row, four rows.
+constexpr int kSheetWidth = 13 * kCardWidth;
+constexpr int kSheetHeight = 4 * kCardHeight;
 
-void MakeKeyedCopies(CSurfaces& s) {
+struct Resource {
+    QImage* img;
+    int id;
+};
+
+// The transparent copies of the keyed images (not of the hand strip).
+void MakeImageKeyedCopies(CSurfaces& s) {
     auto& k = s.m_keyed;
     k.turnMark = KeyToAlpha(s.m_imgTurnMark, kKeyPlate);
     k.plates = KeyToAlpha(s.m_imgPlates, kKeyWhite);
@@ -115,35 +82,121 @@ void MakeKeyedCopies(CSurfaces& s) {
     k.cursorMark = KeyToAlpha(s.m_imgCursorMark, kKeyWhite);
     k.signs = KeyToAlpha(s.m_imgSigns, kKeyRed);
     for (int i = 0; i < 4; ++i) k.suit[i] = KeyToAlpha(s.m_imgSuit[i], kKeySuit);
-    k.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
 }
 
-bool LoadCardSheet(CSurfaces& s, const QString& folder) {
-    // Thirteen cards a row, four rows.
-    constexpr int kSheetWidth = 13 * kCardWidth;
-    constexpr int kSheetHeight = 4 * kCardHeight;
+bool MakeSurfaces(std::initializer_list<std::tuple<QImage*, int, int>> surfaces) {
+    for (const auto& [img, w, h] : surfaces) {
+        if (!MakeSurface(*img, w, h)) return false;
+    }
+    return true;
+}
+
+bool LoadResources(std::initializer_list<Resource> resources) {
+    for (const Resource& r : resources) {
+        if (!LoadBitmapResource(*r.img, r.id)) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages) {
+    ReleaseSurfaces(s);
+    // The empty table: the gradient, the indicators, the toolbar, the remaining-cards panel, the
+    // name plates, the turn mark, the banner; and the marks and signs the paint draws on it.
+    const bool ok = MakeSurfaces({{&s.m_backBuffer, kBaseWidth, kBaseHeight},
+                                  {&s.m_tableSurface, kSurfaceWidth, kSurfaceHeight}}) &&
+                    LoadResources({{&s.m_imgTurnMark, 152},
+                                   {&s.m_imgPlates, 154},
+                                   {&s.m_imgPanel, 130},
+                                   {&s.m_imgLcdDigits, 169},
+                                   {&s.m_imgSuit[0], 146},
+                                   {&s.m_imgSuit[1], 147},
+                                   {&s.m_imgSuit[2], 148},
+                                   {&s.m_imgSuit[3], 149},
+                                   {&s.m_imgGameLabel, 134},
+                                   {&s.m_imgGameDigits, 170},
+                                   {&s.m_imgBattleLabel, 171},
+                                   {&s.m_imgBattleDigits, 172},
+                                   {&s.m_imgToolbar, 165},
+                                   {&s.m_imgBanners, 137},
+                                   {&s.m_imgCursorMark, 136},
+                                   {&s.m_imgSigns, 175}});
+    if (!ok) {
+        messages.ShowMessage(kMsgMemory, {}, kStyleError);
+        return false;
+    }
+    MakeImageKeyedCopies(s);
+    return true;
+}
+
+bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages) {
+    // The cards' scratch surfaces, the blank hand strip and the call plates.
+    const bool ok = MakeSurfaces({{&s.m_rotateScratch, kCardHeight, kCardWidth},
+                                  {&s.m_pictureStrip, kCardHeight, kCardWidth * 16},
+                                  {&s.m_handStrip, kStripWidth, kStripHeight},
+                                  {&s.m_saveUnder, 302, 430},
+                                  {&s.m_backSideways, kCardHeight, kCardWidth}}) &&
+                    LoadResources({{&s.m_imgRedeal, 155},
+                                   {&s.m_imgKan, 153},
+                                   {&s.m_imgKoi, 167},
+                                   {&s.m_imgIku, 168},
+                                   {&s.m_imgTrumpCall, 173},
+                                   {&s.m_imgSuitCall, 174}});
+    if (!ok) {
+        messages.ShowMessage(kMsgMemory, {}, kStyleError);
+        return false;
+    }
+    s.m_handStrip.fill(kKeyStrip);
+    MakeKeyedCopies(s);
+    return true;
+}
+
+void MakeKeyedCopies(CSurfaces& s) {
+    MakeImageKeyedCopies(s);
+    s.m_keyed.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
+}
+
+bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
+    return BuildFirstSurfaces(s, messages) && BuildRemainingSurfaces(s, messages);
+}
+
+QByteArray ReadCardData(const QString& folder) {
     const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-    bool ok = false;
     QFile file(QDir(dir).filePath(QString::fromLatin1(kCardDataFile)));
     // Read with the pictures' size limit: a huge file is refused before it is read.
     const qint64 size = file.open(QIODevice::ReadOnly) ? file.size() : 0;
     QByteArray data = size >= 4 && size <= kMaxPictureFileBytes ? file.read(size) : QByteArray();
     // A file cut short decodes without complaint, the missing part grey: only a whole picture
     // (it ends with the end-of-image marker) of at least the sheet's size is taken.
-    if (data.size() == size && data.endsWith(QByteArrayView("\xff\xd9", 2))) {
-        // The stored bytes at the start are not relied on: put the start-of-image and
-        // APP0 markers back before decoding.
-        static constexpr char kHeader[4] = {'\xff', '\xd8', '\xff', '\xe0'};
-        std::memcpy(data.data(), kHeader, 4);
-        QImage sheet;
-        if (sheet.loadFromData(data, "JPEG") && sheet.width() >= kSheetWidth &&
-            sheet.height() >= kSheetHeight) {
-            s.m_cardSheet = sheet.convertToFormat(QImage::Format_RGB32);
-            ok = !s.m_cardSheet.isNull();
-        }
+    if (data.size() != size || !data.endsWith(QByteArrayView("\xff\xd9", 2))) return {};
+    // The stored bytes at the start are not relied on: put the start-of-image and APP0 markers
+    // back before decoding.
+    static constexpr char kHeader[4] = {'\xff', '\xd8', '\xff', '\xe0'};
+    std::memcpy(data.data(), kHeader, 4);
+    // The picture's size from its header, without decoding it.
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "JPEG");
+    reader.setAutoDetectImageFormat(false);
+    const QSize picture = reader.size();
+    if (picture.width() < kSheetWidth || picture.height() < kSheetHeight) return {};
+    return data;
+}
+
+bool DecodeCardSheet(CSurfaces& s, const QByteArray& data) {
+    s.m_cardSheet = QImage();
+    if (data.isEmpty()) return false;
+    QImage sheet;
+    if (!sheet.loadFromData(data, "JPEG") || sheet.width() < kSheetWidth ||
+        sheet.height() < kSheetHeight) {
+        return false;
     }
-    if (!ok) s.m_cardSheet = QImage();
-    return ok;
+    s.m_cardSheet = sheet.convertToFormat(QImage::Format_RGB32);
+    return !s.m_cardSheet.isNull();
+}
+
+bool LoadCardSheet(CSurfaces& s, const QString& folder) {
+    return DecodeCardSheet(s, ReadCardData(folder));
 }
 
 void RotateCard(CSurfaces& s, CardId id) {

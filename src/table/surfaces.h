@@ -3,6 +3,7 @@
 // colour also keep a copy whose key pixels are transparent.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -58,6 +59,12 @@ void MakeKeyedCopies(CSurfaces& s);
 // Makes every surface and loads every static image (Qt resources ":/bmp/<id>.png"), after
 // releasing what a previous call made. On failure shows message 30001 and returns false.
 bool BuildSurfaces(CSurfaces& s, IMessageBox& messages);
+// The same in two halves: what the empty table at start needs (the back buffer, the table
+// surface and the images of the indicators, panels, plates and marks, with their transparent
+// copies), after releasing what a previous call made; then the rest (the cards' scratch
+// surfaces, the blank hand strip and the call plates).
+bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages);
+bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages);
 // Releases every surface and image, the card sheet included (not m_cardBack).
 void ReleaseSurfaces(CSurfaces& s);
 // Loads a bitmap resource into a surface (RGB32); false when it cannot be loaded.
@@ -69,6 +76,10 @@ bool MakeSurface(QImage& surface, int w, int h);
 // The file's first four bytes are not relied on: the JPEG start and APP0 markers are put back in
 // memory before decoding; the file itself is only read. False (and no sheet) on any failure.
 bool LoadCardSheet(CSurfaces& s, const QString& folder = {});
+// The same in two steps: the file read and checked as far as it can be without decoding (a
+// whole picture of at least the sheet's size; empty on any failure), then decoded.
+QByteArray ReadCardData(const QString& folder = {});
+bool DecodeCardSheet(CSurfaces& s, const QByteArray& data);
 
 // Writes card `id`'s cell, turned a quarter turn clockwise, into m_rotateScratch.
 void RotateCard(CSurfaces& s, CardId id);

@@ -8,6 +8,7 @@
 #include "card_backs.h"
 #include "engine/roster.h"
 #include "engine/settings_table.h"
+#include "engine/strings.h"
 #include "layout.h"
 
 namespace quintrick {
@@ -25,6 +26,30 @@ bool CTable::PrepareCardBacks(bool rebuild) {
     // Only the transparent copy is drawn; the strip is composed or loaded anew when needed.
     if (ok) m_s.m_handStrip = QImage();
     return ok;
+}
+
+bool CTable::BuildFirstSurfaces() {
+    m_surfacesComplete = false;
+    return quintrick::BuildFirstSurfaces(m_s, m_messages);
+}
+
+bool CTable::ReadCardData(const QString& folder) {
+    m_cardData = quintrick::ReadCardData(folder);
+    return !m_cardData.isEmpty();
+}
+
+bool CTable::CompleteSurfaces() {
+    if (m_surfacesComplete) return true;
+    if (!BuildRemainingSurfaces(m_s, m_messages)) return false;
+    const bool decoded = DecodeCardSheet(m_s, m_cardData);
+    m_cardData = QByteArray();
+    if (!decoded) {
+        m_messages.ShowMessage(kMsgReadFailed, std::string(kCardDataFile) + "\n", kStyleError);
+        return false;
+    }
+    BuildPictureStrip();
+    m_surfacesComplete = true;
+    return true;
 }
 
 void CTable::SetKakudo(double angle) {

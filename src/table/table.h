@@ -36,6 +36,14 @@ class CTable {
     bool LoadCardSheet(const QString& folder = {}) { return quintrick::LoadCardSheet(m_s, folder); }
     void BuildPictureStrip() { quintrick::BuildPictureStrip(m_s); }
     bool PrepareCardBacks(bool rebuild);
+    // The start-up in steps, so that the empty table is on the screen sooner: what it needs;
+    // the card data file read and checked (from `folder`, by default the executable's; false
+    // without a message when it is missing or damaged); then the rest: the remaining surfaces,
+    // the card sheet decoded and the picture strip (nothing once done). The first and the last
+    // show a message when a surface cannot be made; the last also when the sheet does not decode.
+    bool BuildFirstSurfaces();
+    bool ReadCardData(const QString& folder = {});
+    bool CompleteSurfaces();
 
     // The bird's-eye angle.
     double Kakudo() const { return m_kakudo; }
@@ -150,6 +158,8 @@ class CTable {
     IMessageBox& m_messages;
     double m_kakudo = kDefaultAngle;
     SurfaceInputs m_surfaceInputs;
+    QByteArray m_cardData;  // the card data file between the two halves of the start-up
+    bool m_surfacesComplete = false;
     ProjectedTable m_projected;
 };
 

@@ -103,6 +103,40 @@ TEST_F(Frame, TheOuterSizeIsTheChosenSizeAndTheTableFitsTheClient) {
     }
 }
 
+TEST_F(Frame, TheFirstTableComesBeforeTheRestOfTheStartUpAndLooksTheSame) {
+    frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
+    frame->show();
+    ASSERT_TRUE(view().OnInitialUpdate());
+    const CSurfaces& s = view().Table().m_s;
+    // Only the empty table is made: no card sheet, no explanation tip, no records yet.
+    EXPECT_TRUE(s.m_cardSheet.isNull());
+    EXPECT_EQ(view().ToolTip(), nullptr);
+    EXPECT_FALSE(view().Records().Available());
+    const QImage first = s.m_backBuffer.copy();
+    // The rest follows the first paint without a tick, a click or a command.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view().ToolTip() != nullptr; }, 5000));
+    EXPECT_FALSE(s.m_cardSheet.isNull());
+    EXPECT_FALSE(s.m_pictureStrip.isNull());
+    EXPECT_FALSE(s.m_keyed.handStrip.isNull());
+    EXPECT_TRUE(view().Records().Available());
+    // Composed again with every surface there, the table is the same, pixel for pixel.
+    view().Table().RedrawTable(true);
+    EXPECT_TRUE(s.m_backBuffer == first);
+    frame.reset();
+}
+
+TEST_F(Frame, ATickBeforeTheFirstPaintFinishesTheStartUpFirst) {
+    frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
+    ASSERT_TRUE(view().OnInitialUpdate());
+    ASSERT_EQ(view().ToolTip(), nullptr);
+    view().Settings().m_soundOn = 0;
+    view().FireTimer(kSetupTimerEvent);
+    EXPECT_NE(view().ToolTip(), nullptr);
+    EXPECT_FALSE(view().Table().m_s.m_cardSheet.isNull());
+    EXPECT_TRUE(view().Records().Available());
+    frame.reset();
+}
+
 TEST_F(Frame, AnUnusableSpeedRunsAtNine) {
     for (int stored : {0, -3, 2000000000}) {
         QSettings("Orvendel", "Quintrick").setValue("Settei/Speed", stored);
