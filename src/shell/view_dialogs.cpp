@@ -39,6 +39,7 @@ void CT40913View::OpenAbout() {
 }
 
 void CT40913View::PeekCommand(int command) {
+    m_peekLauncher->SetOwner(window());
     m_peekLauncher->PeekCommand(command - kPeekCommandFirst, m_gs);
 }
 

@@ -8,6 +8,11 @@
 #  4. The suit dialog naming the trump in battle 2 hides neither show card nor the hand, and the
 #     question whether to play on hides nothing of the score table; both inside the game window
 #     (screenshots trump-choice.png, continue.png).
+#  5. The peek window opens beside the game window where the screen has room (else over the
+#     table's empty lower corner), transient for the game window and above it after a click on
+#     the game, never above every program, and never with the keyboard focus: after it opens and
+#     after a click on it, F1 still opens the game's menu (screenshots peek-beside.png,
+#     peek-corner.png).
 # Usage: desktop.sh <quintrick> <desktop-scenes> <output folder for the screenshots>
 set -uo pipefail
 binary=$1
@@ -217,6 +222,99 @@ for scene in trump continue; do
     done <"$work/$scene.txt"
     check $ok "$scene: the question at $dx,$dy ${dw}x$dh inside the game window, clear of $(grep -c keep "$work/$scene.txt") areas"
     xdotool windowactivate --sync "$dialog" key Return 2>/dev/null
+done
+# 5. The peek window, beside a small game window and over the corner of a full-screen one.
+stacked_above() { # window, window: the first lies above the second in the stacking order
+    local list
+    list=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //' | tr -d ,)
+    local a b i=0 w
+    for w in $list; do
+        ((w == $1)) && a=$i
+        ((w == $2)) && b=$i
+        i=$((i + 1))
+    done
+    [[ -n ${a:-} && -n ${b:-} ]] && ((a > b))
+}
+active() { xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //' | tr -d ,; }
+# The visible window of the program that is not the game's own process, waiting up to 5 s.
+peek_window() {
+    local w
+    for _ in $(seq 50); do
+        for w in $(xdotool search --onlyvisible --class '^Quintrick$' 2>/dev/null); do
+            [[ $(xdotool getwindowpid "$w" 2>/dev/null) != "$game" ]] && { echo "$w"; return 0; }
+        done
+        sleep 0.1
+    done
+    return 1
+}
+# Whether F1 opens the game's menu: a new window of the game process appears.
+f1_opens_menu() {
+    local before after
+    before=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort)
+    xdotool key F1
+    for _ in $(seq 20); do
+        sleep 0.1
+        after=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort)
+        if [[ -n $(comm -13 <(echo "$before") <(echo "$after")) ]]; then
+            xdotool key Escape
+            return 0
+        fi
+    done
+    return 1
+}
+for gamen in 640 1600; do
+    start_desktop 1600x1200
+    fresh_profile $'AutoStart=1\nEntryNo=4\nSpeed=17\nRuleRem=0\nGamen='$gamen
+    "$binary" >/dev/null 2>&1 &
+    game=$!
+    main=$(window '^Quintrick$')
+    settled "$main"
+    peek=""
+    for attempt in 1 2 3; do
+        answer_boxes
+        xdotool windowactivate --sync "$main" key F1 2>/dev/null
+        sleep 0.5
+        xdotool key c
+        sleep 0.3
+        xdotool key Return
+        peek=$(peek_window) && break
+        xdotool key Escape Escape
+    done
+    [[ -n $peek ]] || { check 1 "$gamen: the peek window did not open"; continue; }
+    settled "$peek"
+    read -r gx gy gw gh <<<"$(outer "$main")"
+    read -r px py pw ph <<<"$(outer "$peek")"
+    [[ $(active) == "$(printf '0x%x' "$main")" ]]
+    check $? "$gamen: the game keeps the focus when the peek window opens"
+    xprop -id "$peek" WM_TRANSIENT_FOR | grep -qi "# $(printf '0x%x' "$main")\$" &&
+        ! xprop -id "$peek" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE
+    check $? "$gamen: the peek window is transient for the game window, not above every program"
+    if ((gamen == 640)); then
+        apart "$px" "$py" "$pw" "$ph" "$gx" "$gy" "$gw" "$gh" && ((px >= gx + gw)) &&
+            inside "$px" "$py" "$pw" "$ph" 0 0 1600 1200
+        check $? "640: the peek window at $px,$py ${pw}x$ph beside the game window at $gx,$gy ${gw}x$gh"
+        shot=peek-beside
+    else
+        inside "$px" "$py" "$pw" "$ph" 0 0 1600 1200 && ((px >= gx + gw / 2 && py >= gy + gh * 7 / 10))
+        check $? "1600: the peek window at $px,$py ${pw}x$ph over the table's lower right corner"
+        shot=peek-corner
+    fi
+    # A click on the table, then one on the peek window: it stays above, the keys stay with the game.
+    xdotool mousemove $((gx + gw / 2)) $((gy + gh / 2)) click 1
+    sleep 0.5
+    stacked_above "$peek" "$main"
+    check $? "$gamen: the peek window stays above the game window after a click on the game"
+    xdotool mousemove $((px + pw / 2)) $((py + ph / 2)) click 1
+    sleep 0.5
+    [[ $(active) == "$(printf '0x%x' "$main")" ]] && stacked_above "$peek" "$main" && f1_opens_menu
+    check $? "$gamen: after a click on the peek window F1 still opens the game's menu"
+    import -window root "$out/$shot-screen.png"
+    import -window root -crop "$(awk -v a="$gx $gy $gw $gh" -v b="$px $py $pw $ph" 'BEGIN {
+        split(a, g, " "); split(b, p, " ");
+        l = g[1] < p[1] ? g[1] : p[1]; t = g[2] < p[2] ? g[2] : p[2];
+        r = g[1] + g[3] > p[1] + p[3] ? g[1] + g[3] : p[1] + p[3];
+        d = g[2] + g[4] > p[2] + p[4] ? g[2] + g[4] : p[2] + p[4];
+        printf "%dx%d+%d+%d", r - l, d - t, l, t }')" "$out/$shot.png"
 done
 stop_desktop
 exit $fail

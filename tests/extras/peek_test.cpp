@@ -12,6 +12,7 @@
 #include "memory_profile.h"
 #include "recording_box.h"
 #include "shell/extras/peek_exchange.h"
+#include "shell/extras/peek_place.h"
 #include "shell/extras/peek_window.h"
 #include "shell/profile.h"
 
@@ -41,6 +42,42 @@ TEST(PeekCommandLine, SlashWAnywhereInTheSwitches) {
     EXPECT_TRUE(IsPeekCommandLine({"quintrick", "x/Wide"}));
     EXPECT_FALSE(IsPeekCommandLine({"quintrick", "/w"}));
     EXPECT_FALSE(IsPeekCommandLine({"/home/u/Work/quintrick"}));  // the program's own path
+}
+
+// Beside the game window when the screen has room on the right or else on the left; otherwise
+// against the screen's edge with more room, level with the game window's bottom; always on the
+// screen.
+TEST(PeekPlace, BesideTheGameWindowWhereThereIsRoom) {
+    const QRect screen(0, 0, 1600, 1200);
+    const QSize peek(425, 238);
+    const struct {
+        QRect game;
+        QPoint at;
+    } cases[] = {
+        {{480, 360, 640, 480}, {1120, 360}},   // right of a small window
+        {{900, 100, 640, 480}, {475, 100}},    // no room on the right: left of it
+        {{1000, 1000, 400, 180}, {575, 962}},  // left of it, kept on the screen
+        {{0, 0, 1600, 1200}, {1175, 962}},     // the whole screen: its lower right corner
+        {{200, 150, 1200, 900}, {1175, 812}},  // room on neither side: the right edge
+        {{300, 150, 1200, 900}, {0, 812}},     // more room on the left: the left edge
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PeekPlace(c.game, peek, screen), c.at) << c.game.x() << "," << c.game.y();
+        EXPECT_TRUE(screen.contains(QRect(PeekPlace(c.game, peek, screen), peek)));
+    }
+}
+
+TEST(PeekOwner, ReadBackOrRefused) {
+    const std::optional<PeekOwner> owner =
+        ParsePeekOwner("4194310 480 360 640 480 481 380 638 459");
+    ASSERT_TRUE(owner.has_value());
+    EXPECT_EQ(owner->winId, 4194310u);
+    EXPECT_EQ(owner->frame, QRect(480, 360, 640, 480));
+    EXPECT_EQ(owner->client, QRect(481, 380, 638, 459));
+    for (const char* bad : {"", "1 2 3", "x 480 360 640 480 481 380 638 459",
+                            "1 480 360 0 480 481 380 638 459", "1 2 3 4 5 6 7 8 9 10"}) {
+        EXPECT_FALSE(ParsePeekOwner(bad).has_value()) << bad;
+    }
 }
 
 TEST(PeekWindowSize, WidthFollowsTheHand) {

@@ -3,12 +3,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 
 #include "engine/settings_table.h"
 #include "engine/strings.h"
+#include "shell/extras/peek_place.h"
 
 namespace quintrick {
 
@@ -93,8 +95,17 @@ CPeekLauncher::CPeekLauncher(IProfile& profile, IMessageBox& messages, QString p
       m_program(program.isEmpty() ? QCoreApplication::applicationFilePath() : std::move(program)),
       m_starter(std::move(starter)) {
     if (!m_starter) {
-        m_starter = [](const QString& exe, qint64* pid) {
-            return QProcess::startDetached(exe, {QStringLiteral("/W")}, QString(), pid);
+        m_starter = [this](const QString& exe, qint64* pid) {
+            QProcess process;
+            process.setProgram(exe);
+            process.setArguments({QStringLiteral("/W")});
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.remove(QString::fromLatin1(kPeekOwnerVariable));
+            const QString owner = DescribePeekOwner(m_owner ? m_owner->window() : nullptr);
+            if (!owner.isEmpty())
+                environment.insert(QString::fromLatin1(kPeekOwnerVariable), owner);
+            process.setProcessEnvironment(environment);
+            return process.startDetached(pid);
         };
     }
 }

@@ -3,8 +3,10 @@
 // command's switch on the command line, and the game side of the peek commands.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
@@ -78,8 +80,9 @@ class CHandPublisher final : public IGameObserver {
 // The game side of the peek commands.
 class CPeekLauncher {
   public:
-    // Starts `program` with "/W" (by default the running executable); false when it could not
-    // be started. Tests pass a starter of their own.
+    // Starts `program` with "/W" (by default the running executable), telling it in its
+    // environment where the game window is; false when it could not be started. Tests pass a
+    // starter of their own.
     using Starter = std::function<bool(const QString& program, qint64* pid)>;
 
     CPeekLauncher(IProfile& profile, IMessageBox& messages, QString program = {},
@@ -92,6 +95,9 @@ class CPeekLauncher {
     // Starts the peek process; on failure shows 30041 and returns false.
     bool LaunchPeekProcess();
 
+    // The game window the peek window opens beside and stays above.
+    void SetOwner(QWidget* window) { m_owner = window; }
+
     // Whether the process this game started last still runs.
     bool LaunchedProcessRuns() const;
     qint64 LaunchedPid() const { return m_pid; }
@@ -102,6 +108,7 @@ class CPeekLauncher {
     QString m_program;
     Starter m_starter;
     qint64 m_pid = 0;
+    QPointer<QWidget> m_owner;
 };
 
 // Whether a process with this id runs the given executable.

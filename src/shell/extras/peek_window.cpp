@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWindow>
 
 #include "engine/settings_table.h"
 #include "shell/extras/peek_exchange.h"
@@ -15,12 +18,39 @@
 namespace quintrick {
 
 CPeekWindow::CPeekWindow(IProfile& profile, QImage cardSheet)
-    : QWidget(nullptr, Qt::Tool), m_profile(profile), m_cardSheet(std::move(cardSheet)) {
+    : QWidget(nullptr, Qt::Tool | Qt::WindowDoesNotAcceptFocus),
+      m_profile(profile),
+      m_cardSheet(std::move(cardSheet)) {
     setObjectName(QStringLiteral("peekWindow"));
+    // A look at a hand beside the game: the keys stay with the game when it opens or is clicked.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_hand.fill(kNoCard);
     // No title until the first hand arrives; room for ten cards.
     setWindowTitle(QStringLiteral(" "));
-    resize(kPeekInitialWidth, kPeekInitialHeight);
+    // The program sizes it to the hand; a fixed size also spares it a resize border.
+    setFixedSize(kPeekInitialWidth, kPeekInitialHeight);
+}
+
+CPeekWindow::~CPeekWindow() = default;
+
+void CPeekWindow::AttachTo(const PeekOwner& owner) {
+    if (owner.winId != 0) {
+        winId();
+        // Transient for the game window: the window manager keeps it above that window only.
+        m_owner.reset(QWindow::fromWinId(static_cast<WId>(owner.winId)));
+        if (m_owner && windowHandle()) windowHandle()->setTransientParent(m_owner.get());
+    }
+    // Its frame is not known before it is shown: the game window's frame stands in for it. Qt
+    // takes a position before the frame is known as the position of the window's own area.
+    const QMargins frame(
+        owner.client.left() - owner.frame.left(), owner.client.top() - owner.frame.top(),
+        owner.frame.right() - owner.client.right(), owner.frame.bottom() - owner.client.bottom());
+    const QSize outer = size().grownBy(frame);
+    const QScreen* screen = QGuiApplication::screenAt(owner.frame.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    move(PeekPlace(owner.frame, outer, screen->availableGeometry()) +
+         QPoint(frame.left(), frame.top()));
 }
 
 void CPeekWindow::StartPolling() {
@@ -50,7 +80,7 @@ void CPeekWindow::PeekTick() {
         m_hand.fill(kNoCard);
         m_handCount = static_cast<int>(cards.size());
         std::copy(cards.begin(), cards.end(), m_hand.begin());
-        resize(PeekClientWidth(m_handCount), kPeekClientHeight);
+        setFixedSize(PeekClientWidth(m_handCount), kPeekClientHeight);
         repaint();
         if (m_onHandShown) m_onHandShown();
     }
@@ -84,6 +114,10 @@ int RunPeekProcess(QApplication& app, const std::function<void(CPeekWindow&)>& s
     LoadCardSheet(sheet);
     CPeekWindow window(profile, sheet.m_cardSheet);
     window.m_onClosed = [&app] { app.quit(); };
+    if (const std::optional<PeekOwner> owner =
+            ParsePeekOwner(qEnvironmentVariable(kPeekOwnerVariable))) {
+        window.AttachTo(*owner);
+    }
     if (setup) setup(window);
     window.show();
     window.StartPolling();

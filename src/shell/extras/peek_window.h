@@ -6,12 +6,15 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "engine/cards.h"
 #include "engine/host.h"
+#include "shell/extras/peek_place.h"
 
 class QApplication;
+class QWindow;
 
 namespace quintrick {
 
@@ -19,6 +22,10 @@ class CPeekWindow : public QWidget {
   public:
     // `cardSheet` is the decoded card sheet the cards are cut from.
     CPeekWindow(IProfile& profile, QImage cardSheet);
+    ~CPeekWindow() override;
+
+    // Opens beside the game window and stays above it (transient for it), before it is shown.
+    void AttachTo(const PeekOwner& owner);
 
     // Starts the 500 ms poll (timer 98).
     void StartPolling();
@@ -42,7 +49,8 @@ class CPeekWindow : public QWidget {
   private:
     IProfile& m_profile;
     QImage m_cardSheet;
-    std::string m_peekText;  // the hand text last shown
+    std::unique_ptr<QWindow> m_owner;  // the game window, a window of the other process
+    std::string m_peekText;            // the hand text last shown
     std::array<CardId, kHandSize> m_hand{};
     int m_handCount = 0;
     int m_peekTimer = 0;
