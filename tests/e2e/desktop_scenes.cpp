@@ -4,12 +4,17 @@
 //                            the trump: prints "keep x y w h" for the show cards and the hand
 //   desktop-scenes continue  the score table on view and the question whether to play on:
 //                            prints "keep x y w h" for the score table
+//   desktop-scenes saved F   the saved match in file F drawn as it was saved, nothing played:
+//                            prints "hand x y w h" for the human's cards and "game x y w h"
+//                            for the game number, then "ready", and stays until it is ended
 // Everything else is the real program: the profile of the environment, the real dialogs.
 #include <QApplication>
+#include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 
+#include "engine/saved_match.h"
 #include "engine/strings.h"
 #include "shell/app.h"
 #include "shell/translations.h"
@@ -19,10 +24,30 @@ using namespace quintrick;
 
 namespace {
 
-void PrintKeep(CT40913View& view, const Rect& base) {
+void PrintKeep(CT40913View& view, const Rect& base, const char* word = "keep") {
     const Rect r = view.Table().m_scales.ToScreenRect(base);
     const QPoint at = view.mapToGlobal(QPoint(r.left, r.top));
-    std::printf("keep %d %d %d %d\n", at.x(), at.y(), r.Width(), r.Height());
+    std::printf("%s %d %d %d %d\n", word, at.x(), at.y(), r.Width(), r.Height());
+}
+
+// The saved match of `path` on the table, the game stopped.
+bool ShowSaved(CT40913View& view, const char* path) {
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const std::optional<SavedMatch> saved = ReadSavedMatch(file.readAll().toStdString());
+    if (!saved) return false;
+    view.KillTimer(kGameTimerEvent);
+    view.Gs() = saved->gs;
+    if (saved->table) {
+        view.Table().SetKakudo(saved->table->angle);
+        view.Settings().m_openMode = saved->table->openMode;
+    }
+    view.RedrawTable();
+    PrintKeep(view, view.Table().HandRect(), "hand");
+    PrintKeep(view, kGameLabelRect, "game");
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return true;
 }
 
 }  // namespace
@@ -31,11 +56,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InstallTranslations(app);
     const bool trump = argc > 1 && std::strcmp(argv[1], "trump") == 0;
+    const char* saved = argc > 2 && std::strcmp(argv[1], "saved") == 0 ? argv[2] : nullptr;
     CT40913App theApp;
     if (!theApp.InitInstance(QApplication::arguments())) return 1;
     CMainFrame& frame = *theApp.Frame();
-    QTimer::singleShot(800, &frame, [&frame, trump] {
+    QTimer::singleShot(800, &frame, [&frame, trump, saved] {
         CT40913View& view = frame.View();
+        if (saved) {
+            if (!ShowSaved(view, saved)) QApplication::exit(1);
+            return;
+        }
         GameState& gs = view.Gs();
         view.KillTimer(kGameTimerEvent);
         // A question the game may have opened meanwhile is put away: only the scene's is on view.
