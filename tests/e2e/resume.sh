@@ -31,6 +31,8 @@ check() { # status, message
     if [[ $1 != 0 ]]; then echo "FAIL: $2"; fail=1; else echo "ok: $2"; fi
 }
 source "$(dirname "${BASH_SOURCE[0]}")/desktop_lib.sh"
+# xdotool waiting for a window to become active waits for ever when it never does.
+xdo() { timeout 5 xdotool "$@"; }
 
 # A field of the saved match: "game", "turn", "busy", "hand4" (the human's cards), "count4",
 # "records" (the number of finished games the records part holds, or "none").
@@ -87,13 +89,16 @@ records=$XDG_DATA_HOME/Orvendel/Quintrick/records.sqlite
 # 1. Play until the human has played two tricks and waits to play again, then SIGKILL.
 "$binary" >/dev/null 2>&1 &
 game=$!
-main=$(window '^Quintrick$')
+main=$(window '^Quintrick$') || { echo "FAIL: no game window"; exit 1; }
 settled "$main"
 read -r gx gy gw gh <<<"$(outer "$main")"
 sleep 1
 import -window root "$work/first.png"
 ready=""
-for step in $(seq 600); do
+step=0
+end=$((SECONDS + 90))
+while ((SECONDS < end)); do
+    ((++step % 50 == 0)) && echo "after $step clicks: $(field "$saved" count4) cards, turn $(field "$saved" turn)"
     if [[ -f $saved && $(field "$saved" count4) -le 8 && $(field "$saved" turn) == 4 &&
         $(field "$saved" busy) == 1 ]]; then
         sleep 1
@@ -101,13 +106,14 @@ for step in $(seq 600); do
         [[ $(field "$saved" count4) -le 8 && $(field "$saved" turn) == 4 ]] && { ready=1; break; }
     fi
     box=$(xdotool search --onlyvisible --name '.' 2>/dev/null | grep -vx "$main" | head -1)
-    [[ -n $box ]] && xdotool windowactivate --sync "$box" key Return 2>/dev/null
+    [[ -n $box ]] && xdo windowactivate --sync "$box" key Return 2>/dev/null
     # Across the human's hand; cards that may not be played stay silently.
     xdotool mousemove $((gx + 340 + 16 * (step % 30))) $((gy + 790)) click --repeat 2 --delay 60 1
     sleep 0.2
     xdotool mousemove $((gx + 600)) $((gy + 60))
 done
 check $([[ -n $ready ]]; echo $?) "the human played two tricks and waits ($(field "$saved" count4) cards)"
+[[ -n $ready ]] || { import -window root "$out/resume-stuck.png"; exit 1; }
 kill -9 "$game"
 wait "$game" 2>/dev/null
 game=
@@ -127,7 +133,7 @@ sleep 0.5
 import -window root "$work/question.png"
 read -r gx gy gw gh <<<"$(outer "$main")"
 crop "$work/question.png" "$gx $gy $gw $gh" "$out/resume-question.png"
-xdotool windowactivate --sync "$box" key Return 2>/dev/null
+xdo windowactivate --sync "$box" key Return 2>/dev/null
 sleep 2
 import -window root "$work/restored.png"
 crop "$work/restored.png" "$gx $gy $gw $gh" "$out/resume-restored.png"
@@ -144,7 +150,7 @@ for _ in $(seq 150); do grep -q ready "$work/scene.txt" && break; sleep 0.1; don
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache \
     XDG_DATA_HOME=$home/data XDG_RUNTIME_DIR=$home/run
 sceneWindow=$(xdotool search --onlyvisible --pid "$scene" --name '^Quintrick$' 2>/dev/null | head -1)
-[[ -n $sceneWindow ]] && xdotool windowactivate --sync "$sceneWindow" 2>/dev/null
+[[ -n $sceneWindow ]] && xdo windowactivate --sync "$sceneWindow" 2>/dev/null
 sleep 0.5
 import -window root "$work/scene.png"
 kill "$scene"
@@ -170,14 +176,14 @@ for during in play question menu; do
         "$binary" >/dev/null 2>&1 &
         game=$!
         main=$(window '^Quintrick$')
-        box=$(box_of "$main") && xdotool windowactivate --sync "$box" key Return 2>/dev/null
+        box=$(box_of "$main") && xdo windowactivate --sync "$box" key Return 2>/dev/null
         sleep 1
     fi
     if [[ $during == question ]]; then
-        xdotool windowactivate --sync "$main" key alt+F4 2>/dev/null
+        xdo windowactivate --sync "$main" key alt+F4 2>/dev/null
         open=$(box_of "$main")
     else
-        xdotool windowactivate --sync "$main" key F2 2>/dev/null
+        xdo windowactivate --sync "$main" key F2 2>/dev/null
         sleep 0.5
         # The popup menu has no name: the game's other visible window.
         open=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | grep -vx "$main" | head -1)
