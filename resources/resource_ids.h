@@ -30,6 +30,11 @@ inline constexpr int kBmpEnglishIds[] = {
     kBmpPanel, kBmpGameLabel,   kBmpBanners,      kBmpKan,       kBmpPlates,   kBmpRedeal, kBmpKoi,
     kBmpIku,   kBmpBattleLabel, kBmpBattleDigits, kBmpTrumpCall, kBmpSuitCall, kBmpHomeMap};
 
+// The conquest map's artwork, in ":/map/" (and ":/map/en/" with English words).
+inline constexpr int kMapEnlarged = 163;  // 1467 x 1614
+inline constexpr int kMapStandard = 164;  // 489 x 538
+inline constexpr int kMapBanner = 192;    // unification banner, 1287 x 323
+
 // Cursors with their hot spots.
 struct CursorSpec {
     int id;

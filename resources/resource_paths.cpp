@@ -21,6 +21,14 @@ QString ImagePath(int id, AssetLanguage language) {
     }
     return QStringLiteral(":/bmp/%1.png").arg(id);
 }
+QString MapImagePath(int id, AssetLanguage language) {
+    return language == AssetLanguage::English ? QStringLiteral(":/map/en/%1.png").arg(id)
+                                              : QStringLiteral(":/map/%1.png").arg(id);
+}
+QString MapPiecesPath(AssetLanguage language) {
+    return language == AssetLanguage::English ? QStringLiteral(":/map/en/pieces.txt")
+                                              : QStringLiteral(":/map/pieces.txt");
+}
 QString CursorPath(int id) {
     return QStringLiteral(":/cur/%1.png").arg(id);
 }

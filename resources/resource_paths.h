@@ -11,6 +11,12 @@ enum class AssetLanguage { Japanese, English };
 
 // ":/bmp/<id>.png", or ":/bmp/en/<id>.png" for an image with words in English.
 QString ImagePath(int id, AssetLanguage language = AssetLanguage::Japanese);
+// The conquest map's pictures (163, 164, 192): ":/map/<id>.png", or ":/map/en/<id>.png" with
+// English words.
+QString MapImagePath(int id, AssetLanguage language = AssetLanguage::Japanese);
+// The fill seeds of the further pieces of provinces on the maps of that language (their labels
+// cut the provinces differently).
+QString MapPiecesPath(AssetLanguage language = AssetLanguage::Japanese);
 QString CursorPath(int id);  // ":/cur/<id>.png"
 // ":/wave/<id>.wav", or ":/wave/en/<id>.wav" for an English voice.
 QString SoundPath(int id, AssetLanguage language = AssetLanguage::Japanese);

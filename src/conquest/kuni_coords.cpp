@@ -80,9 +80,49 @@ const std::array<KuniCoord, kProvinces> KuniCoords{{
     {33, 1210, 24, 399} /* 74 対馬 */
 }};
 
-int ProvinceAtLabel(int mx, int my) {
+namespace {
+
+// The widths of the romanised label boxes, each the name's width in the map's label font and a
+// margin (the generator refuses a name that does not fit).
+constexpr std::array<int, kProvinces> kRomanisedWidth{{
+    28, 42, 36, 28, 37, 32, 29, 43, 62, 39, 44, 28, 28, 28, 29, 37, 32, 28, 29,
+    42, 42, 39, 46, 39, 28, 44, 41, 28, 28, 39, 37, 41, 33, 35, 28, 28, 54, 40,
+    36, 45, 31, 33, 33, 35, 32, 28, 34, 28, 33, 40, 54, 31, 35, 32, 28, 28, 40,
+    28, 30, 28, 37, 28, 28, 49, 44, 35, 36, 32, 28, 36, 47, 36, 40, 28, 50,
+}};
+
+// Where the neighbours crowd a box, it moves by a few pixels (and its cost with it).
+struct Moved {
+    int province;
+    int dx;
+    int dy;
+};
+constexpr Moved kMoved[] = {
+    {38, -6, 4} /* 摂津 */,
+    {44, -5, 0} /* 因幡 */,
+    {49, 0, -1} /* 播磨 */,
+    {65, 1, 0} /* 豊前 */,
+};
+
+}  // namespace
+
+LabelBox KuniLabel(int province, MapLabels labels) {
+    if (province < 0 || province >= kProvinces) return {};
+    const auto i = static_cast<std::size_t>(province);
+    const KuniCoord& k = KuniCoords[i];
+    if (labels == MapLabels::Japanese) return {k.bx, k.by, kLabelWidth, kLabelHeight};
+    LabelBox box{k.bx, k.by, kRomanisedWidth[i], kLabelHeight};
+    for (const Moved& m : kMoved) {
+        if (m.province != province) continue;
+        box.x += m.dx;
+        box.y += m.dy;
+    }
+    return box;
+}
+
+int ProvinceAtLabel(int mx, int my, MapLabels labels) {
     for (int i = 0; i < kProvinces; ++i) {
-        if (KuniCoords[static_cast<std::size_t>(i)].LabelHit(mx, my)) return i;
+        if (KuniLabel(i, labels).Holds(mx, my)) return i;
     }
     return -1;
 }

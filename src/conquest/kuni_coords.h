@@ -23,15 +23,31 @@ struct KuniCoord {
     int sy = 0;
     constexpr int SeedX() const { return bx + 30; }  // fill seed on the enlarged map
     constexpr int SeedY() const { return by + 17; }
-    constexpr bool LabelHit(int mx, int my) const {
-        return mx - bx >= 0 && mx - bx <= kLabelWidth - 1 && my - by >= 0 &&
-               my - by <= kLabelHeight - 1;
-    }
 };
 
 extern const std::array<KuniCoord, kProvinces> KuniCoords;
 
+// The names in the enlarged map's label boxes: the Japanese names in boxes of 28 x 15, or the
+// romanised names in boxes as wide as each name needs. A romanised box keeps the origin and the
+// height of the Japanese one and grows to the right; where neighbours crowd it, it moves by a
+// few pixels. The cost stands under the left end of the box; the fill seeds are the same for
+// both.
+enum class MapLabels { Japanese, Romanised };
+
+struct LabelBox {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    constexpr bool Holds(int mx, int my) const {
+        return mx >= x && mx < x + width && my >= y && my < y + height;
+    }
+};
+
+// The label box of a province (the click target); an empty box for an index outside 0..74.
+LabelBox KuniLabel(int province, MapLabels labels);
+
 // The first province whose label box holds the enlarged-map pixel, -1 for none.
-int ProvinceAtLabel(int mx, int my);
+int ProvinceAtLabel(int mx, int my, MapLabels labels = MapLabels::Japanese);
 
 }  // namespace quintrick

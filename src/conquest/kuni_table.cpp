@@ -102,6 +102,88 @@ std::string KuniName(int province) {
     return std::string(names.substr(start, pos - start));
 }
 
+std::string_view KuniRomanName(int province) {
+    static constexpr std::array<std::string_view, kProvinces> kNames = {{
+        "Ezo",         // 0 蝦夷
+        "Tsugaru",     // 1 津軽
+        "Nambu",       // 2 南部
+        "Date",        // 3 伊達
+        "Ashina",      // 4 蘆名
+        "Soma",        // 5 相馬
+        "Akita",       // 6 秋田
+        "Mogami",      // 7 最上
+        "Shimotsuke",  // 8 下野
+        "Kozuke",      // 9 上野
+        "Shinano",     // 10 信濃
+        "Hida",        // 11 飛弾
+        "Mino",        // 12 美濃
+        "Omi",         // 13 近江
+        "Sado",        // 14 佐渡
+        "Echigo",      // 15 越後
+        "Etchu",       // 16 越中
+        "Noto",        // 17 能登
+        "Kaga",        // 18 加賀
+        "Echizen",     // 19 越前
+        "Wakasa",      // 20 若狭
+        "Hitachi",     // 21 常陸
+        "Shimosa",     // 22 下総
+        "Kazusa",      // 23 上総
+        "Awa",         // 24 安房
+        "Musashi",     // 25 武蔵
+        "Sagami",      // 26 相模
+        "Kai",         // 27 甲斐
+        "Izu",         // 28 伊豆
+        "Suruga",      // 29 駿河
+        "Totomi",      // 30 遠江
+        "Mikawa",      // 31 三河
+        "Owari",       // 32 尾張
+        "Shima",       // 33 志摩
+        "Ise",         // 34 伊勢
+        "Iga",         // 35 伊賀
+        "Yamashiro",   // 36 山城
+        "Yamato",      // 37 大和
+        "Settsu",      // 38 摂津
+        "Kawachi",     // 39 河内
+        "Izumi",       // 40 和泉
+        "Tamba",       // 41 丹波
+        "Tango",       // 42 丹後
+        "Tajima",      // 43 但馬
+        "Inaba",       // 44 因幡
+        "Hoki",        // 45 伯耆
+        "Izumo",       // 46 出雲
+        "Oki",         // 47 隠岐
+        "Iwami",       // 48 石見
+        "Harima",      // 49 播磨
+        "Mimasaka",    // 50 美作
+        "Bizen",       // 51 備前
+        "Bitchu",      // 52 備中
+        "Bingo",       // 53 備後
+        "Suo",         // 54 周防
+        "Aki",         // 55 安芸
+        "Nagato",      // 56 長門
+        "Kii",         // 57 紀伊
+        "Awaji",       // 58 淡路
+        "Awa",         // 59 阿波
+        "Sanuki",      // 60 讃岐
+        "Iyo",         // 61 伊予
+        "Tosa",        // 62 土佐
+        "Chikuzen",    // 63 筑前
+        "Chikugo",     // 64 筑後
+        "Buzen",       // 65 豊前
+        "Bungo",       // 66 豊後
+        "Hizen",       // 67 肥前
+        "Higo",        // 68 肥後
+        "Hyuga",       // 69 日向
+        "Satsuma",     // 70 薩摩
+        "Osumi",       // 71 大隅
+        "Ryukyu",      // 72 琉球
+        "Iki",         // 73 壱岐
+        "Tsushima",    // 74 対馬
+    }};
+    if (province < 0 || province >= kProvinces) return {};
+    return kNames[static_cast<std::size_t>(province)];
+}
+
 int HomeProvince(int character) {
     for (int i = 0; i < kProvinces; ++i) {
         if (character >= 0 && KuniTable[static_cast<std::size_t>(i)].home == character) return i;

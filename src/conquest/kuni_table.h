@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "conquest/kuni_state.h"
 
@@ -37,6 +38,12 @@ extern const std::array<KuniRecord, kProvinces> KuniTable;
 // The two-kanji name of a province (UTF-8), cut from the string of all 75 names; empty for an
 // index outside 0..74.
 std::string KuniName(int province);
+
+// The province's name in its usual romanised spelling (Hepburn without long-vowel marks, m before
+// b: "Omi", "Totomi", "Tamba"), as the English map, the character dialog's English map and the
+// English texts write it; empty for an index outside 0..74. The two provinces read Awa (安房 and
+// 阿波) share the spelling.
+std::string_view KuniRomanName(int province);
 
 // The province that is a character's home, -1 for an index outside 0..9.
 int HomeProvince(int character);

@@ -8,6 +8,7 @@
 #include "conquest/kunitori_dialog.h"
 #include "engine/lcg.h"
 #include "images/image_files.h"
+#include "resource_ids.h"
 
 namespace quintrick {
 namespace {
@@ -61,7 +62,8 @@ void CKunitori::UnificationCeremony() {
     }
     m_clearBackground = true;
 
-    QImage banner = QImage(":/map/192.png").convertToFormat(QImage::Format_RGB32);
+    QImage banner =
+        QImage(MapImagePath(kMapBanner, m_context.language)).convertToFormat(QImage::Format_RGB32);
     if (banner.isNull() || banner.size() != QSize(kBannerWidth, kBannerHeight)) return;
 
     m_clearBackground = false;

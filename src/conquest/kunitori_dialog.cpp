@@ -12,6 +12,7 @@
 #include "conquest/kuni_coords.h"
 #include "engine/settings_table.h"
 #include "engine/strings.h"
+#include "resource_ids.h"
 
 namespace quintrick {
 
@@ -20,7 +21,7 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
       m_context(context),
       m_session(context.profile, context.box, *this, context.m_playerName, context.m_entryNo,
                 context.m_soundOn == 1),
-      m_seeds(LoadMapSeeds()) {
+      m_seeds(LoadMapSeeds(context.language)) {
     setObjectName("103");
     setWindowTitle("[閲覧]モード");
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -103,8 +104,10 @@ int CKunitori::exec() {
 }
 
 bool CKunitori::LoadMaps() {
-    m_enlarged = QImage(":/map/163.png").convertToFormat(QImage::Format_RGB32);
-    m_standard = QImage(":/map/164.png").convertToFormat(QImage::Format_RGB32);
+    m_enlarged = QImage(MapImagePath(kMapEnlarged, m_context.language))
+                     .convertToFormat(QImage::Format_RGB32);
+    m_standard = QImage(MapImagePath(kMapStandard, m_context.language))
+                     .convertToFormat(QImage::Format_RGB32);
     return !m_enlarged.isNull() && !m_standard.isNull() &&
            m_enlarged.size() == QSize(kEnlargedWidth, kEnlargedHeight) &&
            m_standard.size() == QSize(kStandardWidth, kStandardHeight);
@@ -305,7 +308,9 @@ void CKunitori::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint at = event->position().toPoint();
-    const int province = ProvinceAtLabel(at.x() + m_scrollX - 2, at.y() + m_scrollY - 2);
+    const MapLabels labels =
+        m_context.language == AssetLanguage::English ? MapLabels::Romanised : MapLabels::Japanese;
+    const int province = ProvinceAtLabel(at.x() + m_scrollX - 2, at.y() + m_scrollY - 2, labels);
     if (province < 0) return;
     m_session.HumanTakes(province);
 }

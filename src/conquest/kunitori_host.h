@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/host.h"
+#include "resource_paths.h"
 
 class QWidget;
 
@@ -55,6 +56,7 @@ struct KunitoriContext {
     IProfile& profile;
     IMessageBox& box;
     IKunitoriHost& host;
+    AssetLanguage language = AssetLanguage::Japanese;  // of the map's words
 };
 
 }  // namespace quintrick

@@ -71,15 +71,15 @@ int SurfaceFill(QImage& image, QPoint seed, QRgb fill) {
         [&](int x, int y) { reinterpret_cast<QRgb*>(image.scanLine(y))[x] = fill; });
 }
 
-MapSeeds LoadMapSeeds() {
-    return [] {
+MapSeeds LoadMapSeeds(AssetLanguage language) {
+    return [language] {
         MapSeeds s;
         for (int p = 0; p < kProvinces; ++p) {
             const KuniCoord& k = KuniCoords[static_cast<std::size_t>(p)];
             s.enlarged[static_cast<std::size_t>(p)].push_back({k.SeedX(), k.SeedY()});
             s.standard[static_cast<std::size_t>(p)].push_back({k.sx, k.sy});
         }
-        QFile file(QStringLiteral(":/map/pieces.txt"));
+        QFile file(MapPiecesPath(language));
         if (!file.open(QIODevice::ReadOnly)) return s;
         QTextStream in(&file);
         while (!in.atEnd()) {

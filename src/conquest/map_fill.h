@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conquest/kuni_state.h"
+#include "resource_paths.h"
 
 namespace quintrick {
 
@@ -29,7 +30,8 @@ struct MapSeeds {
     ProvinceSeeds standard;
 };
 
-// The seeds of both maps: the coordinates table plus the pieces listed in the map resources.
-MapSeeds LoadMapSeeds();
+// The seeds of both maps of a language: the coordinates table plus the pieces listed beside that
+// language's map images.
+MapSeeds LoadMapSeeds(AssetLanguage language = AssetLanguage::Japanese);
 
 }  // namespace quintrick

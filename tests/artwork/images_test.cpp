@@ -282,9 +282,8 @@ TEST(ArtworkTexts, EnglishSetHasNoJapanese) {
     for (const char* name : art::kEnglishRosterNames) english.push_back(QString::fromUtf8(name));
     // Every character's home province has its English name for the character dialog's map.
     for (int c = 0; c < kCharacters; ++c) {
-        const char* home = art::EnglishHomeName(HomeProvince(c));
-        ASSERT_NE(home, nullptr) << KuniName(HomeProvince(c));
-        english.push_back(QString::fromUtf8(home));
+        const std::string_view home = KuniRomanName(HomeProvince(c));
+        english.push_back(QString::fromUtf8(home.data(), qsizetype(home.size())));
     }
     ASSERT_GE(english.size(), 40u);
     for (const QString& text : english) {

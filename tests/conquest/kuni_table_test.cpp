@@ -28,6 +28,27 @@ TEST(KuniTable, NamesAreCutFromTheNameString) {
     for (const auto& c : cases) EXPECT_EQ(KuniName(c.province), c.name) << c.province;
 }
 
+// The romanised names of the English map and texts: Hepburn without long-vowel marks, plain
+// ASCII letters only, one for every province.
+TEST(KuniTable, RomanisedNames) {
+    const struct {
+        int province;
+        const char* name;
+    } cases[] = {{0, "Ezo"},        {8, "Shimotsuke"}, {9, "Kozuke"}, {11, "Hida"},
+                 {13, "Omi"},       {16, "Etchu"},     {24, "Awa"},   {30, "Totomi"},
+                 {36, "Yamashiro"}, {45, "Hoki"},      {59, "Awa"},   {72, "Ryukyu"},
+                 {74, "Tsushima"},  {-1, ""},          {75, ""}};
+    for (const auto& c : cases) EXPECT_EQ(KuniRomanName(c.province), c.name) << c.province;
+    for (int i = 0; i < kProvinces; ++i) {
+        const std::string_view name = KuniRomanName(i);
+        ASSERT_FALSE(name.empty()) << i;
+        EXPECT_TRUE(name[0] >= 'A' && name[0] <= 'Z') << name;
+        EXPECT_TRUE(std::all_of(name.begin() + 1, name.end(), [](char c) {
+            return c >= 'a' && c <= 'z';
+        })) << name;
+    }
+}
+
 TEST(KuniTable, NeighboursAreAscendingSymmetricAndInRange) {
     for (int i = 0; i < kProvinces; ++i) {
         const auto n = Kuni(i).Neighbours();

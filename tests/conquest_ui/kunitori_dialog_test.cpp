@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "dialog_fixture.h"
+#include "resource_ids.h"
+#include "resource_paths.h"
 
 namespace quintrick {
 namespace {
@@ -110,6 +112,34 @@ TEST(Kunitori, TakingOnTheEnlargedMapUpdatesBothMapsAndTheProfile) {
     // Out of conquest mode a click does nothing.
     QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, LabelPoint(*dialog, 2));
     EXPECT_EQ(GetKuniOwner(f.profile, 2), kNoOwner);
+}
+
+// The English map: its own artwork, and a click on the part of a romanised label box that
+// reaches beyond the Japanese box takes the province.
+TEST(Kunitori, EnglishMapClicksOnTheWiderLabels) {
+    for (const AssetLanguage language : {AssetLanguage::Japanese, AssetLanguage::English}) {
+        DialogFixture f;
+        SetStones(f.profile, kKestrel, 100);
+        KunitoriContext context = f.Context();
+        context.language = language;
+        auto dialog = std::make_unique<CKunitori>(context);
+        ASSERT_TRUE(dialog->IsReady());
+        dialog->resize(kScrollWidth, kScrollHeight);
+        dialog->show();
+        dialog->OnZoom();
+        const LabelBox nanbu = KuniLabel(2, MapLabels::Romanised);  // 南部, next to 津軽
+        ASSERT_GT(nanbu.width, kLabelWidth + 4);
+        const QImage expected = QImage(MapImagePath(kMapEnlarged, language));
+        const QPoint inside(nanbu.x + nanbu.width - 3, nanbu.y + 5);
+        EXPECT_EQ(At(dialog->EnlargedMap(), inside.x(), inside.y()),
+                  At(expected.convertToFormat(QImage::Format_RGB32), inside.x(), inside.y()));
+        QTest::mouseClick(dialog.get(), Qt::LeftButton, {},
+                          inside + QPoint(2, 2) - QPoint(dialog->ScrollX(), dialog->ScrollY()));
+        const bool english = language == AssetLanguage::English;
+        EXPECT_EQ(At(dialog->EnlargedMap(), inside.x(), inside.y()) == qRgb(255, 255, 0), english);
+        EXPECT_EQ(GetKuniOwner(f.profile, 2), english ? kKestrel : kNoOwner);
+        EXPECT_EQ(GetStones(f.profile, kKestrel), english ? 32 : 100);
+    }
 }
 
 TEST(Kunitori, ScrollingStaysOnTheMap) {

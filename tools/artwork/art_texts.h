@@ -1,5 +1,6 @@
-// Every text the table images write, in Japanese and in English: the one source from which the
-// generator draws both artwork sets (and which the tests read to check the English set).
+// Every text the generated artwork writes, in Japanese and in English: the one source from which
+// the generators (tools/artwork, tools/mapart) draw both artwork sets, and which the tests read to
+// check the English set.
 #pragma once
 
 #include <iterator>
@@ -40,36 +41,29 @@ inline constexpr ArtText kTextBanners[6] = {
     {"旗をクリックして開始", "Click the flag to start"},
     {"役決め中", "Choosing the trump"},
 };
+// The province map: its title and the heads of the legend's columns (the characters and their
+// stones); the unification banner; the seal on the suit dialog's OK button.
+inline constexpr ArtText kTextMapTitle{"国盗りマップ", "Province Conquest Map"};
+inline constexpr ArtText kTextMapPlayers{"打ち手", "Player"};
+inline constexpr ArtText kTextMapStones{"石数", "Stones"};
+inline constexpr ArtText kTextUnified{"天下統一", "Realm Unified"};
+inline constexpr ArtText kTextOkSeal{"決", "OK"};
 // The name plates in roster order; the Japanese names are the engine's roster names.
 inline constexpr const char* kEnglishRosterNames[10] = {"Kestrel", "Osprey", "Heron",  "Falcon",
                                                         "Crane",   "Raven",  "Magpie", "Egret",
                                                         "Shrike",  "Harrier"};
 
-// The character dialog's map picture: its title, and the English names of the characters' home
-// provinces (the Japanese names and which province is whose home are the province table's).
+// The character dialog's map picture: its title (the provinces' names, Japanese and romanised,
+// and which province is whose home are the province table's).
 inline constexpr ArtText kTextHomeMapTitle{"打ち手の国", "Home provinces"};
-struct EnglishProvinceName {
-    int province;  // province index
-    const char* en;
-};
-inline constexpr EnglishProvinceName kEnglishHomeNames[] = {
-    {1, "Tsugaru"}, {3, "Date"},   {13, "Omi"},   {15, "Echigo"}, {27, "Kai"},
-    {31, "Mikawa"}, {32, "Owari"}, {41, "Tamba"}, {55, "Aki"},    {70, "Satsuma"},
-};
-// The English name of a province of the table above, nullptr for any other.
-inline const char* EnglishHomeName(int province) {
-    for (const EnglishProvinceName& n : kEnglishHomeNames) {
-        if (n.province == province) return n.en;
-    }
-    return nullptr;
-}
 
 // All of the above but the roster and province names, for the tests.
 inline std::vector<ArtText> AllArtTexts() {
-    std::vector<ArtText> all = {kTextRedeal,      kTextKan,        kTextKoi,
-                                kTextIku,         kTextGameBefore, kTextGameAfter,
-                                kTextBattleAfter, kTextTrumpCall,  kTextSuitCall,
-                                kTextRelated,     kTextUnrelated,  kTextHomeMapTitle};
+    std::vector<ArtText> all = {
+        kTextRedeal,    kTextKan,          kTextKoi,       kTextIku,        kTextGameBefore,
+        kTextGameAfter, kTextBattleAfter,  kTextTrumpCall, kTextSuitCall,   kTextRelated,
+        kTextUnrelated, kTextHomeMapTitle, kTextMapTitle,  kTextMapPlayers, kTextMapStones,
+        kTextUnified,   kTextOkSeal};
     all.insert(all.end(), std::begin(kTextBattleNumerals), std::end(kTextBattleNumerals));
     all.insert(all.end(), std::begin(kTextBanners), std::end(kTextBanners));
     return all;

@@ -166,9 +166,9 @@ QImage PaintHomeMap(ArtLanguage language) {
         p.setBrush(QColor(250, 244, 226));
         p.drawEllipse(target, 4, 4);
         const std::string ja = KuniName(home);
-        const char* en = EnglishHomeName(home);
-        const QString name = language == ArtLanguage::English && en
-                                 ? QString::fromUtf8(en)
+        const std::string_view en = KuniRomanName(home);
+        const QString name = language == ArtLanguage::English
+                                 ? QString::fromUtf8(en.data(), qsizetype(en.size()))
                                  : QString::fromUtf8(ja.data(), qsizetype(ja.size()));
         const QFont font = language == ArtLanguage::English ? LatinFont(13) : JapaneseSerifFont(15);
         // The name stands on the side of the province away from the button.

@@ -1,6 +1,6 @@
 // Drawing the two maps from their province codes: white provinces with black borders on a
 // light-cyan sea, dashed sea crossings, the title, the legend, and (enlarged map only) the
-// yellow label boxes with the costs under them.
+// yellow label boxes with the costs under them, in Japanese or in English.
 #include <QDebug>
 #include <QFont>
 #include <QPainter>
@@ -105,21 +105,40 @@ void DrawCrossing(QImage& image, const CodeMap& map, int a, int b, int width, in
     }
 }
 
+QString Text(const art::ArtText& text, art::ArtLanguage language) {
+    return QString::fromUtf8(text.In(language));
+}
+
+// The title and legend font: the Japanese gothic, or a Latin sans for the English words.
+QString LegendFamily(art::ArtLanguage language) {
+    return language == art::ArtLanguage::English ? "DejaVu Sans" : "IPAPGothic";
+}
+
+QString CharacterName(int character, art::ArtLanguage language) {
+    if (language == art::ArtLanguage::English)
+        return QString::fromUtf8(art::kEnglishRosterNames[character]);
+    return QString::fromUtf8(RosterName(character).data(), int(RosterName(character).size()));
+}
+
 // The title and the legend, laid out in standard-map pixels and drawn `k` times larger.
-void DrawLegend(QImage& image, int k, const QString& family) {
+void DrawLegend(QImage& image, int k, art::ArtLanguage language) {
+    const QString family = LegendFamily(language);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setFont(PixelFont(family, 26 * k, true));
+    // The longer English title in a smaller size, within the sea left of Ezo.
+    const bool english = language == art::ArtLanguage::English;
+    painter.setFont(PixelFont(family, (english ? 22 : 26) * k, true));
     painter.setPen(QColor(0, 48, 112));
-    painter.drawText(QRect(20 * k, 22 * k, 200 * k, 40 * k), Qt::AlignLeft | Qt::AlignVCenter,
-                     "国盗りマップ");
+    painter.drawText(QRect(20 * k, 22 * k, (english ? 290 : 200) * k, 40 * k),
+                     Qt::AlignLeft | Qt::AlignVCenter, Text(art::kTextMapTitle, language));
     painter.setPen(QPen(Qt::black, k));
     painter.setBrush(Qt::white);
     painter.drawRect(QRect(20 * k, 78 * k, 155 * k, 185 * k));
     painter.setFont(PixelFont(family, 12 * k, true));
     painter.drawText(QRect(26 * k, 82 * k, 70 * k, 15 * k), Qt::AlignLeft | Qt::AlignVCenter,
-                     "打ち手");
-    painter.drawText(QRect(125 * k, 82 * k, 46 * k, 15 * k), Qt::AlignCenter, "石数");
+                     Text(art::kTextMapPlayers, language));
+    painter.drawText(QRect(125 * k, 82 * k, 46 * k, 15 * k), Qt::AlignCenter,
+                     Text(art::kTextMapStones, language));
     painter.setPen(QPen(QColor(128, 128, 128), k));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRect(124 * k, 98 * k, 47 * k + (k - 1), 161 * k + (k - 1)));
@@ -128,7 +147,7 @@ void DrawLegend(QImage& image, int k, const QString& family) {
         const int y0 = (99 + 16 * c) * k;
         painter.setPen(Qt::black);
         painter.drawText(QRect(26 * k, y0, 70 * k, 16 * k), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromUtf8(RosterName(c).data(), int(RosterName(c).size())));
+                         CharacterName(c, language));
         const KuniRgb rgb = *KuniColor(c);
         painter.setBrush(QColor(rgb.red, rgb.green, rgb.blue));
         painter.setPen(QPen(Qt::black, k));
@@ -138,25 +157,85 @@ void DrawLegend(QImage& image, int k, const QString& family) {
     painter.fillRect(QRect(125 * k, 99 * k, 46 * k, 160 * k), Qt::white);
 }
 
-void DrawLabels(QImage& image, const QString& family) {
+QRect BoxRect(int province, MapLabels set) {
+    const LabelBox b = KuniLabel(province, set);
+    return QRect(b.x, b.y, b.width, b.height);
+}
+
+// The costs, in the same font in both languages, under the left end of the label box.
+QFont CostFont() {
+    return PixelFont("IPAPGothic", 10, false);
+}
+QRect CostRect(int province, MapLabels set) {
+    const QRect box = BoxRect(province, set);
+    return QRect(box.left() + 1, box.bottom() + 1, kLabelWidth - 2, 11);
+}
+// The pixels the cost's digits cover.
+QRect CostInk(int province, MapLabels set) {
+    const QFontMetrics metrics(CostFont());
+    const QRect rect = CostRect(province, set);
+    return metrics.tightBoundingRect(QString::number(KuniTable[province].cost))
+        .translated(rect.left(), rect.top() + metrics.ascent());
+}
+
+void DrawLabels(QImage& image, art::ArtLanguage language, bool& fits) {
+    const bool english = language == art::ArtLanguage::English;
+    const MapLabels set = english ? MapLabels::Romanised : MapLabels::Japanese;
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QFont nameFont = PixelFont(family, 12, false);
-    const QFont costFont = PixelFont(family, 10, false);
+    const QFont nameFont = english ? PixelFont("DejaVu Sans Condensed", 11, false)
+                                   : PixelFont("IPAPGothic", 12, false);
+    const QFontMetrics metrics(nameFont);
     for (int p = 0; p < kProvinces; ++p) {
-        const KuniCoord& k = KuniCoords[p];
+        const QRect box = BoxRect(p, set);
+        const QString name =
+            english ? QString::fromUtf8(KuniRomanName(p).data(), int(KuniRomanName(p).size()))
+                    : QString::fromStdString(KuniName(p));
+        // One pixel of yellow on each side of the name inside the black frame.
+        const int needed = metrics.horizontalAdvance(name) + 4;
+        if (english && needed > box.width()) {
+            qWarning() << "the label of" << name << "needs" << needed << "pixels, has"
+                       << box.width();
+            fits = false;
+        }
         painter.setPen(Qt::black);
         painter.setBrush(QColor(255, 255, 0));
-        painter.drawRect(k.bx, k.by, kLabelWidth - 1, kLabelHeight - 1);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
         painter.setFont(nameFont);
-        painter.drawText(QRect(k.bx + 1, k.by + 1, kLabelWidth - 2, kLabelHeight - 2),
-                         Qt::AlignCenter, QString::fromStdString(KuniName(p)));
-        painter.setFont(costFont);
+        painter.drawText(box.adjusted(1, 1, -1, -1), Qt::AlignCenter, name);
+        painter.setFont(CostFont());
         painter.setPen(QColor(160, 0, 0));
-        painter.drawText(QRect(k.bx + 1, k.by + kLabelHeight, kLabelWidth - 2, 11),
-                         Qt::AlignLeft | Qt::AlignTop, QString::number(KuniTable[p].cost));
+        painter.drawText(CostRect(p, set), Qt::AlignLeft | Qt::AlignTop,
+                         QString::number(KuniTable[p].cost));
     }
 }
+
+}  // namespace
+
+std::vector<QString> LabelCrowding() {
+    std::vector<QString> problems;
+    const MapLabels set = MapLabels::Romanised;
+    const auto name = [](int p) { return QString::fromUtf8(KuniRomanName(p).data()); };
+    for (int p = 0; p < kProvinces; ++p) {
+        const QPoint seed(KuniCoords[p].SeedX(), KuniCoords[p].SeedY());
+        for (int q = 0; q < kProvinces; ++q) {
+            const QString what = name(q) + " covers " + name(p);
+            if (q != p && BoxRect(q, set).contains(seed)) problems.push_back(what + "'s seed");
+            if (q != p && CostInk(q, set).contains(seed)) problems.push_back(what + "'s seed");
+            if (q == p) continue;
+            if (q > p && BoxRect(q, set).intersects(BoxRect(p, set)))
+                problems.push_back(what + "'s box");
+            if (BoxRect(q, set).intersects(CostInk(p, set))) problems.push_back(what + "'s cost");
+            if (q > p && CostInk(q, set).intersects(CostInk(p, set)))
+                problems.push_back(what + "'s cost with its cost");
+        }
+        if (BoxRect(p, set).contains(seed) || CostInk(p, set).contains(seed))
+            problems.push_back(name(p) + " covers its own seed");
+    }
+    return problems;
+}
+
+namespace {
 
 // A seed in each further white piece of every province.
 std::vector<PieceSeed> Pieces(const QImage& image, const CodeMap& map, int minPixels,
@@ -206,8 +285,7 @@ std::vector<PieceSeed> Pieces(const QImage& image, const CodeMap& map, int minPi
 
 }  // namespace
 
-MapImages DrawMaps(const CodeMap& big, const CodeMap& small) {
-    const QString family = "IPAPGothic";
+MapImages DrawMaps(const CodeMap& big, const CodeMap& small, art::ArtLanguage language) {
     MapImages out;
     out.enlarged = Plain(big);
     out.standard = Plain(small);
@@ -217,9 +295,10 @@ MapImages DrawMaps(const CodeMap& big, const CodeMap& small) {
         DrawCrossing(out.enlarged, big, a, b, 2, 6, 4);
         DrawCrossing(out.standard, small, a, b, 1, 3, 2);
     }
-    DrawLegend(out.enlarged, 3, family);
-    DrawLegend(out.standard, 1, family);
-    DrawLabels(out.enlarged, family);
+    DrawLegend(out.enlarged, 3, language);
+    DrawLegend(out.standard, 1, language);
+    out.labelsFit = true;
+    DrawLabels(out.enlarged, language, out.labelsFit);
     std::array<QPoint, kProvinces> bigSeeds, smallSeeds;
     for (int p = 0; p < kProvinces; ++p) {
         bigSeeds[p] = QPoint(KuniCoords[p].SeedX(), KuniCoords[p].SeedY());

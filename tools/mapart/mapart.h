@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "art_texts.h"
 #include "conquest/kuni_coords.h"
 
 namespace quintrick::mapart {
@@ -57,10 +58,16 @@ struct MapImages {
     QImage standard;
     std::vector<PieceSeed> enlargedPieces;
     std::vector<PieceSeed> standardPieces;
+    bool labelsFit = true;  // false when a name is wider than its label box
 };
-MapImages DrawMaps(const CodeMap& big, const CodeMap& small);
+// The maps with their words (title, legend, province names) in one language.
+MapImages DrawMaps(const CodeMap& big, const CodeMap& small, art::ArtLanguage language);
 
-QImage DrawBanner();
+QImage DrawBanner(art::ArtLanguage language);
+
+// What the romanised label boxes and the costs under them cover that they must leave free:
+// another label box, another cost, a fill seed. Empty when the layout is sound.
+std::vector<QString> LabelCrowding();
 
 // The image reduced to an indexed palette of at most `colours` entries (exact when it has few
 // enough colours, nearest palette entry otherwise).
