@@ -24,11 +24,13 @@ inline constexpr int kBmpBattleDigits = 172;              // 一 二 三, 23 wid
 inline constexpr int kBmpTrumpCall = 173;                 // ヤク plate, 74 x 38
 inline constexpr int kBmpSuitCall = 174;                  // 請求 plate, 74 x 38
 inline constexpr int kBmpSigns = 175;                     // safety-zone and danger signs, 80 x 37
+inline constexpr int kBmpOkSeal = 182;                    // seal on the suit dialog's OK, 16 x 16
 inline constexpr int kBmpHomeMap = 191;                   // the character dialog's map, 434 x 538
 // The images that write words, drawn again in English as ":/bmp/en/<id>.png".
 inline constexpr int kBmpEnglishIds[] = {
-    kBmpPanel, kBmpGameLabel,   kBmpBanners,      kBmpKan,       kBmpPlates,   kBmpRedeal, kBmpKoi,
-    kBmpIku,   kBmpBattleLabel, kBmpBattleDigits, kBmpTrumpCall, kBmpSuitCall, kBmpHomeMap};
+    kBmpPanel,     kBmpGameLabel, kBmpBanners, kBmpKan,         kBmpPlates,
+    kBmpRedeal,    kBmpKoi,       kBmpIku,     kBmpBattleLabel, kBmpBattleDigits,
+    kBmpTrumpCall, kBmpSuitCall,  kBmpOkSeal,  kBmpHomeMap};
 
 // The conquest map's artwork, in ":/map/" (and ":/map/en/" with English words).
 inline constexpr int kMapEnlarged = 163;  // 1467 x 1614

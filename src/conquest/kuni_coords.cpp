@@ -85,9 +85,9 @@ namespace {
 // The widths of the romanised label boxes, each the name's width in the map's label font and a
 // margin (the generator refuses a name that does not fit).
 constexpr std::array<int, kProvinces> kRomanisedWidth{{
-    28, 42, 36, 28, 37, 32, 29, 43, 62, 39, 44, 28, 28, 28, 29, 37, 32, 28, 29,
+    28, 42, 40, 28, 37, 32, 29, 43, 62, 39, 44, 28, 28, 28, 29, 37, 32, 28, 29,
     42, 42, 39, 46, 39, 28, 44, 41, 28, 28, 39, 37, 41, 33, 35, 28, 28, 54, 40,
-    36, 45, 31, 33, 33, 35, 32, 28, 34, 28, 33, 40, 54, 31, 35, 32, 28, 28, 40,
+    36, 45, 31, 36, 33, 35, 32, 28, 34, 28, 33, 40, 54, 31, 35, 32, 28, 28, 40,
     28, 30, 28, 37, 28, 28, 49, 44, 35, 36, 32, 28, 36, 47, 36, 40, 28, 50,
 }};
 

@@ -116,6 +116,19 @@ TEST(TableImages, HaveTheirSizesAndKeyColours) {
         }
 }
 
+// The seal on the suit dialog's OK button: red, with its word in light letters, one per language.
+TEST(DialogPictures, OkSealInBothLanguages) {
+    for (const AssetLanguage language : kLanguages) {
+        SCOPED_TRACE(ImagePath(kBmpOkSeal, language).toStdString());
+        const QImage seal = Load(kBmpOkSeal, language);
+        ASSERT_EQ(seal.size(), QSize(16, 16));
+        EXPECT_GT(Count(seal, seal.rect(), Reddish), 80);
+        EXPECT_GT(Count(seal, QRect(3, 3, 10, 10), Bright), 15);
+    }
+    EXPECT_NE(ImagePath(kBmpOkSeal, AssetLanguage::English), ImagePath(kBmpOkSeal));
+    EXPECT_NE(Load(kBmpOkSeal, AssetLanguage::English), Load(kBmpOkSeal));
+}
+
 TEST(TableImages, NamePlatesAreRedAndBlueOnWhite) {
     const QImage plates = Load(kBmpPlates);
     for (int row = 0; row < 10; ++row) {

@@ -46,7 +46,7 @@ std::vector<CursorImage> PaintCursors();
 // The dialog pictures and the desktop icon. The map of the character dialog is the conquest
 // map with the homes of the six characters one may play in their colours, each joined to its
 // button, with the province names and the title in `language`.
-QImage PaintOkSeal();
+QImage PaintOkSeal(ArtLanguage language);
 QImage PaintHomeMap(ArtLanguage language);
 // The desktop icon at the sizes the icon theme installs.
 inline constexpr int kAppIconSizes[] = {48, 64, 128, 256};

@@ -100,7 +100,7 @@ QColor HomeColour(int character) {
 
 }  // namespace
 
-QImage PaintOkSeal() {
+QImage PaintOkSeal(ArtLanguage language) {
     QImage img = Canvas(16, 16);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -108,8 +108,10 @@ QImage PaintOkSeal() {
     p.setPen(QPen(QColor(120, 10, 14), 1));
     p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 3, 3);
     p.setPen(Qt::white);
-    p.setFont(JapaneseFont(12));
-    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, "決");
+    // One kanji, or the two Latin letters a little smaller to fit the seal.
+    const bool english = language == ArtLanguage::English;
+    p.setFont(english ? LatinFont(9) : JapaneseFont(12));
+    p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString::fromUtf8(kTextOkSeal.In(language)));
     return img;
 }
 

@@ -91,7 +91,8 @@ int main(int argc, char** argv) {
                        root.filePath(QStringLiteral("resources/cur/%1.png").arg(cursor.id)));
     }
     // The dialog pictures, and the program's icon for the desktop.
-    ok &= WritePng(PaintOkSeal(), root.filePath("resources/bmp/182.png"));
+    ok &= WritePng(PaintOkSeal(ArtLanguage::Japanese), root.filePath("resources/bmp/182.png"));
+    ok &= WritePng(PaintOkSeal(ArtLanguage::English), root.filePath("resources/bmp/en/182.png"));
     ok &= WritePng(PaintHomeMap(ArtLanguage::Japanese), root.filePath("resources/bmp/191.png"));
     ok &= WritePng(PaintHomeMap(ArtLanguage::English), root.filePath("resources/bmp/en/191.png"));
     for (const int size : kAppIconSizes) {
