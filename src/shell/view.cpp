@@ -181,7 +181,11 @@ bool CT40913View::event(QEvent* event) {
 void CT40913View::mouseMoveEvent(QMouseEvent* event) {
     if (m_callout.active) return;
     const QPoint p = event->position().toPoint();
-    if (m_set.m_dspRem == 1 && m_toolTip) {
+    if (m_set.m_dspRem == 1 && m_toolTip && m_engine.HeldNow() != CEngine::Held::kNothing) {
+        // No explanation while a card (or a view of the table) is held: it would cover the
+        // field the card goes to, and stay there after the drop.
+        m_toolTip->Apply(HoverHelp{});
+    } else if (m_set.m_dspRem == 1 && m_toolTip) {
         const Scales& s = m_table.m_scales;
         m_toolTip->Apply(
             UpdateHoverHelp(s.BaseX(p.x()), s.BaseY(p.y()), m_gs, m_set, HoverAreasOf(m_table),

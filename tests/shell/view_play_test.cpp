@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "scripted_dialogs.h"
+#include "shell/extras/tip_window.h"
 #include "shell/main_frame.h"
 
 namespace quintrick::testing {
@@ -129,6 +130,30 @@ TEST_F(ViewPlay, ADropOutsideTheZoneReturnsTheCardInsidePlaysIt) {
             EXPECT_EQ(gs().m_hand[kHumanSeat][1], C(0, 4)) << "back at its place";
         }
     }
+}
+
+// The explanation of the field shows when the pointer rests there, but not while a card is
+// carried over it, nor after the card has been dropped there.
+TEST_F(ViewPlay, NoExplanationWhileACardIsHeld) {
+    view().Settings().m_dspRem = 1;
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    auto* tip = view().findChild<QWidget*>("explanationTip");
+    const auto restOn = [&](QPoint at) {
+        for (int step = 0; step < 3; ++step) QTest::mouseMove(&view(), at + QPoint(step, 0));
+        QTest::qWait(CTipWindow::kReshowMs + 300);
+    };
+    restOn(FieldCentre());
+    ASSERT_NE(tip, nullptr);
+    ASSERT_TRUE(tip->isVisible()) << "the field has an explanation";
+    QTest::mouseMove(&view(), CardPoint(1));
+    QTest::mousePress(&view(), Qt::LeftButton, {}, CardPoint(1));
+    ASSERT_EQ(gs().m_dragging, 1);
+    restOn(FieldCentre());
+    EXPECT_FALSE(tip->isVisible()) << "a card is held";
+    QTest::mouseRelease(&view(), Qt::LeftButton, {}, FieldCentre() + QPoint(2, 0));
+    ASSERT_EQ(gs().m_field[kHumanSeat], C(0, 4));
+    QTest::qWait(CTipWindow::kReshowMs + 300);
+    EXPECT_FALSE(tip->isVisible()) << "after the drop";
 }
 
 TEST_F(ViewPlay, DoubleClickAndKeyboardPlay) {
