@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
+#include <utility>
 
 #include "engine/strings.h"
 #include "recording_box.h"
@@ -109,6 +111,26 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
     dlg.m_page = "quintrick_rule.html";
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
     EXPECT_EQ(box.Ids(), std::vector<int>{30162});
+}
+
+// Following a link to another help page, and going back, the title names the page on view.
+TEST(HelpViewer, TitleFollowsThePageOnView) {
+    test::RecordingBox box;
+    CHelpDlg dlg(box, nullptr, QStringLiteral(QUINTRICK_HELP_SOURCE));
+    dlg.m_page = "quintrick_sousa.html";
+    dlg.m_caption = "操作方法";
+    ASSERT_TRUE(dlg.OpenPage());
+    EXPECT_EQ(dlg.windowTitle(), "操作方法");
+    const QString html = dlg.Browser()->toHtml();
+    for (const auto& [link, title] : {std::pair{"quintrick_rule.html", "ルール"},
+                                      std::pair{"quintrick_kakehiki.html", "カケヒキ"}}) {
+        ASSERT_TRUE(html.contains(QLatin1String(link))) << link;
+        dlg.Browser()->setSource(QUrl(QString::fromLatin1(link)));  // what a click on it does
+        EXPECT_TRUE(dlg.Browser()->source().path().endsWith(QLatin1String(link)));
+        EXPECT_EQ(dlg.windowTitle(), QString::fromUtf8(title)) << link;
+        dlg.Browser()->backward();
+        EXPECT_EQ(dlg.windowTitle(), "操作方法") << link;
+    }
 }
 
 // A page that is there but cannot be read gives the same message instead of a blank window:

@@ -87,6 +87,13 @@ CHelpDlg::CHelpDlg(IMessageBox& messages, QWidget* parent, QString helpFolder)
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(true);
     m_browser->setSearchPaths({m_folder});
+    // A link to another of the help pages: the title names the page on view.
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& source) {
+        const QString name = QFileInfo(source.path()).fileName();
+        for (const HelpPage& p : kHelpPages) {
+            if (name == QLatin1String(p.page)) setWindowTitle(QString::fromUtf8(p.caption));
+        }
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
