@@ -1,4 +1,5 @@
 // The three popup menus, built afresh at every opening, and the commands of the menus and keys.
+#include <QActionGroup>
 #include <QMenu>
 
 #include "conquest/kuni_state.h"
@@ -60,6 +61,8 @@ const char* SizeLabel(int width) {
     }
 }
 
+// The speeds, the strengths and the window sizes are each one choice of several: their items
+// stand in an exclusive group and show a radio mark.
 void Check(QAction* action, bool on) {
     action->setCheckable(true);
     action->setChecked(on);
@@ -122,18 +125,22 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
 
 void CT40913View::AddSettingsItems(QMenu& menu) {
     QMenu* speed = menu.addMenu("スピード(&S)");
+    auto* speeds = new QActionGroup(speed);
     bool speedChecked = false;
     for (const SpeedItem& item : kSpeeds) {
         const bool on = item.speed != 9 && m_set.m_speed == item.speed;
         speedChecked = speedChecked || on;
-        Check(AddItem(*speed, item.command, item.label), on);
+        Check(speeds->addAction(AddItem(*speed, item.command, item.label)), on);
     }
     if (!speedChecked) speed->actions()[2]->setChecked(true);  // normal, for 9 and any other
     QMenu* level = menu.addMenu(QString::fromUtf8(LoadString(kLevelMenu).data()));
     level->setObjectName(QStringLiteral("levelMenu"));
     const bool strong = Read(m_profile, entries::kTsuyosa) == 1;  // any other value is 標準
-    Check(AddItem(*level, kCmdLevelNormal, LoadString(kLevelNormal).data()), !strong);
-    Check(AddItem(*level, kCmdLevelStrong, LoadString(kLevelStrong).data()), strong);
+    auto* levels = new QActionGroup(level);
+    Check(levels->addAction(AddItem(*level, kCmdLevelNormal, LoadString(kLevelNormal).data())),
+          !strong);
+    Check(levels->addAction(AddItem(*level, kCmdLevelStrong, LoadString(kLevelStrong).data())),
+          strong);
     menu.addSeparator();
     const int values[7] = {m_set.m_openMode != 0,
                            m_set.m_soundOn != 0,
@@ -152,12 +159,13 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
     menu.addSeparator();
     AddItem(menu, kCmdCardBacks, "カード背面の設定(&B)");
     QMenu* sizes = menu.addMenu("画面サイズ(&G)");
+    auto* sizeGroup = new QActionGroup(sizes);
     const int gamen = Read(m_profile, entries::kGamen);
     bool sizeChecked = false;
     for (const ScreenSize& size : kScreenSizes) {
         const bool on = size.width != 640 && gamen == size.width;
         sizeChecked = sizeChecked || on;
-        Check(AddItem(*sizes, size.command, SizeLabel(size.width)), on);
+        Check(sizeGroup->addAction(AddItem(*sizes, size.command, SizeLabel(size.width))), on);
     }
     if (!sizeChecked) sizes->actions()[0]->setChecked(true);  // 640, for any other value
 }

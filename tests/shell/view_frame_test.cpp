@@ -1,6 +1,7 @@
 // The frame, the start-up checks, the window sizes, the menus and the close question.
 #include <gtest/gtest.h>
 
+#include <QActionGroup>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,6 +184,20 @@ TEST_F(Frame, SpeedAndSizeChecks) {
         view().Profile().WriteInt("Settei", "Gamen", gamen);
         auto menu = view().BuildPopupMenu(1);
         EXPECT_TRUE(Item(*menu, checked)->isChecked()) << gamen;
+    }
+    // Each is one choice of several: an exclusive group of its own, which the menu draws with
+    // radio marks.
+    auto menu = view().BuildPopupMenu(1);
+    const std::vector<std::vector<int>> groups{
+        {32774, 32783, 32776, 32785, 32778},
+        {kCmdSize640, kCmdSize800, kCmdSize1024, kCmdSize1200, kCmdSize1400, kCmdSize1600},
+        {kCmdLevelNormal, kCmdLevelStrong}};
+    for (const std::vector<int>& ids : groups) {
+        QActionGroup* group = Item(*menu, ids[0])->actionGroup();
+        ASSERT_NE(group, nullptr) << ids[0];
+        EXPECT_TRUE(group->isExclusive());
+        EXPECT_EQ(group->actions().size(), qsizetype(ids.size()));
+        for (int id : ids) EXPECT_EQ(Item(*menu, id)->actionGroup(), group) << id;
     }
 }
 
