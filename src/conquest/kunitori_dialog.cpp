@@ -292,7 +292,10 @@ void CKunitori::OnZoom() {
         m_horizontal->setEnabled(true);
         m_standardMap = false;
         repaint();
-        if (m_session.ConquestMode()) m_session.RegularsTurn();
+        if (m_session.ConquestMode()) {
+            m_session.RegularsTurn();
+            PaintStones();
+        }
     } else {
         m_vertical->setEnabled(false);
         m_horizontal->setEnabled(false);
@@ -312,7 +315,7 @@ void CKunitori::mousePressEvent(QMouseEvent* event) {
         m_context.language == AssetLanguage::English ? MapLabels::Romanised : MapLabels::Japanese;
     const int province = ProvinceAtLabel(at.x() + m_scrollX - 2, at.y() + m_scrollY - 2, labels);
     if (province < 0) return;
-    m_session.HumanTakes(province);
+    if (m_session.HumanTakes(province) == ConquestSession::Taking::Taken) PaintStones();
 }
 
 void CKunitori::ShowPlainBox(std::string_view caption, std::string_view text) {

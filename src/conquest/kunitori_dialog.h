@@ -40,6 +40,8 @@ class CKunitori : public QDialog, private IConquestMap {
     void FillProvince(int province, QRgb colour);
     void WhitenProvinces();
     void PaintOwners();
+    // The legend's stone column on the standard map, from the profile.
+    void PaintStones();
     void SetStatus(const QString& text);
     void ShowInitialStatus();
     void UnificationCeremony();

@@ -1,5 +1,5 @@
 // The map dialog's pictures: colouring provinces in the working copies, the stones in the
-// legend, and painting the shown map into the window.
+// legend (written again after every taking), and painting the shown map into the window.
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -38,6 +38,14 @@ void CKunitori::WhitenProvinces() {
 }
 
 void CKunitori::PaintOwners() {
+    PaintStones();
+    for (int p = 0; p < kProvinces; ++p) {
+        const auto colour = KuniColor(GetKuniOwner(m_context.profile, p));
+        if (colour) FillProvince(p, ToRgb(*colour));
+    }
+}
+
+void CKunitori::PaintStones() {
     QPainter painter(&m_standard);
     painter.fillRect(QRect(125, 99, 46, 160), Qt::white);
     QFont font("IPAGothic");
@@ -53,11 +61,6 @@ void CKunitori::PaintOwners() {
         if (text.empty()) continue;
         painter.drawText(QRect(130, 99 + 16 * c, 41, 16), Qt::AlignLeft | Qt::AlignVCenter,
                          QString::fromStdString(text));
-    }
-    painter.end();
-    for (int p = 0; p < kProvinces; ++p) {
-        const auto colour = KuniColor(GetKuniOwner(m_context.profile, p));
-        if (colour) FillProvince(p, ToRgb(*colour));
     }
 }
 

@@ -22,6 +22,9 @@ QPoint LabelPoint(const CKunitori& dialog, int province) {
     return {k.bx + 5 + 2 - dialog.ScrollX(), k.by + 5 + 2 - dialog.ScrollY()};
 }
 
+// The legend's stone column on the standard map.
+const QRect kStoneColumn(125, 99, 46, 160);
+
 TEST(Kunitori, OpeningWithAnEmptyProfile) {
     DialogFixture f(kKestrel);
     auto dialog = f.Open();
@@ -98,9 +101,13 @@ TEST(Kunitori, TakingOnTheEnlargedMapUpdatesBothMapsAndTheProfile) {
     dialog->show();
     dialog->OnZoom();
     ASSERT_FALSE(dialog->IsStandardMap());
+    const QImage columnBefore = dialog->StandardMap().copy(kStoneColumn);
     QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, LabelPoint(*dialog, 6));  // 秋田
     EXPECT_EQ(GetKuniOwner(f.profile, 6), kKestrel);
     EXPECT_EQ(GetStones(f.profile, kKestrel), 10);
+    // The stone column shows the stones left at once, as a new opening would.
+    EXPECT_NE(dialog->StandardMap().copy(kStoneColumn), columnBefore);
+    EXPECT_EQ(dialog->StandardMap().copy(kStoneColumn), f.Open()->StandardMap().copy(kStoneColumn));
     const KuniCoord& k = KuniCoords[6];
     EXPECT_EQ(At(dialog->EnlargedMap(), k.SeedX(), k.SeedY()), Rgb(kKestrel));
     EXPECT_EQ(At(dialog->StandardMap(), k.sx, k.sy), Rgb(kKestrel));
@@ -199,7 +206,10 @@ TEST(Kunitori, RegularsMoveWhenTheEnlargedMapOpens) {
     SetStones(f.profile, kRaven, 4 + 1);  // from 尾張: 志摩 is not next to it; 美濃 108 is too dear
     SetStones(f.profile, kHeron, 51 + 2);  // from 三河: 遠江 51
     auto dialog = f.Open();
+    const QImage columnBefore = dialog->StandardMap().copy(kStoneColumn);
     dialog->OnZoom();
+    EXPECT_NE(dialog->StandardMap().copy(kStoneColumn), columnBefore);
+    EXPECT_EQ(dialog->StandardMap().copy(kStoneColumn), f.Open()->StandardMap().copy(kStoneColumn));
     EXPECT_EQ(f.host.plainBoxes,
               std::vector<std::string>{
                   "レギュラー ｢蒼鷺｣ の国盗り| ｢遠江｣ を盗ります。\n    (残り : 2)"});
