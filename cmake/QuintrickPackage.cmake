@@ -18,7 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quintrick.orvendel.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
+# SDL_mixer is loaded at the first sound, not linked: the shared-library scan cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6sql6-sqlite, fonts-ipafont-gothic | fonts-noto-cjk")
+    "qt6-qpa-plugins, qt6-image-formats-plugins, libqt6sql6-sqlite, libsdl2-mixer-2.0-0, fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <functional>
+#include <memory>
 
 #include "engine/setting_copies.h"
 
@@ -33,12 +34,15 @@ class CSoundPlayer {
     bool HasDevice() const { return m_device == Device::Open; }
 
   private:
+    struct Sdl;  // the libraries' functions, loaded with the device
+
     bool OpenDevice();
     void StopAndFree();
 
     const SettingCopies& m_copies;
     Source m_source;
     enum class Device { Unopened, Open, Failed } m_device = Device::Unopened;
+    std::unique_ptr<Sdl> m_sdl;
     Mix_Chunk* m_chunk = nullptr;  // the sound on the channel, freed when replaced
     int m_outputBytesPerSecond = 0;
 };
