@@ -55,9 +55,13 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
         // A damaged or foreign file is not trusted: only a whole strip is used, anything else
         // is composed again below and the file rewritten.
         if (IsWholeStrip(picture)) {
-            if (!MakeSurface(s.m_handStrip, kStripWidth, kStripHeight)) return false;
-            s.m_handStrip.fill(kKeyStrip);
-            {
+            s.m_handStrip = QImage();
+            if (picture.format() == QImage::Format_RGB32) {
+                // The whole strip as it is: painting it over the key colour would copy it.
+                s.m_handStrip = picture;
+            } else {
+                if (!MakeSurface(s.m_handStrip, kStripWidth, kStripHeight)) return false;
+                s.m_handStrip.fill(kKeyStrip);
                 QPainter p(&s.m_handStrip);
                 if (!RenderPicture(p, picture)) return false;
             }

@@ -16,8 +16,13 @@
 namespace quintrick {
 
 QImage KeyToAlpha(const QImage& src, QRgb key) {
+    return KeyToAlpha(QImage(src), key);
+}
+
+QImage KeyToAlpha(QImage&& src, QRgb key) {
     if (src.isNull()) return {};
-    QImage out = src.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Converted in place when `src` is the only holder of its pixels.
+    QImage out = std::move(src).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const QRgb opaqueKey = key | 0xff000000u;
     for (int y = 0; y < out.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
@@ -134,7 +139,6 @@ bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages) {
     // The cards' scratch surfaces, the blank hand strip and the call plates.
     const bool ok = MakeSurfaces({{&s.m_rotateScratch, kCardHeight, kCardWidth},
                                   {&s.m_pictureStrip, kCardHeight, kCardWidth * 16},
-                                  {&s.m_handStrip, kStripWidth, kStripHeight},
                                   {&s.m_saveUnder, 302, 430},
                                   {&s.m_backSideways, kCardHeight, kCardWidth}}) &&
                     LoadResources({{&s.m_imgRedeal, 155},
@@ -147,8 +151,16 @@ bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages) {
         messages.ShowMessage(kMsgMemory, {}, kStyleError);
         return false;
     }
+    return true;
+}
+
+bool MakeBlankHandStrip(CSurfaces& s, IMessageBox& messages) {
+    if (!MakeSurface(s.m_handStrip, kStripWidth, kStripHeight)) {
+        messages.ShowMessage(kMsgMemory, {}, kStyleError);
+        return false;
+    }
     s.m_handStrip.fill(kKeyStrip);
-    MakeKeyedCopies(s);
+    s.m_keyed.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
     return true;
 }
 
@@ -158,7 +170,8 @@ void MakeKeyedCopies(CSurfaces& s) {
 }
 
 bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {
-    return BuildFirstSurfaces(s, messages) && BuildRemainingSurfaces(s, messages);
+    return BuildFirstSurfaces(s, messages) && BuildRemainingSurfaces(s, messages) &&
+           MakeBlankHandStrip(s, messages);
 }
 
 QByteArray ReadCardData(const QString& folder) {

@@ -25,6 +25,9 @@ inline constexpr QRgb kKeyStrip = 0xfffff7ff;  // RGB(255, 247, 255)
 // A copy of `src` in which every pixel of colour `key` is fully transparent
 // (Format_ARGB32_Premultiplied).
 QImage KeyToAlpha(const QImage& src, QRgb key);
+// The same made from `src` itself, without a second copy of the pixels when nothing else holds
+// them (`src` is left empty).
+QImage KeyToAlpha(QImage&& src, QRgb key);
 
 // The file name of the card data file in the executable's folder.
 inline constexpr char kCardDataFile[] = "QuintrickSys.dll";
@@ -61,10 +64,12 @@ void MakeKeyedCopies(CSurfaces& s);
 bool BuildSurfaces(CSurfaces& s, IMessageBox& messages);
 // The same in two halves: what the empty table at start needs (the back buffer, the table
 // surface and the images of the indicators, panels, plates and marks, with their transparent
-// copies), after releasing what a previous call made; then the rest (the cards' scratch
-// surfaces, the blank hand strip and the call plates).
+// copies), after releasing what a previous call made; then the cards' scratch surfaces and the
+// call plates; and a blank hand strip with its transparent copy (the game makes the strip only
+// when it prepares the card backs, before any hand is dealt).
 bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages);
 bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages);
+bool MakeBlankHandStrip(CSurfaces& s, IMessageBox& messages);
 // Releases every surface and image, the card sheet included (not m_cardBack).
 void ReleaseSurfaces(CSurfaces& s);
 // Loads a bitmap resource into a surface (RGB32); false when it cannot be loaded.

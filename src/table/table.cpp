@@ -21,9 +21,13 @@ CTable::CTable(const GameState& gs, const SettingCopies& settings, IProfile& pro
 
 bool CTable::PrepareCardBacks(bool rebuild) {
     CardBackContext ctx{m_s, m_profile, m_messages, {}};
+    // The old transparent copy goes first: two at once are not needed.
+    m_s.m_keyed.handStrip = QImage();
     const bool ok = quintrick::PrepareCardBacks(ctx, rebuild);
-    m_s.m_keyed.handStrip = KeyToAlpha(m_s.m_handStrip, kKeyStrip);
-    // Only the transparent copy is drawn; the strip is composed or loaded anew when needed.
+    // Only the transparent copy is drawn; the strip is composed or loaded anew when needed, so
+    // it becomes the copy itself.
+    m_s.m_keyed.handStrip = ok ? KeyToAlpha(std::move(m_s.m_handStrip), kKeyStrip)
+                               : KeyToAlpha(m_s.m_handStrip, kKeyStrip);
     if (ok) m_s.m_handStrip = QImage();
     return ok;
 }

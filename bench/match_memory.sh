@@ -1,0 +1,28 @@
+#!/bin/bash
+# Peak resident memory of the game through one whole match at the 1600 x 1200 size, against a
+# bare Qt window of the same size measured in the same run (bench/bare_window, its VmHWM once
+# painted), on a private Xvfb screen and a fresh profile. MATCH_MEMORY_STAGES=1 in the
+# environment also shows the figures after each step of the start and after each game.
+# usage: bench/match_memory.sh [BUILD_DIR] [SEED]
+set -euo pipefail
+build=${1:-build}
+seed=${2:-1}
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+display=$((100 + RANDOM % 400))
+while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1920x1440x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+sleep 0.5
+export DISPLAY=:$display HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+export XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work SDL_AUDIODRIVER=dummy
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+bare=$(STARTUP_PROBE_HWM=1 "$build/bench/startup_probe" 800 600 188338 \
+    "$build/bench/bare_window" 1600 1200 | cut -d' ' -f2)
+echo "bare Qt window 1600 x 1200, VmHWM once painted: $bare kB"
+# The first start composes the card-back strip and stores it; later starts read it back.
+echo "first start (no card-back cache):"
+"$build/bench/match_memory" "$seed" | sed 's/^/  /'
+echo "a later start (card-back cache):"
+"$build/bench/match_memory" "$seed" | sed 's/^/  /'
