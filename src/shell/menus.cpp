@@ -77,13 +77,14 @@ bool CT40913View::CommandEnabled(int id) const {
         case kCmdNewMatch:
             return m_gs.m_phase != kNoGame;
         // The score, the map (the human has a character only then) and the card backs wait for
-        // the first game since the program began.
+        // the first game since the program began, and stay after a later match's character
+        // dialog was cancelled.
         case kCmdHint:
             return HintAvailable();
         case kCmdScore:
         case kCmdMap:
         case kCmdCardBacks:
-            return m_gs.m_phase != kNoGame;
+            return GameStartedSinceLaunch();
         default:
             if (id >= kPeekCommandFirst && id <= kPeekCommandLast) return m_flags.thumbBar;
             return true;

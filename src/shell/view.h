@@ -98,6 +98,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // Whether a command can be chosen now: the start only before the first game, the score, the
     // map and the card backs only after it, the peek commands only with `m_thumbBar`.
     bool CommandEnabled(int id) const;
+    // Whether a game has been started since the program began (the map, the score and the card
+    // backs are offered from then on).
+    bool GameStartedSinceLaunch() const;
 
     // The commands that open a window of their own.
     void OpenMap();

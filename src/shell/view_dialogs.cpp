@@ -12,9 +12,15 @@ KunitoriContext CT40913View::MapContext() {
                            *this,          m_kunitoriHost};
 }
 
+bool CT40913View::GameStartedSinceLaunch() const {
+    // A game in hand, or a character chosen for one since the program began (a later match's
+    // cancelled character dialog leaves no game in hand, but the character stays).
+    return m_gs.m_phase != kNoGame || m_gs.m_entryNo >= 0;
+}
+
 void CT40913View::OpenMap() {
     // Only after the first game: the human has a character from then on.
-    if (m_gs.m_phase == kNoGame) return;
+    if (!GameStartedSinceLaunch()) return;
     m_dialogs->OpenMap(this, MapContext());
 }
 

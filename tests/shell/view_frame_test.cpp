@@ -168,6 +168,29 @@ TEST_F(Frame, MenuChecksAndGreyedItemsBeforeAndAfterTheFirstGame) {
     for (int id : {32772, 32784, 32790}) EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
 }
 
+// A later match whose character dialog is cancelled leaves no game in hand: the start command
+// is offered again, and the map, the score and the card backs stay, with the character chosen
+// before.
+TEST_F(Frame, TheMapStaysAfterALaterMatchsCharacterDialogIsCancelled) {
+    Open();
+    dialogs.character = 3;
+    StartGame();
+    dialogs.character = -1;  // cancel
+    dialogs.answer = IDYES;
+    view().OnCommand(kCmdNewMatch);
+    ASSERT_EQ(dialogs.characterDialogs, 2);
+    ASSERT_EQ(view().Gs().m_phase, kNoGame);
+    auto game = view().BuildPopupMenu(0);
+    auto settings = view().BuildPopupMenu(1);
+    EXPECT_TRUE(Item(*game, kCmdStart)->isEnabled());
+    for (int id : {kCmdScore, kCmdMap, kCmdCardBacks}) {
+        EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
+    }
+    view().OnCommand(kCmdMap);
+    EXPECT_EQ(dialogs.opened, std::vector<std::string>{"map"});
+    EXPECT_EQ(dialogs.mapEntryNo, 3);
+}
+
 TEST_F(Frame, SpeedAndSizeChecks) {
     Open();
     struct Case {
