@@ -69,6 +69,12 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void PlaySound(int sound, bool toEnd) override;
     void RedrawTable() override;
     bool PrepareCardBacks() override;
+    // The card backs made again (or read from the cache), the F1 button flickering meanwhile.
+    bool PrepareCardBacks(bool rebuild);
+    // Inverts the F1 button on the screen at once, or puts it back (the flicker while the card
+    // backs are made).
+    void FlickerF1Button();
+    bool F1ButtonInverted() const { return m_f1Inverted; }
     void RequestClose() override;
     LocalTime LocalTimeOfDay() override;
     IProfile& Profile() override { return m_profile; }
@@ -171,6 +177,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void OpenMenu(int position) override { ShowPopupMenu(position); }
 
     void PaintCallout(QPainter& p);
+    // The F1 button of the icon row, in the view's pixels.
+    QRect F1ButtonRect() const;
     // A base rectangle on the screen (screen coordinates).
     QRect ScreenRect(const Rect& base) const;
     void AddSettingsItems(QMenu& menu);
@@ -187,6 +195,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool m_startupPending = false;  // CompleteStartup has yet to run
     bool m_startupFailed = false;
     bool m_completionPosted = false;
+    bool m_f1Inverted = false;  // the F1 button is shown inverted (overlay)
     std::unique_ptr<IDialogs> m_ownDialogs;
     IDialogs* m_dialogs;
     CProfile m_profile;

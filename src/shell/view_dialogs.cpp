@@ -29,7 +29,7 @@ void CT40913View::OpenCardBacks() {
                      m_profile,
                      *this,
                      [this] { m_sound.Play(kSoundChoice, false); },
-                     [this](bool rebuild) { return m_table.PrepareCardBacks(rebuild); },
+                     [this](bool rebuild) { return PrepareCardBacks(rebuild); },
                      [this] { m_table.RedrawTable(m_gs.m_discardCount > 0); }};
     m_dialogs->OpenCardBacks(this, host);
 }

@@ -29,7 +29,14 @@ void CT40913View::RedrawTable() {
 }
 
 bool CT40913View::PrepareCardBacks() {
-    return m_table.PrepareCardBacks(false);
+    return PrepareCardBacks(false);
+}
+
+bool CT40913View::PrepareCardBacks(bool rebuild) {
+    const bool ok = m_table.PrepareCardBacks(rebuild, [this] { FlickerF1Button(); });
+    // A preparation that stopped half-way leaves the button as it was all the same.
+    if (m_f1Inverted) FlickerF1Button();
+    return ok;
 }
 
 void CT40913View::RequestClose() {

@@ -1,9 +1,11 @@
 // The view's paint: the composed table stretched to the window, the keyboard mark, the overlays
-// of the human's input and the call plate on top. Nothing is composed here.
+// of the human's input, the call plate and the inverted F1 button on top. Nothing is composed
+// here.
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
+#include "table/layout.h"
 #include "view.h"
 
 namespace quintrick {
@@ -20,6 +22,12 @@ void CT40913View::paintEvent(QPaintEvent* event) {
     hooks.overlay = [this](QPainter& q) {
         m_input.DrawOverlay(q);
         PaintCallout(q);
+        if (m_f1Inverted) {
+            q.save();
+            q.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+            q.fillRect(F1ButtonRect(), Qt::white);
+            q.restore();
+        }
     };
     m_table.Paint(p, size(), hooks);
     // The rest of the start-up once this frame is out.
@@ -27,6 +35,16 @@ void CT40913View::paintEvent(QPaintEvent* event) {
         m_completionPosted = true;
         QTimer::singleShot(0, this, [this] { CompleteStartup(); });
     }
+}
+
+QRect CT40913View::F1ButtonRect() const {
+    const Rect r = m_table.m_scales.ToScreenRect(kToolbarRects[0]);
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+void CT40913View::FlickerF1Button() {
+    m_f1Inverted = !m_f1Inverted;
+    repaint(F1ButtonRect());
 }
 
 void CT40913View::RepaintNow() {

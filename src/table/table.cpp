@@ -19,8 +19,8 @@ CTable::CTable(const GameState& gs, const SettingCopies& settings, IProfile& pro
     m_kakudo = AngleFromProfile(Read(m_profile, entries::kKakudo));
 }
 
-bool CTable::PrepareCardBacks(bool rebuild) {
-    CardBackContext ctx{m_s, m_profile, m_messages, {}};
+bool CTable::PrepareCardBacks(bool rebuild, std::function<void()> flicker) {
+    CardBackContext ctx{m_s, m_profile, m_messages, std::move(flicker)};
     // The old transparent copy goes first: two at once are not needed.
     m_s.m_keyed.handStrip = QImage();
     const bool ok = quintrick::PrepareCardBacks(ctx, rebuild);

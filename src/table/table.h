@@ -35,7 +35,8 @@ class CTable {
     void ReleaseSurfaces() { quintrick::ReleaseSurfaces(m_s); }
     bool LoadCardSheet(const QString& folder = {}) { return quintrick::LoadCardSheet(m_s, folder); }
     void BuildPictureStrip() { quintrick::BuildPictureStrip(m_s); }
-    bool PrepareCardBacks(bool rebuild);
+    // `flicker` is called ten times while the hand strip is composed (the F1 button's flicker).
+    bool PrepareCardBacks(bool rebuild, std::function<void()> flicker = {});
     // The start-up in steps, so that the empty table is on the screen sooner: what it needs;
     // the card data file read and checked (from `folder`, by default the executable's; false
     // without a message when it is missing or damaged); then the rest: the remaining surfaces,

@@ -6,11 +6,13 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <cmath>
+#include <vector>
 
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
 #include "shell/extras/tip_window.h"
 #include "shell/main_frame.h"
+#include "table/layout.h"
 
 namespace quintrick::testing {
 namespace {
@@ -105,6 +107,46 @@ TEST_F(Hooked, TheCardBackDialogWorksOnTheViewsSurfaces) {
     view().OnCommand(32790);
     EXPECT_TRUE(rebuilt);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
+}
+
+// While the card backs are made again the F1 button flickers: ten inversions on the screen, at
+// once, so that it ends as it began.
+TEST_F(Hooked, TheF1ButtonFlickersWhileTheCardBacksAreMade) {
+    Open();
+    StartGame();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const Rect f1 = view().Table().m_scales.ToScreenRect(kToolbarRects[0]);
+    const QRect button(f1.left, f1.top, f1.Width(), f1.Height());
+    const QImage before = view().grab().toImage();
+    view().FlickerF1Button();
+    const QImage inverted = view().grab().toImage();
+    for (QPoint at : {button.topLeft(), button.center(), button.bottomRight()}) {
+        EXPECT_EQ(inverted.pixel(at) & 0xffffff, ~before.pixel(at) & 0xffffff) << at.x();
+    }
+    EXPECT_EQ(inverted.pixel(button.right() + 3, button.center().y()),
+              before.pixel(button.right() + 3, button.center().y()))
+        << "only the button";
+    view().FlickerF1Button();
+    EXPECT_EQ(view().grab().toImage(), before);
+
+    struct PaintWatch : QObject {
+        CT40913View* view;
+        std::vector<bool> seen;  // the button's state at each paint
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) seen.push_back(view->F1ButtonInverted());
+            return false;
+        }
+    } watch;
+    watch.view = &view();
+    view().installEventFilter(&watch);
+    dialogs.onCardBacks = [](BackSetHost& host) { EXPECT_TRUE(host.prepareCardBacks(true)); };
+    view().OnCommand(32790);
+    view().removeEventFilter(&watch);
+    std::vector<bool> flicker;
+    for (int i = 0; i < 10; ++i) flicker.push_back(i % 2 == 0);
+    ASSERT_GE(watch.seen.size(), 10u) << watch.seen.size();
+    EXPECT_EQ(std::vector<bool>(watch.seen.begin(), watch.seen.begin() + 10), flicker);
+    EXPECT_FALSE(view().F1ButtonInverted());
 }
 
 TEST_F(Hooked, PeekSubmenuOnlyWithThePeekCommands) {
