@@ -1,11 +1,13 @@
 // Any bytes as a saved match: refused with a reason or accepted; an accepted one writes back to
-// a text that reads again, and the match plays on from it without a fault.
+// a text that reads again, its records part is refused with a reason or written back to a text
+// that reads again, and the match plays on from it without a fault.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 #include "engine/saved_match.h"
 #include "match_runner.h"
+#include "records/keeper_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quintrick;
@@ -18,6 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string again = WriteSavedMatch(*match, &why);
     if (again.empty() || !ReadSavedMatch(again)) std::abort();
+    if (match->records) {
+        why.clear();
+        const std::optional<KeeperState> kept = ReadKeeperState(*match->records, match->gs, &why);
+        if (!kept && why.empty()) std::abort();
+        if (kept && !ReadKeeperState(WriteKeeperState(*kept), match->gs)) std::abort();
+    }
     if (!match->runner) return 0;
     MatchRunner runner(match->gs.m_entryNo, match->runner->clock, match->runner->matchesWanted);
     runner.m_host.m_keepLog = false;

@@ -86,8 +86,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // half-way (the file then holds the point before it). True when the file keeps a match.
     bool SaveAtClose();
     // The end of the session (a logout, a terminating signal, the session manager's request to
-    // save): the match kept as at a close, still in progress (not given up in the records), and
-    // a running peek process told to close.
+    // save): the match kept as at a close, still in progress (not given up in the records), a
+    // running peek process told to close, and a close that follows not asked about.
     void SaveForSessionEnd();
     // "新しいマッチ": after the question, gives up the match in progress and starts a new one.
     void NewMatchCommand();

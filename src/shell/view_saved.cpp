@@ -113,6 +113,9 @@ bool CT40913View::SaveAtClose() {
 }
 
 void CT40913View::SaveForSessionEnd() {
+    // The session ends: the close that follows keeps the match and does not hold the logout up
+    // with the question whether to quit midway.
+    m_closeWithoutAsking = true;
     SaveAtClose();
     WritePeekCloseEntries(m_profile);
 }

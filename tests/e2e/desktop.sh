@@ -19,20 +19,6 @@ binary=$1
 scenes=$2
 out=$3
 mkdir -p "$out"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export SDL_AUDIODRIVER=dummy
-fail=0
-check() { # message, condition already evaluated into $?
-    if [[ $1 != 0 ]]; then echo "FAIL: $2"; fail=1; else echo "ok: $2"; fi
-}
-
 source "$(dirname "${BASH_SOURCE[0]}")/desktop_lib.sh"
 
 # Answers every box the game opens (Return) until only the game window is left.

@@ -1,6 +1,22 @@
-# What the real-desktop tests share (sourced): an X server with openbox, a fresh profile, and
-# finding, measuring and waiting for windows with xdotool, xwininfo and xprop. The caller keeps
-# the started processes in `pids` and its scratch folder in `work`.
+# What the real-desktop tests share (sourced): a scratch folder (`work`) and the processes to end
+# at exit (`pids`, and the game in `game`), the checks and their verdict (`fail`), an X server
+# with openbox, a fresh profile, and finding, measuring and waiting for windows with xdotool,
+# xwininfo and xprop.
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    [[ -n ${game:-} ]] && kill -9 "$game" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export SDL_AUDIODRIVER=dummy
+fail=0
+check() { # status (0 passed), message
+    if [[ $1 != 0 ]]; then echo "FAIL: $2"; fail=1; else echo "ok: $2"; fi
+}
 
 # A fresh X server of the given size with openbox on it; sets DISPLAY.
 start_desktop() {

@@ -16,20 +16,6 @@ binary=$1
 scenes=$2
 out=$3
 mkdir -p "$out"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    [[ -n ${game:-} ]] && kill -9 "$game" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export SDL_AUDIODRIVER=dummy
-fail=0
-check() { # status, message
-    if [[ $1 != 0 ]]; then echo "FAIL: $2"; fail=1; else echo "ok: $2"; fi
-}
 source "$(dirname "${BASH_SOURCE[0]}")/desktop_lib.sh"
 # xdotool waiting for a window to become active waits for ever when it never does.
 xdo() { timeout 5 xdotool "$@"; }

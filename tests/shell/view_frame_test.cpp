@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
+#include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "engine/saved_match.h"
 #include "records/records_db.h"
 #include "scripted_dialogs.h"
 #include "shell/app.h"
@@ -344,6 +346,38 @@ TEST_F(Frame, AMatchKeptAtCloseIsNotGivenUpButOneThatCannotBeKeptIs) {
     EXPECT_FALSE(rows[0].finished);
     EXPECT_EQ(rows[0].games, 0);
     EXPECT_EQ(rows[0].character[4], 3);
+}
+
+TEST_F(Frame, TheEndOfTheSessionKeepsTheMatchAndClosesWithoutAsking) {
+    QFile::remove(CRecordsDb::DefaultPath());
+    Open();
+    StartGame();
+    const CSavedMatchFile file;
+    file.Remove();
+    {
+        // A question is open: nothing is written half-way through a step.
+        QDialog question(frame.get());
+        question.setModal(true);
+        question.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &question);
+        view().SaveForSessionEnd();
+        EXPECT_FALSE(file.Exists());
+    }
+    view().SaveForSessionEnd();
+    QFile text(file.Path());
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const std::optional<SavedMatch> saved = ReadSavedMatch(text.readAll().toStdString());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->gs.m_hand, view().Gs().m_hand);
+    EXPECT_TRUE(saved->records);
+    dialogs.messages.clear();
+    dialogs.answer = IDNO;  // a question whether to quit would keep the window open
+    EXPECT_TRUE(frame->close());
+    EXPECT_TRUE(dialogs.messages.empty());
+    frame.reset();
+    CRecordsDb db;
+    ASSERT_EQ(db.Open(CRecordsDb::DefaultPath()), CRecordsDb::Opened::Ok);
+    EXPECT_TRUE(db.LoadMatches().empty());
 }
 
 TEST(PeekProcess, NeverOpensTheRecords) {
