@@ -4,12 +4,16 @@
 #include "command_line.h"
 #include "shell/app.h"
 #include "shell/extras/peek_window.h"
+#include "shell/profile.h"
 #include "shell/translations.h"
 
 int main(int argc, char** argv) {
-    if (const auto exitCode = quintrick::AnswerCommandLine(argc, argv)) return *exitCode;
+    QString language;
+    if (const auto exitCode = quintrick::AnswerCommandLine(argc, argv, &language)) return *exitCode;
     QApplication app(argc, argv);
-    quintrick::InstallTranslations(app);
+    // The language is chosen once, before any window: --lang, the profile's choice, the desktop's.
+    quintrick::InstallTranslations(
+        app, quintrick::ChooseLanguage(language, quintrick::StoredLanguage()));
     quintrick::CT40913App theApp;
     if (!theApp.InitInstance(QApplication::arguments())) return 0;
     if (theApp.m_peekMode) return quintrick::RunPeekProcess(app);

@@ -26,6 +26,20 @@ const KuniRecord& Kuni(int province) {
 
 }  // namespace
 
+std::string TableText(int id) {
+    return std::string(LoadString(id));
+}
+
+std::string FillText(std::string text, std::initializer_list<std::string_view> arguments) {
+    int n = 1;
+    for (std::string_view argument : arguments) {
+        const std::string marker = "%" + std::to_string(n++);
+        const std::size_t at = text.find(marker);
+        if (at != std::string::npos) text.replace(at, marker.size(), argument);
+    }
+    return text;
+}
+
 int CheapestTarget(IProfile& profile, int character) {
     const Owners owners = ReadOwners(profile);
     bool ownsAny = false;
@@ -53,14 +67,15 @@ bool CanTake(IProfile& profile, int character, int province) {
     return false;
 }
 
-std::string ConquestStatus(IProfile& profile, int character) {
+std::string ConquestStatus(IProfile& profile, int character, TextSource text) {
     const int target = CheapestTarget(profile, character);
-    if (target == kNoTarget) return "盗れる国がありません！！";
-    if (target == kNoProvince) return "この打ち手は自国がないので国盗りできません！！";
-    const int stones = GetStones(profile, character);
-    std::string text = "現在の石数: " + std::to_string(stones) + " ";
-    if (stones >= Kuni(target).cost) return text + " ｢" + KuniName(target) + "｣ が盗れます。";
-    return text + " 石数不足で、盗れる国がありません！！";
+    if (target == kNoTarget) return text(kStatusNoTarget);
+    if (target == kNoProvince) return text(kStatusNoProvince);
+    const std::string stones = std::to_string(GetStones(profile, character));
+    if (GetStones(profile, character) >= Kuni(target).cost) {
+        return FillText(text(kStatusCanTake), {stones, KuniName(target, text)});
+    }
+    return FillText(text(kStatusTooFew), {stones});
 }
 
 std::string StoneCellText(int stones) {
@@ -72,13 +87,15 @@ std::string StoneCellText(int stones) {
 }
 
 ConquestSession::ConquestSession(IProfile& profile, IMessageBox& box, IConquestMap& map,
-                                 std::array<std::string, 5> names, int human, bool soundOn)
+                                 std::array<std::string, 5> names, int human, bool soundOn,
+                                 TextSource text)
     : m_profile(profile),
       m_box(box),
       m_map(map),
       m_names(std::move(names)),
       m_human(human),
-      m_soundOn(soundOn) {}
+      m_soundOn(soundOn),
+      m_text(text) {}
 
 ConquestSession::Taking ConquestSession::HumanTakes(int province) {
     if (province < 0 || province >= kProvinces) return Taking::Ignored;
@@ -100,7 +117,7 @@ ConquestSession::Taking ConquestSession::HumanTakes(int province) {
         m_map.UnificationCeremony();
         return Taking::Unified;
     }
-    m_map.SetStatus(ConquestStatus(m_profile, m_human));
+    m_map.SetStatus(ConquestStatus(m_profile, m_human, m_text));
     if (next >= 0 && stones - cost < Kuni(next).cost) m_conquestMode = false;
     return Taking::Taken;
 }
@@ -111,18 +128,19 @@ void ConquestSession::RegularsTurn() {
         if (target == kNoProvince) continue;
         while (true) {
             if (target == kNoTarget) {
-                m_box.ShowMessage(kMsgUnified, NameOf(regular) + "が\n", kStyleInfo);
+                m_box.ShowMessage(
+                    kMsgUnified, FillText(m_text(kUnifiedByPrefix), {NameOf(regular)}), kStyleInfo);
                 ResetAfterUnification();
-                m_map.SetStatus(kStatusReset);
+                m_map.SetStatus(m_text(kStatusReset));
                 m_map.RepaintFromProfile();
                 return;
             }
             const int stones = GetStones(m_profile, regular);
             const int cost = Kuni(target).cost;
             if (stones < cost) break;
-            m_map.ShowPlainBox("レギュラー ｢" + NameOf(regular) + "｣ の国盗り",
-                               " ｢" + KuniName(target) + "｣ を盗ります。\n    (残り : " +
-                                   std::to_string(stones - cost) + ")");
+            m_map.ShowPlainBox(FillText(m_text(kRegularCaption), {NameOf(regular)}),
+                               FillText(m_text(kRegularTakes),
+                                        {KuniName(target, m_text), std::to_string(stones - cost)}));
             m_map.FillOwner(target, regular);
             SetKuniOwner(m_profile, target, regular);
             SetStones(m_profile, regular, stones - cost);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,23 @@ inline constexpr int kMsgSaveImage = 30034;
 inline constexpr int kMsgResetWithoutSaving = 30039;
 inline constexpr int kMsgOverwrite = 30057;
 inline constexpr int kMsgSavedShowFolder = 30069;
+// The status line, the regulars' boxes and the unification's prefix.
+inline constexpr int kStatusNoTarget = 30380;
+inline constexpr int kStatusNoProvince = 30381;
+inline constexpr int kStatusCanTake = 30382;    // %1 stones, %2 the province
+inline constexpr int kStatusTooFew = 30383;     // %1 stones
+inline constexpr int kRegularCaption = 30384;   // %1 the regular's name
+inline constexpr int kRegularTakes = 30385;     // %1 the province, %2 the stones left
+inline constexpr int kStatusReset = 30386;      // after a reset
+inline constexpr int kUnifiedByPrefix = 30387;  // %1 the regular's name, before kMsgUnified
+
+// How the rules word their texts: a string-table entry by id, in the player's language. By
+// default the table's own (Japanese) text.
+using TextSource = std::string (*)(int id);
+std::string TableText(int id);
+
+// `text` with %1, %2 ... replaced by the arguments in order.
+std::string FillText(std::string text, std::initializer_list<std::string_view> arguments);
 
 inline constexpr int kNoTarget = -1;    // the character owns every province
 inline constexpr int kNoProvince = -2;  // the character owns no province
@@ -30,14 +48,11 @@ int CheapestTarget(IProfile& profile, int character);
 bool CanTake(IProfile& profile, int character, int province);
 
 // The status line for the human's character.
-std::string ConquestStatus(IProfile& profile, int character);
+std::string ConquestStatus(IProfile& profile, int character, TextSource text = TableText);
 
 // A character's stones as the legend shows them: right-aligned in five characters, with a
 // thousands comma from 1000 (1,234); empty from 10000 on, where the cell stays blank.
 std::string StoneCellText(int stones);
-
-// The conquest status after a reset.
-inline constexpr std::string_view kStatusReset = "初期設定に戻りました。";
 
 // What the rules ask of the map dialog.
 class IConquestMap {
@@ -61,14 +76,15 @@ class ConquestSession {
     enum class Taking { Ignored, TooFewStones, Taken, Unified };
 
     // `names` are the five players' display names (0 Raven, 1 Shrike, 2 Magpie, 3 Heron, 4 the
-    // human); `human` is the human's character.
+    // human); `human` is the human's character; `text` words the status and the boxes.
     ConquestSession(IProfile& profile, IMessageBox& box, IConquestMap& map,
-                    std::array<std::string, 5> names, int human, bool soundOn);
+                    std::array<std::string, 5> names, int human, bool soundOn,
+                    TextSource text = TableText);
 
     bool ConquestMode() const { return m_conquestMode; }
 
     // The status shown when the dialog opens.
-    std::string InitialStatus() { return ConquestStatus(m_profile, m_human); }
+    std::string InitialStatus() { return ConquestStatus(m_profile, m_human, m_text); }
 
     // A click of the human on a province of the enlarged map.
     Taking HumanTakes(int province);
@@ -88,6 +104,7 @@ class ConquestSession {
     std::array<std::string, 5> m_names;
     int m_human;
     bool m_soundOn;
+    TextSource m_text;
     bool m_conquestMode = true;
 };
 

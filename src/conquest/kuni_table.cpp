@@ -86,9 +86,26 @@ const std::array<KuniRecord, kProvinces> KuniTable = {{
 }};
 
 std::string KuniName(int province) {
+    return KuniNameFrom(LoadString(kStrProvinceNames), province);
+}
+
+std::string KuniName(int province, std::string (*names)(int id)) {
+    return KuniNameFrom(names(kStrProvinceNames), province);
+}
+
+std::string KuniNameFrom(std::string_view names, int province) {
     if (province < 0 || province >= kProvinces) return {};
-    // The names stand two characters each, without separators, in province order.
-    const std::string_view names = LoadString(kStrProvinceNames);
+    // Names of any length stand between commas, in province order.
+    if (names.find(',') != std::string_view::npos) {
+        std::size_t start = 0;
+        for (int i = 0; i < province; ++i) {
+            start = names.find(',', start);
+            if (start == std::string_view::npos) return {};
+            ++start;
+        }
+        return std::string(names.substr(start, names.find(',', start) - start));
+    }
+    // The Japanese names stand two characters each, without separators.
     std::size_t pos = 0;
     auto skipCharacter = [&] {
         if (pos >= names.size()) return;

@@ -35,9 +35,13 @@ struct KuniRecord {
 
 extern const std::array<KuniRecord, kProvinces> KuniTable;
 
-// The two-kanji name of a province (UTF-8), cut from the string of all 75 names; empty for an
-// index outside 0..74.
+// The name of a province (UTF-8), cut from the string of all 75 names (string 30013, in the
+// language `names` gives); empty for an index outside 0..74.
 std::string KuniName(int province);
+std::string KuniName(int province, std::string (*names)(int id));
+// The same cut from `names` itself: names separated by commas, or (without a comma) two
+// characters each without separators.
+std::string KuniNameFrom(std::string_view names, int province);
 
 // The province's name in its usual romanised spelling (Hepburn without long-vowel marks, m before
 // b: "Omi", "Totomi", "Tamba"), as the English map, the character dialog's English map and the

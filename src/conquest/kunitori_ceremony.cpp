@@ -9,6 +9,7 @@
 #include "engine/lcg.h"
 #include "images/image_files.h"
 #include "resource_ids.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 namespace {
@@ -108,7 +109,7 @@ void CKunitori::UnificationCeremony() {
     }
 
     m_session.ResetAfterUnification();
-    SetStatus(QString::fromUtf8(kStatusReset.data(), qsizetype(kStatusReset.size())));
+    SetStatus(UiText(kStatusReset));
     LoadMaps();
     PaintOwners();
     repaint();

@@ -2,6 +2,7 @@
 // clicks on the label boxes, and the window state kept in the profile.
 #include "conquest/kunitori_dialog.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -13,17 +14,33 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "resource_ids.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
+namespace {
+
+// The context of this file's texts in the catalogue.
+struct Map {
+    Q_DECLARE_TR_FUNCTIONS(Map)
+};
+
+// The players' names as the player reads them.
+std::array<std::string, 5> ShownNames(const std::array<std::string, 5>& names) {
+    std::array<std::string, 5> shown;
+    for (std::size_t i = 0; i < names.size(); ++i) shown[i] = UiPlayerName(names[i]).toStdString();
+    return shown;
+}
+
+}  // namespace
 
 CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     : QDialog(owner),
       m_context(context),
-      m_session(context.profile, context.box, *this, context.m_playerName, context.m_entryNo,
-                context.m_soundOn == 1),
+      m_session(context.profile, context.box, *this, ShownNames(context.m_playerName),
+                context.m_entryNo, context.m_soundOn == 1, &UiTextUtf8),
       m_seeds(LoadMapSeeds(context.language)) {
     setObjectName("103");
-    setWindowTitle("[閲覧]モード");
+    setWindowTitle(Map::tr("[閲覧]モード"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_OpaquePaintEvent);  // the background is never erased
@@ -33,7 +50,7 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     m_horizontal->setObjectName("1014");
     m_zoom = new QPushButton("Zoom", this);
     m_zoom->setObjectName("1015");
-    m_zoom->setToolTip("標準マップと拡大マップを切り替えます");
+    m_zoom->setToolTip(Map::tr("標準マップと拡大マップを切り替えます"));
     m_zoom->setFocusPolicy(Qt::NoFocus);
     for (QScrollBar* bar : {m_vertical, m_horizontal}) {
         bar->setSingleStep(10);
@@ -69,8 +86,7 @@ CKunitori::CKunitori(const KunitoriContext& context, QWidget* owner)
     m_vertical->setEnabled(false);
     m_horizontal->setEnabled(false);
 
-    const std::string& name = m_context.m_playerName[4];
-    m_modeTitle = QString("[ ｢%1｣ の国盗りモード ]").arg(QString::fromStdString(name));
+    m_modeTitle = Map::tr("[ ｢%1｣ の国盗りモード ]").arg(UiPlayerName(m_context.m_playerName[4]));
     setWindowTitle(m_modeTitle);
     ShowInitialStatus();
     if (Read(profile, entries::kMapZoomed) != 1 && game) {

@@ -23,9 +23,12 @@ QString ExportImageType(const QString& path) {
 
 void CKunitori::SaveMapImage() {
     const QString path = m_context.host.AskSaveFileName(
-        this, "保存するファイルを指定", "無題", "gif",
-        "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;"
-        "PNGファイル(*.png);;TIFFファイル(*.tiff)");
+        this, QCoreApplication::translate("Map", "保存するファイルを指定"),
+        QCoreApplication::translate("Map", "無題"), "gif",
+        QCoreApplication::translate(
+            "Map",
+            "JPEGファイル(*.jpeg);;GIFファイル(*.gif);;ビットマップファイル(*.bmp);;"
+            "PNGファイル(*.png);;TIFFファイル(*.tiff)"));
     if (path.isEmpty()) return;
     IMessageBox& box = m_context.box;
     if (QFileInfo::exists(path) && box.ShowMessage(kMsgOverwrite, "", kStyleQuestion) == IDNO) {

@@ -47,6 +47,8 @@ inline constexpr IntEntry kGamenAtFrame{"Settei", "Gamen", 1000};
 inline constexpr IntEntry kGamen{"Settei", "Gamen", 640};
 // The computers' strength: 0 their characters' rules, 1 cards chosen by the sampling search.
 inline constexpr IntEntry kTsuyosa{"Settei", "Tsuyosa", 0};
+// The language of the user interface: "ja" or "en"; empty follows the desktop.
+inline constexpr StringEntry kLanguage{"Settei", "Language", ""};
 
 // "Last": the last-used view state.
 inline constexpr IntEntry kKakudo{"Last", "Kakudo", 21};

@@ -1,6 +1,7 @@
 #include "images/back_set.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -24,12 +25,18 @@
 namespace quintrick {
 namespace {
 
-constexpr char kFileDialogTitle[] = "イメージファイルを指定";
-constexpr char kFileFilter[] =
+constexpr char kFileDialogTitle[] = QT_TRANSLATE_NOOP("CardBacks", "イメージファイルを指定");
+constexpr char kFileFilter[] = QT_TRANSLATE_NOOP(
+    "CardBacks",
     "イメージファイル(jpeg, gif, bmp, png, tiff) "
     "|*.jpg;*.jpeg;*.gif;*.bmp;*.png;*.tif;*.tiff|JPEGファイル(*.jpeg)|*.jpg;*.jpeg|"
     "GIFファイル(*.gif)|*.gif|ビットマップファイル(*.bmp)|*.bmp|PNGファイル(*.png)|*.png|"
-    "TIFFファイル(*.tiff)|*.tif;*.tiff||";
+    "TIFFファイル(*.tiff)|*.tif;*.tiff||");
+
+// The context of this file's texts in the catalogue.
+struct CardBacks {
+    Q_DECLARE_TR_FUNCTIONS(CardBacks)
+};
 
 // The dialog is laid out in dialog units of its 11-point font.
 constexpr double kUnitX = 1.9;
@@ -75,7 +82,7 @@ QString FileDialogFilter(const QString& windowsFilter) {
 
 CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
     setObjectName(QStringLiteral("169"));
-    setWindowTitle(QStringLiteral("カード背面の設定"));
+    setWindowTitle(CardBacks::tr("カード背面の設定"));
     QFont f(PreferredGothicFamily());
     f.setPointSize(11);
     setFont(f);
@@ -84,11 +91,13 @@ CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host
     setMouseTracking(true);
 
     auto* intro =
-        new QLabel(QStringLiteral("カードの背面に設定したいイメージを選択してください。"), this);
+        new QLabel(CardBacks::tr("カードの背面に設定したいイメージを選択してください。"), this);
     intro->setGeometry(Units(7, 4, 305, 11));
 
-    static const char* const kRadioTexts[3] = {"南八甲田山中の黄瀬沼(&1)", "国指定名勝の盛美園(&2)",
-                                               "自由設定イメージ(&3)"};
+    static const char* const kRadioTexts[3] = {
+        QT_TRANSLATE_NOOP("CardBacks", "南八甲田山中の黄瀬沼(&1)"),
+        QT_TRANSLATE_NOOP("CardBacks", "国指定名勝の盛美園(&2)"),
+        QT_TRANSLATE_NOOP("CardBacks", "自由設定イメージ(&3)")};
     for (int i = 0; i < 3; ++i) {
         // The frames are painted by the dialog; these stand-ins only carry their places.
         auto* frame = new QWidget(this);
@@ -98,7 +107,7 @@ CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host
         m_frame[i] = frame->geometry();
         m_card[i] = FitCardRect(m_frame[i]);
 
-        m_radio[i] = new QRadioButton(QString::fromUtf8(kRadioTexts[i]), this);
+        m_radio[i] = new QRadioButton(CardBacks::tr(kRadioTexts[i]), this);
         m_radio[i]->setObjectName(QString::number(1000 + i));
         m_radio[i]->setGeometry(Units(7 + 103 * i, 139, 100, 11));
         connect(m_radio[i], &QRadioButton::clicked, this, [this] {
@@ -106,12 +115,12 @@ CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host
         });
     }
 
-    auto* change = new QPushButton(QStringLiteral("変更(&P)"), this);
+    auto* change = new QPushButton(CardBacks::tr("変更(&P)"), this);
     change->setObjectName(QStringLiteral("1017"));
     change->setGeometry(Units(262, 151, 50, 14));
     connect(change, &QPushButton::clicked, this, [this] { ChooseFile(); });
 
-    m_frameCheck = new QCheckBox(QStringLiteral("カード外周に枠線を付ける(&W)"), this);
+    m_frameCheck = new QCheckBox(CardBacks::tr("カード外周に枠線を付ける(&W)"), this);
     m_frameCheck->setObjectName(QStringLiteral("1012"));
     m_frameCheck->setGeometry(Units(7, 153, 200, 11));
     connect(m_frameCheck, &QCheckBox::toggled, this, [this](bool on) {
@@ -119,32 +128,32 @@ CBackSet::CBackSet(BackSetHost& host, QWidget* parent) : QDialog(parent), m_host
         for (const QRect& r : m_frame) repaint(r.adjusted(-2, -2, 2, 2));
     });
 
-    auto* note1 = new QLabel(QStringLiteral("※ 自由設定イメージを変更したい場合は、「変更」ボタンを"
-                                            "クリックしてファイルを選択してください。"),
+    auto* note1 = new QLabel(CardBacks::tr("※ 自由設定イメージを変更したい場合は、「変更」ボタンを"
+                                           "クリックしてファイルを選択してください。"),
                              this);
     note1->setGeometry(Units(7, 166, 238, 19));
     note1->setWordWrap(true);
     auto* note2 = new QLabel(
-        QStringLiteral("黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。"),
+        CardBacks::tr("黒枠内に直接ファイルをドラッグ＆ドロップしてセットすることもできます。"),
         this);
     note2->setGeometry(Units(7, 186, 238, 19));
     note2->setWordWrap(true);
 
     auto* ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton),
-                               QStringLiteral("保存終了(&S)"), this);
+                               CardBacks::tr("保存終了(&S)"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setGeometry(Units(250, 168, 62, 16));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CBackSet::accept);
     auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton),
-                                   QStringLiteral("中止(&C)"), this);
+                                   CardBacks::tr("中止(&C)"), this);
     cancel->setObjectName(QStringLiteral("2"));
     cancel->setGeometry(Units(250, 187, 62, 16));
     connect(cancel, &QPushButton::clicked, this, &CBackSet::reject);
 
     m_chooseFile = [this] {
-        return QFileDialog::getOpenFileName(this, QString::fromUtf8(kFileDialogTitle), QString(),
-                                            FileDialogFilter(QString::fromUtf8(kFileFilter)));
+        return QFileDialog::getOpenFileName(this, CardBacks::tr(kFileDialogTitle), QString(),
+                                            FileDialogFilter(CardBacks::tr(kFileFilter)));
     };
 
     // The stored choice, the user's stored picture and the frame line.

@@ -1,12 +1,14 @@
 #include "mon_sel.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 
 #include "resource_paths.h"
+#include "shell/translations.h"
 
 namespace quintrick {
 namespace {
@@ -17,8 +19,17 @@ QRect Dlu(int x, int y, int w, int h) {
     return QRect(x * kDlu, y * kDlu, w * kDlu, h * kDlu);
 }
 
-constexpr const char* kSuitTips[4] = {"クラブを指定します", "ダイヤを指定します",
-                                      "ハートを指定します", "スッペを指定します"};
+constexpr const char* kSuitTips[4] = {QT_TRANSLATE_NOOP("SuitDialog", "クラブを指定します"),
+                                      QT_TRANSLATE_NOOP("SuitDialog", "ダイヤを指定します"),
+                                      QT_TRANSLATE_NOOP("SuitDialog", "ハートを指定します"),
+                                      QT_TRANSLATE_NOOP("SuitDialog", "スッペを指定します")};
+// The engine's word in front of the prompt when the trump is named.
+[[maybe_unused]] constexpr const char* kTrumpPrompt = QT_TRANSLATE_NOOP("SuitDialog", "役に");
+
+// The context of this file's texts in the catalogue.
+struct SuitDialog {
+    Q_DECLARE_TR_FUNCTIONS(SuitDialog)
+};
 constexpr int kSuitBitmaps[4] = {146, 147, 148, 149};
 
 }  // namespace
@@ -26,16 +37,17 @@ constexpr int kSuitBitmaps[4] = {146, 147, 148, 149};
 CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_clickSound(std::move(clickSound)) {
-    setWindowTitle("紋の指定");
+    setWindowTitle(SuitDialog::tr("紋の指定"));
     setFixedSize(Dlu(0, 0, 162, 76).size());
 
-    m_promptLabel = new QLabel("請求", this);
+    m_promptLabel = new QLabel(SuitDialog::tr("請求"), this);
     m_promptLabel->setObjectName("1005");
     m_promptLabel->setGeometry(Dlu(13, 10, 16, 8));
-    auto* tail = new QLabel("する紋を指定してください。", this);
+    auto* tail = new QLabel(SuitDialog::tr("する紋を指定してください。"), this);
     tail->setGeometry(Dlu(29, 10, 85, 8));
 
-    auto* ok = new QPushButton(QIcon(ImagePath(182)), "決 定(&Y)", this);
+    auto* ok = new QPushButton(QIcon(ImagePath(182, UiAssetLanguage())),
+                               SuitDialog::tr("決 定(&Y)"), this);
     ok->setObjectName("1");
     ok->setGeometry(Dlu(116, 2, 41, 20));
     ok->setIconSize(QSize(16, 16));
@@ -51,7 +63,7 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
         button->setGeometry(Dlu(27 + 26 * suit, 36, 26, 31));
         button->setIcon(QIcon(ImagePath(kSuitBitmaps[suit])));
         button->setIconSize(QSize(47, 53));
-        button->setToolTip(kSuitTips[suit]);
+        button->setToolTip(SuitDialog::tr(kSuitTips[suit]));
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this, [this, suit] { Choose(suit, true); });
@@ -68,7 +80,7 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
 }
 
 void CMonSel::OnInitDialog() {
-    if (!m_prompt.empty()) m_promptLabel->setText(QString::fromStdString(m_prompt));
+    if (!m_prompt.empty()) m_promptLabel->setText(SuitDialog::tr(m_prompt.c_str()));
     m_suit = 0;
     m_radios[0]->setChecked(true);
 }

@@ -1,41 +1,47 @@
 #include "select.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 #include "conquest/kuni_table.h"
-#include "engine/roster.h"
 #include "resource_paths.h"
+#include "shell/translations.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 namespace {
 constexpr int kDlu = 2;  // dialog units to pixels
-}
+// The context of this file's texts in the catalogue.
+struct Select {
+    Q_DECLARE_TR_FUNCTIONS(Select)
+};
+}  // namespace
 
 CSelect::CSelect(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("打ち手の選択 (下の６名の中から選択してください)");
+    setWindowTitle(Select::tr("打ち手の選択 (下の６名の中から選択してください)"));
     setFixedSize(217 * kDlu, 269 * kDlu + 28);
 
     auto* map = new QLabel(this);
     map->setObjectName("191");
     map->setGeometry(0, 0, 217 * kDlu, 269 * kDlu);
-    map->setPixmap(QPixmap(ImagePath(191)));
+    map->setPixmap(QPixmap(ImagePath(191, UiAssetLanguage())));
 
-    auto* note = new QLabel("※ 自動スタートにするとこの画面は表示されません。", this);
+    auto* note = new QLabel(Select::tr("※ 自動スタートにするとこの画面は表示されません。"), this);
     note->setGeometry(8, 269 * kDlu + 3, 217 * kDlu - 16, 22);
     note->setStyleSheet("color: #203040;");
 
     for (const SelectButton& b : kSelectButtons) {
-        const QString name = QString::fromUtf8(RosterName(b.character).data(),
-                                               qsizetype(RosterName(b.character).size()));
+        const QString name = UiRosterName(b.character);
         auto* button = new QPushButton(name, this);
         button->setObjectName(QString::number(b.id));
         button->setGeometry(b.left * kDlu, b.top * kDlu, 30 * kDlu, 27 * kDlu);
         button->setCursor(Qt::PointingHandCursor);
         // The title names the character's home province, as the province table has it.
-        const std::string home = KuniName(HomeProvince(b.character));
-        button->setToolTip(QString::fromUtf8(home.data(), qsizetype(home.size())) +
-                           QStringLiteral("の打ち手　") + name + QStringLiteral("を選択します。"));
+        const QString home =
+            QString::fromStdString(KuniName(HomeProvince(b.character), &UiTextUtf8));
+        //: The tip of a character's button: %1 its home province, %2 the character's name.
+        button->setToolTip(Select::tr("%1の打ち手　%2を選択します。").arg(home, name));
         button->setStyleSheet(
             "QPushButton { background: #fff8e8; border: 2px solid #6a3b12; border-radius: 6px;"
             " font-weight: bold; color: #3a1d05; }"

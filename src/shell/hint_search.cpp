@@ -1,18 +1,19 @@
 #include "hint_search.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QStringList>
 #include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
 
 #include "engine/strings.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 namespace {
 
 QString Text(int id) {
-    const std::string_view text = LoadString(id);
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+    return UiText(id);
 }
 
 }  // namespace
@@ -64,7 +65,9 @@ QString HintCardName(CardId card) {
     if (!IsValidCard(card)) return {};
     const QStringList suits = Text(kCardSuitNames).split(u',');
     const QStringList ranks = Text(kCardRankNames).split(u',');
-    return suits.value(SuitOf(card)) + QStringLiteral("の") + ranks.value(Slot(card));
+    //: A card's name: %1 its suit, %2 its rank ("ハートのＡ").
+    return QCoreApplication::translate("Hint", "%1の%2")
+        .arg(suits.value(SuitOf(card)), ranks.value(Slot(card)));
 }
 
 QString HintText(const GameState& gs, const SearchResult& result) {

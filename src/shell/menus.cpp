@@ -1,5 +1,6 @@
 // The three popup menus, built afresh at every opening, and the commands of the menus and keys.
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "conquest/kuni_state.h"
@@ -13,21 +14,28 @@
 #include "shell/extras/command_ids.h"
 #include "shell/extras/help_dialogs.h"
 #include "shell/extras/tip_window.h"
+#include "shell/translations.h"
+#include "shell/ui_text.h"
 #include "view.h"
 
 namespace quintrick {
 namespace {
+
+// The context of this file's texts in the catalogue.
+struct Menu {
+    Q_DECLARE_TR_FUNCTIONS(Menu)
+};
 
 struct SpeedItem {
     int speed;
     int command;
     const char* label;
 };
-constexpr SpeedItem kSpeeds[5] = {{1, kCmdSpeedFast, "速い(&F)"},
-                                  {5, kCmdSpeedFaster, "やや速い(&G)"},
-                                  {9, kCmdSpeedNormal, "普通(&N)"},
-                                  {13, kCmdSpeedSlower, "やや遅い(&T)"},
-                                  {17, kCmdSpeedSlow, "遅い(&S)"}};
+constexpr SpeedItem kSpeeds[5] = {{1, kCmdSpeedFast, QT_TRANSLATE_NOOP("Menu", "速い(&F)")},
+                                  {5, kCmdSpeedFaster, QT_TRANSLATE_NOOP("Menu", "やや速い(&G)")},
+                                  {9, kCmdSpeedNormal, QT_TRANSLATE_NOOP("Menu", "普通(&N)")},
+                                  {13, kCmdSpeedSlower, QT_TRANSLATE_NOOP("Menu", "やや遅い(&T)")},
+                                  {17, kCmdSpeedSlow, QT_TRANSLATE_NOOP("Menu", "遅い(&S)")}};
 
 struct SwitchItem {
     int command;
@@ -35,13 +43,13 @@ struct SwitchItem {
     SettingToggle toggle;
 };
 constexpr SwitchItem kSwitches[7] = {
-    {kCmdOpenMode, "オープンモード(&O)", SettingToggle::OpenMode},
-    {kCmdSound, "効果音(&K)", SettingToggle::Sound},
-    {kCmdRuleRem, "ルール説明(&R)", SettingToggle::RuleRem},
-    {kCmdDspRem, "画面表示説明(&D)", SettingToggle::DspRem},
-    {kCmdNokori, "残り札(&N)", SettingToggle::NokoriDsp},
-    {kCmdDspInfo, "現状表示(&J)", SettingToggle::DspInfo},
-    {kCmdAutoStart, "自動スタート(&A)", SettingToggle::AutoStart},
+    {kCmdOpenMode, QT_TRANSLATE_NOOP("Menu", "オープンモード(&O)"), SettingToggle::OpenMode},
+    {kCmdSound, QT_TRANSLATE_NOOP("Menu", "効果音(&K)"), SettingToggle::Sound},
+    {kCmdRuleRem, QT_TRANSLATE_NOOP("Menu", "ルール説明(&R)"), SettingToggle::RuleRem},
+    {kCmdDspRem, QT_TRANSLATE_NOOP("Menu", "画面表示説明(&D)"), SettingToggle::DspRem},
+    {kCmdNokori, QT_TRANSLATE_NOOP("Menu", "残り札(&N)"), SettingToggle::NokoriDsp},
+    {kCmdDspInfo, QT_TRANSLATE_NOOP("Menu", "現状表示(&J)"), SettingToggle::DspInfo},
+    {kCmdAutoStart, QT_TRANSLATE_NOOP("Menu", "自動スタート(&A)"), SettingToggle::AutoStart},
 };
 
 const char* SizeLabel(int width) {
@@ -53,7 +61,7 @@ const char* SizeLabel(int width) {
         case 1024:
             return "1024 X 768(&3)";
         case 1200:
-            return "1200 X 900(&4)\t推奨";
+            return QT_TRANSLATE_NOOP("Menu", "1200 X 900(&4)\t推奨");
         case 1400:
             return "1400 X 1050(&5)";
         default:
@@ -91,8 +99,8 @@ bool CT40913View::CommandEnabled(int id) const {
     }
 }
 
-QAction* CT40913View::AddItem(QMenu& menu, int command, const char* label) const {
-    QAction* action = menu.addAction(QString::fromUtf8(label));
+QAction* CT40913View::AddItem(QMenu& menu, int command, const QString& label) const {
+    QAction* action = menu.addAction(label);
     action->setObjectName(QString::number(command));
     action->setData(command);
     action->setEnabled(CommandEnabled(command));
@@ -102,22 +110,22 @@ QAction* CT40913View::AddItem(QMenu& menu, int command, const char* label) const
 std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
     auto menu = std::make_unique<QMenu>(this);
     if (position == 0) {
-        AddItem(*menu, kCmdStart, "開始(&P)");
-        AddItem(*menu, kCmdNewMatch, "新しいマッチ(&N)\tCtrl+N");
-        const std::string records = std::string(LoadString(kRecTitle)) + "(&R)\tF6";
-        AddItem(*menu, kCmdRecords, records.c_str());
-        AddItem(*menu, kCmdHint, LoadString(kHintMenu).data());
+        AddItem(*menu, kCmdStart, Menu::tr("開始(&P)"));
+        AddItem(*menu, kCmdNewMatch, Menu::tr("新しいマッチ(&N)\tCtrl+N"));
+        //: The records item: %1 the records window's title (string 30300).
+        AddItem(*menu, kCmdRecords, Menu::tr("%1(&R)\tF6").arg(UiText(kRecTitle)));
+        AddItem(*menu, kCmdHint, UiText(kHintMenu));
         if (m_flags.thumbBar) AddPeekItems(*menu);
         menu->addSeparator();
-        AddItem(*menu, kCmdExit, "終了(&X)");
+        AddItem(*menu, kCmdExit, Menu::tr("終了(&X)"));
     } else if (position == 1) {
         AddSettingsItems(*menu);
     } else if (position == 2) {
-        AddItem(*menu, kCmdHelpOperation, "操作方法(&S)");
-        AddItem(*menu, kCmdHelpRules, "ルール(&R)");
-        AddItem(*menu, kCmdHelpTactics, "カケヒキ(&K)");
+        AddItem(*menu, kCmdHelpOperation, Menu::tr("操作方法(&S)"));
+        AddItem(*menu, kCmdHelpRules, Menu::tr("ルール(&R)"));
+        AddItem(*menu, kCmdHelpTactics, Menu::tr("カケヒキ(&K)"));
         menu->addSeparator();
-        AddItem(*menu, kCmdAbout, "バージョン情報 (&A)");
+        AddItem(*menu, kCmdAbout, Menu::tr("バージョン情報 (&A)"));
     } else {
         return nullptr;
     }
@@ -125,23 +133,21 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
 }
 
 void CT40913View::AddSettingsItems(QMenu& menu) {
-    QMenu* speed = menu.addMenu("スピード(&S)");
+    QMenu* speed = menu.addMenu(Menu::tr("スピード(&S)"));
     auto* speeds = new QActionGroup(speed);
     bool speedChecked = false;
     for (const SpeedItem& item : kSpeeds) {
         const bool on = item.speed != 9 && m_set.m_speed == item.speed;
         speedChecked = speedChecked || on;
-        Check(speeds->addAction(AddItem(*speed, item.command, item.label)), on);
+        Check(speeds->addAction(AddItem(*speed, item.command, Menu::tr(item.label))), on);
     }
     if (!speedChecked) speed->actions()[2]->setChecked(true);  // normal, for 9 and any other
-    QMenu* level = menu.addMenu(QString::fromUtf8(LoadString(kLevelMenu).data()));
+    QMenu* level = menu.addMenu(UiText(kLevelMenu));
     level->setObjectName(QStringLiteral("levelMenu"));
     const bool strong = Read(m_profile, entries::kTsuyosa) == 1;  // any other value is 標準
     auto* levels = new QActionGroup(level);
-    Check(levels->addAction(AddItem(*level, kCmdLevelNormal, LoadString(kLevelNormal).data())),
-          !strong);
-    Check(levels->addAction(AddItem(*level, kCmdLevelStrong, LoadString(kLevelStrong).data())),
-          strong);
+    Check(levels->addAction(AddItem(*level, kCmdLevelNormal, UiText(kLevelNormal))), !strong);
+    Check(levels->addAction(AddItem(*level, kCmdLevelStrong, UiText(kLevelStrong))), strong);
     menu.addSeparator();
     const int values[7] = {m_set.m_openMode != 0,
                            m_set.m_soundOn != 0,
@@ -151,34 +157,64 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
                            m_set.m_dspInfo != 0,
                            Read(m_profile, entries::kAutoStart) == 1};
     for (int i = 0; i < 7; ++i)
-        Check(AddItem(menu, kSwitches[i].command, kSwitches[i].label), values[i]);
+        Check(AddItem(menu, kSwitches[i].command, Menu::tr(kSwitches[i].label)), values[i]);
     menu.addSeparator();
-    Check(AddItem(menu, kCmdScore, "得点(&T)"), m_gs.m_showScore != 0);
+    Check(AddItem(menu, kCmdScore, Menu::tr("得点(&T)")), m_gs.m_showScore != 0);
     menu.addSeparator();
-    AddItem(menu, kCmdMap, "国盗り(&M)");
-    AddItem(menu, kCmdResetMap, "国盗りの初期化(&I)");
+    AddItem(menu, kCmdMap, Menu::tr("国盗り(&M)"));
+    AddItem(menu, kCmdResetMap, Menu::tr("国盗りの初期化(&I)"));
     menu.addSeparator();
-    AddItem(menu, kCmdCardBacks, "カード背面の設定(&B)");
-    QMenu* sizes = menu.addMenu("画面サイズ(&G)");
+    AddItem(menu, kCmdCardBacks, Menu::tr("カード背面の設定(&B)"));
+    QMenu* sizes = menu.addMenu(Menu::tr("画面サイズ(&G)"));
     auto* sizeGroup = new QActionGroup(sizes);
     const int gamen = Read(m_profile, entries::kGamen);
     bool sizeChecked = false;
     for (const ScreenSize& size : kScreenSizes) {
         const bool on = size.width != 640 && gamen == size.width;
         sizeChecked = sizeChecked || on;
-        Check(sizeGroup->addAction(AddItem(*sizes, size.command, SizeLabel(size.width))), on);
+        Check(sizeGroup->addAction(AddItem(*sizes, size.command, Menu::tr(SizeLabel(size.width)))),
+              on);
     }
     if (!sizeChecked) sizes->actions()[0]->setChecked(true);  // 640, for any other value
+    AddLanguageItems(menu);
+}
+
+void CT40913View::AddLanguageItems(QMenu& menu) {
+    // The mark shows the language of the next start: the one chosen here, else this run's.
+    QString next = SpokenLanguage(QString::fromStdString(Read(m_profile, entries::kLanguage)));
+    if (next.isEmpty()) next = UiLanguage();
+    menu.addSeparator();
+    QMenu* language = menu.addMenu(Menu::tr("言語 / Language(&U)"));
+    language->setObjectName(QStringLiteral("languageMenu"));
+    auto* group = new QActionGroup(language);
+    // Each language is named in its own words.
+    const struct {
+        int command;
+        QString name;
+        QLatin1String code;
+    } choices[] = {{kCmdLanguageJapanese, QStringLiteral("日本語"), QLatin1String("ja")},
+                   {kCmdLanguageEnglish, QStringLiteral("English"), QLatin1String("en")}};
+    for (const auto& choice : choices) {
+        Check(group->addAction(AddItem(*language, choice.command, choice.name)),
+              next == choice.code);
+    }
+    language->addSeparator();
+    language->addAction(UiText(kMsgAutoStartNext))->setEnabled(false);
+}
+
+void CT40913View::LanguageCommand(int id) {
+    Write(m_profile, entries::kLanguage, id == kCmdLanguageEnglish ? "en" : "ja");
+    ShowMessage(kMsgAutoStartNext, "", kStyleInfo);
 }
 
 void CT40913View::AddPeekItems(QMenu& menu) {
     // The four peeks, left neighbour first as the players sit; each label names the hand.
     menu.addSeparator();
-    QMenu* peek = menu.addMenu(QStringLiteral("カンニング(&C)"));
+    QMenu* peek = menu.addMenu(Menu::tr("カンニング(&C)"));
     peek->setObjectName(QStringLiteral("peekMenu"));
     for (int command = kPeekCommandLast; command >= kPeekCommandFirst; --command) {
         const QString label = PeekCommandLabel(command - kPeekCommandFirst).remove(u'\n');
-        AddItem(*peek, command, label.toUtf8().constData());
+        AddItem(*peek, command, label);
     }
 }
 
@@ -216,9 +252,9 @@ void CT40913View::ToggleCommand(int id) {
 
 void CT40913View::AutoStartCommand() {
     const bool wasOn = ToggleSetting(m_profile, m_set, SettingToggle::AutoStart) == 0;
-    const std::string prefix =
-        std::string("自動スタート") + (wasOn ? "の設定を解除しました\n" : "に設定しました\n");
-    ShowMessage(kMsgAutoStartNext, prefix, kStyleInfo);
+    const QString prefix = wasOn ? Menu::tr("自動スタートの設定を解除しました\n")
+                                 : Menu::tr("自動スタートに設定しました\n");
+    ShowMessage(kMsgAutoStartNext, prefix.toStdString(), kStyleInfo);
 }
 
 void CT40913View::OnCommand(int id) {
@@ -252,6 +288,10 @@ void CT40913View::OnCommand(int id) {
             break;
         case kCmdAutoStart:
             AutoStartCommand();
+            break;
+        case kCmdLanguageJapanese:
+        case kCmdLanguageEnglish:
+            LanguageCommand(id);
             break;
         case kCmdLevelNormal:
         case kCmdLevelStrong:

@@ -1,5 +1,6 @@
 #include "message_box.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QThread>
@@ -12,15 +13,15 @@
 #include "interaction/mon_sel.h"
 #include "interaction/select.h"
 #include "shell/extras/help_dialogs.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 
 int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style,
                    std::vector<QRect> keepClear) {
-    const std::string_view entry = LoadString(stringId);
-    if (entry.empty()) return 0;
-    const QString text = QString::fromUtf8(prefix.data(), qsizetype(prefix.size())) +
-                         QString::fromUtf8(entry.data(), qsizetype(entry.size()));
+    const QString entry = UiText(stringId);
+    if (entry.isEmpty()) return 0;
+    const QString text = QString::fromUtf8(prefix.data(), qsizetype(prefix.size())) + entry;
     QMessageBox box(owner);
     box.setWindowTitle("Quintrick");
     box.setText(text);
@@ -76,7 +77,7 @@ void CQtDialogs::OpenCardBacks(QWidget* owner, BackSetHost& host) {
 void CQtDialogs::OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) {
     CHelpDlg dialog(messages, owner);
     dialog.m_page = QString::fromUtf8(page.page);
-    dialog.m_caption = QString::fromUtf8(page.caption);
+    dialog.m_caption = QCoreApplication::translate("Help", page.caption);
     dialog.exec();
 }
 

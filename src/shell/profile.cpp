@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "engine/settings_table.h"
 #include "engine/strings.h"
 
 namespace quintrick {
@@ -31,6 +32,15 @@ QString UserProfilePath() {
 }  // namespace
 
 CProfile::CProfile() : CProfile(UserProfilePath()) {}
+
+QString StoredLanguage(const QString& iniFile) {
+    const QString file = iniFile.isEmpty() ? UserProfilePath() : iniFile;
+    // Only a profile the game would read; nothing is written or set aside here.
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() > kMaxProfileBytes) return {};
+    const QSettings settings(file, QSettings::IniFormat);
+    return ProfileText(settings.value(Key(entries::kLanguage.section, entries::kLanguage.entry)));
+}
 
 CProfile::CProfile(const QString& iniFile) : m_fileName(iniFile) {
     // QSettings reads the whole file at once: a file far larger than any profile (a damaged or

@@ -69,6 +69,10 @@ class CProfile final : public IProfile {
     bool m_toldSetAside = false;
 };
 
+// The language stored in the profile ("ja", "en", or empty to follow the desktop), read before
+// the game opens the profile: from `iniFile`, by default the user's profile.
+QString StoredLanguage(const QString& iniFile = {});
+
 // The text of a stored value. An unquoted value with commas comes back from QSettings as a
 // list; it is joined again with commas, so "5,17,40," reads as written.
 QString ProfileText(const QVariant& value);

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -27,17 +28,28 @@
 #include "images/image_files.h"
 #include "records/records_csv.h"
 #include "records/records_stats.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 namespace {
 
 QString Text(int id) {
-    return QString::fromUtf8(LoadString(id).data(), qsizetype(LoadString(id).size()));
+    return UiText(id);
 }
 
 QString Name(int character) {
-    const std::string_view name = RosterName(character);
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+    return UiRosterName(character);
+}
+
+// The context of this file's texts in the catalogue.
+struct Records {
+    Q_DECLARE_TR_FUNCTIONS(Records)
+};
+
+// A rank as the records show it.
+QString RankLabel(int rank) {
+    //: %1 the rank, %2 the rank's word (string 30332).
+    return Records::tr("%1%2").arg(rank).arg(Text(kRecRankSuffix));
 }
 
 QString Signed(double value, int decimals = 0) {
@@ -113,7 +125,7 @@ CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* 
         m_totals[i] = new QLabel;
         m_totals[i]->setObjectName(QLatin1String(names[i]));
         m_totals[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(Text(labels[i]) + QStringLiteral("："), m_totals[i]);
+        form->addRow(Records::tr("%1：").arg(Text(labels[i])), m_totals[i]);
     }
     m_characters =
         MakeTable({Text(kRecCharacter), Text(kRecRole), Text(kRecMatches), Text(kRecAveragePoints),
@@ -185,7 +197,8 @@ void CRecordsWindow::FillTotals(const RecordsSummary& s, const std::vector<Match
     const auto match = [&rows](int index) {
         if (index < 0) return QStringLiteral("—");
         const MatchRow& row = rows[size_t(index)];
-        return QStringLiteral("%1（%2、%3）")
+        //: A match in the totals: %1 its points, %2 its start, %3 the human's character.
+        return Records::tr("%1（%2、%3）")
             .arg(Signed(row.points[kHumanPlayer]), QString::fromStdString(row.started),
                  Name(row.character[kHumanPlayer]));
     };
@@ -194,10 +207,10 @@ void CRecordsWindow::FillTotals(const RecordsSummary& s, const std::vector<Match
     m_totals[2]->setText(s.finished ? Signed(s.averagePoints, 2) : QStringLiteral("—"));
     QStringList ranks;
     for (int r = 0; r < 5; ++r) {
-        ranks
-            << QStringLiteral("%1%2 %3").arg(r + 1).arg(Text(kRecRankSuffix)).arg(s.rankCounts[r]);
+        //: A rank's count in the totals: %1 the rank, %2 how often.
+        ranks << Records::tr("%1 %2").arg(RankLabel(r + 1)).arg(s.rankCounts[r]);
     }
-    m_totals[3]->setText(ranks.join(QStringLiteral("　")));
+    m_totals[3]->setText(ranks.join(Records::tr("　")));
     m_totals[4]->setText(match(s.bestIndex));
     m_totals[5]->setText(match(s.worstIndex));
     m_totals[6]->setText(QString::number(s.longestPositiveRun));
@@ -275,7 +288,7 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
     for (int r = 0; r < 5; ++r) {
         *set << s.rankCounts[size_t(r)];
         most = std::max(most, s.rankCounts[size_t(r)]);
-        categories << QStringLiteral("%1%2").arg(r + 1).arg(Text(kRecRankSuffix));
+        categories << RankLabel(r + 1);
     }
     auto* bars = new QBarSeries;
     bars->append(set);

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "resource_paths.h"
+#include "shell/translations.h"
 
 namespace quintrick {
 namespace {
@@ -76,7 +77,7 @@ struct CSoundPlayer::Sdl {
 };
 
 QByteArray SoundResource(int sound) {
-    QFile file(SoundPath(sound));
+    QFile file(SoundPath(sound, UiAssetLanguage()));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.readAll();
 }

@@ -182,10 +182,13 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // A base rectangle on the screen (screen coordinates).
     QRect ScreenRect(const Rect& base) const;
     void AddSettingsItems(QMenu& menu);
+    void AddLanguageItems(QMenu& menu);
     void AddPeekItems(QMenu& menu);
-    QAction* AddItem(QMenu& menu, int command, const char* label) const;
+    QAction* AddItem(QMenu& menu, int command, const QString& label) const;
     void ToggleCommand(int id);
     void AutoStartCommand();
+    // Stores the chosen language for the next start and says so.
+    void LanguageCommand(int id);
     void ShowHint(const GameState& asked, const SearchResult& result);
     // Whether the records already hold the finished match that began at `started` (a run killed
     // after recording it, before its saved match was removed).

@@ -3,13 +3,14 @@
 #include "images/back_set.h"
 #include "records_window.h"
 #include "shell/extras/help_dialogs.h"
+#include "shell/translations.h"
 #include "view.h"
 
 namespace quintrick {
 
 KunitoriContext CT40913View::MapContext() {
-    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn, m_profile,
-                           *this,          m_kunitoriHost};
+    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn,  m_profile,
+                           *this,          m_kunitoriHost,    UiAssetLanguage()};
 }
 
 bool CT40913View::GameStartedSinceLaunch() const {

@@ -12,6 +12,8 @@
 #include "engine/strings.h"
 #include "images/image_files.h"
 #include "layout.h"
+#include "resource_paths.h"
+#include "shell/translations.h"
 
 namespace quintrick {
 
@@ -44,8 +46,9 @@ bool MakeSurface(QImage& surface, int w, int h) {
 }
 
 bool LoadBitmapResource(QImage& into, int id) {
-    // Read as the PNG it is: guessing the format would load every image plugin first.
-    QImageReader reader(QStringLiteral(":/bmp/%1.png").arg(id), "png");
+    // Read as the PNG it is: guessing the format would load every image plugin first. The images
+    // with words come in the language of the user interface.
+    QImageReader reader(ImagePath(id, UiAssetLanguage()), "png");
     reader.setAutoDetectImageFormat(false);
     const QImage img = reader.read();
     if (img.isNull()) return false;

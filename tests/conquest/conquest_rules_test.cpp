@@ -7,6 +7,7 @@
 
 #include "conquest/kuni_table.h"
 #include "engine/roster.h"
+#include "engine/strings.h"
 #include "memory_profile.h"
 #include "recording_box.h"
 
@@ -204,7 +205,7 @@ TEST(ConquestRules, RegularUnificationStopsTheOthersAndResets) {
     EXPECT_EQ(box.calls, (std::vector<std::pair<int, int>>{{30014, kStyleInfo}}));
     EXPECT_EQ(profile.ReadInt("Kunitori", "INIT", -1), 0);
     EXPECT_FALSE(session.ConquestMode());
-    EXPECT_EQ(map.status, kStatusReset);
+    EXPECT_EQ(map.status, LoadString(kStatusReset));
     EXPECT_EQ(map.repaints, 1);
     for (int c = 0; c < kCharacters; ++c) {
         EXPECT_EQ(GetKuniOwner(profile, HomeProvince(c)), c);

@@ -13,6 +13,7 @@
 #     the game, never above every program, and never with the keyboard focus: after it opens and
 #     after a click on it, F1 still opens the game's menu (screenshots peek-beside.png,
 #     peek-corner.png).
+# The game runs in Japanese (--lang ja) whatever the locale.
 # Usage: desktop.sh <quintrick> <desktop-scenes> <output folder for the screenshots>
 set -uo pipefail
 binary=$1
@@ -43,7 +44,7 @@ for screen in 1600x1200:1600 1400x1050:1400 1200x900:1200 1024x768:1024 800x600:
     size=${screen%%:*}
     start_desktop "$size"
     fresh_profile $'RuleRem=0'
-    "$binary" >/dev/null 2>&1 &
+    "$binary" --lang ja >/dev/null 2>&1 &
     game=$!
     main=$(window '^Quintrick$')
     settled "$main"
@@ -58,7 +59,7 @@ done
 # 2. and 3. The map window five times, then the close question, on the largest screen.
 start_desktop 1600x1200
 fresh_profile $'AutoStart=1\nEntryNo=4\nSpeed=1\nRuleRem=0'
-"$binary" >/dev/null 2>&1 &
+"$binary" --lang ja >/dev/null 2>&1 &
 game=$!
 main=$(window '^Quintrick$')
 settled "$main"
@@ -182,7 +183,7 @@ f1_opens_menu() { open_game_menu && xdotool key Escape; }
 for gamen in 640 1600; do
     start_desktop 1600x1200
     fresh_profile $'AutoStart=1\nEntryNo=4\nSpeed=17\nRuleRem=0\nGamen='$gamen
-    "$binary" >/dev/null 2>&1 &
+    "$binary" --lang ja >/dev/null 2>&1 &
     game=$!
     main=$(window '^Quintrick$')
     settled "$main"

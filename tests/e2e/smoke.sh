@@ -21,7 +21,7 @@ Gamen=1200
 RuleRem=0
 INI
 
-"$binary" & pid=$!
+"$binary" --lang ja & pid=$!
 # The window fills the 1200 x 900 screen: base coordinates are screen pixels.
 end=$((SECONDS + 20))
 step=0

@@ -36,6 +36,8 @@ enum CommandId : int {
     kCmdSize1600 = 32793,
     kCmdLevelNormal = 32810,
     kCmdLevelStrong = 32811,
+    kCmdLanguageJapanese = 32851,
+    kCmdLanguageEnglish = 32852,
     // Help menu.
     kCmdHelpOperation = 32787,
     kCmdHelpRules = 32780,

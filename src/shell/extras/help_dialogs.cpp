@@ -17,20 +17,17 @@
 
 #include "engine/strings.h"
 #include "images/image_files.h"
+#include "shell/translations.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 namespace {
 
 constexpr HelpPage kHelpPages[] = {
-    {kCmdHelpOperation, "quintrick_sousa.html", "操作方法"},
-    {kCmdHelpRules, "quintrick_rule.html", "ルール"},
-    {kCmdHelpTactics, "quintrick_kakehiki.html", "カケヒキ"},
+    {kCmdHelpOperation, "quintrick_sousa.html", QT_TRANSLATE_NOOP("Help", "操作方法")},
+    {kCmdHelpRules, "quintrick_rule.html", QT_TRANSLATE_NOOP("Help", "ルール")},
+    {kCmdHelpTactics, "quintrick_kakehiki.html", QT_TRANSLATE_NOOP("Help", "カケヒキ")},
 };
-
-QString Text(int id) {
-    const std::string_view s = LoadString(id);
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The about box is laid out in dialog units of its 11-point font.
 constexpr double kUnitX = 1.75;
@@ -63,7 +60,7 @@ class CTitleBand : public QWidget {
         f.setBold(false);
         p.setFont(f);
         p.drawText(rect().adjusted(0, height() / 2, 0, 0), Qt::AlignCenter,
-                   QStringLiteral("５人で遊ぶ絵札取りのトランプゲーム"));
+                   QCoreApplication::translate("About", "５人で遊ぶ絵札取りのトランプゲーム"));
     }
 };
 
@@ -78,8 +75,13 @@ std::optional<HelpPage> HelpPageFor(int command) {
 
 CHelpDlg::CHelpDlg(IMessageBox& messages, QWidget* parent, QString helpFolder)
     : QDialog(parent), m_messages(messages), m_folder(std::move(helpFolder)) {
-    if (m_folder.isEmpty())
-        m_folder = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help"));
+    // The English pages lie in the help folder's "en".
+    if (m_folder.isEmpty()) {
+        m_folder =
+            QDir(QCoreApplication::applicationDirPath())
+                .filePath(UiAssetLanguage() == AssetLanguage::English ? QStringLiteral("help/en")
+                                                                      : QStringLiteral("help"));
+    }
     setObjectName(QStringLiteral("186"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
@@ -128,13 +130,13 @@ int CHelpDlg::exec() {
 
 QString VersionHistoryText() {
     QString text;
-    for (int id = kVersionNewest; id >= kVersionOldest; --id) text += Text(id) + u'\n';
+    for (int id = kVersionNewest; id >= kVersionOldest; --id) text += UiText(id) + u'\n';
     return text;
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("100"));
-    setWindowTitle(QStringLiteral("バージョン情報"));
+    setWindowTitle(QCoreApplication::translate("About", "バージョン情報"));
     QFont f(PreferredGothicFamily());
     f.setPointSize(11);
     setFont(f);
@@ -145,7 +147,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     const QIcon appIcon = QApplication::windowIcon();
     if (!appIcon.isNull()) icon->setPixmap(appIcon.pixmap(icon->size()));
 
-    auto* ok = new QPushButton(QStringLiteral("確認 (&Y)"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("About", "確認 (&Y)"), this);
     ok->setObjectName(QStringLiteral("1"));
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setGeometry(Units(210, 2, 60, 20));
@@ -155,11 +157,12 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     auto* band = new CTitleBand(this);
     band->setGeometry(Units(0, 26, 272, 80));
 
-    auto* name = new QLabel(QStringLiteral("Quintrick(トランプゲーム)"), this);
+    auto* name =
+        new QLabel(QCoreApplication::translate("About", "Quintrick(トランプゲーム)"), this);
     name->setGeometry(Units(169, 109, 100, 10));
     name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* label = new QLabel(QStringLiteral("バージョン情報"), this);
+    auto* label = new QLabel(QCoreApplication::translate("About", "バージョン情報"), this);
     label->setGeometry(Units(1, 163, 55, 36));
     label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);

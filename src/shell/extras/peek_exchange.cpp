@@ -11,14 +11,16 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "shell/extras/peek_place.h"
+#include "shell/translations.h"
 
 namespace quintrick {
 
 QString PeekCommandLabel(int seat) {
-    static const char* const kLabels[4] = {
-        "右隣りの\n手札のカンニング", "右向いの\n手札のカンニング", "左向いの\n手札のカンニング",
-        "左隣りの\n手札のカンニング"};
-    return (seat >= 0 && seat < 4) ? QString::fromUtf8(kLabels[seat]) : QString();
+    static const char* const kLabels[4] = {QT_TRANSLATE_NOOP("Peek", "右隣りの\n手札のカンニング"),
+                                           QT_TRANSLATE_NOOP("Peek", "右向いの\n手札のカンニング"),
+                                           QT_TRANSLATE_NOOP("Peek", "左向いの\n手札のカンニング"),
+                                           QT_TRANSLATE_NOOP("Peek", "左隣りの\n手札のカンニング")};
+    return (seat >= 0 && seat < 4) ? QCoreApplication::translate("Peek", kLabels[seat]) : QString();
 }
 
 bool IsPeekCommandLine(const QStringList& arguments) {
@@ -98,7 +100,8 @@ CPeekLauncher::CPeekLauncher(IProfile& profile, IMessageBox& messages, QString p
         m_starter = [this](const QString& exe, qint64* pid) {
             QProcess process;
             process.setProgram(exe);
-            process.setArguments({QStringLiteral("/W")});
+            // The peek window speaks the game's language.
+            process.setArguments({QStringLiteral("/W"), QStringLiteral("--lang=") + UiLanguage()});
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
             environment.remove(QString::fromLatin1(kPeekOwnerVariable));
             const QString owner = DescribePeekOwner(m_owner ? m_owner->window() : nullptr);

@@ -12,6 +12,7 @@
 #include "engine/settings_table.h"
 #include "shell/extras/peek_exchange.h"
 #include "shell/profile.h"
+#include "shell/ui_text.h"
 #include "table/layout.h"
 #include "table/surfaces.h"
 
@@ -75,7 +76,7 @@ void CPeekWindow::PeekTick() {
     const std::string text = ReadCunHand(m_profile, now);
     if (text == m_peekText) return;
     if (!text.empty()) {
-        setWindowTitle(QString::fromStdString(Read(m_profile, entries::kCunName)));
+        setWindowTitle(UiPlayerName(Read(m_profile, entries::kCunName)));
         const std::vector<CardId> cards = ParsePeekHand(text);
         m_hand.fill(kNoCard);
         m_handCount = static_cast<int>(cards.size());

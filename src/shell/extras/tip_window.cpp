@@ -9,6 +9,7 @@
 
 #include "engine/strings.h"
 #include "images/image_files.h"
+#include "shell/ui_text.h"
 
 namespace quintrick {
 namespace {
@@ -84,13 +85,8 @@ void CTipWindow::Apply(const HoverHelp& help) {
             Activate(false);
             return;
         case HoverHelp::Action::Show: {
-            const std::string_view text =
-                help.textId ? LoadString(help.textId) : std::string_view();
-            QString shown = QString::fromUtf8(text.data(), qsizetype(text.size()));
-            if (help.extraId != 0 && !shown.isEmpty()) {
-                const std::string_view extra = LoadString(help.extraId);
-                shown += u'\n' + QString::fromUtf8(extra.data(), qsizetype(extra.size()));
-            }
+            QString shown = help.textId ? UiText(help.textId) : QString();
+            if (help.extraId != 0 && !shown.isEmpty()) shown += u'\n' + UiText(help.extraId);
             SetToolText(shown);
             Activate(true);
             return;
