@@ -10,6 +10,7 @@
 #     middle of a game): the game ends within 5 seconds with status 0, the saved match is a
 #     whole, readable file of the same match (written at that moment when no question is open),
 #     and the records hold no match given up.
+# The game runs in Japanese (--lang ja) whatever the locale.
 # Usage: resume.sh <quintrick> <desktop-scenes> <output folder for the screenshots>
 set -uo pipefail
 binary=$1
@@ -73,7 +74,7 @@ saved=$XDG_DATA_HOME/Orvendel/Quintrick/match.json
 records=$XDG_DATA_HOME/Orvendel/Quintrick/records.sqlite
 
 # 1. Play until the human has played two tricks and waits to play again, then SIGKILL.
-"$binary" >/dev/null 2>&1 &
+"$binary" --lang ja >/dev/null 2>&1 &
 game=$!
 main=$(window '^Quintrick$') || { echo "FAIL: no game window"; exit 1; }
 settled "$main"
@@ -108,7 +109,7 @@ number=$(field "$work/killed.json" game)
 hand=$(field "$work/killed.json" hand4)
 
 # 2. Started again: the question, Yes, and the table as it was saved.
-"$binary" >/dev/null 2>&1 &
+"$binary" --lang ja >/dev/null 2>&1 &
 game=$!
 main=$(window '^Quintrick$')
 settled "$main"
@@ -159,7 +160,7 @@ check $? "the restored hand is not the one the match began with ($changed pixels
 #    with the settings menu open; each time the game is started again and continued.
 for during in play question menu; do
     if [[ $during != play ]]; then
-        "$binary" >/dev/null 2>&1 &
+        "$binary" --lang ja >/dev/null 2>&1 &
         game=$!
         main=$(window '^Quintrick$')
         box=$(box_of "$main") && xdo windowactivate --sync "$box" key Return 2>/dev/null
