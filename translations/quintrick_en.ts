@@ -5,7 +5,7 @@
     <name>About</name>
     <message>
         <source>５人で遊ぶ絵札取りのトランプゲーム</source>
-        <translation>A five-player card game of taking the picture cards</translation>
+        <translation>A card game for five players</translation>
     </message>
     <message>
         <source>バージョン情報</source>

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 #include "resource_paths.h"
 #include "shell/translations.h"
@@ -43,7 +44,8 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
     m_promptLabel = new QLabel(SuitDialog::tr("請求"), this);
     m_promptLabel->setObjectName("1005");
     m_promptLabel->setGeometry(Dlu(13, 10, 16, 8));
-    auto* tail = new QLabel(SuitDialog::tr("する紋を指定してください。"), this);
+    m_tailLabel = new QLabel(SuitDialog::tr("する紋を指定してください。"), this);
+    QLabel* tail = m_tailLabel;
     tail->setGeometry(Dlu(29, 10, 85, 8));
 
     auto* ok = new QPushButton(QIcon(ImagePath(182, UiAssetLanguage())),
@@ -81,6 +83,7 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
 
 void CMonSel::OnInitDialog() {
     if (!m_prompt.empty()) m_promptLabel->setText(SuitDialog::tr(m_prompt.c_str()));
+    FitPrompt();
     m_suit = 0;
     m_radios[0]->setChecked(true);
 }
@@ -88,6 +91,15 @@ void CMonSel::OnInitDialog() {
 int CMonSel::exec() {
     OnInitDialog();
     return QDialog::exec();
+}
+
+void CMonSel::FitPrompt() {
+    const QRect place = Dlu(13, 10, 16, 8);
+    const int width = std::max(
+        place.width(), m_promptLabel->fontMetrics().horizontalAdvance(m_promptLabel->text()) + 4);
+    m_promptLabel->setGeometry(place.adjusted(0, 0, width - place.width(), 0));
+    const QRect tail = Dlu(29, 10, 85, 8);
+    m_tailLabel->setGeometry(tail.translated(width - place.width(), 0));
 }
 
 void CMonSel::Choose(int suit, bool fromSuitButton) {

@@ -32,6 +32,9 @@ class CMonSel : public QDialog {
 
     std::function<void()> m_clickSound;
     QLabel* m_promptLabel = nullptr;
+    QLabel* m_tailLabel = nullptr;
+    // A prompt word wider than its place (the English ones) pushes the rest of the line right.
+    void FitPrompt();
     std::array<QAbstractButton*, 4> m_suitButtons{};
     std::array<QRadioButton*, 4> m_radios{};
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include "engine/host.h"
 #include "engine/strings.h"
 #include "english.h"
+#include "interaction/mon_sel.h"
 #include "recording_box.h"
 #include "scripted_dialogs.h"
 #include "shell/extras/command_ids.h"
@@ -93,6 +95,23 @@ TEST_F(EnglishWindow, AMessageBoxSpeaksEnglishWithQtsOwnButtons) {
     EXPECT_EQ(text, QStringLiteral("Do you want to stop in the middle of the game?"));
     EXPECT_TRUE(buttons.contains(QStringLiteral("&Yes"))) << buttons.join(u'|').toStdString();
     EXPECT_TRUE(buttons.contains(QStringLiteral("&No"))) << buttons.join(u'|').toStdString();
+}
+
+TEST_F(EnglishWindow, TheSuitDialogsPromptIsNotCut) {
+    // The English prompt words are wider than the place of the Japanese ones.
+    for (const char* prompt : {"", "役に"}) {
+        CMonSel dialog(frame.get());
+        dialog.m_prompt = prompt;
+        dialog.OnInitDialog();
+        auto* label = dialog.findChild<QLabel*>(QStringLiteral("1005"));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(*prompt ? "Trump:" : "Call:"));
+        EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+        for (QLabel* other : dialog.findChildren<QLabel*>()) {
+            if (other == label || other->text().isEmpty()) continue;
+            EXPECT_GE(other->x(), label->geometry().right()) << other->text().toStdString();
+        }
+    }
 }
 
 TEST_F(EnglishWindow, TheHelpPagesComeFromTheEnglishFolder) {
