@@ -129,7 +129,7 @@ void DrawLegend(QImage& image, int k, art::ArtLanguage language) {
     const bool english = language == art::ArtLanguage::English;
     painter.setFont(PixelFont(family, (english ? 22 : 26) * k, true));
     painter.setPen(QColor(0, 48, 112));
-    painter.drawText(QRect(20 * k, 22 * k, (english ? 290 : 200) * k, 40 * k),
+    painter.drawText(QRect(20 * k, 22 * k, (english ? 300 : 200) * k, 40 * k),
                      Qt::AlignLeft | Qt::AlignVCenter, Text(art::kTextMapTitle, language));
     painter.setPen(QPen(Qt::black, k));
     painter.setBrush(Qt::white);
