@@ -11,6 +11,8 @@
 
 #include "dialog_fixture.h"
 #include "engine/settings_table.h"
+#include "resource_ids.h"
+#include "resource_paths.h"
 
 namespace quintrick {
 namespace {
@@ -157,6 +159,40 @@ TEST(Unification, CeremonySavesThePictureAndResets) {
         EXPECT_EQ(At(dialog->StandardMap(), KuniCoords[p].sx, KuniCoords[p].sy), expected) << p;
         EXPECT_EQ(At(dialog->EnlargedMap(), KuniCoords[p].SeedX(), KuniCoords[p].SeedY()), expected)
             << p;
+    }
+}
+
+// The English map's ceremony shows the English banner: where its letters are, the final
+// inverted copy is blue.
+TEST(Unification, EnglishCeremonyShowsTheEnglishBanner) {
+    DialogFixture f(kKestrel);
+    for (int p = 0; p < kProvinces; ++p) SetKuniOwner(f.profile, p, kKestrel);
+    f.box.answers = {{30034, IDNO}, {30039, IDYES}};
+    KunitoriContext context = f.Context(0);
+    context.language = AssetLanguage::English;
+    CKunitori dialog(context);
+    QImage atQuestion;
+    f.box.onQuestion = [&](int id) {
+        if (id == 30034) atQuestion = dialog.EnlargedMap();
+    };
+    dialog.UnificationCeremony();
+    ASSERT_FALSE(atQuestion.isNull());
+    const QImage banner = QImage(MapImagePath(kMapBanner, AssetLanguage::English))
+                              .convertToFormat(QImage::Format_RGB32);
+    int letters = 0, blue = 0;
+    for (int y = 777; y < 1077; y += 3) {
+        for (int x = 103; x < 1363; x += 3) {
+            const QColor b(banner.pixel((x - 103) * 1287 / 1260, (y - 777) * 323 / 300));
+            if (b.red() < 200 || b.green() < 150 || b.blue() > 120) continue;  // not yellow
+            ++letters;
+            const QColor c(atQuestion.pixel(x, y));
+            blue += c.blue() > 180 && c.red() < 60 && c.green() < 90;
+        }
+    }
+    EXPECT_GT(letters, 1000);
+    EXPECT_GE(blue * 10, letters * 8) << blue << "/" << letters;
+    if (const QByteArray shots = qgetenv("QUINTRICK_SHOT_DIR"); !shots.isEmpty()) {
+        atQuestion.save(QDir(QString::fromLocal8Bit(shots)).filePath("map-ceremony-en.png"));
     }
 }
 
