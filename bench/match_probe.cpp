@@ -1,12 +1,15 @@
-// The game window's peak resident memory through one whole match at the 1600 x 1200 size, on a
-// real X screen (run by bench/match_memory.sh under Xvfb with a fresh profile): the real frame
-// and view, started as the program starts them, the human's cards double-clicked at random until
-// one is taken, the computer's ticks delivered at once, every question answered (no to playing
-// on, so the match ends after its last game).
-// usage: match_memory [SEED]   prints VmHWM at the first paint and after the match (kB), the
-// game counter at the end (11 once the tenth game is over) and the seconds taken.
+// The game window through one whole match at the 1600 x 1200 size on a real X screen (run by
+// bench/match_probe.sh under Xvfb with a fresh profile): the real frame and view, started as the
+// program starts them; the human's cards dragged to the field or double-clicked at random until
+// one is taken, the computers' ticks delivered at once, every question answered (no to playing
+// on, so the match ends after its last game). It measures the peak resident memory (VmHWM) at
+// the first paint and after the match, and the redraw the player feels: from a tick that puts a
+// card on the field, and from a mouse move while a card is dragged, to the frame painted and
+// handed to the X server (medians and 99th percentiles).
+// usage: match_probe [SEED]
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QSettings>
 #include <QTest>
 #include <algorithm>
@@ -15,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <vector>
 
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
@@ -38,6 +42,26 @@ long StatusKilobytes(const char* field) {
     }
     std::fclose(f);
     return kb;
+}
+
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// Median and 99th percentile of `ms`.
+void Report(const char* what, std::vector<double> ms) {
+    if (ms.empty()) {
+        std::printf("%s: no samples\n", what);
+        return;
+    }
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&ms](double q) { return ms[size_t(q * double(ms.size() - 1) + 0.5)]; };
+    std::printf("%s: median %.2f ms, 99th percentile %.2f ms (%zu samples)\n", what, at(0.5),
+                at(0.99), ms.size());
 }
 
 struct Dialogs : testing::ScriptedDialogs {
@@ -66,7 +90,7 @@ int main(int argc, char** argv) {
     CMainFrame frame(AppFlags{}, &dialogs);
     CT40913View& view = frame.View();
     const auto stage = [](const char* what) {
-        if (std::getenv("MATCH_MEMORY_STAGES")) {
+        if (std::getenv("MATCH_PROBE_STAGES")) {
             std::printf("  %-28s VmHWM %6ld kB, VmRSS %6ld kB\n", what, StatusKilobytes("VmHWM"),
                         StatusKilobytes("VmRSS"));
         }
@@ -93,17 +117,50 @@ int main(int argc, char** argv) {
         const Scales& s = view.Table().m_scales;
         return QPoint(int(std::ceil((bx + 0.5) * s.sx)), int(std::ceil((by + 0.5) * s.sy)));
     };
+    // Paints of the view, counted as they reach it.
+    PaintCounter paints;
+    view.installEventFilter(&paints);
+    const auto cardsOnField = [&gs] {
+        return int(std::count_if(gs.m_field.begin(), gs.m_field.end(),
+                                 [](CardId c) { return c != kNoCard; }));
+    };
+    // Milliseconds from the event sent to its frame painted and handed to the X server (the
+    // view paints at once, inside the event).
+    std::vector<double> tickToFrame, moveToFrame;
+    const auto timed = [&paints](std::vector<double>& into, const auto& send) {
+        const int before = paints.count;
+        QElapsedTimer t;
+        t.start();
+        send();
+        const double ms = double(t.nsecsElapsed()) / 1e6;
+        if (paints.count > before) into.push_back(ms);
+    };
     long events = 0;
     int games = 1;
     for (int game = gs.m_game; !dialogs.matchEnded && events < 200000; ++events) {
         const int n = gs.m_handCount[kHumanSeat];
-        if (n > 0 && pick(2) == 0) {
+        if (n > 0 && gs.m_turn == kHumanSeat && pick(2) == 0) {
+            // A card dragged from the hand to the middle of the field.
+            const Rect r = view.Table().CardRect(pick(n));
+            const QPoint from = screen(r.left + 8, r.top + 60);
+            const Rect f = view.Table().FieldRect();
+            const QPoint to = screen((f.left + f.right) / 2, (f.top + f.bottom) / 2);
+            QTest::mousePress(&view, Qt::LeftButton, {}, from);
+            for (int step = 1; step <= 8; ++step) {
+                timed(moveToFrame, [&] { QTest::mouseMove(&view, from + (to - from) * step / 8); });
+            }
+            QTest::mouseRelease(&view, Qt::LeftButton, {}, to);
+        } else if (n > 0 && pick(2) == 0) {
             const Rect r = view.Table().CardRect(pick(n));
             QTest::mouseDClick(&view, Qt::LeftButton, {}, screen(r.left + 8, r.top + 60));
         } else if (pick(8) == 0) {
             QTest::mouseClick(&view, Qt::LeftButton, {}, screen(pick(1200), pick(900)));
         }
-        view.FireTimer(kGameTimerEvent);
+        const int onField = cardsOnField();
+        std::vector<double> tick;
+        timed(tick, [&] { view.FireTimer(kGameTimerEvent); });
+        // A tick that put a card on the field.
+        if (!tick.empty() && cardsOnField() == onField + 1) tickToFrame.push_back(tick[0]);
         QCoreApplication::processEvents();
         if (gs.m_game != game) {
             game = gs.m_game;
@@ -111,6 +168,8 @@ int main(int argc, char** argv) {
             stage("a game");
         }
     }
+    Report("a card played by a tick, to its frame", tickToFrame);
+    Report("a mouse move of a drag, to its frame", moveToFrame);
     std::printf("VmHWM at the first paint: %ld kB\n", firstPaint);
     std::printf("VmHWM after the match:    %ld kB (VmRSS %ld kB)\n", StatusKilobytes("VmHWM"),
                 StatusKilobytes("VmRSS"));

@@ -1,9 +1,11 @@
 #!/bin/bash
-# Peak resident memory of the game through one whole match at the 1600 x 1200 size, against a
-# bare Qt window of the same size measured in the same run (bench/bare_window, its VmHWM once
-# painted), on a private Xvfb screen and a fresh profile. MATCH_MEMORY_STAGES=1 in the
-# environment also shows the figures after each step of the start and after each game.
-# usage: bench/match_memory.sh [BUILD_DIR] [SEED]
+# One whole match on the real view at the 1600 x 1200 size (bench/match_probe.cpp): the peak
+# resident memory, against a bare Qt window of the same size measured in the same run
+# (bench/bare_window, its VmHWM once painted), and the event-to-paint times of a card played by a
+# tick and of a drag's mouse moves; on a private Xvfb screen and a fresh profile.
+# MATCH_PROBE_STAGES=1 in the environment also shows the memory after each step of the start and
+# after each game.
+# usage: bench/match_probe.sh [BUILD_DIR] [SEED]
 set -euo pipefail
 build=${1:-build}
 seed=${2:-1}
@@ -23,6 +25,6 @@ bare=$(STARTUP_PROBE_HWM=1 "$build/bench/startup_probe" 800 600 188338 \
 echo "bare Qt window 1600 x 1200, VmHWM once painted: $bare kB"
 # The first start composes the card-back strip and stores it; later starts read it back.
 echo "first start (no card-back cache):"
-"$build/bench/match_memory" "$seed" | sed 's/^/  /'
+"$build/bench/match_probe" "$seed" | sed 's/^/  /'
 echo "a later start (card-back cache):"
-"$build/bench/match_memory" "$seed" | sed 's/^/  /'
+"$build/bench/match_probe" "$seed" | sed 's/^/  /'
