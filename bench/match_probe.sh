@@ -9,17 +9,9 @@
 set -euo pipefail
 build=${1:-build}
 seed=${2:-1}
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-display=$((100 + RANDOM % 400))
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1920x1440x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-sleep 0.5
-export DISPLAY=:$display HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
-export XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work SDL_AUDIODRIVER=dummy
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
+source "$(dirname "${BASH_SOURCE[0]}")/private_screen.sh"
+private_screen 1920x1440
+export SDL_AUDIODRIVER=dummy
 bare=$(STARTUP_PROBE_HWM=1 "$build/bench/startup_probe" 800 600 188338 \
     "$build/bench/bare_window" 1600 1200 | cut -d' ' -f2)
 echo "bare Qt window 1600 x 1200, VmHWM once painted: $bare kB"

@@ -9,18 +9,9 @@
 set -euo pipefail
 build=${1:-build}
 runs=${2:-11}
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-# A display number no other X server holds.
-display=$((100 + RANDOM % 400))
-while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -S "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-sleep 0.5
-export DISPLAY=:$display HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_CACHE_HOME=$work/cache
+source "$(dirname "${BASH_SOURCE[0]}")/private_screen.sh"
+private_screen 1600x1200
 export STARTUP_PROBE_HWM=1
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
 # A pixel of the felt, painted only when the table is on the screen; the bare window paints
 # itself in the felt's colour.
 game() { "$build/bench/startup_probe" 800 750 188338 "$build/src/app/quintrick"; }
