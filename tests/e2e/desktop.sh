@@ -32,6 +32,22 @@ answer_boxes() {
         xdotool windowactivate --sync "$other" key Return 2>/dev/null
     done
 }
+# Opens one of the game's menus with its key (F1 the game menu, F2 the settings menu): true once
+# a new window of the game process appears. The game ignores keys while a call plate is on view
+# (up to two seconds at the slowest speed): a few tries.
+open_menu() {
+    local before after
+    before=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort)
+    for _ in 1 2 3 4; do
+        xdotool key "$1"
+        for _ in $(seq 25); do
+            sleep 0.1
+            after=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort)
+            [[ -n $(comm -13 <(echo "$before") <(echo "$after")) ]] && return 0
+        done
+    done
+    return 1
+}
 inside() { # x y w h inside X Y W H
     (($1 >= $5 && $2 >= $6 && $1 + $3 <= $5 + $7 && $2 + $4 <= $6 + $8))
 }
@@ -70,8 +86,8 @@ for cycle in 1 2 3 4 5; do
     map=""
     for attempt in 1 2 3; do
         answer_boxes
-        xdotool windowactivate --sync "$main" key F2 2>/dev/null
-        sleep 0.5
+        xdotool windowactivate --sync "$main" 2>/dev/null
+        open_menu F2 || continue
         xdotool key m
         map=$(window '国盗りモード') && break
         xdotool key Escape
@@ -153,6 +169,8 @@ stacked_above() { # window, window: the first lies above the second in the stack
     [[ -n ${a:-} && -n ${b:-} ]] && ((a > b))
 }
 active() { xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //' | tr -d ,; }
+# The game window has the focus and the given window lies above it.
+game_active_under() { [[ $(active) == "$(printf '0x%x' "$main")" ]] && stacked_above "$1" "$main"; }
 # The visible window of the program that is not the game's own process, waiting up to 5 s.
 peek_window() {
     local w
@@ -164,22 +182,7 @@ peek_window() {
     done
     return 1
 }
-# Opens the game's menu with F1: true once a new window of the game process appears. The game
-# ignores keys while a call plate is on view (up to two seconds at the slowest speed): a few tries.
-open_game_menu() {
-    local before after
-    before=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort)
-    for _ in 1 2 3 4; do
-        xdotool key F1
-        for _ in $(seq 25); do
-            sleep 0.1
-            after=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | sort)
-            [[ -n $(comm -13 <(echo "$before") <(echo "$after")) ]] && return 0
-        done
-    done
-    return 1
-}
-f1_opens_menu() { open_game_menu && xdotool key Escape; }
+f1_opens_menu() { open_menu F1 && xdotool key Escape; }
 for gamen in 640 1600; do
     start_desktop 1600x1200
     fresh_profile $'AutoStart=1\nEntryNo=4\nSpeed=17\nRuleRem=0\nGamen='$gamen
@@ -191,7 +194,7 @@ for gamen in 640 1600; do
     for attempt in 1 2 3; do
         answer_boxes
         xdotool windowactivate --sync "$main" 2>/dev/null
-        open_game_menu || continue
+        open_menu F1 || continue
         xdotool key c
         sleep 0.3
         xdotool key Return
@@ -220,11 +223,11 @@ for gamen in 640 1600; do
     # A click on the table, then one on the peek window: it stays above, the keys stay with the game.
     xdotool mousemove $((gx + gw / 2)) $((gy + gh / 2)) click 1
     sleep 0.5
-    stacked_above "$peek" "$main"
+    eventually 3 stacked_above "$peek" "$main"
     check $? "$gamen: the peek window stays above the game window after a click on the game"
     xdotool mousemove $((px + pw / 2)) $((py + ph / 2)) click 1
     sleep 0.5
-    [[ $(active) == "$(printf '0x%x' "$main")" ]] && stacked_above "$peek" "$main"
+    eventually 3 game_active_under "$peek"
     check $? "$gamen: a click on the peek window leaves the focus with the game (active $(active))"
     f1_opens_menu
     check $? "$gamen: after a click on the peek window F1 still opens the game's menu"

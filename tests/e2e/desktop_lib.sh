@@ -58,6 +58,17 @@ fresh_profile() {
 }
 entry() { sed -n "s/^$1=//p" "$conf" | tail -1; }
 
+# Runs the command until it succeeds, for up to the given seconds (a busy machine is slow to
+# stack and focus windows); its last status.
+eventually() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 10))); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    "$@"
+}
 # The outer rectangle "x y w h" of a client window: its own rectangle grown by the frame.
 outer() {
     local info x y w h l r t b
