@@ -13,6 +13,7 @@
 #include "engine/host.h"
 #include "images/back_set.h"
 #include "shell/extras/help_dialogs.h"
+#include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/saved_match_file.h"
 
@@ -79,6 +80,20 @@ inline void ClearProfile() {
     settings.clear();
     settings.sync();
     CSavedMatchFile().Remove();
+}
+
+// Opens the game window as a program start does, at the fastest speed without sound: the frame
+// (shown unless `show` is false), the initial update and the start-up tick. False when the
+// initial update fails.
+inline bool OpenFrame(std::unique_ptr<CMainFrame>& frame, IDialogs& dialogs, AppFlags flags = {},
+                      bool show = true) {
+    frame = std::make_unique<CMainFrame>(flags, &dialogs);
+    if (show) frame->show();
+    if (!frame->View().OnInitialUpdate()) return false;
+    frame->View().Settings().m_speed = 1;
+    frame->View().Settings().m_soundOn = 0;
+    frame->View().FireTimer(kSetupTimerEvent);  // card backs, start help
+    return true;
 }
 
 }  // namespace quintrick::testing

@@ -25,14 +25,7 @@ class Frame : public ::testing::Test {
         App();
         ClearProfile();
     }
-    void Open() {
-        frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
-        frame->show();
-        ASSERT_TRUE(frame->View().OnInitialUpdate());
-        frame->View().Settings().m_speed = 1;
-        frame->View().Settings().m_soundOn = 0;
-        frame->View().FireTimer(kSetupTimerEvent);
-    }
+    void Open() { ASSERT_TRUE(OpenFrame(frame, dialogs)); }
     CT40913View& view() { return frame->View(); }
     void StartGame() {
         view().OnCommand(32771);

@@ -8,26 +8,19 @@
 #include "engine/settings_table.h"
 #include "engine/trick_rules.h"
 #include "scripted_dialogs.h"
+#include "shell/extras/command_ids.h"
 #include "shell/hint_search.h"
 #include "shell/main_frame.h"
 
 namespace quintrick::testing {
 namespace {
 
-constexpr int kCmdLevelNormal = 32810;
-constexpr int kCmdLevelStrong = 32811;
-
 class ViewHint : public ::testing::Test {
   protected:
     void SetUp() override {
         App();
         ClearProfile();
-        frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
-        frame->show();
-        ASSERT_TRUE(view().OnInitialUpdate());
-        view().Settings().m_speed = 1;
-        view().Settings().m_soundOn = 0;
-        view().FireTimer(kSetupTimerEvent);
+        ASSERT_TRUE(OpenFrame(frame, dialogs));
         dialogs.messages.clear();
         view().OnCommand(32771);  // start: deals the first game
         ASSERT_EQ(gs().m_phase, 1);

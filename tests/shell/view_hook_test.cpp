@@ -24,12 +24,7 @@ class Hooked : public ::testing::Test {
         ClearProfile();
     }
     void Open(AppFlags flags = {}) {
-        frame = std::make_unique<CMainFrame>(flags, &dialogs);
-        frame->show();
-        ASSERT_TRUE(view().OnInitialUpdate());
-        view().Settings().m_speed = 1;
-        view().Settings().m_soundOn = 0;
-        view().FireTimer(kSetupTimerEvent);
+        ASSERT_TRUE(OpenFrame(frame, dialogs, flags));
         dialogs.messages.clear();
     }
     void StartGame() {

@@ -20,12 +20,7 @@ class ViewPlay : public ::testing::Test {
     void SetUp() override {
         App();
         ClearProfile();
-        frame = std::make_unique<CMainFrame>(AppFlags{}, &dialogs);
-        frame->show();
-        ASSERT_TRUE(view().OnInitialUpdate());
-        view().Settings().m_speed = 1;
-        view().Settings().m_soundOn = 0;
-        view().FireTimer(kSetupTimerEvent);  // card backs, start help
+        ASSERT_TRUE(OpenFrame(frame, dialogs));
         dialogs.messages.clear();
         view().OnCommand(32771);  // start: deals the first game
         ASSERT_EQ(gs().m_phase, 1);

@@ -26,8 +26,6 @@
 namespace quintrick::testing {
 namespace {
 
-constexpr int kCmdStart = 32771;
-
 bool Has(const std::vector<int>& ids, int id) {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }

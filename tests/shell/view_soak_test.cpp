@@ -83,12 +83,7 @@ class Soak {
         ClearProfile();
         QSettings("Orvendel", "Quintrick").setValue("Settei/Gamen", 640);
         m_dialogs.rng = &m_rng;
-        m_frame = std::make_unique<CMainFrame>(AppFlags{true, false}, &m_dialogs);
-        m_frame->show();
-        EXPECT_TRUE(view().OnInitialUpdate());
-        view().Settings().m_speed = 1;
-        view().Settings().m_soundOn = 0;
-        view().FireTimer(kSetupTimerEvent);
+        EXPECT_TRUE(OpenFrame(m_frame, m_dialogs, AppFlags{true, false}));
     }
 
     // Plays one match; false when a card went missing or a game took too many events.
