@@ -8,13 +8,9 @@
 
 namespace quintrick {
 
-QImage ReadPicture(QIODevice& file, qint64 bytes) {
-    if (bytes <= 0 || bytes > kMaxPictureFileBytes) return {};
-    QByteArray data = file.read(bytes);
-    if (data.size() != bytes) return {};
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+namespace {
+QImage DecodePicture(QIODevice& device) {
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     // The header's size decides before anything is decoded: a small file that claims an
     // enormous picture (a decompression bomb) is refused here.
@@ -25,6 +21,22 @@ QImage ReadPicture(QIODevice& file, qint64 bytes) {
     QImage picture;
     if (!reader.read(&picture) || picture.size() != size) return {};
     return picture;
+}
+}  // namespace
+
+QImage ReadPicture(QIODevice& file, qint64 bytes) {
+    if (bytes <= 0 || bytes > kMaxPictureFileBytes) return {};
+    // A file that holds exactly these bytes is decoded where it lies: a whole copy of it in
+    // memory beside the decoded picture would only raise the peak (the card-back strip's file
+    // is 4 MB).
+    if (!file.isSequential() && file.pos() == 0 && file.size() == bytes) {
+        return DecodePicture(file);
+    }
+    QByteArray data = file.read(bytes);
+    if (data.size() != bytes) return {};
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    return DecodePicture(buffer);
 }
 
 QImage LoadPictureFile(const QString& path, int& width, int& height) {
