@@ -22,7 +22,6 @@ struct Fixture {
         runner.Start();
         runner.RunTricks(3);
         ok = table.BuildSurfaces() && table.LoadCardSheet();
-        table.BuildPictureStrip();
         CardBackContext ctx{table.m_s, profile, messages, {}};
         CCardBackSet composer;
         ok = ok && ComposeHandStrip(ctx, composer);

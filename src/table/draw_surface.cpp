@@ -42,8 +42,11 @@ void CTable::DrawCapturedPictures(QPainter& p) {
         const int step = ++j[seat] * spacing[seat];
         const Point at = kCapturedPos[seat];
         if (IsSideSeat(seat)) {
-            Copy(p, at.x, at.y + step, m_s.m_pictureStrip,
-                 Rect::At(0, kCardWidth * k, kCardHeight, kCardWidth));
+            // Turned as drawn, and only where the surface is drawn again.
+            const QRect target(at.x, at.y + step, kCardHeight, kCardWidth);
+            if (p.hasClipping() && !p.clipBoundingRect().intersects(target)) continue;
+            RotateCard(m_s, PictureCard(k));
+            Copy(p, target.x(), target.y(), m_s.m_rotateScratch);
         } else {
             DrawCard(p, PictureCard(k), at.x + step, at.y);
         }
@@ -83,7 +86,6 @@ CTable::SurfaceInputs CTable::CurrentSurfaceInputs() const {
     in.showCard = m_gs.m_showCard;
     // An image's key changes whenever its pixels may have changed.
     in.sheet = m_s.m_cardSheet.cacheKey();
-    in.pictureStrip = m_s.m_pictureStrip.cacheKey();
     in.backSideways = m_s.m_backSideways.cacheKey();
     in.surface = m_s.m_tableSurface.cacheKey();
     return in;
@@ -91,9 +93,8 @@ CTable::SurfaceInputs CTable::CurrentSurfaceInputs() const {
 
 std::pair<int, int> CTable::ChangedRows(const SurfaceInputs& before, const SurfaceInputs& now) {
     const std::pair<int, int> all{0, kSurfaceHeight};
-    if (before.sheet != now.sheet || before.pictureStrip != now.pictureStrip ||
-        before.backSideways != now.backSideways || before.surface != now.surface ||
-        before.pictureTaker != now.pictureTaker) {
+    if (before.sheet != now.sheet || before.backSideways != now.backSideways ||
+        before.surface != now.surface || before.pictureTaker != now.pictureTaker) {
         return all;
     }
     int top = kSurfaceHeight;

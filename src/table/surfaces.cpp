@@ -58,13 +58,13 @@ bool LoadBitmapResource(QImage& into, int id) {
 
 void ReleaseSurfaces(CSurfaces& s) {
     QImage* all[] = {
-        &s.m_backBuffer,    &s.m_tableSurface,  &s.m_cardSheet,      &s.m_rotateScratch,
-        &s.m_pictureStrip,  &s.m_handStrip,     &s.m_saveUnder,      &s.m_backSideways,
-        &s.m_imgRedeal,     &s.m_imgKan,        &s.m_imgKoi,         &s.m_imgIku,
-        &s.m_imgTurnMark,   &s.m_imgPlates,     &s.m_imgPanel,       &s.m_imgLcdDigits,
-        &s.m_imgGameLabel,  &s.m_imgGameDigits, &s.m_imgBattleLabel, &s.m_imgBattleDigits,
-        &s.m_imgToolbar,    &s.m_imgTrumpCall,  &s.m_imgBanners,     &s.m_imgSuitCall,
-        &s.m_imgCursorMark, &s.m_imgSigns};
+        &s.m_backBuffer,    &s.m_tableSurface,   &s.m_cardSheet,       &s.m_rotateScratch,
+        &s.m_handStrip,     &s.m_saveUnder,      &s.m_backSideways,    &s.m_imgRedeal,
+        &s.m_imgKan,        &s.m_imgKoi,         &s.m_imgIku,          &s.m_imgTurnMark,
+        &s.m_imgPlates,     &s.m_imgPanel,       &s.m_imgLcdDigits,    &s.m_imgGameLabel,
+        &s.m_imgGameDigits, &s.m_imgBattleLabel, &s.m_imgBattleDigits, &s.m_imgToolbar,
+        &s.m_imgTrumpCall,  &s.m_imgBanners,     &s.m_imgSuitCall,     &s.m_imgCursorMark,
+        &s.m_imgSigns};
     for (QImage* img : all) *img = QImage();
     for (QImage& img : s.m_imgSuit) img = QImage();
     s.m_keyed = {};
@@ -141,7 +141,6 @@ bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages) {
 bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages) {
     // The cards' scratch surfaces, the blank hand strip and the call plates.
     const bool ok = MakeSurfaces({{&s.m_rotateScratch, kCardHeight, kCardWidth},
-                                  {&s.m_pictureStrip, kCardHeight, kCardWidth * 16},
                                   {&s.m_saveUnder, 302, 430},
                                   {&s.m_backSideways, kCardHeight, kCardWidth}}) &&
                     LoadResources({{&s.m_imgRedeal, 155},
@@ -234,20 +233,6 @@ void RotateCard(CSurfaces& s, CardId id) {
         for (int row = 0; row < kCardHeight; ++row) {
             const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(cell.y + row));
             out[kCardHeight - 1 - row] = in[cell.x + col];
-        }
-    }
-}
-
-void BuildPictureStrip(CSurfaces& s) {
-    QImage& strip = s.m_pictureStrip;
-    if (strip.width() != kCardHeight || strip.height() != kCardWidth * 16) {
-        if (!MakeSurface(strip, kCardHeight, kCardWidth * 16)) return;
-    }
-    for (int k = 0; k < kPictureCards; ++k) {
-        RotateCard(s, PictureCard(k));
-        for (int r = 0; r < kCardWidth; ++r) {
-            memcpy(strip.scanLine(kCardWidth * k + r), s.m_rotateScratch.constScanLine(r),
-                   size_t(kCardHeight) * 4);
         }
     }
 }

@@ -37,7 +37,6 @@ struct CSurfaces {
     QImage m_tableSurface;   // 1140 x 846, the flat table top
     QImage m_cardSheet;      // the decoded card sheet
     QImage m_rotateScratch;  // 215 x 151, one card turned a quarter turn
-    QImage m_pictureStrip;   // 215 x 2416, the sixteen picture cards turned
     QImage m_handStrip;      // 3575 x 342, the ten face-down hand fans
     QImage m_saveUnder;      // 302 x 430
     QImage m_backSideways;   // 215 x 151, the chosen back turned clockwise
@@ -88,7 +87,5 @@ bool DecodeCardSheet(CSurfaces& s, const QByteArray& data);
 
 // Writes card `id`'s cell, turned a quarter turn clockwise, into m_rotateScratch.
 void RotateCard(CSurfaces& s, CardId id);
-// Fills m_pictureStrip: picture card k at rows 151 * k .. 151 * k + 150.
-void BuildPictureStrip(CSurfaces& s);
 
 }  // namespace quintrick

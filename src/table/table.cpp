@@ -51,7 +51,6 @@ bool CTable::CompleteSurfaces() {
         m_messages.ShowMessage(kMsgReadFailed, std::string(kCardDataFile) + "\n", kStyleError);
         return false;
     }
-    BuildPictureStrip();
     m_surfacesComplete = true;
     return true;
 }

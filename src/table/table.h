@@ -29,18 +29,17 @@ class CTable {
     CTable(const CTable&) = delete;
     CTable& operator=(const CTable&) = delete;
 
-    // Start-up: the surfaces, the card sheet (from `folder`, by default the executable's), the
-    // picture strip, and the card backs (from the cache unless `rebuild`).
+    // Start-up: the surfaces, the card sheet (from `folder`, by default the executable's) and
+    // the card backs (from the cache unless `rebuild`).
     bool BuildSurfaces() { return quintrick::BuildSurfaces(m_s, m_messages); }
     void ReleaseSurfaces() { quintrick::ReleaseSurfaces(m_s); }
     bool LoadCardSheet(const QString& folder = {}) { return quintrick::LoadCardSheet(m_s, folder); }
-    void BuildPictureStrip() { quintrick::BuildPictureStrip(m_s); }
     // `flicker` is called ten times while the hand strip is composed (the F1 button's flicker).
     bool PrepareCardBacks(bool rebuild, std::function<void()> flicker = {});
     // The start-up in steps, so that the empty table is on the screen sooner: what it needs;
     // the card data file read and checked (from `folder`, by default the executable's; false
     // without a message when it is missing or damaged); then the rest: the remaining surfaces,
-    // the card sheet decoded and the picture strip (nothing once done). The first and the last
+    // the card sheet decoded (nothing once done). The first and the last
     // show a message when a surface cannot be made; the last also when the sheet does not decode.
     bool BuildFirstSurfaces();
     bool ReadCardData(const QString& folder = {});
@@ -132,7 +131,7 @@ class CTable {
         std::array<CardId, kSeats> field{};
         int showCount = 0;
         std::array<CardId, 2> showCard{};
-        qint64 sheet = 0, pictureStrip = 0, backSideways = 0, surface = 0;
+        qint64 sheet = 0, backSideways = 0, surface = 0;
         bool operator==(const SurfaceInputs&) const = default;
     };
     SurfaceInputs CurrentSurfaceInputs() const;

@@ -112,7 +112,6 @@ TEST_F(Frame, TheFirstTableComesBeforeTheRestOfTheStartUpAndLooksTheSame) {
     // The rest follows the first paint without a tick, a click or a command.
     ASSERT_TRUE(QTest::qWaitFor([&] { return view().ToolTip() != nullptr; }, 5000));
     EXPECT_FALSE(s.m_cardSheet.isNull());
-    EXPECT_FALSE(s.m_pictureStrip.isNull());
     // The hand strip waits for the card backs of the set-up tick.
     EXPECT_TRUE(s.m_keyed.handStrip.isNull());
     EXPECT_TRUE(view().Records().Available());

@@ -36,7 +36,6 @@ class CardBackCache : public ::testing::Test {
 TEST_F(CardBackCache, SurfacesHaveTheirSizes) {
     EXPECT_EQ(s.m_backBuffer.size(), QSize(1200, 900));
     EXPECT_EQ(s.m_tableSurface.size(), QSize(1140, 846));
-    EXPECT_EQ(s.m_pictureStrip.size(), QSize(215, 2416));
     EXPECT_EQ(s.m_handStrip.size(), QSize(3575, 342));
     EXPECT_EQ(s.m_imgPlates.size(), QSize(132, 340));
     EXPECT_EQ(s.m_imgBanners.size(), QSize(163, 156));

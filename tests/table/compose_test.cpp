@@ -37,7 +37,6 @@ class Compose : public ::testing::Test {
         gs.m_hand[4] = {1, 2, 3, 4, 5, 6, 7, 8, 14, 15};
         gs.m_turn = 1;
         gs.m_leader = 1;
-        table.BuildPictureStrip();
     }
     QRgb Buffer(int x, int y) const { return table.m_s.m_backBuffer.pixel(x, y); }
     QRgb Surface(int x, int y) const { return table.m_s.m_tableSurface.pixel(x, y); }
@@ -139,6 +138,18 @@ TEST_F(Compose, TableSurfaceLayers) {
     gs.m_lastTrick = {1, 2, 3, 4, 5};
     table.RedrawTable(true);
     EXPECT_EQ(Surface(600, 560), CardPixel(5, 100, 164));
+}
+
+TEST_F(Compose, ASidewaysCapturedPictureIsItsCardTurned) {
+    // Picture k alone at seat 0 lies turned at (915, 235 + 45).
+    const std::pair<int, CardId> pictures[] = {{0, 9}, {3, 12}, {4, 22}, {15, 51}};
+    for (auto [k, card] : pictures) {
+        gs.m_pictureTaker.fill(-1);
+        gs.m_pictureTaker[k] = 0;
+        table.RedrawTable(true);
+        EXPECT_EQ(Surface(915 + 214, 235 + 45), CardPixel(card, 0, 0)) << k;
+        EXPECT_EQ(Surface(915, 235 + 45 + 150), CardPixel(card, 150, 214)) << k;
+    }
 }
 
 TEST_F(Compose, ElevenPicturesOfOneSeatCloseUp) {

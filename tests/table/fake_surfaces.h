@@ -64,7 +64,6 @@ inline void FillFakeSurfaces(CSurfaces& s) {
     s.m_tableSurface = Flat(kSurfaceWidth, kSurfaceHeight, 0xff000000);
     s.m_cardSheet = MakeSheet();
     s.m_rotateScratch = Flat(kCardHeight, kCardWidth, 0xff000000);
-    s.m_pictureStrip = Flat(kCardHeight, kCardWidth * 16, 0xff000000);
     s.m_handStrip = Flat(kStripWidth, kStripHeight, kKeyStrip);
     s.m_saveUnder = Flat(302, 430, 0xff000000);
     s.m_backSideways = Flat(kCardHeight, kCardWidth, kBackColour);

@@ -56,7 +56,6 @@ class PixelIdentity : public ::testing::Test {
         // The card data file lies beside the test executable.
         const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
         ASSERT_TRUE(table.LoadCardSheet(folder)) << "the card data file beside the test";
-        table.BuildPictureStrip();
         CardBackContext ctx{table.m_s, profile, messages, {}};
         CCardBackSet composer;
         ASSERT_TRUE(ComposeHandStrip(ctx, composer));

@@ -39,17 +39,6 @@ TEST(RotateCard, QuarterTurnClockwiseEveryPixel) {
     }
 }
 
-TEST(PictureStrip, RowKHoldsPictureCardK) {
-    CSurfaces s;
-    FillFakeSurfaces(s);
-    BuildPictureStrip(s);
-    const std::pair<int, CardId> rows[] = {{0, 9}, {3, 12}, {4, 22}, {15, 51}};
-    for (auto [k, card] : rows) {
-        EXPECT_EQ(s.m_pictureStrip.pixel(214, 151 * k), CardPixel(card, 0, 0)) << k;
-        EXPECT_EQ(s.m_pictureStrip.pixel(0, 151 * k + 150), CardPixel(card, 150, 214)) << k;
-    }
-}
-
 class CardSheetFile : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }

@@ -73,7 +73,6 @@ int main(int argc, char** argv) {
     SettingCopies settings;
     CTable table(gs, settings, profile, box);
     if (!table.BuildSurfaces() || !table.LoadCardSheet()) return 1;
-    table.BuildPictureStrip();
     bool ok = true;
 
     // The card-back dialog with a picture of the user's own chosen.

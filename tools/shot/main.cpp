@@ -108,7 +108,6 @@ int main(int argc, char** argv) {
         std::cerr << "quintrick-shot: cannot read the card data file beside the program\n";
         return 1;
     }
-    table.BuildPictureStrip();
     if (!table.PrepareCardBacks(false)) {
         std::cerr << "quintrick-shot: " << LoadString(kMsgCardBackFailed) << '\n';
         return 1;
