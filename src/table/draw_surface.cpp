@@ -125,8 +125,11 @@ std::pair<int, int> CTable::ChangedRows(const SurfaceInputs& before, const Surfa
 
 void CTable::Reproject(const std::vector<ProjectionBand>& bands, int top, int bottom) {
     QImage& img = m_projected.image;
-    if (img.size() != m_s.m_backBuffer.size() && !MakeSurface(img, kBaseWidth, kBaseHeight)) {
-        return;
+    if (img.size() != m_s.m_backBuffer.size()) {
+        // Left unfilled: only the rows the bands cover are ever written or read, so the pages of
+        // the others are never touched and take no memory (about half of it at most angles).
+        img = QImage(kBaseWidth, kBaseHeight, QImage::Format_RGB32);
+        if (img.isNull()) return;
     }
     const bool all = top <= 0 && bottom >= kSurfaceHeight;
     if (all) m_projected.spans.clear();
