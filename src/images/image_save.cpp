@@ -70,10 +70,14 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
     QByteArray format;
     if (!FindEncoder(mime, &format)) return Saved::NoMemory;
 
-    QImage canvas(width, height, QImage::Format_ARGB32);
+    // An opaque bitmap of the size asked for is its own canvas for BMP: its file is byte for byte
+    // the same, and a second copy of a large picture (the 4.9 MB card-back strip) is not made.
+    const bool asItIs = format == "bmp" && bitmap.size() == QSize(width, height) &&
+                        bitmap.format() == QImage::Format_RGB32;
+    QImage canvas = asItIs ? bitmap : QImage(width, height, QImage::Format_ARGB32);
     if (canvas.isNull()) return Saved::NoMemory;
-    canvas.fill(Qt::transparent);
-    {
+    if (!asItIs) {
+        canvas.fill(Qt::transparent);
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(0, 0, width, height), bitmap);
