@@ -36,9 +36,22 @@ void CTable::DrawComputerHand(QPainter& p, int seat) {
     const int n = Count(m_gs, seat);
     const HandLayout l = ComputerHandLayout(seat, n, Perspective(m_kakudo).ti, false);
     DrawSeatMarks(p, seat, l);
-    if (n == 0) return;
-    StretchSmooth(p, Rect::At(l.hand.x, l.hand.y, l.cardW, l.cardH), m_s.m_keyed.handStrip,
-                  Rect::At(FanStart(n), 0, FanWidth(n), kStripHeight));
+    if (n == 0 || l.cardW <= 0 || l.cardH <= 0) return;
+    // The fan is scaled once for its size and kept: a redraw only lays it over the table. Scaled
+    // alone into a transparent picture it holds exactly the colours and coverage that scaling it
+    // onto the table would blend, so the table looks the same either way.
+    ScaledFan& fan = m_fans[size_t(seat)];
+    const ScaledFan::Key key{n, l.cardW, l.cardH, m_s.m_keyed.handStrip.cacheKey()};
+    if (!(fan.key == key)) {
+        fan.key = key;
+        fan.image = QImage(l.cardW, l.cardH, QImage::Format_ARGB32_Premultiplied);
+        fan.image.fill(Qt::transparent);
+        QPainter f(&fan.image);
+        f.setCompositionMode(QPainter::CompositionMode_Source);
+        StretchSmooth(f, Rect::At(0, 0, l.cardW, l.cardH), m_s.m_keyed.handStrip,
+                      Rect::At(FanStart(n), 0, FanWidth(n), kStripHeight));
+    }
+    p.drawImage(QPoint(l.hand.x, l.hand.y), fan.image);
 }
 
 void CTable::DrawOpenHand(QPainter& p, int seat) {

@@ -152,6 +152,17 @@ class CTable {
     // Projects the bands whose source rows meet rows top .. bottom - 1 of the table surface.
     void Reproject(const std::vector<ProjectionBand>& bands, int top, int bottom);
 
+    // A computer seat's face-down fan scaled to its drawn size, for the strip it was scaled from.
+    struct ScaledFan {
+        struct Key {
+            int count = 0, width = 0, height = 0;
+            qint64 strip = 0;
+            bool operator==(const Key&) const = default;
+        } key;
+        QImage image;
+    };
+    std::array<ScaledFan, kSeats> m_fans;
+
     const GameState& m_gs;
     const SettingCopies& m_set;
     IProfile& m_profile;
