@@ -24,21 +24,20 @@ void DealCards(GameState& gs, int seed) {
         }
     }
     // Each exchange takes a seat (a draw rand() % 10, drawn again while above 4), a position
-    // (rand() % 10), a second seat and position, in that order. The draws run through one loop
-    // that keeps the four numbers of the exchange being drawn: a rejected seat draw only leaves
-    // its place to be drawn again, without a branch of its own.
+    // (rand() % 10), a second seat and position, in that order. The draws are taken first, in one
+    // row of four per exchange, without a branch: every draw is written at the next free place,
+    // which then moves on unless the draw is a seat above 4 (seats are at even places). The
+    // exchanges are then made in the order they were drawn.
+    constexpr unsigned kExchanges = 200;
+    std::array<std::uint8_t, 4 * kExchanges + 1> draws;
     Lcg rng(seed);
-    std::array<unsigned, 4> drawn{};
-    unsigned place = 0;  // 0 seat A, 1 position A, 2 seat B, 3 position B
-    for (int exchanges = 0; exchanges < 200;) {
-        const unsigned draw = static_cast<unsigned>(rng.Rand()) % 10u;
-        drawn[place] = draw;
-        place += (place & 1u) | unsigned(draw <= 4u);
-        if (place == 4) {
-            std::swap(gs.m_hand[drawn[0]][drawn[1]], gs.m_hand[drawn[2]][drawn[3]]);
-            place = 0;
-            ++exchanges;
-        }
+    for (unsigned next = 0; next < 4 * kExchanges;) {
+        const auto draw = static_cast<unsigned>(rng.Rand()) % 10u;
+        draws[next] = static_cast<std::uint8_t>(draw);
+        next += (next & 1u) | unsigned(draw <= 4u);
+    }
+    for (unsigned k = 0; k < 4 * kExchanges; k += 4) {
+        std::swap(gs.m_hand[draws[k]][draws[k + 1]], gs.m_hand[draws[k + 2]][draws[k + 3]]);
     }
     // The ten distinct cards of a hand in ascending order, read back from a set of bits.
     for (auto& hand : gs.m_hand) {
