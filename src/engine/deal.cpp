@@ -29,12 +29,19 @@ void DealCards(GameState& gs, int seed) {
     // which then moves on unless the draw is a seat above 4 (seats are at even places). The
     // exchanges are then made in the order they were drawn.
     constexpr unsigned kExchanges = 200;
-    std::array<std::uint8_t, 4 * kExchanges + 1> draws;
+    // Drawn two at a time: room for one draw past the last place, which changes nothing.
+    std::array<std::uint8_t, 4 * kExchanges + 2> draws;
     Lcg rng(seed);
-    for (unsigned next = 0; next < 4 * kExchanges;) {
-        const auto draw = static_cast<unsigned>(rng.Rand()) % 10u;
+    unsigned next = 0;
+    const auto place = [&](int rand) {
+        const auto draw = static_cast<unsigned>(rand) % 10u;
         draws[next] = static_cast<std::uint8_t>(draw);
         next += (next & 1u) | unsigned(draw <= 4u);
+    };
+    while (next < 4 * kExchanges) {
+        const auto [first, second] = rng.Rand2();
+        place(first);
+        place(second);
     }
     for (unsigned k = 0; k < 4 * kExchanges; k += 4) {
         std::swap(gs.m_hand[draws[k]][draws[k + 1]], gs.m_hand[draws[k + 2]][draws[k + 3]]);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 
 namespace quintrick {
 
@@ -12,11 +13,21 @@ class Lcg {
     void Seed(int seed) { m_state = static_cast<std::uint32_t>(seed); }
     // One draw: 0..32767.
     int Rand() {
-        m_state = m_state * 214013u + 2531011u;
-        return static_cast<int>((m_state >> 16) & 0x7FFF);
+        m_state = m_state * kMul + kAdd;
+        return Draw(m_state);
+    }
+    // The next two draws. The second state comes straight from the one before both (multiplied
+    // by kMul squared, kMul * kAdd + kAdd added), so neither step waits for the other.
+    std::pair<int, int> Rand2() {
+        const std::uint32_t first = m_state * kMul + kAdd;
+        m_state = m_state * (kMul * kMul) + (kMul * kAdd + kAdd);
+        return {Draw(first), Draw(m_state)};
     }
 
   private:
+    static constexpr std::uint32_t kMul = 214013u;
+    static constexpr std::uint32_t kAdd = 2531011u;
+    static int Draw(std::uint32_t state) { return static_cast<int>((state >> 16) & 0x7FFF); }
     std::uint32_t m_state;
 };
 

@@ -23,6 +23,15 @@ TEST(Lcg, ReproducesTheRuntimeLibrarySequence) {
     EXPECT_EQ(rng.Rand(), 26500);
     Lcg zero(0);
     EXPECT_EQ(zero.Rand(), 38);  // (0 * 214013 + 2531011) >> 16 & 0x7FFF
+    // Two draws at once are the next two draws, and leave the generator where they would.
+    for (int seed : {1, 0, -62, 3622, 0x7fffffff}) {
+        Lcg one(seed), two(seed);
+        for (int k = 0; k < 1000; ++k) {
+            const auto [first, second] = two.Rand2();
+            ASSERT_EQ(first, one.Rand()) << seed << " " << k;
+            ASSERT_EQ(second, one.Rand()) << seed << " " << k;
+        }
+    }
 }
 
 TEST(ClockSeed, AddsTheHourOnce) {
