@@ -83,6 +83,20 @@ void BM_RedrawTableCardPlayed(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawTableCardPlayed)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
+// A computer's hand one card shorter and back: its fan is scaled again for the new count.
+void BM_RedrawTableHandChanged(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    int& count = f.runner.m_gs.m_handCount[1];
+    const int kept = count;
+    for (auto _ : state) {
+        count = count == kept ? kept - 1 : kept;
+        f.table.RedrawTable(false);
+    }
+    count = kept;
+}
+BENCHMARK(BM_RedrawTableHandChanged)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
 // The angle drag: a new angle every time, the table projected again.
 void BM_RedrawTableAngleDrag(benchmark::State& state) {
     Fixture& f = Shared();
