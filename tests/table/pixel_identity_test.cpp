@@ -227,6 +227,19 @@ TEST_F(PixelIdentity, RedrawsAfterChangesEqualAFreshTable) {
         {"the show cards taken up", [&] { gs.m_showCount = 0; }, true},
         {"the discards cleared", [&] { gs.m_discardCount = 0; }, true},
         {"a new angle with a card", [&] { table.SetKakudo(25), gs.m_field[1] = 22; }, true},
+        {"a computer's hand one card shorter", [&] { --gs.m_handCount[1]; }, true},
+        {"every computer's hand one card shorter",
+         [&] {
+             for (int seat : {0, 1, 2, 3}) --gs.m_handCount[seat];
+         },
+         true},
+        {"other card backs",
+         [&] {
+             QImage strip = table.m_s.m_keyed.handStrip.copy();
+             strip.fill(qRgba(40, 0, 0, 255));
+             table.m_s.m_keyed.handStrip = strip;
+         },
+         true},
     };
     table.RedrawTable(true);
     for (const auto& step : steps) {
