@@ -21,6 +21,12 @@ QString ImagePath(int id, AssetLanguage language) {
     }
     return QStringLiteral(":/bmp/%1.png").arg(id);
 }
+QString RawImagePath(int id, AssetLanguage language) {
+    QString path = ImagePath(id, language);
+    path.replace(QStringLiteral(":/bmp/"), QStringLiteral(":/raw/bmp/"));
+    path.replace(QStringLiteral(".png"), QStringLiteral(".raw"));
+    return path;
+}
 QString MapImagePath(int id, AssetLanguage language) {
     return language == AssetLanguage::English ? QStringLiteral(":/map/en/%1.png").arg(id)
                                               : QStringLiteral(":/map/%1.png").arg(id);

@@ -11,6 +11,9 @@ enum class AssetLanguage { Japanese, English };
 
 // ":/bmp/<id>.png", or ":/bmp/en/<id>.png" for an image with words in English.
 QString ImagePath(int id, AssetLanguage language = AssetLanguage::Japanese);
+// The same image as raw pixels (":/raw/bmp/<id>.raw", ":/raw/bmp/en/<id>.raw"); only the images
+// of the first painted table have one.
+QString RawImagePath(int id, AssetLanguage language = AssetLanguage::Japanese);
 // The conquest map's pictures (163, 164, 192): ":/map/<id>.png", or ":/map/en/<id>.png" with
 // English words.
 QString MapImagePath(int id, AssetLanguage language = AssetLanguage::Japanese);

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QResource>
+#include <QtEndian>
 #include <cstring>
 #include <initializer_list>
 #include <tuple>
@@ -45,9 +47,34 @@ bool MakeSurface(QImage& surface, int w, int h) {
     return true;
 }
 
+QImage ReadRawBitmap(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid()) return {};
+    const QByteArray data = resource.uncompressedData();
+    constexpr qsizetype kHeader = 12;
+    if (data.size() < kHeader || !data.startsWith("QRW1")) return {};
+    const auto width = qFromLittleEndian<quint32>(data.constData() + 4);
+    const auto height = qFromLittleEndian<quint32>(data.constData() + 8);
+    if (width == 0 || height == 0 || width > 4096 || height > 4096 ||
+        data.size() != kHeader + qsizetype(width) * height * 4) {
+        return {};
+    }
+    QImage picture(int(width), int(height), QImage::Format_RGB32);
+    if (picture.isNull()) return {};
+    const char* row = data.constData() + kHeader;
+    for (int y = 0; y < picture.height(); ++y, row += 4 * width) {
+        auto* out = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (quint32 x = 0; x < width; ++x) out[x] = qFromLittleEndian<quint32>(row + 4 * x);
+    }
+    return picture;
+}
+
 bool LoadBitmapResource(QImage& into, int id) {
-    // Read as the PNG it is: guessing the format would load every image plugin first. The images
-    // with words come in the language of the user interface.
+    // The images with words come in the language of the user interface. Those of the first
+    // painted table are stored as raw pixels too, which takes no decoding.
+    into = ReadRawBitmap(RawImagePath(id, UiAssetLanguage()));
+    if (!into.isNull()) return true;
+    // Read as the PNG it is: guessing the format would load every image plugin first.
     QImageReader reader(ImagePath(id, UiAssetLanguage()), "png");
     reader.setAutoDetectImageFormat(false);
     const QImage img = reader.read();

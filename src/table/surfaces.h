@@ -73,6 +73,9 @@ bool MakeBlankHandStrip(CSurfaces& s, IMessageBox& messages);
 void ReleaseSurfaces(CSurfaces& s);
 // Loads a bitmap resource into a surface (RGB32); false when it cannot be loaded.
 bool LoadBitmapResource(QImage& into, int id);
+// A picture stored as raw pixels in a resource: "QRW1", width and height (32-bit little endian),
+// then the RGB32 rows. Null when there is none or it is not whole.
+QImage ReadRawBitmap(const QString& path);
 // Replaces `surface` by a new w x h one (black); false when it cannot be made.
 bool MakeSurface(QImage& surface, int w, int h);
 

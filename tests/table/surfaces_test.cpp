@@ -13,6 +13,7 @@
 #include "fake_surfaces.h"
 #include "memory_profile.h"
 #include "recording_box.h"
+#include "resource_paths.h"
 #include "table/card_backs.h"
 
 namespace quintrick {
@@ -37,6 +38,24 @@ TEST(RotateCard, QuarterTurnClockwiseEveryPixel) {
         }
         EXPECT_EQ(wrong, 0) << id;
     }
+}
+
+// The images of the first painted table are read as raw pixels: each is its PNG, in both
+// languages, pixel for pixel.
+TEST(FirstPaintBitmaps, RawPixelsAreThePictures) {
+    const int ids[] = {130, 134, 136, 137, 146, 147, 148, 149,
+                       152, 154, 165, 169, 170, 171, 172, 175};
+    for (AssetLanguage language : {AssetLanguage::Japanese, AssetLanguage::English}) {
+        for (int id : ids) {
+            const QImage raw = ReadRawBitmap(RawImagePath(id, language));
+            ASSERT_FALSE(raw.isNull()) << id;
+            const QImage png = QImage(ImagePath(id, language)).convertToFormat(raw.format());
+            EXPECT_TRUE(raw == png) << id << " " << int(language);
+        }
+    }
+    // A picture with no raw copy, or a resource that is not one, is not taken for one.
+    EXPECT_TRUE(ReadRawBitmap(RawImagePath(191)).isNull());
+    EXPECT_TRUE(ReadRawBitmap(ImagePath(130)).isNull());
 }
 
 class CardSheetFile : public ::testing::Test {
