@@ -84,6 +84,9 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
     }
     const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
         if (mime == kGifMime) return WriteGif(canvas, file);
+        // BMP goes row after row into the file without going back, so a failed write stays in the
+        // file's error; no encoded copy of a large picture is held in memory.
+        if (format == "bmp") return QImageWriter(&file, format).write(canvas);
         // Encoded in memory first: some writers lose a failed write of the file (a seek clears
         // the error), a single write of the whole encoded image cannot.
         QByteArray encoded;
