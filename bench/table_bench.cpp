@@ -97,6 +97,31 @@ void BM_RedrawTableHandChanged(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawTableHandChanged)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
+// A trick end that took a picture: the table surface is drawn again whole, every sideways
+// captured picture turned as it is drawn.
+void BM_RedrawTablePictureTaken(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    auto& takers = f.runner.m_gs.m_pictureTaker;
+    const auto kept = takers;
+    // Eight pictures at each side seat, the most that can lie sideways.
+    for (int k = 0; k < kPictureCards; ++k) takers[k] = k % 2 == 0 ? 0 : 3;
+    for (auto _ : state) {
+        takers[0] = takers[0] == 0 ? 3 : 0;
+        f.table.RedrawTable(true);
+    }
+    takers = kept;
+}
+BENCHMARK(BM_RedrawTablePictureTaken)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// One card turned a quarter turn, as sideways field cards and captured pictures are drawn.
+void BM_RotateCard(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    for (auto _ : state) RotateCard(f.table.m_s, 22);
+}
+BENCHMARK(BM_RotateCard)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
 // The angle drag: a new angle every time, the table projected again.
 void BM_RedrawTableAngleDrag(benchmark::State& state) {
     Fixture& f = Shared();
