@@ -5,12 +5,15 @@
 #include "shell/app.h"
 #include "shell/extras/peek_window.h"
 #include "shell/profile.h"
+#include "shell/startup_trace.h"
 #include "shell/translations.h"
 
 int main(int argc, char** argv) {
     QString language;
     if (const auto exitCode = quintrick::AnswerCommandLine(argc, argv, &language)) return *exitCode;
+    quintrick::StartupMark("main");
     QApplication app(argc, argv);
+    quintrick::StartupMark("application");
     // The language is chosen once, before any window: --lang, the profile's choice, the desktop's.
     quintrick::InstallTranslations(
         app, quintrick::ChooseLanguage(language, quintrick::StoredLanguage()));

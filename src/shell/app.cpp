@@ -6,6 +6,7 @@
 
 #include "engine/strings.h"
 #include "shell/extras/peek_exchange.h"
+#include "startup_trace.h"
 #include "table/surfaces.h"
 
 namespace quintrick {
@@ -33,11 +34,14 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     m_peekMode = IsPeekCommandLine(arguments);
     if (m_peekMode) return true;
 
+    StartupMark("translations and profile");
     m_frame = std::make_unique<CMainFrame>(AppFlags{m_isNt6, m_thumbBar}, dialogs);
+    StartupMark("frame");
     CT40913View& view = m_frame->View();
     view.OnInitialUpdate();
     m_frame->CentreOnDesktop();
     m_frame->show();
+    StartupMark("shown");
     // A logout or a shutdown: the match is kept as it stands, then the program ends.
     m_sessionEnd = std::make_unique<CSessionEnd>([this] { m_frame->View().SaveForSessionEnd(); },
                                                  CSessionEnd::EndProcess);

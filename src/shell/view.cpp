@@ -17,6 +17,7 @@
 #include "shell/extras/command_ids.h"
 #include "shell/extras/hover_help.h"
 #include "shell/extras/tip_window.h"
+#include "startup_trace.h"
 #include "table/layout.h"
 
 namespace quintrick {
@@ -99,6 +100,7 @@ CT40913View::~CT40913View() {
 bool CT40913View::OnInitialUpdate() {
     // Only what the first painted table needs; the rest waits for it (CompleteStartup).
     if (!m_table.BuildFirstSurfaces()) return false;
+    StartupMark("first surfaces and images");
     if (!m_table.ReadCardData()) {
         // A missing or damaged card data file: say so instead of standing idle without a word.
         ShowMessage(kMsgReadFailed, std::string(kCardDataFile) + "\n", kStyleError);
@@ -109,7 +111,9 @@ bool CT40913View::OnInitialUpdate() {
     InitKunitoriAtStartup(m_profile, *this);
     m_input.Reset();
     m_gs.ResetAtInitialUpdate();
+    StartupMark("card data and settings");
     m_table.RedrawTable(true);
+    StartupMark("first table composed");
     SetTimer(kSetupTimerEvent, 100);
     m_startupPending = true;
     return true;
