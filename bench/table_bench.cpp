@@ -68,48 +68,43 @@ void BM_RedrawTableWithoutSurface(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawTableWithoutSurface)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
+// Redraws while `value` switches between what it holds and `other` at every step; then puts it
+// back.
+template <typename T>
+void RedrawSwitching(benchmark::State& state, T& value, T other, bool withSurface) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    const T kept = value;
+    for (auto _ : state) {
+        value = value == kept ? other : kept;
+        f.table.RedrawTable(withSurface);
+    }
+    value = kept;
+}
+
 // What a played card costs: one field card comes and goes, so the table surface is drawn and
 // projected again every time.
 void BM_RedrawTableCardPlayed(benchmark::State& state) {
-    Fixture& f = Shared();
-    if (!f.ok) state.SkipWithError("images or card sheet missing");
-    CardId& card = f.runner.m_gs.m_field[4];
-    const CardId kept = card;
-    for (auto _ : state) {
-        card = card == kNoCard ? 20 : kNoCard;
-        f.table.RedrawTable(true);
-    }
-    card = kept;
+    CardId& card = Shared().runner.m_gs.m_field[4];
+    RedrawSwitching(state, card, card == kNoCard ? CardId(20) : kNoCard, true);
 }
 BENCHMARK(BM_RedrawTableCardPlayed)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // A computer's hand one card shorter and back: its fan is scaled again for the new count.
 void BM_RedrawTableHandChanged(benchmark::State& state) {
-    Fixture& f = Shared();
-    if (!f.ok) state.SkipWithError("images or card sheet missing");
-    int& count = f.runner.m_gs.m_handCount[1];
-    const int kept = count;
-    for (auto _ : state) {
-        count = count == kept ? kept - 1 : kept;
-        f.table.RedrawTable(false);
-    }
-    count = kept;
+    int& count = Shared().runner.m_gs.m_handCount[1];
+    RedrawSwitching(state, count, count - 1, false);
 }
 BENCHMARK(BM_RedrawTableHandChanged)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // A trick end that took a picture: the table surface is drawn again whole, every sideways
 // captured picture turned as it is drawn.
 void BM_RedrawTablePictureTaken(benchmark::State& state) {
-    Fixture& f = Shared();
-    if (!f.ok) state.SkipWithError("images or card sheet missing");
-    auto& takers = f.runner.m_gs.m_pictureTaker;
+    auto& takers = Shared().runner.m_gs.m_pictureTaker;
     const auto kept = takers;
     // Eight pictures at each side seat, the most that can lie sideways.
     for (int k = 0; k < kPictureCards; ++k) takers[k] = k % 2 == 0 ? 0 : 3;
-    for (auto _ : state) {
-        takers[0] = takers[0] == 0 ? 3 : 0;
-        f.table.RedrawTable(true);
-    }
+    RedrawSwitching(state, takers[0], 3, true);
     takers = kept;
 }
 BENCHMARK(BM_RedrawTablePictureTaken)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
