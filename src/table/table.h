@@ -38,9 +38,9 @@ class CTable {
     bool PrepareCardBacks(bool rebuild, std::function<void()> flicker = {});
     // The start-up in steps, so that the empty table is on the screen sooner: what it needs;
     // the card data file read and checked (from `folder`, by default the executable's; false
-    // without a message when it is missing or damaged); then the rest: the remaining surfaces,
-    // the card sheet decoded (nothing once done). The first and the last
-    // show a message when a surface cannot be made; the last also when the sheet does not decode.
+    // without a message when it is missing or damaged); then the rest: the remaining surfaces
+    // and the card sheet decoded (nothing once done). The first and the last show a message when
+    // a surface cannot be made; the last also when the sheet does not decode.
     bool BuildFirstSurfaces();
     bool ReadCardData(const QString& folder = {});
     bool CompleteSurfaces();
