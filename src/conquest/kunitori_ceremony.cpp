@@ -9,6 +9,7 @@
 #include "engine/lcg.h"
 #include "images/image_files.h"
 #include "resource_ids.h"
+#include "resource_images.h"
 #include "shell/ui_text.h"
 
 namespace quintrick {
@@ -63,8 +64,8 @@ void CKunitori::UnificationCeremony() {
     }
     m_clearBackground = true;
 
-    QImage banner =
-        QImage(MapImagePath(kMapBanner, m_context.language)).convertToFormat(QImage::Format_RGB32);
+    QImage banner = ReadPngResource(MapImagePath(kMapBanner, m_context.language))
+                        .convertToFormat(QImage::Format_RGB32);
     if (banner.isNull() || banner.size() != QSize(kBannerWidth, kBannerHeight)) return;
 
     m_clearBackground = false;

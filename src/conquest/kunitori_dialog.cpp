@@ -14,6 +14,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "resource_ids.h"
+#include "resource_images.h"
 #include "shell/ui_text.h"
 
 namespace quintrick {
@@ -120,9 +121,9 @@ int CKunitori::exec() {
 }
 
 bool CKunitori::LoadMaps() {
-    m_enlarged = QImage(MapImagePath(kMapEnlarged, m_context.language))
+    m_enlarged = ReadPngResource(MapImagePath(kMapEnlarged, m_context.language))
                      .convertToFormat(QImage::Format_RGB32);
-    m_standard = QImage(MapImagePath(kMapStandard, m_context.language))
+    m_standard = ReadPngResource(MapImagePath(kMapStandard, m_context.language))
                      .convertToFormat(QImage::Format_RGB32);
     return !m_enlarged.isNull() && !m_standard.isNull() &&
            m_enlarged.size() == QSize(kEnlargedWidth, kEnlargedHeight) &&

@@ -22,11 +22,12 @@ inline constexpr qint64 kMaxPictureFileBytes = 256LL << 20;
 inline constexpr qint64 kMaxPicturePixels = 40LL << 20;
 
 // Reads exactly `bytes` bytes from an open file and decodes them; none when the file is shorter,
-// the data is no supported image, or the picture is unreasonably large.
-QImage ReadPicture(QIODevice& file, qint64 bytes);
+// the data is no supported image (of `format`, when one is given), or the picture is
+// unreasonably large. Without a format the content decides, which loads every image plugin.
+QImage ReadPicture(QIODevice& file, qint64 bytes, const char* format = nullptr);
 
 // Loads a picture file; the sizes are set only on success.
-QImage LoadPictureFile(const QString& path, int& width, int& height);
+QImage LoadPictureFile(const QString& path, int& width, int& height, const char* format = nullptr);
 
 // The picture's size in pixels; 0 x 0 for none.
 QSize PictureSizeInPixels(const QImage& picture);

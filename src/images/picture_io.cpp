@@ -9,9 +9,16 @@
 namespace quintrick {
 
 namespace {
-QImage DecodePicture(QIODevice& device) {
+QImage DecodePicture(QIODevice& device, const char* format) {
     QImageReader reader(&device);
-    reader.setDecideFormatFromContent(true);
+    if (format) {
+        // Only this format's reader is asked: with detection on, Qt would load every image
+        // plugin to find the one that reads it.
+        reader.setFormat(format);
+        reader.setAutoDetectImageFormat(false);
+    } else {
+        reader.setDecideFormatFromContent(true);
+    }
     // The header's size decides before anything is decoded: a small file that claims an
     // enormous picture (a decompression bomb) is refused here.
     const QSize size = reader.size();
@@ -24,25 +31,25 @@ QImage DecodePicture(QIODevice& device) {
 }
 }  // namespace
 
-QImage ReadPicture(QIODevice& file, qint64 bytes) {
+QImage ReadPicture(QIODevice& file, qint64 bytes, const char* format) {
     if (bytes <= 0 || bytes > kMaxPictureFileBytes) return {};
     // A file that holds exactly these bytes is decoded where it lies: a whole copy of it in
     // memory beside the decoded picture would only raise the peak (the card-back strip's file
     // is 4 MB).
     if (!file.isSequential() && file.pos() == 0 && file.size() == bytes) {
-        return DecodePicture(file);
+        return DecodePicture(file, format);
     }
     QByteArray data = file.read(bytes);
     if (data.size() != bytes) return {};
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    return DecodePicture(buffer);
+    return DecodePicture(buffer, format);
 }
 
-QImage LoadPictureFile(const QString& path, int& width, int& height) {
+QImage LoadPictureFile(const QString& path, int& width, int& height, const char* format) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
-    const QImage picture = ReadPicture(file, file.size());
+    const QImage picture = ReadPicture(file, file.size(), format);
     if (!picture.isNull()) {
         const QSize size = PictureSizeInPixels(picture);
         width = size.width();
@@ -90,7 +97,7 @@ QImage BitmapToPicture(const QImage& bitmap, int width, int height, IMessageBox&
     QImage picture;
     {
         QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) picture = ReadPicture(file, file.size());
+        if (file.open(QIODevice::ReadOnly)) picture = ReadPicture(file, file.size(), "jpeg");
     }
     QFile::remove(path);  // the picture is in memory now
     return picture;

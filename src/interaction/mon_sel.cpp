@@ -2,12 +2,14 @@
 
 #include <QButtonGroup>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <algorithm>
 
+#include "resource_images.h"
 #include "resource_paths.h"
 #include "shell/translations.h"
 
@@ -18,6 +20,10 @@ namespace {
 constexpr int kDlu = 2;
 QRect Dlu(int x, int y, int w, int h) {
     return QRect(x * kDlu, y * kDlu, w * kDlu, h * kDlu);
+}
+
+QIcon PngIcon(const QString& path) {
+    return QIcon(QPixmap::fromImage(ReadPngResource(path)));
 }
 
 constexpr const char* kSuitTips[4] = {QT_TRANSLATE_NOOP("SuitDialog", "クラブを指定します"),
@@ -48,7 +54,7 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
     QLabel* tail = m_tailLabel;
     tail->setGeometry(Dlu(29, 10, 85, 8));
 
-    auto* ok = new QPushButton(QIcon(ImagePath(182, UiAssetLanguage())),
+    auto* ok = new QPushButton(PngIcon(ImagePath(182, UiAssetLanguage())),
                                SuitDialog::tr("決 定(&Y)"), this);
     ok->setObjectName("1");
     ok->setGeometry(Dlu(116, 2, 41, 20));
@@ -63,7 +69,7 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
         auto* button = new QToolButton(this);
         button->setObjectName(QString::number(1001 + suit));
         button->setGeometry(Dlu(27 + 26 * suit, 36, 26, 31));
-        button->setIcon(QIcon(ImagePath(kSuitBitmaps[suit])));
+        button->setIcon(PngIcon(ImagePath(kSuitBitmaps[suit])));
         button->setIconSize(QSize(47, 53));
         button->setToolTip(SuitDialog::tr(kSuitTips[suit]));
         button->setCursor(Qt::PointingHandCursor);

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "conquest/kuni_table.h"
+#include "resource_images.h"
 #include "resource_paths.h"
 #include "shell/translations.h"
 #include "shell/ui_text.h"
@@ -25,7 +26,7 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
     auto* map = new QLabel(this);
     map->setObjectName("191");
     map->setGeometry(0, 0, 217 * kDlu, 269 * kDlu);
-    map->setPixmap(QPixmap(ImagePath(191, UiAssetLanguage())));
+    map->setPixmap(QPixmap::fromImage(ReadPngResource(ImagePath(191, UiAssetLanguage()))));
 
     auto* note = new QLabel(Select::tr("※ 自動スタートにするとこの画面は表示されません。"), this);
     note->setGeometry(8, 269 * kDlu + 3, 217 * kDlu - 16, 22);

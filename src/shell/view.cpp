@@ -12,6 +12,7 @@
 #include "hint_search.h"
 #include "records_window.h"
 #include "resource_ids.h"
+#include "resource_images.h"
 #include "resource_paths.h"
 #include "setting_toggles.h"
 #include "shell/extras/command_ids.h"
@@ -24,7 +25,7 @@ namespace quintrick {
 namespace {
 
 QCursor LoadCursor(const CursorSpec& spec, Qt::CursorShape fallback) {
-    const QPixmap pixmap(CursorPath(spec.id));
+    const QPixmap pixmap = QPixmap::fromImage(ReadPngResource(CursorPath(spec.id)));
     if (pixmap.isNull()) return QCursor(fallback);
     return QCursor(pixmap, spec.hotX, spec.hotY);
 }

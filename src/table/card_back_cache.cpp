@@ -36,7 +36,7 @@ bool LoadStoredFreeImage(CardBackContext& ctx) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
-    const QImage picture = ReadPicture(file, file.size());
+    const QImage picture = ReadPicture(file, file.size(), "jpeg");
     file.close();
     if (picture.isNull()) return false;
     QPainter p(&ctx.s.m_cardBack);
@@ -51,7 +51,7 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
     const QString cache = QDir(dir).filePath(QString::fromLatin1(kStripCacheFile));
     if (!rebuild && QFile::exists(cache)) {
         int width = 0, height = 0;
-        const QImage picture = LoadPictureFile(cache, width, height);
+        const QImage picture = LoadPictureFile(cache, width, height, "bmp");
         // A damaged or foreign file is not trusted: only a whole strip is used, anything else
         // is composed again below and the file rewritten.
         if (IsWholeStrip(picture)) {

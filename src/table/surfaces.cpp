@@ -14,6 +14,7 @@
 #include "engine/strings.h"
 #include "images/image_files.h"
 #include "layout.h"
+#include "resource_images.h"
 #include "resource_paths.h"
 #include "shell/translations.h"
 
@@ -74,10 +75,7 @@ bool LoadBitmapResource(QImage& into, int id) {
     // painted table are stored as raw pixels too, which takes no decoding.
     into = ReadRawBitmap(RawImagePath(id, UiAssetLanguage()));
     if (!into.isNull()) return true;
-    // Read as the PNG it is: guessing the format would load every image plugin first.
-    QImageReader reader(ImagePath(id, UiAssetLanguage()), "png");
-    reader.setAutoDetectImageFormat(false);
-    const QImage img = reader.read();
+    const QImage img = ReadPngResource(ImagePath(id, UiAssetLanguage()));
     if (img.isNull()) return false;
     into = img.convertToFormat(QImage::Format_RGB32);
     return !into.isNull();
@@ -218,7 +216,7 @@ QByteArray ReadCardData(const QString& folder) {
     std::memcpy(data.data(), kHeader, 4);
     // The picture's size from its header, without decoding it.
     QBuffer buffer(&data);
-    QImageReader reader(&buffer, "JPEG");
+    QImageReader reader(&buffer, "jpeg");
     reader.setAutoDetectImageFormat(false);
     const QSize picture = reader.size();
     if (picture.width() < kSheetWidth || picture.height() < kSheetHeight) return {};
@@ -228,9 +226,13 @@ QByteArray ReadCardData(const QString& folder) {
 bool DecodeCardSheet(CSurfaces& s, const QByteArray& data) {
     s.m_cardSheet = QImage();
     if (data.isEmpty()) return false;
+    // Only the JPEG reader is asked: with detection on, Qt would load every image plugin first.
+    QBuffer buffer;
+    buffer.setData(data);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoDetectImageFormat(false);
     QImage sheet;
-    if (!sheet.loadFromData(data, "JPEG") || sheet.width() < kSheetWidth ||
-        sheet.height() < kSheetHeight) {
+    if (!reader.read(&sheet) || sheet.width() < kSheetWidth || sheet.height() < kSheetHeight) {
         return false;
     }
     s.m_cardSheet = sheet.convertToFormat(QImage::Format_RGB32);
