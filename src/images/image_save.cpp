@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
+#include <QtEndian>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -56,6 +58,54 @@ bool WriteGif(const QImage& image, QFile& file) {
     return ok && closed;
 }
 
+// A 24-bit BMP of an image of 32 bits a pixel, bottom row first, byte for byte as Qt writes
+// one; written here because Qt loads every image plugin before it picks its own BMP writer.
+// Row after row into the file without going back, so a failed write stays in the file's error.
+bool WriteBmp(const QImage& image, QFile& file) {
+    if (image.depth() != 32) return false;
+    const qint64 width = image.width();
+    const qint64 height = image.height();
+    const qint64 rowBytes = (width * 24 + 31) / 32 * 4;
+    constexpr int kHeaderBytes = 14 + 40;
+    const qint64 imageBytes = rowBytes * height;
+    if (kHeaderBytes + imageBytes > std::numeric_limits<qint32>::max()) return false;
+    QByteArray header(kHeaderBytes, '\0');
+    char* at = header.data();
+    const auto put = [&at](auto value) {
+        qToLittleEndian(value, at);
+        at += sizeof(value);
+    };
+    *at++ = 'B';
+    *at++ = 'M';
+    put(qint32(kHeaderBytes + imageBytes));
+    put(qint32(0));  // reserved
+    put(qint32(kHeaderBytes));
+    put(qint32(40));
+    put(qint32(width));
+    put(qint32(height));
+    put(qint16(1));   // planes
+    put(qint16(24));  // bits a pixel
+    put(qint32(0));   // no compression
+    put(qint32(imageBytes));
+    put(qint32(image.dotsPerMeterX() ? image.dotsPerMeterX() : 2834));
+    put(qint32(image.dotsPerMeterY() ? image.dotsPerMeterY() : 2834));
+    put(qint32(0));  // colours used
+    put(qint32(0));  // colours important
+    if (file.write(header) != header.size()) return false;
+    QByteArray row(rowBytes, '\0');
+    for (qint64 y = height - 1; y >= 0; --y) {
+        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(int(y)));
+        auto* out = reinterpret_cast<uchar*>(row.data());
+        for (qint64 x = 0; x < width; ++x, out += 3) {
+            out[0] = uchar(qBlue(in[x]));
+            out[1] = uchar(qGreen(in[x]));
+            out[2] = uchar(qRed(in[x]));
+        }
+        if (file.write(row) != rowBytes) return false;
+    }
+    return true;
+}
+
 enum class Saved { Yes, NoMemory, NotWritten };
 
 Saved Save(const QImage& bitmap, int width, int height, const QString& path, const QString& type,
@@ -84,9 +134,8 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
     }
     const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
         if (mime == kGifMime) return WriteGif(canvas, file);
-        // BMP goes row after row into the file without going back, so a failed write stays in the
-        // file's error; no encoded copy of a large picture is held in memory.
-        if (format == "bmp") return QImageWriter(&file, format).write(canvas);
+        // No encoded copy of a large picture is held in memory for BMP.
+        if (format == "bmp") return WriteBmp(canvas, file);
         // Encoded in memory first: some writers lose a failed write of the file (a seek clears
         // the error), a single write of the whole encoded image cannot.
         QByteArray encoded;
@@ -107,6 +156,11 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
 bool FindEncoder(const QString& mime, QByteArray* format) {
     if (mime == kGifMime) {
         if (format) *format = "gif";
+        return true;
+    }
+    // BMP is written by Qt itself: asking for the list of encoders would load every image plugin.
+    if (mime == QLatin1String("image/bmp")) {
+        if (format) *format = "bmp";
         return true;
     }
     for (const QByteArray& type : QImageWriter::supportedMimeTypes()) {

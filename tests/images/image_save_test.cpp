@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <csignal>
@@ -178,6 +180,32 @@ class FileSizeLimit {
 QByteArray Contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The game writes BMP itself: the file is byte for byte the one Qt's own writer makes, for an
+// opaque picture at its size (rows of odd width, padded) and for one drawn to another size.
+TEST(SaveBitmapAsImage, BmpIsWrittenAsQtWritesIt) {
+    for (const QSize size : {QSize(37, 21), QSize(64, 48)}) {
+        SCOPED_TRACE(size.width());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+        const QImage picture = Noise(37, 21);
+        RecordingBox box;
+        ASSERT_TRUE(SaveBitmapAsImage(picture, size.width(), size.height(), path, "bmp", box));
+        QImage canvas = picture;
+        if (size != picture.size()) {
+            canvas = QImage(size, QImage::Format_ARGB32);
+            canvas.fill(Qt::transparent);
+            QPainter p(&canvas);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRect(QPoint(0, 0), size), picture);
+        }
+        QByteArray expected;
+        QBuffer buffer(&expected);
+        buffer.open(QIODevice::WriteOnly);
+        ASSERT_TRUE(QImageWriter(&buffer, "bmp").write(canvas));
+        EXPECT_EQ(Contents(path), expected);
+    }
 }
 
 // A save that cannot be written leaves the file that was there exactly as it was, leaves no
