@@ -10,6 +10,7 @@
 #include "art_texts.h"
 #include "conquest/kuni_table.h"
 #include "resource_ids.h"
+#include "resource_images.h"
 #include "resource_paths.h"
 
 namespace quintrick {
@@ -22,7 +23,7 @@ const QRgb kSuitGreen = qRgb(153, 255, 153);
 const QRgb kRed = qRgb(255, 0, 0);
 
 QImage Load(int id, AssetLanguage language = AssetLanguage::Japanese) {
-    return QImage(ImagePath(id, language)).convertToFormat(QImage::Format_RGB32);
+    return ReadPngResource(ImagePath(id, language)).convertToFormat(QImage::Format_RGB32);
 }
 
 constexpr AssetLanguage kLanguages[] = {AssetLanguage::Japanese, AssetLanguage::English};
@@ -260,7 +261,7 @@ TEST(Cursors, LoadWithTheirHotSpots) {
         SCOPED_TRACE(c.spec.id);
         EXPECT_EQ(c.spec.hotX, c.hotX);
         EXPECT_EQ(c.spec.hotY, c.hotY);
-        const QImage image(CursorPath(c.spec.id));
+        const QImage image = ReadPngResource(CursorPath(c.spec.id));
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(32, 32));
         EXPECT_TRUE(image.hasAlphaChannel());
@@ -269,14 +270,14 @@ TEST(Cursors, LoadWithTheirHotSpots) {
         EXPECT_EQ(qAlpha(argb.pixel(31, 31)), 0);  // transparent around the shape
     }
     const QImage upDown =
-        QImage(CursorPath(kCursorUpDown.id)).convertToFormat(QImage::Format_ARGB32);
+        ReadPngResource(CursorPath(kCursorUpDown.id)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_EQ(qAlpha(upDown.pixel(6, 8)), 255);                   // the hot spot sits on the arrow
     EXPECT_GT(Count(upDown, QRect(0, 17, 32, 12), Reddish), 20);  // "UpDown" in red
     const QImage noEntry =
-        QImage(CursorPath(kCursorNoEntry.id)).convertToFormat(QImage::Format_ARGB32);
+        ReadPngResource(CursorPath(kCursorNoEntry.id)).convertToFormat(QImage::Format_ARGB32);
     EXPECT_GT(Count(noEntry, QRect(0, 0, 22, 22), Reddish), 150);
     const QImage bar =
-        QImage(CursorPath(kCursorEdgeDrag.id)).convertToFormat(QImage::Format_ARGB32);
+        ReadPngResource(CursorPath(kCursorEdgeDrag.id)).convertToFormat(QImage::Format_ARGB32);
     int opaqueRows = 0;
     for (int y = 0; y < 32; ++y) opaqueRows += qAlpha(bar.pixel(15, y)) == 255;
     EXPECT_LE(opaqueRows, 8);  // a thin bar
