@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <cstring>
 
+#include "images/image_files.h"
 #include "match_runner.h"
 #include "recording_box.h"
 #include "table/card_backs.h"
@@ -25,9 +27,15 @@ struct Fixture {
         CardBackContext ctx{table.m_s, profile, messages, {}};
         CCardBackSet composer;
         ok = ok && ComposeHandStrip(ctx, composer);
-        table.m_s.m_keyed.handStrip = KeyToAlpha(table.m_s.m_handStrip, kKeyStrip);
+        // The fans are read from the stored strip, as in the game.
+        FileDescriptor stored;
+        ok = ok && SaveBitmapAsImage(table.m_s.m_handStrip, kStripWidth, kStripHeight,
+                                     folder.filePath(QStringLiteral("strip.bmp")),
+                                     QStringLiteral("bmp"), messages, SafeWrite::Cache, &stored) &&
+             table.m_s.m_handFans.UseFile(std::move(stored));
         runner.m_gs.m_discardCount = std::max(runner.m_gs.m_discardCount, 12);
     }
+    QTemporaryDir folder;
     MatchRunner runner;
     MemoryProfile profile;
     test::RecordingBox messages;
@@ -149,6 +157,14 @@ BENCHMARK(BM_PaintScaled)
     ->Arg(1600)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+
+// One fan of ten cards read from the stored strip (when a hand's count changes).
+void BM_ReadFan(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    for (auto _ : state) benchmark::DoNotOptimize(f.table.m_s.m_handFans.Fan(10));
+}
+BENCHMARK(BM_ReadFan)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 void BM_ComposeHandStrip(benchmark::State& state) {
     Fixture& f = Shared();

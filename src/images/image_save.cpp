@@ -109,7 +109,7 @@ bool WriteBmp(const QImage& image, QFile& file) {
 enum class Saved { Yes, NoMemory, NotWritten };
 
 Saved Save(const QImage& bitmap, int width, int height, const QString& path, const QString& type,
-           SafeWrite kind) {
+           SafeWrite kind, FileDescriptor* written) {
     if (bitmap.isNull() || width <= 0 || height <= 0 ||
         static_cast<qint64>(width) * height > kMaxPicturePixels)
         return Saved::NoMemory;
@@ -132,7 +132,9 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(0, 0, width, height), bitmap);
     }
-    const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
+    FileDescriptor kept;
+    const bool saved = WriteFileSafely(path, kind, [&](QFile& file) {
+        if (written) kept = FileDescriptor::Duplicate(file.handle());
         if (mime == kGifMime) return WriteGif(canvas, file);
         // No encoded copy of a large picture is held in memory for BMP.
         if (format == "bmp") return WriteBmp(canvas, file);
@@ -148,7 +150,9 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
         if (format == "tiff") writer.setCompression(1);
         return writer.write(canvas) && file.write(encoded) == encoded.size();
     });
-    return written ? Saved::Yes : Saved::NotWritten;
+    if (!saved) return Saved::NotWritten;
+    if (written) *written = std::move(kept);
+    return Saved::Yes;
 }
 
 }  // namespace
@@ -174,8 +178,9 @@ bool FindEncoder(const QString& mime, QByteArray* format) {
 }
 
 bool SaveBitmapAsImage(const QImage& bitmap, int width, int height, const QString& path,
-                       const QString& type, IMessageBox& box, SafeWrite kind) {
-    switch (Save(bitmap, width, height, path, type, kind)) {
+                       const QString& type, IMessageBox& box, SafeWrite kind,
+                       FileDescriptor* written) {
+    switch (Save(bitmap, width, height, path, type, kind, written)) {
         case Saved::Yes:
             return true;
         case Saved::NoMemory:

@@ -1,5 +1,6 @@
 #include "images/safe_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,6 +27,22 @@ QFile::Permissions NewFilePermissions() {
 }
 
 }  // namespace
+
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+    }
+    return *this;
+}
+
+FileDescriptor::~FileDescriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+}
+
+FileDescriptor FileDescriptor::Duplicate(int fd) {
+    return FileDescriptor(fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+}
 
 bool WriteFileSafely(const QString& path, SafeWrite kind,
                      const std::function<bool(QFile&)>& write) {

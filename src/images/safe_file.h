@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QFile;
 
@@ -16,6 +17,26 @@ enum class SafeWrite {
     Cache,
     // A file the player keeps: flushed to the disk before it takes the target's name.
     Durable,
+};
+
+// An open file descriptor, closed with its owner.
+class FileDescriptor {
+  public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor();
+
+    // A second descriptor of the same open file (closed on exec); none when it cannot be made.
+    static FileDescriptor Duplicate(int fd);
+    bool IsOpen() const { return m_fd >= 0; }
+    int Get() const { return m_fd; }
+
+  private:
+    int m_fd = -1;
 };
 
 // Calls `write` with an open temporary file in the folder of `path`, then renames it over

@@ -41,8 +41,10 @@ constexpr int FanAngle(int n) {
     return angles[n];
 }
 
-// Prepares m_handStrip and m_backSideways, from the cache file unless `rebuild` (a cache file
-// that does not hold a 3575 x 342 picture is rebuilt). True when both are ready.
+// Prepares the hand fans (m_handFans) and m_backSideways, from the cache file unless `rebuild`
+// (a cache file that does not hold a whole strip is rebuilt): the fans are read from the file,
+// or after a composition from the file it was stored in (from the composed strip when it could
+// not be stored; m_handStrip is released either way). True when both are ready.
 bool PrepareCardBacks(CardBackContext& ctx, bool rebuild);
 // The chosen back upright into m_cardBack (sideways false) or turned into m_backSideways.
 bool PrepareBackImage(CardBackContext& ctx, bool sideways);

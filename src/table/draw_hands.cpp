@@ -1,4 +1,4 @@
-// The five hands: computer hands face down (one fan from the strip) or face up, the human's
+// The five hands: computer hands face down (one fan of the card backs) or face up, the human's
 // hand, each with its name plate and current-player mark.
 #include <algorithm>
 
@@ -32,6 +32,26 @@ void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
     Copy(p, l.plate.x, l.plate.y, m_s.m_keyed.plates, Rect::At(column, 34 * index, 66, 34));
 }
 
+const QImage& CTable::Unscaled(int count) {
+    const qint64 source = m_s.m_handFans.Key();
+    const auto held = [this](int n) {
+        for (int seat = 0; seat < kSeats; ++seat) {
+            if (seat != kHumanSeat && Count(m_gs, seat) == n) return true;
+        }
+        return false;
+    };
+    UnscaledFan* slot = nullptr;
+    for (UnscaledFan& fan : m_unscaledFans) {
+        if (fan.count == count && fan.source == source) return fan.image;
+        // A fan of a count no computer holds any more is let go.
+        if (fan.source != source || !held(fan.count)) fan = {};
+        if (!slot && fan.image.isNull()) slot = &fan;
+    }
+    if (!slot) slot = &m_unscaledFans[0];
+    *slot = {count, source, m_s.m_handFans.Fan(count)};
+    return slot->image;
+}
+
 void CTable::DrawComputerHand(QPainter& p, int seat) {
     const int n = Count(m_gs, seat);
     const HandLayout l = ComputerHandLayout(seat, n, Perspective(m_kakudo).ti, false);
@@ -41,15 +61,15 @@ void CTable::DrawComputerHand(QPainter& p, int seat) {
     // alone into a transparent picture it holds exactly the colours and coverage that scaling it
     // onto the table would blend, so the table looks the same either way.
     ScaledFan& fan = m_fans[size_t(seat)];
-    const ScaledFan::Key key{n, l.cardW, l.cardH, m_s.m_keyed.handStrip.cacheKey()};
+    const ScaledFan::Key key{n, l.cardW, l.cardH, m_s.m_handFans.Key()};
     if (!(fan.key == key)) {
         fan.key = key;
         fan.image = QImage(l.cardW, l.cardH, QImage::Format_ARGB32_Premultiplied);
         fan.image.fill(Qt::transparent);
         QPainter f(&fan.image);
         f.setCompositionMode(QPainter::CompositionMode_Source);
-        StretchSmooth(f, Rect::At(0, 0, l.cardW, l.cardH), m_s.m_keyed.handStrip,
-                      Rect::At(FanStart(n), 0, FanWidth(n), kStripHeight));
+        StretchSmooth(f, Rect::At(0, 0, l.cardW, l.cardH), Unscaled(n),
+                      Rect::At(0, 0, FanWidth(n), kStripHeight));
     }
     p.drawImage(QPoint(l.hand.x, l.hand.y), fan.image);
 }

@@ -93,6 +93,7 @@ void ReleaseSurfaces(CSurfaces& s) {
     for (QImage* img : all) *img = QImage();
     for (QImage& img : s.m_imgSuit) img = QImage();
     s.m_keyed = {};
+    s.m_handFans.Clear();
 }
 
 namespace {
@@ -187,13 +188,13 @@ bool MakeBlankHandStrip(CSurfaces& s, IMessageBox& messages) {
         return false;
     }
     s.m_handStrip.fill(kKeyStrip);
-    s.m_keyed.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
+    s.m_handFans.Clear();
     return true;
 }
 
 void MakeKeyedCopies(CSurfaces& s) {
     MakeImageKeyedCopies(s);
-    s.m_keyed.handStrip = KeyToAlpha(s.m_handStrip, kKeyStrip);
+    s.m_handFans.UseStrip(s.m_handStrip);
 }
 
 bool BuildSurfaces(CSurfaces& s, IMessageBox& messages) {

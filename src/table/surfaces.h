@@ -11,6 +11,7 @@
 
 #include "engine/cards.h"
 #include "engine/host.h"
+#include "hand_fans.h"
 
 namespace quintrick {
 
@@ -37,7 +38,7 @@ struct CSurfaces {
     QImage m_tableSurface;   // 1140 x 846, the flat table top
     QImage m_cardSheet;      // the decoded card sheet
     QImage m_rotateScratch;  // 215 x 151, one card turned a quarter turn
-    QImage m_handStrip;      // 3575 x 342, the ten face-down hand fans
+    QImage m_handStrip;      // 3575 x 342, the ten face-down hand fans while they are composed
     QImage m_saveUnder;      // 302 x 430
     QImage m_backSideways;   // 215 x 151, the chosen back turned clockwise
     QImage m_cardBack;       // scratch of the card-back preparation
@@ -48,14 +49,16 @@ struct CSurfaces {
     QImage m_imgGameLabel, m_imgGameDigits, m_imgBattleLabel, m_imgBattleDigits, m_imgToolbar,
         m_imgTrumpCall, m_imgBanners, m_imgSuitCall, m_imgCursorMark, m_imgSigns;
 
-    // Transparent copies of the keyed images (made with the images, the strip's with the strip).
+    // Transparent copies of the keyed images (made with the images).
     struct Keyed {
-        QImage turnMark, plates, lcdDigits, cursorMark, signs, handStrip;
+        QImage turnMark, plates, lcdDigits, cursorMark, signs;
         std::array<QImage, 4> suit;
     } m_keyed;
+    // The hand fans as they are drawn: from the stored strip or the strip in memory.
+    HandFans m_handFans;
 };
 
-// Makes the transparent copies of the keyed images and of the hand strip.
+// Makes the transparent copies of the keyed images, and takes the hand strip for the fans.
 void MakeKeyedCopies(CSurfaces& s);
 
 // Makes every surface and loads every static image (Qt resources ":/bmp/<id>.png"), after
@@ -64,8 +67,8 @@ bool BuildSurfaces(CSurfaces& s, IMessageBox& messages);
 // The same in two halves: what the empty table at start needs (the back buffer, the table
 // surface and the images of the indicators, panels, plates and marks, with their transparent
 // copies), after releasing what a previous call made; then the cards' scratch surfaces and the
-// call plates; and a blank hand strip with its transparent copy (the game makes the strip only
-// when it prepares the card backs, before any hand is dealt).
+// call plates; and a blank hand strip, the canvas the card backs are composed on (the game makes
+// it only when it prepares the card backs, before any hand is dealt; no fan is drawn before).
 bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages);
 bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages);
 bool MakeBlankHandStrip(CSurfaces& s, IMessageBox& messages);

@@ -21,14 +21,11 @@ CTable::CTable(const GameState& gs, const SettingCopies& settings, IProfile& pro
 
 bool CTable::PrepareCardBacks(bool rebuild, std::function<void()> flicker) {
     CardBackContext ctx{m_s, m_profile, m_messages, std::move(flicker)};
-    // The old transparent copy goes first: two at once are not needed.
-    m_s.m_keyed.handStrip = QImage();
+    // The old fans go first: two sets at once are not needed.
+    m_s.m_handFans.Clear();
     const bool ok = quintrick::PrepareCardBacks(ctx, rebuild);
-    // Only the transparent copy is drawn; the strip is composed or loaded anew when needed, so
-    // it becomes the copy itself.
-    m_s.m_keyed.handStrip = ok ? KeyToAlpha(std::move(m_s.m_handStrip), kKeyStrip)
-                               : KeyToAlpha(m_s.m_handStrip, kKeyStrip);
-    if (ok) m_s.m_handStrip = QImage();
+    // A strip that could not be finished is drawn as far as it came.
+    if (!ok && m_s.m_handFans.IsEmpty()) m_s.m_handFans.UseStrip(m_s.m_handStrip);
     return ok;
 }
 

@@ -152,16 +152,25 @@ class CTable {
     // Projects the bands whose source rows meet rows top .. bottom - 1 of the table surface.
     void Reproject(const std::vector<ProjectionBand>& bands, int top, int bottom);
 
-    // A computer seat's face-down fan scaled to its drawn size, for the strip it was scaled from.
+    // A computer seat's face-down fan scaled to its drawn size, for the fans it was scaled from.
     struct ScaledFan {
         struct Key {
             int count = 0, width = 0, height = 0;
-            qint64 strip = 0;
+            qint64 source = 0;
             bool operator==(const Key&) const = default;
         } key;
         QImage image;
     };
     std::array<ScaledFan, kSeats> m_fans;
+    // The unscaled fans of the counts the computers hold (at most two different ones), kept for
+    // the next scaling: an angle drag scales every fan again.
+    struct UnscaledFan {
+        int count = 0;
+        qint64 source = 0;
+        QImage image;
+    };
+    std::array<UnscaledFan, 2> m_unscaledFans;
+    const QImage& Unscaled(int count);
 
     const GameState& m_gs;
     const SettingCopies& m_set;

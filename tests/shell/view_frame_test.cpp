@@ -112,8 +112,8 @@ TEST_F(Frame, TheFirstTableComesBeforeTheRestOfTheStartUpAndLooksTheSame) {
     // The rest follows the first paint without a tick, a click or a command.
     ASSERT_TRUE(QTest::qWaitFor([&] { return view().ToolTip() != nullptr; }, 5000));
     EXPECT_FALSE(s.m_cardSheet.isNull());
-    // The hand strip waits for the card backs of the set-up tick.
-    EXPECT_TRUE(s.m_keyed.handStrip.isNull());
+    // The hand fans wait for the card backs of the set-up tick.
+    EXPECT_TRUE(s.m_handFans.IsEmpty());
     EXPECT_TRUE(view().Records().Available());
     // Composed again with every surface there, the table is the same, pixel for pixel.
     view().Table().RedrawTable(true);
@@ -129,7 +129,7 @@ TEST_F(Frame, ATickBeforeTheFirstPaintFinishesTheStartUpFirst) {
     view().FireTimer(kSetupTimerEvent);
     EXPECT_NE(view().ToolTip(), nullptr);
     EXPECT_FALSE(view().Table().m_s.m_cardSheet.isNull());
-    EXPECT_FALSE(view().Table().m_s.m_keyed.handStrip.isNull());
+    EXPECT_FALSE(view().Table().m_s.m_handFans.IsEmpty());
     EXPECT_TRUE(view().Records().Available());
     frame.reset();
 }

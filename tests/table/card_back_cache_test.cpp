@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <vector>
 
 #include "images/image_files.h"
 #include "memory_profile.h"
 #include "recording_box.h"
 #include "table/card_backs.h"
+#include "table/hand_fans.h"
 #include "table/layout.h"
 #include "table/surfaces.h"
 
@@ -33,10 +35,18 @@ class CardBackCache : public ::testing::Test {
     QString dir, cache;
 };
 
+// Every fan as it is drawn, from whatever the fans come from.
+std::vector<QImage> AllFans(const HandFans& fans) {
+    std::vector<QImage> all;
+    for (int n = 1; n <= 10; ++n) all.push_back(fans.Fan(n));
+    return all;
+}
+
 TEST_F(CardBackCache, SurfacesHaveTheirSizes) {
     EXPECT_EQ(s.m_backBuffer.size(), QSize(1200, 900));
     EXPECT_EQ(s.m_tableSurface.size(), QSize(1140, 846));
     EXPECT_EQ(s.m_handStrip.size(), QSize(3575, 342));
+    EXPECT_TRUE(s.m_handFans.IsEmpty());  // no fan before the card backs are prepared
     EXPECT_EQ(s.m_imgPlates.size(), QSize(132, 340));
     EXPECT_EQ(s.m_imgBanners.size(), QSize(163, 156));
     EXPECT_EQ(s.m_imgSigns.size(), QSize(80, 37));
@@ -47,15 +57,32 @@ TEST_F(CardBackCache, SurfacesHaveTheirSizes) {
     EXPECT_TRUE(messages.calls.empty());
 }
 
+// The strip is composed and stored once; the fans are read from the stored file, the strip is not
+// kept in memory, and a later preparation reads the file without composing anything.
 TEST_F(CardBackCache, ComposedOnceThenReadFromTheCache) {
+    int flickers = 0;
+    ctx.flicker = [&flickers] { ++flickers; };
     ASSERT_TRUE(PrepareCardBacks(ctx, false));
     ASSERT_TRUE(QFile::exists(cache));
-    const QImage composed = s.m_handStrip;
+    EXPECT_EQ(flickers, 10);
+    EXPECT_TRUE(s.m_handStrip.isNull());
+    const std::vector<QImage> stored = AllFans(s.m_handFans);
+    CCardBackSet composer;
+    ASSERT_TRUE(ComposeHandStrip(ctx, composer));
+    HandFans composed;
+    ASSERT_TRUE(composed.UseStrip(s.m_handStrip));
+    EXPECT_EQ(stored, AllFans(composed));
+    EXPECT_EQ(stored[9].size(), QSize(496, 342));
+    EXPECT_EQ(stored[0].pixel(0, 0), 0u);  // the key colour around the one-card fan: clear
+    EXPECT_EQ(stored[0].pixel(75, 150) >> 24, 0xffu);
+
     const QImage sideways = s.m_backSideways;
-    s.m_handStrip.fill(Qt::black);
+    s.m_handFans.Clear();
     s.m_backSideways.fill(Qt::black);
+    flickers = 0;
     ASSERT_TRUE(PrepareCardBacks(ctx, false));
-    EXPECT_EQ(s.m_handStrip, composed);
+    EXPECT_EQ(flickers, 0);
+    EXPECT_EQ(AllFans(s.m_handFans), stored);
     // The frame line is drawn on the sideways back after a start from the cache, too.
     EXPECT_EQ(s.m_backSideways, sideways);
     EXPECT_EQ(s.m_backSideways.pixel(0, 0), kFrameColour);
@@ -64,7 +91,7 @@ TEST_F(CardBackCache, ComposedOnceThenReadFromTheCache) {
 
 TEST_F(CardBackCache, DamagedOrForeignCacheIsRebuilt) {
     ASSERT_TRUE(PrepareCardBacks(ctx, true));
-    const QImage composed = s.m_handStrip;
+    const std::vector<QImage> composed = AllFans(s.m_handFans);
     const QByteArray good = [&] {
         QFile f(cache);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -72,22 +99,69 @@ TEST_F(CardBackCache, DamagedOrForeignCacheIsRebuilt) {
     ASSERT_FALSE(good.isEmpty());
     QImage foreign(100, 50, QImage::Format_RGB32);
     foreign.fill(Qt::red);
-    QByteArray damaged = good.left(200);
-    for (int round = 0; round < 2; ++round) {
+    // A picture of the strip's size with the key colour around the one-card fan, as a PNG.
+    QImage otherFormat(kStripWidth, kStripHeight, QImage::Format_RGB32);
+    otherFormat.fill(QColor::fromRgb(kKeyStrip));
+    const QByteArray contents[] = {good.left(200), good.left(good.size() - 1)};
+    for (int round = 0; round < 4; ++round) {
         if (round == 0) {
             ASSERT_TRUE(foreign.save(cache, "BMP"));
+        } else if (round == 1) {
+            ASSERT_TRUE(otherFormat.save(cache, "PNG"));
         } else {
             QFile f(cache);
             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            f.write(damaged);
+            f.write(contents[round - 2]);
         }
-        s.m_handStrip.fill(Qt::black);
+        s.m_handFans.Clear();
         ASSERT_TRUE(PrepareCardBacks(ctx, false)) << round;
-        EXPECT_EQ(s.m_handStrip.size(), composed.size()) << round;
-        EXPECT_EQ(s.m_handStrip, composed) << round;
-        int w = 0, h = 0;
-        EXPECT_EQ(LoadPictureFile(cache, w, h).size(), QSize(kStripWidth, kStripHeight)) << round;
+        EXPECT_EQ(AllFans(s.m_handFans), composed) << round;
+        QFile f(cache);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << round;
+        EXPECT_EQ(f.readAll(), good) << round;
     }
+}
+
+// Another game storing other backs replaces the file, or it is removed: fans already in use stay
+// those of the file they were read from.
+TEST_F(CardBackCache, FansKeepTheFileTheyOpened) {
+    ASSERT_TRUE(PrepareCardBacks(ctx, false));
+    const std::vector<QImage> before = AllFans(s.m_handFans);
+    QByteArray other = [&] {
+        QFile f(cache);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    ASSERT_GT(other.size(), 2000000);
+    for (qsizetype i = 1000000; i < 1100000; ++i) other[i] = char(~other[i]);
+    {
+        QFile f(cache + ".new");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(other);
+    }
+    ASSERT_TRUE(QFile::remove(cache));
+    ASSERT_TRUE(QFile::rename(cache + ".new", cache));
+    HandFans replaced;
+    ASSERT_TRUE(replaced.UseFile(cache));
+    EXPECT_NE(AllFans(replaced), before);
+    EXPECT_EQ(AllFans(s.m_handFans), before);
+    ASSERT_TRUE(QFile::remove(cache));
+    EXPECT_EQ(AllFans(s.m_handFans), before);
+    EXPECT_FALSE(replaced.UseFile(cache));
+}
+
+// When the strip cannot be stored (here a folder has its name), the player is told and the fans
+// come from the composed strip in memory.
+TEST_F(CardBackCache, AStripThatCannotBeStoredIsUsedFromMemory) {
+    ASSERT_TRUE(PrepareCardBacks(ctx, true));
+    const std::vector<QImage> composed = AllFans(s.m_handFans);
+    ASSERT_TRUE(QFile::remove(cache));
+    ASSERT_TRUE(QDir().mkdir(cache));
+    s.m_handFans.Clear();
+    EXPECT_TRUE(PrepareCardBacks(ctx, false));
+    EXPECT_EQ(AllFans(s.m_handFans), composed);
+    ASSERT_EQ(messages.calls.size(), 1u);
+    EXPECT_EQ(messages.calls[0].first, 30172);
+    QDir().rmdir(cache);
 }
 
 // Links planted in the cache folder under the cache's own names, pointing to a file of the

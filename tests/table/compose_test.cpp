@@ -200,7 +200,7 @@ TEST_F(Compose, ComputerHandsFaceDownNeverShowTheKey) {
     CardBackContext ctx{table.m_s, profile, messages, {}};
     CCardBackSet c;
     ASSERT_TRUE(ComposeHandStrip(ctx, c));
-    table.m_s.m_keyed.handStrip = KeyToAlpha(table.m_s.m_handStrip, kKeyStrip);
+    ASSERT_TRUE(table.m_s.m_handFans.UseStrip(table.m_s.m_handStrip));
     gs.m_handCount = {10, 7, 1, 0, 10};
     table.RedrawTable(true);
     int keyPixels = 0;

@@ -56,10 +56,10 @@ class PixelIdentity : public ::testing::Test {
         // The card data file lies beside the test executable.
         const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
         ASSERT_TRUE(table.LoadCardSheet(folder)) << "the card data file beside the test";
+        // Composed, stored in the cache folder and read back from there a fan at a time.
         CardBackContext ctx{table.m_s, profile, messages, {}};
-        CCardBackSet composer;
-        ASSERT_TRUE(ComposeHandStrip(ctx, composer));
-        table.m_s.m_keyed.handStrip = KeyToAlpha(table.m_s.m_handStrip, kKeyStrip);
+        ASSERT_TRUE(PrepareCardBacks(ctx, true));
+        ASSERT_TRUE(messages.calls.empty());
 
         gs.ResetAtInitialUpdate();
         gs.m_notReady = 0;
@@ -235,9 +235,9 @@ TEST_F(PixelIdentity, RedrawsAfterChangesEqualAFreshTable) {
          true},
         {"other card backs",
          [&] {
-             QImage strip = table.m_s.m_keyed.handStrip.copy();
-             strip.fill(qRgba(40, 0, 0, 255));
-             table.m_s.m_keyed.handStrip = strip;
+             QImage strip(kStripWidth, kStripHeight, QImage::Format_RGB32);
+             strip.fill(qRgb(40, 0, 0));
+             ASSERT_TRUE(table.m_s.m_handFans.UseStrip(strip));
          },
          true},
     };
