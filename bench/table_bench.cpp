@@ -29,9 +29,10 @@ struct Fixture {
         ok = ok && ComposeHandStrip(ctx, composer);
         // The fans are read from the stored strip, as in the game.
         FileDescriptor stored;
-        ok = ok && SaveBitmapAsImage(table.m_s.m_handStrip, kStripWidth, kStripHeight,
-                                     folder.filePath(QStringLiteral("strip.bmp")),
-                                     QStringLiteral("bmp"), messages, SafeWrite::Cache, &stored) &&
+        ok = ok &&
+             SaveBitmapAsImage(table.m_s.m_handStrip, kStripWidth, kStripHeight,
+                               folder.filePath(QStringLiteral("strip.bmp")), QStringLiteral("bmp"),
+                               messages, SafeWrite::Cache, &stored) &&
              table.m_s.m_handFans.UseFile(std::move(stored));
         runner.m_gs.m_discardCount = std::max(runner.m_gs.m_discardCount, 12);
     }
