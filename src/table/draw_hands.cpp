@@ -34,22 +34,11 @@ void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
 
 const QImage& CTable::Unscaled(int count) {
     const qint64 source = m_s.m_handFans.Key();
-    const auto held = [this](int n) {
-        for (int seat = 0; seat < kSeats; ++seat) {
-            if (seat != kHumanSeat && Count(m_gs, seat) == n) return true;
-        }
-        return false;
-    };
-    UnscaledFan* slot = nullptr;
-    for (UnscaledFan& fan : m_unscaledFans) {
-        if (fan.count == count && fan.source == source) return fan.image;
-        // A fan of a count no computer holds any more is let go.
-        if (fan.source != source || !held(fan.count)) fan = {};
-        if (!slot && fan.image.isNull()) slot = &fan;
+    if (m_unscaled.count != count || m_unscaled.source != source) {
+        m_unscaled = {};  // the old one goes first: two at once are not needed
+        m_unscaled = {count, source, m_s.m_handFans.Fan(count)};
     }
-    if (!slot) slot = &m_unscaledFans[0];
-    *slot = {count, source, m_s.m_handFans.Fan(count)};
-    return slot->image;
+    return m_unscaled.image;
 }
 
 void CTable::DrawComputerHand(QPainter& p, int seat) {
@@ -63,6 +52,13 @@ void CTable::DrawComputerHand(QPainter& p, int seat) {
     ScaledFan& fan = m_fans[size_t(seat)];
     const ScaledFan::Key key{n, l.cardW, l.cardH, m_s.m_handFans.Key()};
     if (!(fan.key == key)) {
+        fan = {};
+        // Another seat's fan of the same count and size is the same picture.
+        for (const ScaledFan& other : m_fans) {
+            if (other.key == key) fan = other;
+        }
+    }
+    if (fan.image.isNull()) {
         fan.key = key;
         fan.image = QImage(l.cardW, l.cardH, QImage::Format_ARGB32_Premultiplied);
         fan.image.fill(Qt::transparent);

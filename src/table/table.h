@@ -162,14 +162,13 @@ class CTable {
         QImage image;
     };
     std::array<ScaledFan, kSeats> m_fans;
-    // The unscaled fans of the counts the computers hold (at most two different ones), kept for
-    // the next scaling: an angle drag scales every fan again.
+    // The unscaled fan last scaled, kept for the next scaling (the computers play down to the
+    // same count one after another; an angle drag scales every fan again).
     struct UnscaledFan {
         int count = 0;
         qint64 source = 0;
         QImage image;
-    };
-    std::array<UnscaledFan, 2> m_unscaledFans;
+    } m_unscaled;
     const QImage& Unscaled(int count);
 
     const GameState& m_gs;
