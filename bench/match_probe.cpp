@@ -22,6 +22,7 @@
 
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
+#include "shell/app.h"
 #include "shell/main_frame.h"
 
 namespace quintrick {
@@ -80,6 +81,7 @@ struct Dialogs : testing::ScriptedDialogs {
 
 int main(int argc, char** argv) {
     using namespace quintrick;
+    KeepLargeBlocksOutOfTheHeap();  // as the game's main does
     QApplication app(argc, argv);
     std::mt19937 rng(argc > 1 ? unsigned(std::atoi(argv[1])) : 1u);
     const auto pick = [&rng](int n) { return n <= 0 ? 0 : int(rng() % unsigned(n)); };

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     QString language;
     if (const auto exitCode = quintrick::AnswerCommandLine(argc, argv, &language)) return *exitCode;
     quintrick::StartupMark("main");
+    quintrick::KeepLargeBlocksOutOfTheHeap();
     QApplication app(argc, argv);
     quintrick::StartupMark("application");
     // The language is chosen once, before any window: --lang, the profile's choice, the desktop's.

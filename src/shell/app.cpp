@@ -1,5 +1,7 @@
 #include "app.h"
 
+#include <malloc.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +12,12 @@
 #include "table/surfaces.h"
 
 namespace quintrick {
+
+void KeepLargeBlocksOutOfTheHeap() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
 
 bool CT40913App::CheckDataFile(const QString& folder) {
     const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;

@@ -10,6 +10,12 @@
 
 namespace quintrick {
 
+// Blocks of 128 KiB and more (the pictures the table reads, scales and lets go) get mappings of
+// their own and go back to the system when freed. Otherwise the heap raises that bound to the
+// largest block freed so far and keeps every freed picture below it for later. Called once, first
+// thing in the process.
+void KeepLargeBlocksOutOfTheHeap();
+
 class CT40913App {
   public:
     bool m_isNt6 = true;      // always a newer system here (gradient table background)
