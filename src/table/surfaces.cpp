@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QResource>
+#include <QSysInfo>
 #include <QtEndian>
 #include <cstring>
 #include <initializer_list>
@@ -59,6 +60,14 @@ QImage ReadRawBitmap(const QString& path) {
     if (width == 0 || height == 0 || width > 4096 || height > 4096 ||
         data.size() != kHeader + qsizetype(width) * height * 4) {
         return {};
+    }
+    // Stored without compression, the pixels lie in the program's file as they are in memory:
+    // the picture is made over them, and copied only if it is ever drawn on.
+    const uchar* pixels = resource.data() + kHeader;
+    if (resource.compressionAlgorithm() == QResource::NoCompression &&
+        QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
+        reinterpret_cast<quintptr>(pixels) % alignof(QRgb) == 0) {
+        return QImage(pixels, int(width), int(height), 4 * int(width), QImage::Format_RGB32);
     }
     QImage picture(int(width), int(height), QImage::Format_RGB32);
     if (picture.isNull()) return {};
