@@ -7,12 +7,11 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QtEndian>
-#include <limits>
 #include <memory>
 #include <vector>
 
 #include "engine/strings.h"
+#include "images/bmp.h"
 #include "images/image_files.h"
 #include "images/safe_file.h"
 
@@ -56,54 +55,6 @@ bool WriteGif(const QImage& image, QFile& file) {
     }
     const bool closed = EGifCloseFile(gif, &error) == GIF_OK;
     return ok && closed;
-}
-
-// A 24-bit BMP of an image of 32 bits a pixel, bottom row first, byte for byte as Qt writes
-// one; written here because Qt loads every image plugin before it picks its own BMP writer.
-// Row after row into the file without going back, so a failed write stays in the file's error.
-bool WriteBmp(const QImage& image, QFile& file) {
-    if (image.depth() != 32) return false;
-    const qint64 width = image.width();
-    const qint64 height = image.height();
-    const qint64 rowBytes = (width * 24 + 31) / 32 * 4;
-    constexpr int kHeaderBytes = 14 + 40;
-    const qint64 imageBytes = rowBytes * height;
-    if (kHeaderBytes + imageBytes > std::numeric_limits<qint32>::max()) return false;
-    QByteArray header(kHeaderBytes, '\0');
-    char* at = header.data();
-    const auto put = [&at](auto value) {
-        qToLittleEndian(value, at);
-        at += sizeof(value);
-    };
-    *at++ = 'B';
-    *at++ = 'M';
-    put(qint32(kHeaderBytes + imageBytes));
-    put(qint32(0));  // reserved
-    put(qint32(kHeaderBytes));
-    put(qint32(40));
-    put(qint32(width));
-    put(qint32(height));
-    put(qint16(1));   // planes
-    put(qint16(24));  // bits a pixel
-    put(qint32(0));   // no compression
-    put(qint32(imageBytes));
-    put(qint32(image.dotsPerMeterX() ? image.dotsPerMeterX() : 2834));
-    put(qint32(image.dotsPerMeterY() ? image.dotsPerMeterY() : 2834));
-    put(qint32(0));  // colours used
-    put(qint32(0));  // colours important
-    if (file.write(header) != header.size()) return false;
-    QByteArray row(rowBytes, '\0');
-    for (qint64 y = height - 1; y >= 0; --y) {
-        const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(int(y)));
-        auto* out = reinterpret_cast<uchar*>(row.data());
-        for (qint64 x = 0; x < width; ++x, out += 3) {
-            out[0] = uchar(qBlue(in[x]));
-            out[1] = uchar(qGreen(in[x]));
-            out[2] = uchar(qRed(in[x]));
-        }
-        if (file.write(row) != rowBytes) return false;
-    }
-    return true;
 }
 
 enum class Saved { Yes, NoMemory, NotWritten };

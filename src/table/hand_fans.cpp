@@ -5,21 +5,16 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QtEndian>
 #include <array>
 #include <vector>
 
+#include "images/bmp.h"
 #include "layout.h"
 #include "surfaces.h"
 
 namespace quintrick {
 
 namespace {
-
-// The stored strip: a 54-byte header, then the rows bottom first, three bytes a pixel (blue,
-// green, red), each row padded to four bytes.
-constexpr qint64 kHeaderBytes = 54;
-constexpr qint64 kRowBytes = (qint64(kStripWidth) * 24 + 31) / 32 * 4;
 
 bool ReadAt(int fd, char* into, qint64 bytes, qint64 offset) {
     while (bytes > 0) {
@@ -34,12 +29,7 @@ bool ReadAt(int fd, char* into, qint64 bytes, qint64 offset) {
 }
 
 qint64 FileRowOffset(int row) {
-    return kHeaderBytes + (kStripHeight - 1 - row) * kRowBytes;
-}
-
-QRgb PixelAt(const char* bgr) {
-    const auto* b = reinterpret_cast<const uchar*>(bgr);
-    return qRgb(b[2], b[1], b[0]);
+    return BmpRowOffset(kStripWidth, kStripHeight, row);
 }
 
 // The header as this game writes it, a file long enough for every row, and the key colour
@@ -47,19 +37,15 @@ QRgb PixelAt(const char* bgr) {
 bool IsWholeStrip(int fd) {
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    if (st.st_size < kHeaderBytes + kRowBytes * kStripHeight) return false;
-    std::array<char, kHeaderBytes> h{};
-    if (!ReadAt(fd, h.data(), kHeaderBytes, 0)) return false;
-    const auto u16 = [&h](int at) { return qFromLittleEndian<quint16>(h.data() + at); };
-    const auto i32 = [&h](int at) { return qFromLittleEndian<qint32>(h.data() + at); };
-    if (h[0] != 'B' || h[1] != 'M' || i32(10) != kHeaderBytes || i32(14) != 40 ||
-        i32(18) != kStripWidth || i32(22) != kStripHeight || u16(26) != 1 || u16(28) != 24 ||
-        i32(30) != 0) {
+    if (st.st_size < kBmpHeaderBytes + BmpRowBytes(kStripWidth) * kStripHeight) return false;
+    std::array<char, kBmpHeaderBytes> header{};
+    if (!ReadAt(fd, header.data(), kBmpHeaderBytes, 0) ||
+        !IsOwnBmpHeader(header.data(), kStripWidth, kStripHeight)) {
         return false;
     }
     for (const auto& [x, y] : {std::pair{0, 0}, {150, 0}, {0, 341}, {150, 341}}) {
         char bgr[3];
-        if (!ReadAt(fd, bgr, 3, FileRowOffset(y) + 3 * x) || PixelAt(bgr) != kKeyStrip) {
+        if (!ReadAt(fd, bgr, 3, FileRowOffset(y) + 3 * x) || BgrToPixel(bgr) != kKeyStrip) {
             return false;
         }
     }
@@ -115,7 +101,7 @@ QImage HandFans::Fan(int n) const {
         }
         auto* out = reinterpret_cast<QRgb*>(fan.scanLine(y));
         for (int x = 0; x < fan.width(); ++x) {
-            const QRgb pixel = PixelAt(row.data() + 3 * x);
+            const QRgb pixel = BgrToPixel(row.data() + 3 * x);
             out[x] = pixel == kKeyStrip ? 0 : pixel;
         }
     }
