@@ -7,10 +7,59 @@
 #include "card_backs.h"
 #include "engine/settings_table.h"
 #include "engine/strings.h"
+#include "images/bmp.h"
 #include "images/image_files.h"
 #include "layout.h"
 
 namespace quintrick {
+
+namespace {
+
+enum class Stored { Yes, NotComposed, NotWritten };
+
+// Composes the strip a fan at a time straight into the file at `path` (written the safe way), so
+// that only one fan is ever in memory. On success `stored` is the file, open for reading.
+Stored StoreStripByFans(CardBackContext& ctx, const QString& path, FileDescriptor& stored) {
+    CCardBackSet composer;
+    QImage fan;
+    bool composed = true;  // false only when the composition itself fails
+    FileDescriptor kept;
+    const bool written = WriteFileSafely(path, SafeWrite::Cache, [&](QFile& file) {
+        kept = FileDescriptor::Duplicate(file.handle());
+        // The rows' padding stays zero; the header goes last, with the canvases' resolution.
+        if (!file.resize(kBmpHeaderBytes + BmpRowBytes(kStripWidth) * kStripHeight)) return false;
+        bool rowsWritten = true;
+        const bool done = ComposeFans(
+            ctx, composer,
+            [&fan](int n) {
+                if (!MakeSurface(fan, FanWidth(n), kStripHeight)) return FanCanvas{};
+                fan.fill(kKeyStrip);
+                return FanCanvas{&fan, 0};
+            },
+            [&](int n) {
+                QByteArray row(qsizetype(FanWidth(n)) * 3, '\0');
+                for (int y = 0; y < kStripHeight && rowsWritten; ++y) {
+                    PixelsToBgr(reinterpret_cast<const QRgb*>(fan.constScanLine(y)), fan.width(),
+                                row.data());
+                    rowsWritten =
+                        file.seek(BmpRowOffset(kStripWidth, kStripHeight, y) + 3 * FanStart(n)) &&
+                        file.write(row) == row.size();
+                }
+                return rowsWritten;
+            });
+        composed = done || !rowsWritten;
+        if (!done) return false;
+        const QByteArray header =
+            BmpHeader(kStripWidth, kStripHeight, fan.dotsPerMeterX(), fan.dotsPerMeterY());
+        return file.seek(0) && file.write(header) == header.size();
+    });
+    if (!composed) return Stored::NotComposed;
+    if (!written) return Stored::NotWritten;
+    stored = std::move(kept);
+    return Stored::Yes;
+}
+
+}  // namespace
 
 bool LoadStoredFreeImage(CardBackContext& ctx) {
     const QString dir = GetTempDir({}, ctx.messages);
@@ -47,16 +96,23 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
         }
         return true;
     }
-    CCardBackSet composer;
-    if (!ComposeHandStrip(ctx, composer)) return false;
-    // From the file it was stored in, too; a failed save leaves the strip in memory in use, and
-    // the next start composes it again.
+    s.m_handStrip = QImage();  // the fans are composed one at a time
     FileDescriptor stored;
-    if (!SaveBitmapAsImage(s.m_handStrip, kStripWidth, kStripHeight, cache, QStringLiteral("bmp"),
-                           ctx.messages, SafeWrite::Cache, &stored) ||
-        !s.m_handFans.UseFile(std::move(stored))) {
-        if (!s.m_handFans.UseStrip(s.m_handStrip)) return false;
+    switch (StoreStripByFans(ctx, cache, stored)) {
+        case Stored::Yes:
+            if (s.m_handFans.UseFile(std::move(stored))) return true;
+            break;
+        case Stored::NotComposed:
+            return false;
+        case Stored::NotWritten:
+            ctx.messages.ShowMessage(kMsgFileNotWritten, cache.toStdString() + "\n", kStyleError);
+            break;
     }
+    // Not stored: the fans come from the whole strip in memory, and the next start composes it
+    // again. The button flickered with the first composition already.
+    CCardBackSet composer;
+    CardBackContext quiet{ctx.s, ctx.profile, ctx.messages, {}};
+    if (!ComposeHandStrip(quiet, composer) || !s.m_handFans.UseStrip(s.m_handStrip)) return false;
     s.m_handStrip = QImage();
     return true;
 }

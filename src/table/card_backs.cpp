@@ -121,7 +121,8 @@ bool RotateBack(CardBackContext& ctx, CCardBackSet& c, double theta) {
     return true;
 }
 
-bool DrawFanCard(CardBackContext& ctx, CCardBackSet& c, bool first, int fanX, int angle) {
+bool DrawFanCard(CardBackContext& ctx, CCardBackSet& c, QImage& strip, bool first, int fanX,
+                 int angle) {
     const double pi = 4 * std::atan(1.0);
     if (!RotateBack(ctx, c, angle * pi / 180)) return false;
     int x = 0, y = 0;
@@ -134,7 +135,6 @@ bool DrawFanCard(CardBackContext& ctx, CCardBackSet& c, bool first, int fanX, in
         y = c.pivot.y - c.oy;
     }
     // Copy with the key colour transparent; later cards cover earlier ones.
-    QImage& strip = ctx.s.m_handStrip;
     const QImage& card = ctx.s.m_cardBack;
     for (int r = 0; r < c.turnedH; ++r) {
         const int sy = y + r;
@@ -160,38 +160,54 @@ bool DrawFanCard(CardBackContext& ctx, CCardBackSet& c, bool first, int fanX, in
     return true;
 }
 
+bool ComposeFans(CardBackContext& ctx, CCardBackSet& c,
+                 const std::function<FanCanvas(int n)>& canvas,
+                 const std::function<bool(int n)>& done) {
+    CSurfaces& s = ctx.s;
+    const bool frame = FrameOn(ctx);
+    for (int n = 1; n <= 10; ++n) {
+        if (ctx.flicker) ctx.flicker();
+        const FanCanvas on = canvas(n);
+        if (!on.image) return false;
+        if (n == 1) {
+            // The one-card fan is the upright back.
+            if (!PrepareBackImage(ctx, false)) return false;
+            for (int y = 0; y < kCardHeight; ++y) {
+                std::memcpy(on.image->scanLine(46 + y) + size_t(on.left) * 4,
+                            s.m_cardBack.constScanLine(y), size_t(kCardWidth) * 4);
+            }
+            if (frame) Frame(*on.image, QRect(on.left, 46, kCardWidth, kCardHeight));
+            if (!PrepareBackImage(ctx, true)) return false;
+            // Every surface is 32 bits per pixel; the turned cards read its rows directly.
+            c.bitsPerPixel = s.m_backSideways.depth();
+            c.bytesPerRow = int(s.m_backSideways.bytesPerLine());
+            if (c.bitsPerPixel < 16 || c.bitsPerPixel > 32) return false;
+            c.corners = {Point{0, 0}, Point{214, 0}, Point{214, 150}, Point{0, 150}};
+        } else {
+            int angle = FanAngle(n);
+            for (int k = 0; k < n; ++k) {
+                if (!DrawFanCard(ctx, c, *on.image, k == 0, on.left, angle)) return false;
+                angle -= 15;
+            }
+        }
+        if (!done(n)) return false;
+    }
+    if (frame) Frame(s.m_backSideways, QRect(0, 0, kCardHeight, kCardWidth));
+    return true;
+}
+
 bool ComposeHandStrip(CardBackContext& ctx, CCardBackSet& c) {
     CSurfaces& s = ctx.s;
     if (s.m_handStrip.width() != kStripWidth || s.m_handStrip.height() != kStripHeight) {
         if (!MakeSurface(s.m_handStrip, kStripWidth, kStripHeight)) return false;
     }
     s.m_handStrip.fill(kKeyStrip);
-    if (ctx.flicker) ctx.flicker();
-    if (!PrepareBackImage(ctx, false)) return false;
-    for (int y = 0; y < kCardHeight; ++y) {
-        std::memcpy(s.m_handStrip.scanLine(46 + y), s.m_cardBack.constScanLine(y),
-                    size_t(kCardWidth) * 4);
-    }
-    const bool frame = FrameOn(ctx);
-    if (frame) Frame(s.m_handStrip, QRect(0, 46, kCardWidth, kCardHeight));
-    if (!PrepareBackImage(ctx, true)) return false;
-    // Every surface is 32 bits per pixel; the turned cards read its rows directly.
-    c.bitsPerPixel = s.m_backSideways.depth();
-    c.bytesPerRow = int(s.m_backSideways.bytesPerLine());
-    if (c.bitsPerPixel < 16 || c.bitsPerPixel > 32) return false;
-    c.corners = {Point{0, 0}, Point{214, 0}, Point{214, 150}, Point{0, 150}};
-    int x = 0;
-    for (int n = 2; n <= 10; ++n) {
-        if (ctx.flicker) ctx.flicker();
-        x += FanWidth(n - 1);
-        int angle = FanAngle(n);
-        for (int k = 0; k < n; ++k) {
-            if (!DrawFanCard(ctx, c, k == 0, x, angle)) return false;
-            angle -= 15;
-        }
-    }
-    if (frame) Frame(s.m_backSideways, QRect(0, 0, kCardHeight, kCardWidth));
-    return true;
+    return ComposeFans(
+        ctx, c,
+        [&s](int n) {
+            return FanCanvas{&s.m_handStrip, FanStart(n)};
+        },
+        [](int) { return true; });
 }
 
 }  // namespace quintrick

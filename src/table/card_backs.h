@@ -52,8 +52,19 @@ bool PrepareBackImage(CardBackContext& ctx, bool sideways);
 bool LoadStoredFreeImage(CardBackContext& ctx);
 // Composes the whole strip (and frames the sideways back when "CardWaku" is 1).
 bool ComposeHandStrip(CardBackContext& ctx, CCardBackSet& composer);
-// One card of a fan: turned by `angle` degrees about the fan's pivot onto the strip.
-bool DrawFanCard(CardBackContext& ctx, CCardBackSet& composer, bool first, int fanX, int angle);
+// Where a fan is drawn: the picture and the x of the fan's left edge in it.
+struct FanCanvas {
+    QImage* image = nullptr;
+    int left = 0;
+};
+// Composes the fans of 1..10 cards in turn, each onto canvas(n) over what lies there, calling
+// done(n) after each (false from either stops it); flickers and frames as ComposeHandStrip.
+bool ComposeFans(CardBackContext& ctx, CCardBackSet& composer,
+                 const std::function<FanCanvas(int n)>& canvas,
+                 const std::function<bool(int n)>& done);
+// One card of a fan: turned by `angle` degrees about the fan's pivot onto `onto`.
+bool DrawFanCard(CardBackContext& ctx, CCardBackSet& composer, QImage& onto, bool first, int fanX,
+                 int angle);
 // Turns m_backSideways counter-clockwise by `theta` radians into m_cardBack (inverse mapping).
 bool RotateBack(CardBackContext& ctx, CCardBackSet& composer, double theta);
 

@@ -1,9 +1,11 @@
 // The card backs with the real images: the surfaces, the cache file "CardBackTen.bmp".
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <vector>
 
@@ -26,6 +28,7 @@ class CardBackCache : public ::testing::Test {
         dir = GetTempDir({}, messages);
         ASSERT_FALSE(dir.isEmpty());
         cache = QDir(dir).filePath(kStripCacheFile);
+        QDir(cache).removeRecursively();  // a folder left by an interrupted run
         QFile::remove(cache);
     }
     CSurfaces s;
@@ -72,6 +75,14 @@ TEST_F(CardBackCache, ComposedOnceThenReadFromTheCache) {
     HandFans composed;
     ASSERT_TRUE(composed.UseStrip(s.m_handStrip));
     EXPECT_EQ(stored, AllFans(composed));
+    // Stored a fan at a time, the file is byte for byte Qt's BMP of the whole composed strip.
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QImageWriter(&buffer, "bmp").write(s.m_handStrip));
+    QFile file(cache);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll() == whole);
     EXPECT_EQ(stored[9].size(), QSize(496, 342));
     EXPECT_EQ(stored[0].pixel(0, 0), 0u);  // the key colour around the one-card fan: clear
     EXPECT_EQ(stored[0].pixel(75, 150) >> 24, 0xffu);
@@ -158,10 +169,10 @@ TEST_F(CardBackCache, AStripThatCannotBeStoredIsUsedFromMemory) {
     ASSERT_TRUE(QDir().mkdir(cache));
     s.m_handFans.Clear();
     EXPECT_TRUE(PrepareCardBacks(ctx, false));
+    QDir().rmdir(cache);
     EXPECT_EQ(AllFans(s.m_handFans), composed);
     ASSERT_EQ(messages.calls.size(), 1u);
     EXPECT_EQ(messages.calls[0].first, 30172);
-    QDir().rmdir(cache);
 }
 
 // Links planted in the cache folder under the cache's own names, pointing to a file of the
