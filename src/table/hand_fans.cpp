@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <array>
+#include <cerrno>
 #include <vector>
 
 #include "images/bmp.h"
@@ -67,8 +68,9 @@ bool HandFans::UseFile(FileDescriptor file) {
 }
 
 bool HandFans::UseFile(const QString& path) {
-    return UseFile(
-        FileDescriptor(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)));
+    // Without waiting: a pipe or a device planted under the name is refused, never waited on.
+    return UseFile(FileDescriptor(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)));
 }
 
 bool HandFans::UseStrip(const QImage& strip) {

@@ -1,5 +1,6 @@
 // The card backs with the real images: the surfaces, the cache file "CardBackTen.bmp".
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -160,19 +161,27 @@ TEST_F(CardBackCache, FansKeepTheFileTheyOpened) {
     EXPECT_FALSE(replaced.UseFile(cache));
 }
 
-// When the strip cannot be stored (here a folder has its name), the player is told and the fans
-// come from the composed strip in memory.
+// When the strip cannot be stored (a folder or a pipe has its name), the player is told and the
+// fans come from the composed strip in memory; the pipe is neither read nor waited on.
 TEST_F(CardBackCache, AStripThatCannotBeStoredIsUsedFromMemory) {
     ASSERT_TRUE(PrepareCardBacks(ctx, true));
     const std::vector<QImage> composed = AllFans(s.m_handFans);
-    ASSERT_TRUE(QFile::remove(cache));
-    ASSERT_TRUE(QDir().mkdir(cache));
-    s.m_handFans.Clear();
-    EXPECT_TRUE(PrepareCardBacks(ctx, false));
-    QDir().rmdir(cache);
-    EXPECT_EQ(AllFans(s.m_handFans), composed);
-    ASSERT_EQ(messages.calls.size(), 1u);
-    EXPECT_EQ(messages.calls[0].first, 30172);
+    for (const bool pipe : {false, true}) {
+        SCOPED_TRACE(pipe ? "pipe" : "folder");
+        messages.calls.clear();
+        ASSERT_TRUE(QFile::remove(cache));
+        ASSERT_EQ(pipe ? ::mkfifo(QFile::encodeName(cache).constData(), 0600)
+                       : ::mkdir(QFile::encodeName(cache).constData(), 0700),
+                  0);
+        s.m_handFans.Clear();
+        EXPECT_TRUE(PrepareCardBacks(ctx, false));
+        EXPECT_TRUE(pipe ? QFile::remove(cache) : QDir().rmdir(cache));
+        EXPECT_EQ(AllFans(s.m_handFans), composed);
+        ASSERT_EQ(messages.calls.size(), 1u);
+        EXPECT_EQ(messages.calls[0].first, 30172);
+        // Stored again for the next round.
+        ASSERT_TRUE(PrepareCardBacks(ctx, true));
+    }
 }
 
 // Links planted in the cache folder under the cache's own names, pointing to a file of the
