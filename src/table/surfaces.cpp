@@ -92,13 +92,12 @@ bool LoadBitmapResource(QImage& into, int id) {
 
 void ReleaseSurfaces(CSurfaces& s) {
     QImage* all[] = {
-        &s.m_backBuffer,    &s.m_tableSurface,   &s.m_cardSheet,       &s.m_rotateScratch,
-        &s.m_handStrip,     &s.m_saveUnder,      &s.m_backSideways,    &s.m_imgRedeal,
-        &s.m_imgKan,        &s.m_imgKoi,         &s.m_imgIku,          &s.m_imgTurnMark,
-        &s.m_imgPlates,     &s.m_imgPanel,       &s.m_imgLcdDigits,    &s.m_imgGameLabel,
-        &s.m_imgGameDigits, &s.m_imgBattleLabel, &s.m_imgBattleDigits, &s.m_imgToolbar,
-        &s.m_imgTrumpCall,  &s.m_imgBanners,     &s.m_imgSuitCall,     &s.m_imgCursorMark,
-        &s.m_imgSigns};
+        &s.m_backBuffer,     &s.m_tableSurface,    &s.m_cardSheet,     &s.m_rotateScratch,
+        &s.m_handStrip,      &s.m_backSideways,    &s.m_imgRedeal,     &s.m_imgKan,
+        &s.m_imgKoi,         &s.m_imgIku,          &s.m_imgTurnMark,   &s.m_imgPlates,
+        &s.m_imgPanel,       &s.m_imgLcdDigits,    &s.m_imgGameLabel,  &s.m_imgGameDigits,
+        &s.m_imgBattleLabel, &s.m_imgBattleDigits, &s.m_imgToolbar,    &s.m_imgTrumpCall,
+        &s.m_imgBanners,     &s.m_imgSuitCall,     &s.m_imgCursorMark, &s.m_imgSigns};
     for (QImage* img : all) *img = QImage();
     for (QImage& img : s.m_imgSuit) img = QImage();
     s.m_keyed = {};
@@ -174,9 +173,8 @@ bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages) {
 }
 
 bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages) {
-    // The cards' scratch surfaces, the blank hand strip and the call plates.
+    // The cards' scratch surfaces and the call plates.
     const bool ok = MakeSurfaces({{&s.m_rotateScratch, kCardHeight, kCardWidth},
-                                  {&s.m_saveUnder, 302, 430},
                                   {&s.m_backSideways, kCardHeight, kCardWidth}}) &&
                     LoadResources({{&s.m_imgRedeal, 155},
                                    {&s.m_imgKan, 153},

@@ -39,7 +39,6 @@ struct CSurfaces {
     QImage m_cardSheet;      // the decoded card sheet
     QImage m_rotateScratch;  // 215 x 151, one card turned a quarter turn
     QImage m_handStrip;      // 3575 x 342, the ten face-down hand fans while they are composed
-    QImage m_saveUnder;      // 302 x 430
     QImage m_backSideways;   // 215 x 151, the chosen back turned clockwise
     QImage m_cardBack;       // scratch of the card-back preparation
 

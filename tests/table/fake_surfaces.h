@@ -65,7 +65,6 @@ inline void FillFakeSurfaces(CSurfaces& s) {
     s.m_cardSheet = MakeSheet();
     s.m_rotateScratch = Flat(kCardHeight, kCardWidth, 0xff000000);
     s.m_handStrip = Flat(kStripWidth, kStripHeight, kKeyStrip);
-    s.m_saveUnder = Flat(302, 430, 0xff000000);
     s.m_backSideways = Flat(kCardHeight, kCardWidth, kBackColour);
     s.m_imgRedeal = Flat(243, 62, kKeyPlate);
     s.m_imgKan = s.m_imgKoi = s.m_imgIku = Flat(64, 34, kKeyPlate);
