@@ -28,12 +28,11 @@ struct Fixture {
         CCardBackSet composer;
         ok = ok && ComposeHandStrip(ctx, composer);
         // The fans are read from the stored strip, as in the game.
-        FileDescriptor stored;
+        const QString stored = folder.filePath(QStringLiteral("strip.bmp"));
         ok = ok &&
-             SaveBitmapAsImage(table.m_s.m_handStrip, kStripWidth, kStripHeight,
-                               folder.filePath(QStringLiteral("strip.bmp")), QStringLiteral("bmp"),
-                               messages, SafeWrite::Cache, &stored) &&
-             table.m_s.m_handFans.UseFile(std::move(stored));
+             SaveBitmapAsImage(table.m_s.m_handStrip, kStripWidth, kStripHeight, stored,
+                               QStringLiteral("bmp"), messages, SafeWrite::Cache) &&
+             table.m_s.m_handFans.UseFile(stored);
         runner.m_gs.m_discardCount = std::max(runner.m_gs.m_discardCount, 12);
     }
     QTemporaryDir folder;

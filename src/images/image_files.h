@@ -46,12 +46,9 @@ QImage BitmapToPicture(const QImage& bitmap, int width, int height, IMessageBox&
 // "png", "tiff"; any case; "jpg" and "tif" are taken for "jpeg" and "tiff"): JPEG at quality
 // 100, PNG and TIFF compressed without loss. The file is written the safe way (WriteFileSafely):
 // a failure leaves whatever was at `path` untouched. Returns false after showing message 30172
-// naming the file when it could not be written, message 30001 on any other failure. When
-// `written` is given, it receives (only on success) a descriptor of the written file open for
-// reading, which keeps reading what was written even after the file is replaced or removed.
+// naming the file when it could not be written, message 30001 on any other failure.
 bool SaveBitmapAsImage(const QImage& bitmap, int width, int height, const QString& path,
-                       const QString& type, IMessageBox& box, SafeWrite kind = SafeWrite::Durable,
-                       FileDescriptor* written = nullptr);
+                       const QString& type, IMessageBox& box, SafeWrite kind = SafeWrite::Durable);
 
 // Whether there is an encoder for the MIME type (exact, case-sensitive); `format` receives the
 // writer's format name.

@@ -60,7 +60,7 @@ bool WriteGif(const QImage& image, QFile& file) {
 enum class Saved { Yes, NoMemory, NotWritten };
 
 Saved Save(const QImage& bitmap, int width, int height, const QString& path, const QString& type,
-           SafeWrite kind, FileDescriptor* written) {
+           SafeWrite kind) {
     if (bitmap.isNull() || width <= 0 || height <= 0 ||
         static_cast<qint64>(width) * height > kMaxPicturePixels)
         return Saved::NoMemory;
@@ -83,9 +83,7 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRect(0, 0, width, height), bitmap);
     }
-    FileDescriptor kept;
-    const bool saved = WriteFileSafely(path, kind, [&](QFile& file) {
-        if (written) kept = FileDescriptor::Duplicate(file.handle());
+    const bool written = WriteFileSafely(path, kind, [&](QFile& file) {
         if (mime == kGifMime) return WriteGif(canvas, file);
         // No encoded copy of a large picture is held in memory for BMP.
         if (format == "bmp") return WriteBmp(canvas, file);
@@ -101,9 +99,7 @@ Saved Save(const QImage& bitmap, int width, int height, const QString& path, con
         if (format == "tiff") writer.setCompression(1);
         return writer.write(canvas) && file.write(encoded) == encoded.size();
     });
-    if (!saved) return Saved::NotWritten;
-    if (written) *written = std::move(kept);
-    return Saved::Yes;
+    return written ? Saved::Yes : Saved::NotWritten;
 }
 
 }  // namespace
@@ -113,7 +109,7 @@ bool FindEncoder(const QString& mime, QByteArray* format) {
         if (format) *format = "gif";
         return true;
     }
-    // BMP is written by Qt itself: asking for the list of encoders would load every image plugin.
+    // BMP is written by the game itself: asking Qt for its encoders would load every image plugin.
     if (mime == QLatin1String("image/bmp")) {
         if (format) *format = "bmp";
         return true;
@@ -129,9 +125,8 @@ bool FindEncoder(const QString& mime, QByteArray* format) {
 }
 
 bool SaveBitmapAsImage(const QImage& bitmap, int width, int height, const QString& path,
-                       const QString& type, IMessageBox& box, SafeWrite kind,
-                       FileDescriptor* written) {
-    switch (Save(bitmap, width, height, path, type, kind, written)) {
+                       const QString& type, IMessageBox& box, SafeWrite kind) {
+    switch (Save(bitmap, width, height, path, type, kind)) {
         case Saved::Yes:
             return true;
         case Saved::NoMemory:
