@@ -5,13 +5,17 @@
 // on, so the match ends after its last game). It measures the peak resident memory (VmHWM) at
 // the first paint and after the match, and the redraw the player feels: from a tick that puts a
 // card on the field, and from a mouse move while a card is dragged, to the frame painted and
-// handed to the X server (medians and 99th percentiles).
+// handed to the X server (medians and 99th percentiles). With MATCH_PROBE_TEXT=1 in the
+// environment the real start-up help box is shown (and closed) once before the match, as the game
+// shows it at every start by default: the first text drawn brings in the fonts and text shaping.
 // usage: match_probe [SEED]
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -24,6 +28,7 @@
 #include "scripted_dialogs.h"
 #include "shell/app.h"
 #include "shell/main_frame.h"
+#include "shell/message_box.h"
 
 namespace quintrick {
 namespace {
@@ -107,6 +112,15 @@ int main(int argc, char** argv) {
     while (!view.ToolTip() && clock.elapsed() < 10000) QCoreApplication::processEvents();
     const long firstPaint = StatusKilobytes("VmHWM");
     stage("first paint, start-up done");
+    if (std::getenv("MATCH_PROBE_TEXT")) {
+        QTimer::singleShot(100, [] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
+            }
+        });
+        ShowMessageBox(&view, kMsgStartHelp, "", kStyleInfo);
+        stage("start-up help shown");
+    }
     view.Settings().m_speed = 1;
     view.Settings().m_soundOn = 0;
     view.Settings().m_ruleRem = 0;

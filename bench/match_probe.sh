@@ -4,7 +4,8 @@
 # (bench/bare_window, its VmHWM once painted), and the event-to-paint times of a card played by a
 # tick and of a drag's mouse moves; on a private Xvfb screen and a fresh profile.
 # MATCH_PROBE_STAGES=1 in the environment also shows the memory after each step of the start and
-# after each game.
+# after each game. A third run shows the real start-up help box before the match (text drawn, as
+# a start by default does; the first two draw no text).
 # usage: bench/match_probe.sh [BUILD_DIR] [SEED]
 set -euo pipefail
 build=${1:-build}
@@ -20,3 +21,5 @@ echo "first start (no card-back cache):"
 "$build/bench/match_probe" "$seed" | sed 's/^/  /'
 echo "a later start (card-back cache):"
 "$build/bench/match_probe" "$seed" | sed 's/^/  /'
+echo "a later start that shows the start-up help box first (text drawn, as by default):"
+MATCH_PROBE_TEXT=1 "$build/bench/match_probe" "$seed" | sed 's/^/  /'
