@@ -112,9 +112,8 @@ bool PrepareCardBacks(CardBackContext& ctx, bool rebuild) {
     // again. The button flickered with the first composition already.
     CCardBackSet composer;
     CardBackContext quiet{ctx.s, ctx.profile, ctx.messages, {}};
-    if (!ComposeHandStrip(quiet, composer) || !s.m_handFans.UseStrip(s.m_handStrip)) return false;
-    s.m_handStrip = QImage();
-    return true;
+    // The strip becomes the fans' own, without a second copy.
+    return ComposeHandStrip(quiet, composer) && s.m_handFans.UseStrip(std::move(s.m_handStrip));
 }
 
 }  // namespace quintrick

@@ -73,9 +73,9 @@ bool HandFans::UseFile(const QString& path) {
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)));
 }
 
-bool HandFans::UseStrip(const QImage& strip) {
+bool HandFans::UseStrip(QImage strip) {
     if (strip.width() != kStripWidth || strip.height() != kStripHeight) return false;
-    QImage keyed = KeyToAlpha(strip, kKeyStrip);
+    QImage keyed = KeyToAlpha(std::move(strip), kKeyStrip);
     if (keyed.isNull()) return false;
     m_file.reset();
     m_strip = std::move(keyed);

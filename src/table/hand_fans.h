@@ -20,8 +20,9 @@ class HandFans {
     bool UseFile(FileDescriptor file);
     // The same for the file at `path`.
     bool UseFile(const QString& path);
-    // The strip itself (a 3575 x 342 surface); false, and nothing changed, for anything else.
-    bool UseStrip(const QImage& strip);
+    // The strip itself (a 3575 x 342 surface), keyed in place when nothing else holds it; false,
+    // and nothing changed, for anything else.
+    bool UseStrip(QImage strip);
     void Clear();
     bool IsEmpty() const { return !m_file && m_strip.isNull(); }
 
