@@ -5,14 +5,12 @@
 #include "decisions.h"
 #include "game_state.h"
 #include "host.h"
+#include "judgement.h"
 #include "observer.h"
 #include "setting_copies.h"
 #include "trick_rules.h"
 
 namespace quintrick {
-
-// Results of the judgement of a trick.
-enum JudgeResult : int { kBattleGoesOn = 0, kGameOver = 1, kNextBattle = 2 };
 
 class CEngine {
   public:
@@ -120,7 +118,9 @@ class CEngine {
     void SaveTick();
     void GoOnFrom(const ResumePoint& point);
     void ComputerPlaysOne();
-    void Book(bool set, int relatedPoints, int unrelatedPoints);
+    void Book(const PointRow& points);
+    // Whether the group that swept declares (the human's group asks the human).
+    bool SweepDeclared(int winner, bool relatedSweep);
     int Message(int stringId, int style);
     bool HumanDecides(int winner, bool relatedSweep) const;
     bool StartGameTimer(int tickMs);

@@ -1,5 +1,6 @@
 #include "game_state.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace quintrick {
@@ -65,6 +66,18 @@ void GameState::InsertIntoHand(int seat, int pos, CardId card) {
     for (int i = m_handCount[seat]; i > pos; --i) hand[i] = hand[i - 1];
     hand[pos] = card;
     ++m_handCount[seat];
+}
+
+bool GameState::PutBackHeldCard() {
+    if (m_dragging != 1) return false;
+    m_dragging = 0;
+    const int count = m_handCount[kHumanSeat];
+    if (IsValidCard(m_pickedCard) && count < kHandSize) {
+        InsertIntoHand(kHumanSeat, std::clamp(m_pickedIndex, 0, count), m_pickedCard);
+    }
+    m_pickedCard = kNoCard;
+    m_pickedIndex = -1;
+    return true;
 }
 
 void GameState::NotePlayed(CardId card) {

@@ -88,6 +88,10 @@ struct GameState {
     CardId RemoveFromHand(int seat, int pos);
     // Puts `card` back at `pos`, moving the later entries one place right.
     void InsertIntoHand(int seat, int pos, CardId card);
+    // The card the human holds goes back into the hand where it came from (or the nearest place
+    // there is) and the grip is let go; false when no card was held. A held card that cannot go
+    // back (no card, a full hand) is dropped from the grip.
+    bool PutBackHeldCard();
     // Records a card put on the field in the played-card bookkeeping.
     void NotePlayed(CardId card);
 

@@ -1,7 +1,5 @@
 // The human's card play: picking a card up, putting it back, dropping it on the field, playing
 // it at once, the keyboard mark and the views held while the button is down.
-#include <algorithm>
-
 #include "engine.h"
 #include "strings.h"
 
@@ -45,15 +43,7 @@ bool CEngine::PickUpCard(int pos) {
 }
 
 bool CEngine::PutBackHeldCard() {
-    if (m_gs.m_dragging != 1) return false;
-    m_gs.m_dragging = 0;
-    const CardId card = m_gs.m_pickedCard;
-    if (card != kNoCard) {
-        const int at = std::clamp(m_gs.m_pickedIndex, 0, m_gs.m_handCount[kHumanSeat]);
-        m_gs.InsertIntoHand(kHumanSeat, at, card);
-    }
-    m_gs.m_pickedCard = kNoCard;
-    m_gs.m_pickedIndex = -1;
+    if (!m_gs.PutBackHeldCard()) return false;
     m_host.RedrawTable();
     return true;
 }
@@ -159,21 +149,17 @@ void CEngine::PutShowCard(CardId card) {
 }
 
 void CEngine::PlayHumanCard(CardId card) {
-    if (m_gs.m_leader == kHumanSeat) {
-        m_gs.m_calledSuit = SuitOf(card);
-        if (card == kJoker) {
-            if (m_set.m_ruleRem == 1) Message(kMsgJokerLeadPrompt, kStyleInfo);
-            m_gs.m_calledSuit = m_host.ChooseSuit({}) & 3;
-            m_observer->OnCall(kHumanSeat, m_gs.m_calledSuit);
-            Sound(CallSound(m_gs.m_calledSuit), true);
-        }
+    int jokerSuit = -1;
+    if (m_gs.m_leader == kHumanSeat && card == kJoker) {
+        if (m_set.m_ruleRem == 1) Message(kMsgJokerLeadPrompt, kStyleInfo);
+        jokerSuit = m_host.ChooseSuit({}) & 3;
+        m_observer->OnCall(kHumanSeat, jokerSuit);
+        Sound(CallSound(jokerSuit), true);
     }
-    m_gs.m_field[kHumanSeat] = card;
-    m_gs.NotePlayed(card);
+    PutOnField(m_gs, kHumanSeat, card, jokerSuit);
     m_observer->OnPlay(kHumanSeat, card);
     m_gs.m_pickedCard = kNoCard;
     m_gs.m_cursor = m_gs.CursorInHand();
-    m_gs.m_turn = 0;
     m_gs.m_busy = 0;
     m_host.RedrawTable();
     Sound(kSoundCard, false);

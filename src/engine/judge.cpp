@@ -1,6 +1,5 @@
-// The judgement after every trick: results, declarations, messages and points.
-#include <array>
-
+// The judgement after every trick as the match shows it: the messages, the declarations after a
+// sweep and the points booked. What a trick decides is JudgeOf's.
 #include "battle_needs.h"
 #include "engine.h"
 #include "strings.h"
@@ -8,49 +7,49 @@
 namespace quintrick {
 namespace {
 
-// The judgements that score, and their points for each seat of the related and of the unrelated
-// group: `set` replaces the game's row (the game ends with it), otherwise they are added to it.
-enum Judgement : int {
-    kSixteenMissedPoints,
-    kSixteenMadePoints,
-    kReverseMissedPoints,
-    kReverseMadePoints,
-    kRelatedWinsLastPoints,      // the related group wins battle 3
-    kRelatedSweepLastPoints,     // a sweep of battle 3 without a declaration
-    kRelatedSweepPoints,         // a sweep of battle 1 or 2 without a declaration
-    kUnrelatedWinsFirstPoints,   // the unrelated group wins battle 1
-    kUnrelatedWinsLastPoints,    // ... and battle 3
-    kUnrelatedSweepFirstPoints,  // a sweep of battle 1 without a declaration
-    kUnrelatedSweepPoints,       // a sweep of a later battle without a declaration
-    kJudgementCount
+// The message of a judgement that is not a sweep.
+int VerdictMessage(Judgement judgement) {
+    switch (judgement) {
+        case Judgement::kSixteenMissed:
+            return kMsgSixteenMissed;
+        case Judgement::kSixteenMade:
+            return kMsgSixteenMade;
+        case Judgement::kReverseMissed:
+            return kMsgReverseMissed;
+        case Judgement::kReverseMade:
+            return kMsgReverseMade;
+        case Judgement::kRelatedWins:
+            return kMsgRelatedWins;
+        case Judgement::kUnrelatedWins:
+            return kMsgUnrelatedWins;
+        default:
+            return 0;
+    }
+}
+
+// A sweep of either group: the question to the human, the computers' messages and what the
+// group declares.
+struct Sweep {
+    bool related;  // the related group swept
+    int ask;
+    int declaredMessage;
+    int undeclaredMessage;
+    Declaration declaration;
+    int kind;  // of the declare event: 0 "sixteen", 1 "reverse"
 };
-struct Points {
-    bool set;
-    int related;
-    int unrelated;
-};
-constexpr std::array<Points, kJudgementCount> kPointTable{{
-    {true, -72, 48},
-    {false, 24, -16},
-    {false, 96, -64},
-    {true, -72, 48},
-    {false, 12, -8},
-    {false, 15, -10},
-    {false, 3, -2},
-    {true, -3, 2},
-    {false, 3, -2},
-    {true, -45, 30},
-    {true, -15, 10},
-}};
+constexpr Sweep kRelatedSweep{
+    true, kMsgRelatedSweepAsk, kMsgRelatedDeclared, kMsgRelatedSweep, kSixteen, 0};
+constexpr Sweep kUnrelatedSweep{
+    false, kMsgUnrelatedSweepAsk, kMsgUnrelatedDeclared, kMsgUnrelatedSweep, kReverseSixteen, 1};
 
 }  // namespace
 
-void CEngine::Book(bool set, int relatedPoints, int unrelatedPoints) {
+void CEngine::Book(const PointRow& points) {
     auto& row = m_gs.m_points[m_gs.m_game - 1];
     for (int seat = 0; seat < kSeats; ++seat) {
-        const int points = m_gs.IsRelated(seat) ? relatedPoints : unrelatedPoints;
+        const int p = m_gs.IsRelated(seat) ? points.related : points.unrelated;
         int& cell = row[m_gs.m_seatPlayer[seat]];
-        cell = set ? points : cell + points;
+        cell = points.set ? p : cell + p;
     }
 }
 
@@ -58,88 +57,36 @@ bool CEngine::HumanDecides(int winner, bool relatedSweep) const {
     return winner == kHumanSeat && m_gs.IsRelated(kHumanSeat) == relatedSweep;
 }
 
-int CEngine::JudgeTrick(int winner, int related, int unrelated) {
-    const int battle = m_gs.m_battle;
-    const bool lastBattle = battle == 3;
-    int result = kBattleGoesOn;
-    const auto Score = [this](Judgement j) {
-        Book(kPointTable[j].set, kPointTable[j].related, kPointTable[j].unrelated);
-    };
-
-    if (m_gs.m_declaration == kSixteen) {
-        if (unrelated > 0) {
-            Message(kMsgSixteenMissed, kStyleInfo);
-            Score(kSixteenMissedPoints);
-            m_gs.m_declaration = kNoDeclaration;
-            result = kGameOver;
-        } else if (related == 16) {
-            Message(kMsgSixteenMade, kStyleInfo);
-            Score(kSixteenMadePoints);
-            m_gs.m_declaration = kNoDeclaration;
-            result = lastBattle ? kGameOver : kNextBattle;
-        }
-    } else if (m_gs.m_declaration == kReverseSixteen) {
-        if (related > 0) {
-            Message(kMsgReverseMissed, kStyleInfo);
-            Score(kReverseMissedPoints);
-            m_gs.m_declaration = kNoDeclaration;
-            result = lastBattle ? kGameOver : kNextBattle;
-        } else if (unrelated == 16) {
-            Message(kMsgReverseMade, kStyleInfo);
-            Score(kReverseMadePoints);
-            m_gs.m_declaration = kNoDeclaration;
-            result = kGameOver;
-        }
-    } else if (related >= m_gs.m_relatedTarget) {
-        if (unrelated > 0) {
-            Message(kMsgRelatedWins, kStyleInfo);
-            if (lastBattle) Score(kRelatedWinsLastPoints);
-            result = lastBattle ? kGameOver : kNextBattle;
-        } else {
-            bool declared;
-            if (HumanDecides(winner, true)) {
-                m_host.SaveResumePoint({ResumeAt::kJudge, winner});
-                declared = Message(kMsgRelatedSweepAsk, kStyleQuestion) == IDYES;
-                m_observer->OnDeclare(0, false, declared, 0, 0);
-            } else {
-                declared = m_players.WantSixteen();
-                if (declared) Message(kMsgRelatedDeclared, kStyleInfo);
-            }
-            if (declared) {
-                m_gs.m_declaration = kSixteen;
-            } else {
-                if (!HumanDecides(winner, true)) Message(kMsgRelatedSweep, kStyleInfo);
-                Score(lastBattle ? kRelatedSweepLastPoints : kRelatedSweepPoints);
-                result = lastBattle ? kGameOver : kNextBattle;
-            }
-        }
-    } else if (unrelated >= m_gs.m_unrelatedTarget) {
-        if (related > 0) {
-            Message(kMsgUnrelatedWins, kStyleInfo);
-            if (battle == 1) Score(kUnrelatedWinsFirstPoints);
-            if (lastBattle) Score(kUnrelatedWinsLastPoints);
-            result = kGameOver;
-        } else {
-            bool declared;
-            if (HumanDecides(winner, false)) {
-                m_host.SaveResumePoint({ResumeAt::kJudge, winner});
-                declared = Message(kMsgUnrelatedSweepAsk, kStyleQuestion) == IDYES;
-                m_observer->OnDeclare(1, false, declared, 0, 0);
-            } else {
-                declared = m_players.WantReverseSixteen();
-                if (declared) Message(kMsgUnrelatedDeclared, kStyleInfo);
-            }
-            if (declared) {
-                m_gs.m_declaration = kReverseSixteen;
-            } else {
-                if (!HumanDecides(winner, false)) Message(kMsgUnrelatedSweep, kStyleInfo);
-                Score(battle == 1 ? kUnrelatedSweepFirstPoints : kUnrelatedSweepPoints);
-                result = kGameOver;
-            }
-        }
+bool CEngine::SweepDeclared(int winner, bool relatedSweep) {
+    const Sweep& sweep = relatedSweep ? kRelatedSweep : kUnrelatedSweep;
+    if (HumanDecides(winner, sweep.related)) {
+        m_host.SaveResumePoint({ResumeAt::kJudge, winner});
+        const bool declared = Message(sweep.ask, kStyleQuestion) == IDYES;
+        m_observer->OnDeclare(sweep.kind, false, declared, 0, 0);
+        return declared;
     }
-    if (result != kBattleGoesOn) m_observer->OnResult(result);
-    return result;
+    const bool declared = sweep.related ? m_players.WantSixteen() : m_players.WantReverseSixteen();
+    Message(declared ? sweep.declaredMessage : sweep.undeclaredMessage, kStyleInfo);
+    return declared;
+}
+
+int CEngine::JudgeTrick(int winner, int related, int unrelated) {
+    const Verdict verdict = JudgeOf(m_gs, related, unrelated);
+    if (!verdict.Decided()) return kBattleGoesOn;
+    if (verdict.Sweep()) {
+        const bool relatedSweep = verdict.judgement == Judgement::kRelatedSweep;
+        if (SweepDeclared(winner, relatedSweep)) {
+            m_gs.m_declaration = relatedSweep ? kSixteen : kReverseSixteen;
+            return kBattleGoesOn;
+        }
+    } else {
+        Message(VerdictMessage(verdict.judgement), kStyleInfo);
+        // A declaration is settled with the battle's result.
+        m_gs.m_declaration = kNoDeclaration;
+    }
+    Book(verdict.points);
+    m_observer->OnResult(verdict.result);
+    return verdict.result;
 }
 
 void CEngine::UpdateDisplayCounters(int related, int unrelated) {

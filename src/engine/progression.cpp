@@ -104,28 +104,14 @@ void CEngine::PrepareBattle() {
     ++m_gs.m_battle;
     m_gs.m_relatedTarget = m_gs.m_battle == 2 ? 8 : 9;
     m_gs.m_unrelatedTarget = 17 - m_gs.m_relatedTarget;
-    m_gs.m_relatedNeed = m_gs.m_relatedTarget;
-    m_gs.m_unrelatedNeed = m_gs.m_unrelatedTarget;
-    m_gs.m_picturesLeft = 16;
-    m_gs.m_jokerLeft = 1;
-    m_gs.m_suitLeft = {12, 12, 12, 13};
+    ResetBattleCounters(m_gs);
     m_gs.m_busy = 1;
-    m_gs.m_declaration = kNoDeclaration;
     m_gs.m_dragging = 0;
     m_gs.m_showLastTrick = 0;
     m_gs.m_cursor = 0;
-    m_gs.m_field.fill(kNoCard);
-    m_gs.m_trickRank.fill(-1);
-    m_gs.m_pictureCount.fill(-1);
-    m_gs.m_pictureTaker.fill(-1);
     m_gs.m_pickedCard = kNoCard;
     m_gs.m_pickedIndex = -1;
     m_gs.m_handCount.fill(kHandSize);
-    m_gs.m_plainPlayed.fill(0);
-    m_gs.m_picturePlayed.fill(0);
-    m_gs.m_cardPlayed.fill(0);
-    m_gs.m_discardCount = 0;
-    m_gs.m_discard.fill(kNoCard);
 }
 
 int CEngine::Deal() {

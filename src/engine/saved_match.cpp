@@ -312,12 +312,7 @@ std::string CheckSavedState(const GameState& gs, const ResumePoint& point) {
 
 bool MakeSavable(const GameState& gs, const ResumePoint& point, GameState& out, std::string& why) {
     out = gs;
-    if (out.m_dragging == 1 && IsValidCard(out.m_pickedCard) && out.m_pickedIndex >= 0 &&
-        out.m_pickedIndex <= out.m_handCount[kHumanSeat] && out.m_handCount[kHumanSeat] < 10) {
-        out.InsertIntoHand(kHumanSeat, out.m_pickedIndex, out.m_pickedCard);
-        out.m_pickedCard = kNoCard;
-        out.m_pickedIndex = -1;
-    }
+    out.PutBackHeldCard();
     out.m_dragging = 0;
     out.m_showLastTrick = 0;
     out.m_showDiscards = 0;

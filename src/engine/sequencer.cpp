@@ -111,9 +111,8 @@ bool CEngine::JudgeAndGoOn(int winner) {
             return m_gs.m_phase != kShowingCards;
         default:
             UpdateDisplayCounters(sums.related, sums.unrelated);
-            m_gs.m_field.fill(kNoCard);
+            NextTrick(m_gs, winner, sums);
             m_gs.m_busy = 0;
-            m_gs.m_leader = m_gs.m_turn = winner;
             return true;
     }
 }
@@ -149,14 +148,10 @@ void CEngine::ComputerPlaysOne() {
         IsLegalPlay(m_gs, seat, m_gs.m_hand[seat][pos]) != Rule::kNone) {
         pos = FirstLegalPosition(m_gs, seat);
     }
-    const CardId card = m_gs.RemoveFromHand(seat, pos);
-    if (seat == m_gs.m_leader && card != kJoker) m_gs.m_calledSuit = SuitOf(card);
+    const CardId card = PlayToField(m_gs, seat, pos, m_gs.m_calledSuit);
     m_gs.m_pickedIndex = pos;
     m_gs.m_pickedCard = card;
-    m_gs.m_field[seat] = card;
-    m_gs.NotePlayed(card);
     m_observer->OnPlay(seat, card);
-    ++m_gs.m_turn;
     m_host.RedrawTable();
     Sound(kSoundCard, false);
 }

@@ -1,5 +1,6 @@
 #include "trick_rules.h"
 
+#include "battle_needs.h"
 #include "strings.h"
 
 namespace quintrick {
@@ -90,6 +91,45 @@ int ResolveTrick(GameState& gs) {
         if (taker >= 0) ++gs.m_pictureCount[taker];
     }
     return winner;
+}
+
+void PutOnField(GameState& gs, int seat, CardId card, int jokerSuit) {
+    if (seat == gs.m_leader) {
+        gs.m_calledSuit = card == kJoker && jokerSuit >= 0 ? jokerSuit : SuitOf(card);
+    }
+    gs.m_field[seat] = card;
+    gs.NotePlayed(card);
+    gs.m_turn = NextSeat(seat);
+}
+
+CardId PlayToField(GameState& gs, int seat, int pos, int jokerSuit) {
+    const CardId card = gs.RemoveFromHand(seat, pos);
+    PutOnField(gs, seat, card, jokerSuit);
+    return card;
+}
+
+void NextTrick(GameState& gs, int winner, const GroupPictures& sums) {
+    UpdateNeeds(gs, sums.related, sums.unrelated);
+    gs.m_field.fill(kNoCard);
+    gs.m_leader = gs.m_turn = winner;
+}
+
+void ResetBattleCounters(GameState& gs) {
+    gs.m_declaration = kNoDeclaration;
+    gs.m_relatedNeed = gs.m_relatedTarget;
+    gs.m_unrelatedNeed = gs.m_unrelatedTarget;
+    gs.m_picturesLeft = kPictureCards;
+    gs.m_jokerLeft = 1;
+    gs.m_suitLeft = {12, 12, 12, 13};
+    gs.m_field.fill(kNoCard);
+    gs.m_trickRank.fill(-1);
+    gs.m_pictureCount.fill(-1);
+    gs.m_pictureTaker.fill(-1);
+    gs.m_plainPlayed.fill(0);
+    gs.m_picturePlayed.fill(0);
+    gs.m_cardPlayed.fill(0);
+    gs.m_discardCount = 0;
+    gs.m_discard.fill(kNoCard);
 }
 
 }  // namespace quintrick

@@ -1,4 +1,6 @@
-// What a seat may play, which card wins a trick and where the cards of a trick go.
+// What a seat may play, how a card goes on the field, which card wins a trick and where the cards
+// of a trick go. Pure functions of the state: the engine and the sampling player both play
+// through them.
 #pragma once
 
 #include "game_state.h"
@@ -41,5 +43,20 @@ GroupPictures CountGroupPictures(const GameState& gs);
 // Returns the winning seat; the field is left as it is (the caller clears it if the battle goes
 // on).
 int ResolveTrick(GameState& gs);
+
+// Puts `card`, already out of `seat`'s hand, on the field: the leader's card names the called
+// suit (the joker names `jokerSuit`, or its own suit when that is -1), the card is noted as played
+// this battle and the turn passes to the next seat.
+void PutOnField(GameState& gs, int seat, CardId card, int jokerSuit);
+// Takes the card at `pos` of `seat`'s hand and puts it on the field as PutOnField does.
+CardId PlayToField(GameState& gs, int seat, int pos, int jokerSuit);
+
+// After a resolved trick that decided nothing: the needs follow the pictures taken, the field is
+// cleared and `winner` leads the next trick.
+void NextTrick(GameState& gs, int winner, const GroupPictures& sums);
+
+// The counters of a fresh battle: nothing played, taken, discarded or declared, the needs at the
+// targets of the battle and the panel's counts full.
+void ResetBattleCounters(GameState& gs);
 
 }  // namespace quintrick

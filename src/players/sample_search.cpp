@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "engine/battle_needs.h"
+#include "engine/judgement.h"
 #include "engine/trick_rules.h"
 #include "fuda_dashi.h"
 
@@ -221,80 +221,23 @@ bool DealWorld(const Knowledge& k, int seat, SampleRng& rng, GameState& world) {
 // Candidate worlds dealt per world played out, to choose the ones the characters' plays explain.
 constexpr int kCandidatesPerSample = 8;
 
-// What the next battle is worth to a related player when the related group wins this one (the
-// average gain of the related group from the start of battle 2 and of battle 3 over 1,000
-// rule-based matches; battle 3 pays the related group unless the other group sweeps).
-double NextBattleValue(int battle) {
-    return battle == 1 ? 3.2 : 6.2;
-}
-
-struct Outcome {
-    bool decided = false;
-    bool relatedWon = false;
-    bool set = false;   // the points replace the game's row instead of adding to it
-    double points = 0;  // for each related player (an unrelated one gets -2/3 of it)
-};
-
-// The judgement of a trick, without messages; a sweep is taken without a declaration.
-Outcome Judge(const GameState& gs, int related, int unrelated) {
-    const int battle = gs.m_battle;
-    const bool last = battle == 3;
-    const double next = last ? 0.0 : NextBattleValue(battle);
-    if (gs.m_declaration == kSixteen) {
-        if (unrelated > 0) return {true, false, true, -72};
-        if (related == 16) return {true, true, false, 24 + next};
-        return {};
-    }
-    if (gs.m_declaration == kReverseSixteen) {
-        if (related > 0) return {true, true, false, 96 + next};
-        if (unrelated == 16) return {true, false, true, -72};
-        return {};
-    }
-    if (related >= gs.m_relatedTarget) {
-        if (unrelated > 0) return {true, true, false, last ? 12.0 : next};
-        return {true, true, false, last ? 15.0 : 3 + next};
-    }
-    if (unrelated >= gs.m_unrelatedTarget) {
-        if (related > 0) {
-            if (battle == 1) return {true, false, true, -3};
-            return {true, false, false, last ? 3.0 : 0.0};
-        }
-        return {true, false, true, battle == 1 ? -45.0 : -15.0};
-    }
-    return {};
-}
-
-// Puts the card at `pos` of the seat to play on the field, as the engine does.
-void Play(GameState& gs, int pos, int jokerSuit) {
-    const int seat = gs.m_turn;
-    const CardId card = gs.RemoveFromHand(seat, pos);
-    if (seat == gs.m_leader)
-        gs.m_calledSuit = card == kJoker && jokerSuit >= 0 ? jokerSuit : SuitOf(card);
-    gs.m_field[seat] = card;
-    gs.NotePlayed(card);
-    gs.m_turn = NextSeat(seat);
-}
-
 // Resolves the complete trick on the field; when the battle goes on, the winner leads next.
-Outcome FinishTrick(GameState& gs, GroupPictures& sums) {
+BattleScore FinishTrick(GameState& gs, GroupPictures& sums, Verdict& verdict) {
     const int winner = ResolveTrick(gs);
     sums = CountGroupPictures(gs);
-    const Outcome outcome = Judge(gs, sums.related, sums.unrelated);
-    if (!outcome.decided) {
-        UpdateNeeds(gs, sums.related, sums.unrelated);
-        gs.m_field.fill(kNoCard);
-        gs.m_leader = gs.m_turn = winner;
-    }
-    return outcome;
+    verdict = JudgeOf(gs, sums.related, sums.unrelated);
+    if (!verdict.Decided()) NextTrick(gs, winner, sums);
+    return ScoreOf(verdict, gs.m_battle);
 }
 
 // Plays a world to the end of the battle with the characters' rules for every seat.
-Outcome PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
+BattleScore PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
     CFudaDashi rules(gs, settings, host);
     GroupPictures sums;
+    Verdict verdict;
     for (int step = 0; step < 64; ++step) {
         if (gs.FieldComplete()) {
-            const Outcome outcome = FinishTrick(gs, sums);
+            const BattleScore outcome = FinishTrick(gs, sums, verdict);
             if (outcome.decided) return outcome;
             continue;
         }
@@ -306,7 +249,7 @@ Outcome PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
             IsLegalPlay(gs, seat, gs.m_hand[seat][pos]) != Rule::kNone) {
             pos = FirstLegalPosition(gs, seat);
         }
-        Play(gs, pos, jokerSuit);
+        PlayToField(gs, seat, pos, jokerSuit);
     }
     return {};
 }
@@ -328,29 +271,20 @@ int Mismatches(const CPlayLog& log, const GameState& world, int seat, IHost& hos
     for (int s = 0; s < kSeats; ++s) {
         std::sort(replay.m_hand[s].begin(), replay.m_hand[s].begin() + replay.m_handCount[s]);
     }
-    replay.m_field.fill(kNoCard);
-    replay.m_cardPlayed.fill(0);
-    replay.m_plainPlayed.fill(0);
-    replay.m_picturePlayed.fill(0);
-    replay.m_pictureTaker.fill(-1);
-    replay.m_pictureCount.fill(-1);
-    replay.m_discardCount = 0;
-    replay.m_declaration = 0;
-    replay.m_relatedNeed = replay.m_relatedTarget;
-    replay.m_unrelatedNeed = replay.m_unrelatedTarget;
+    ResetBattleCounters(replay);
     replay.m_leader = replay.m_turn = plays.front().leader;
     CFudaDashi rules(replay, settings, host);
     GroupPictures sums;
+    Verdict verdict;
     int mismatches = 0;
     for (const auto& p : plays) {
         if (replay.FieldComplete()) {
-            const Outcome outcome = FinishTrick(replay, sums);
+            const BattleScore outcome = FinishTrick(replay, sums, verdict);
             if (outcome.decided) {
                 // The battle went on: the sweeping group declared.
-                replay.m_declaration = sums.unrelated == 0 ? 1 : 2;
-                UpdateNeeds(replay, sums.related, sums.unrelated);
-                replay.m_field.fill(kNoCard);
-                replay.m_leader = replay.m_turn = p.leader;
+                replay.m_declaration =
+                    verdict.judgement == Judgement::kRelatedSweep ? kSixteen : kReverseSixteen;
+                NextTrick(replay, p.leader, sums);
             }
         }
         if (replay.m_turn != p.seat) return kNothing;
@@ -367,7 +301,7 @@ int Mismatches(const CPlayLog& log, const GameState& world, int seat, IHost& hos
         const auto end = hand.begin() + replay.m_handCount[p.seat];
         const auto at = std::find(hand.begin(), end, p.card);
         if (at == end) return kNothing;
-        Play(replay, static_cast<int>(at - hand.begin()), p.calledSuit);
+        PlayToField(replay, p.seat, static_cast<int>(at - hand.begin()), p.calledSuit);
     }
     return mismatches;
 }
@@ -388,6 +322,18 @@ std::vector<SearchOption> Options(const GameState& gs, int seat) {
 }
 
 }  // namespace
+
+double NextBattleValue(int battle) {
+    // The average gain of the related group from the start of battle 2 and of battle 3 over
+    // 1,000 rule-based matches; battle 3 pays the related group unless the other group sweeps.
+    return battle == 1 ? 3.2 : 6.2;
+}
+
+BattleScore ScoreOf(const Verdict& verdict, int battle) {
+    if (!verdict.Decided()) return {};
+    const double next = verdict.result == kNextBattle ? NextBattleValue(battle) : 0.0;
+    return {true, verdict.relatedWon, verdict.points.set, verdict.points.related + next};
+}
 
 bool SampleWorld(const GameState& gs, const CPlayLog& log, int seat, SampleRng& rng,
                  GameState& world) {
@@ -449,8 +395,8 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
         ++result.worlds;
         for (size_t i = 0; i < result.options.size(); ++i) {
             trial = world;
-            Play(trial, result.options[i].pos, result.options[i].suit);
-            const Outcome o = PlayOut(trial, host, settings);
+            PlayToField(trial, trial.m_turn, result.options[i].pos, result.options[i].suit);
+            const BattleScore o = PlayOut(trial, host, settings);
             points[i] += o.set ? share * o.points : row + share * o.points;
             wins[i] += o.relatedWon == related;
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/game_state.h"
+#include "engine/judgement.h"
 #include "play_log.h"
 
 namespace quintrick {
@@ -45,6 +46,24 @@ struct SearchResult {
     std::vector<SearchOption> options;  // every legal choice, in hand order
     int worlds = 0;                     // worlds played out (0: only one legal choice)
 };
+
+// How the search values the end of a battle, for each related player (an unrelated player counts
+// -2/3 of it, as the point table gives).
+struct BattleScore {
+    bool decided = false;
+    bool relatedWon = false;
+    bool set = false;   // the points replace the game's row instead of adding to it
+    double points = 0;  // for each related player
+};
+
+// What the next battle is worth to a related player when the related group wins battle `battle`
+// (1 or 2).
+double NextBattleValue(int battle);
+
+// The search's value of the judgement `verdict` (from JudgeOf) in battle `battle`: the points of
+// its row of the table, and NextBattleValue when the related group wins a battle before the last.
+// A sweep is valued as though nobody declared.
+BattleScore ScoreOf(const Verdict& verdict, int battle);
 
 // The choice of `seat` (which must be m_turn) in `gs`, from that seat's information only: its
 // own hand, the public state and `log`. The same information and seed give the same choice.
