@@ -18,6 +18,8 @@ std::string_view PolicyName(HumanPolicy policy) {
             return "strong";
         case HumanPolicy::kRandom:
             return "random";
+        case HumanPolicy::kCheat:
+            return "cheat";
         case HumanPolicy::kFirst:
             break;
     }
@@ -35,6 +37,7 @@ MatchRunner::MatchRunner(int character, int startSeconds, int matches, const Run
       m_engine(m_gs, m_settings, m_host, Computers()) {
     m_host.m_matchesWanted = matches;
     m_host.m_character = character;
+    m_host.m_fixedDeals = options.fixedDeals;
     Write(m_host.Profile(), entries::kAutoStart, 1);
     Write(m_host.Profile(), entries::kEntryNo, character);
     m_host.AddObserver(&m_log);
@@ -81,6 +84,12 @@ int MatchRunner::PolicyCard(int& suit, const SearchResult*& search) {
             suit = m_lastSearch.best.suit;
             return m_lastSearch.best.pos;
         }
+        case HumanPolicy::kCheat: {
+            m_lastSearch = SearchCardSeeingAll(m_gs, seat);
+            search = &m_lastSearch;
+            suit = m_lastSearch.best.suit;
+            return m_lastSearch.best.pos;
+        }
         case HumanPolicy::kRandom: {
             int legal[kHandSize];
             int n = 0;
@@ -105,7 +114,7 @@ void MatchRunner::HumanActs() {
         // Show cards: the characters' rule for the rules and sampling policies, else the two
         // lowest cards.
         int pos = 0;
-        if (m_options.human == HumanPolicy::kRules || m_options.human == HumanPolicy::kStrong) {
+        if (CallsByRules(m_options.human)) {
             if (m_gs.m_showCount == 0) m_showPlan = m_players.ShowCardsOf(kHumanSeat);
             const CardId wanted = m_showPlan[m_gs.m_showCount & 1];
             for (int i = 0; i < m_gs.m_handCount[kHumanSeat]; ++i) {
@@ -147,9 +156,7 @@ void MatchRunner::HumanActs() {
 // the higher-numbered holder), the declarations with the characters' draw. The random policy
 // answers as the default one.
 int MatchRunner::AnswerQuestion(int stringId) {
-    const bool rules =
-        m_options.human == HumanPolicy::kRules || m_options.human == HumanPolicy::kStrong;
-    if (!rules) return 0;
+    if (!CallsByRules(m_options.human)) return 0;
     const LocalTime now = m_host.LocalTimeOfDay();
     int answer = 0;
     if (stringId == kMsgAskLead) {
@@ -169,7 +176,7 @@ int MatchRunner::ChooseSuit(std::string_view prompt) {
     // The trump of battles 2 and 3: the longest suit of the hand, the joker counted as a club,
     // for the rules and sampling policies; clubs otherwise.
     int suit = kClubs;
-    if (m_options.human == HumanPolicy::kRules || m_options.human == HumanPolicy::kStrong) {
+    if (CallsByRules(m_options.human)) {
         std::array<int, kSuits> counts{};
         for (int i = 0; i < m_gs.m_handCount[kHumanSeat]; ++i) {
             ++counts[SuitOf(m_gs.m_hand[kHumanSeat][i])];
@@ -189,7 +196,9 @@ void MatchRunner::Step() {
     }
     const bool complete = m_gs.FieldComplete();
     m_engine.OnTimer(kGameTimerEvent);
-    if (complete && !m_gs.FieldComplete()) ++m_tricks;
+    // A trick was resolved when the field was cleared, or when it ended the run (the field of
+    // the run's last trick stays on the table).
+    if (complete && (!m_gs.FieldComplete() || m_host.m_closeRequested)) ++m_tricks;
 }
 
 bool MatchRunner::RunToEnd(long maxSteps) {

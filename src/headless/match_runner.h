@@ -19,8 +19,14 @@
 namespace quintrick {
 
 // How the human seat plays: the documented first legal card; its character's rules as if it
-// were a computer seat; the sampling player; a uniformly random legal card.
-enum class HumanPolicy { kFirst, kRules, kStrong, kRandom };
+// were a computer seat; the sampling player; a uniformly random legal card; the sampling
+// player's search over the true hands (a yardstick for measurements, never offered in the game).
+enum class HumanPolicy { kFirst, kRules, kStrong, kRandom, kCheat };
+// The policies that make the calls as the characters' rules would.
+inline bool CallsByRules(HumanPolicy policy) {
+    return policy == HumanPolicy::kRules || policy == HumanPolicy::kStrong ||
+           policy == HumanPolicy::kCheat;
+}
 // How the four computer seats choose their cards (their calls are always their rules').
 enum class ComputerLevel { kRules, kStrong };
 
@@ -28,7 +34,8 @@ struct RunnerOptions {
     HumanPolicy human = HumanPolicy::kFirst;
     ComputerLevel computers = ComputerLevel::kRules;
     int samples = kDefaultSamples;
-    std::uint64_t seed = 0;  // the sampling and random policies' own generators start from it
+    std::uint64_t seed = 0;   // the sampling and random policies' own generators start from it
+    bool fixedDeals = false;  // every battle's deal seeded from its place in the run
 };
 
 // One choice of the human seat, as the policy made it.
@@ -61,6 +68,8 @@ class MatchRunner {
     // Steps until `tricks` tricks of the run have been resolved or the run ended; true when it
     // stopped there with a match to go on with.
     bool RunUntilTrick(int tricks);
+    // Tricks resolved since the runner started (or since the match it loaded was saved).
+    int TricksPlayed() const { return m_tricks; }
     // The match as it stands between two steps, with the runner's clock and bookkeeping.
     SavedMatch Save(const ResumePoint& point = {});
     // Takes over a saved match (which must carry the runner's part); ResumeSaved then goes on

@@ -1,10 +1,30 @@
 #include "scripted_host.h"
 
+#include <cstdint>
+
+#include "engine/engine.h"
 #include "engine/strings.h"
 
 namespace quintrick {
 
-ScriptedHost::ScriptedHost(int startSeconds) : m_clock(((startSeconds % 86400) + 86400) % 86400) {}
+ScriptedHost::ScriptedHost(int startSeconds)
+    : m_clock(((startSeconds % 86400) + 86400) % 86400), m_start(m_clock) {}
+
+int FixedDealClock(int start, int match, int game, int battle) {
+    // splitmix64 of the four numbers: neighbouring battles meet unrelated seconds of the day.
+    std::uint64_t z = static_cast<std::uint64_t>(start) * 1'000'003u + static_cast<unsigned>(match);
+    z = z * 16 + static_cast<unsigned>(game);
+    z = z * 4 + static_cast<unsigned>(battle);
+    z += 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<int>(z % 86400u);
+}
+
+void ScriptedHost::FixDealClock() {
+    if (m_fixedDeals) m_clock = FixedDealClock(m_start, m_matchesEnded, m_game, m_battle);
+}
 
 int ScriptedHost::SetTimer(int eventId, int intervalMs) {
     if (!m_timerOk) return 0;
@@ -61,6 +81,9 @@ LocalTime ScriptedHost::LocalTimeOfDay() {
 }
 
 void ScriptedHost::OnGameStart(int game, int trump) {
+    m_game = game;
+    m_battle = 1;
+    FixDealClock();
     Each([&](IGameObserver& o) { o.OnGameStart(game, trump); });
 }
 void ScriptedHost::OnDeal(int seed) {
@@ -99,6 +122,10 @@ void ScriptedHost::OnDeclare(int kind, bool byComputer, bool answer, int seed, i
 }
 void ScriptedHost::OnResult(int result) {
     Each([&](IGameObserver& o) { o.OnResult(result); });
+    if (result == kNextBattle) {
+        ++m_battle;
+        FixDealClock();
+    }
 }
 void ScriptedHost::OnStones(int player, int character, int delta, int stored) {
     Each([&](IGameObserver& o) { o.OnStones(player, character, delta, stored); });

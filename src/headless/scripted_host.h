@@ -13,6 +13,10 @@
 
 namespace quintrick {
 
+// The clock at the start of battle `battle` of game `game` of the run's match `match` (0-based)
+// with fixed deals, for a run started at `start` seconds.
+int FixedDealClock(int start, int match, int game, int battle);
+
 class ScriptedHost : public IHost, public IGameObserver {
   public:
     // `startSeconds`: the simulated local time of day, in seconds after midnight.
@@ -37,6 +41,7 @@ class ScriptedHost : public IHost, public IGameObserver {
     void MatchCredited() override { ++m_credited; }
 
     // IGameObserver: the clock moves on one second after every deal; events are passed on.
+    // With fixed deals the start of a game and the result that leads to a next battle set it.
     void OnGameStart(int game, int trump) override;
     void OnDeal(int seed) override;
     void OnRedeal(int seed) override;
@@ -88,8 +93,16 @@ class ScriptedHost : public IHost, public IGameObserver {
     int m_credited = 0;  // matches whose stones were credited
     bool m_closeRequested = false;
     int m_clock;  // seconds after midnight
+    // Fixed deals: at the start of every battle the clock is set from (start, match, game,
+    // battle), so that the same battle of a run meets the same deal whatever was played before
+    // it; otherwise the clock simply runs on.
+    bool m_fixedDeals = false;
 
   private:
+    void FixDealClock();
+    int m_start;
+    int m_game = 0;
+    int m_battle = 0;
     void Tick() { m_clock = (m_clock + 1) % 86400; }
     MemoryProfile m_profile;
     std::map<int, long> m_messageCounts;

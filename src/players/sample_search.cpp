@@ -321,6 +321,58 @@ std::vector<SearchOption> Options(const GameState& gs, int seat) {
     return options;
 }
 
+// The sum over worlds of what each choice of `seat` brings: the final points of the game for its
+// player and whether its group won the battle.
+class Tally {
+  public:
+    Tally(const GameState& gs, int seat, size_t choices)
+        : m_related(gs.IsRelated(seat)),
+          m_share(m_related ? 1.0 : -2.0 / 3.0),
+          m_row(gs.m_game >= 1 && gs.m_game <= 10
+                    ? gs.m_points[gs.m_game - 1][gs.m_seatPlayer[seat] % kSeats]
+                    : 0),
+          m_points(choices),
+          m_wins(choices) {}
+
+    // Every choice played in `world`, then the world played out with the characters' rules.
+    void Add(const GameState& world, const std::vector<SearchOption>& options, IHost& host) {
+        ++m_worlds;
+        for (size_t i = 0; i < options.size(); ++i) {
+            m_trial = world;
+            PlayToField(m_trial, m_trial.m_turn, options[i].pos, options[i].suit);
+            const BattleScore o = PlayOut(m_trial, host, m_settings);
+            m_points[i] += o.set ? m_share * o.points : m_row + m_share * o.points;
+            m_wins[i] += o.relatedWon == m_related;
+        }
+    }
+
+    // The averages, and the best choice; nothing changes when no world was played.
+    void Finish(SearchResult& result) const {
+        result.worlds = m_worlds;
+        if (m_worlds == 0) return;
+        for (size_t i = 0; i < result.options.size(); ++i) {
+            auto& option = result.options[i];
+            option.points = m_points[i] / m_worlds;
+            option.winShare = double(m_wins[i]) / m_worlds;
+        }
+        size_t best = 0;
+        for (size_t i = 1; i < m_points.size(); ++i) {
+            if (m_points[i] > m_points[best]) best = i;
+        }
+        result.best = result.options[best];
+    }
+
+  private:
+    bool m_related;
+    double m_share;
+    int m_row;
+    SettingCopies m_settings;
+    GameState m_trial;
+    int m_worlds = 0;
+    std::vector<double> m_points;
+    std::vector<int> m_wins;
+};
+
 }  // namespace
 
 double NextBattleValue(int battle) {
@@ -353,11 +405,6 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
     Knowledge k;
     if (!Gather(gs, log, seat, k)) return result;
     const GameState base = PublicCopy(gs, seat);
-    const bool related = gs.IsRelated(seat);
-    const double share = related ? 1.0 : -2.0 / 3.0;
-    const int row = gs.m_game >= 1 && gs.m_game <= 10
-                        ? gs.m_points[gs.m_game - 1][gs.m_seatPlayer[seat] % kSeats]
-                        : 0;
     SilentHost host;
     SettingCopies settings;
     SampleRng rng(seed);
@@ -387,31 +434,23 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     if (static_cast<int>(ranked.size()) > samples) ranked.resize(samples);
 
-    GameState trial;
-    std::vector<double> points(result.options.size());
-    std::vector<int> wins(result.options.size());
-    for (const auto& [misses, index] : ranked) {
-        const GameState& world = worlds[index];
-        ++result.worlds;
-        for (size_t i = 0; i < result.options.size(); ++i) {
-            trial = world;
-            PlayToField(trial, trial.m_turn, result.options[i].pos, result.options[i].suit);
-            const BattleScore o = PlayOut(trial, host, settings);
-            points[i] += o.set ? share * o.points : row + share * o.points;
-            wins[i] += o.relatedWon == related;
-        }
-    }
-    if (result.worlds == 0) return result;
-    for (size_t i = 0; i < result.options.size(); ++i) {
-        auto& option = result.options[i];
-        option.points = points[i] / result.worlds;
-        option.winShare = double(wins[i]) / result.worlds;
-    }
-    size_t best = 0;
-    for (size_t i = 1; i < points.size(); ++i) {
-        if (points[i] > points[best]) best = i;
-    }
-    result.best = result.options[best];
+    Tally tally(gs, seat, result.options.size());
+    for (const auto& [misses, index] : ranked) tally.Add(worlds[index], result.options, host);
+    tally.Finish(result);
+    return result;
+}
+
+SearchResult SearchCardSeeingAll(const GameState& gs, int seat) {
+    SearchResult result;
+    result.options = Options(gs, seat);
+    result.best = result.options.front();
+    if (result.options.size() == 1) return result;
+    SilentHost host;
+    GameState world = gs;
+    world.m_trickRank.fill(-1);
+    Tally tally(gs, seat, result.options.size());
+    tally.Add(world, result.options, host);
+    tally.Finish(result);
     return result;
 }
 

@@ -70,6 +70,10 @@ BattleScore ScoreOf(const Verdict& verdict, int battle);
 SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int samples,
                         std::uint64_t seed);
 
+// The same search over the one true world, `gs` itself, seen whole: a yardstick for measuring
+// the search against a player who sees every card, never a player of the game.
+SearchResult SearchCardSeeingAll(const GameState& gs, int seat);
+
 // One world: the unseen cards dealt to the other seats of a copy of `gs`, consistently with
 // `seat`'s knowledge; false when no consistent deal was found. For tests and tools.
 bool SampleWorld(const GameState& gs, const CPlayLog& log, int seat, SampleRng& rng,

@@ -17,4 +17,13 @@ if "$sim" --continue "$dir/cut.json" 2>/dev/null; then echo "a cut file was play
 # Past the end of the match: nothing saved, exit status 1.
 if "$sim" --matches 1 --stop-after-tricks 100000 --save "$dir/n.json" >/dev/null 2>&1; then exit 1; fi
 test ! -e "$dir/n.json"
+# Stopping after the run's very last trick: that trick is named, and nothing is saved.
+last=$(grep -c '"ev":"trick"' "$dir/whole.jsonl")
+if "$sim" --matches 1 --start 31000 --character 7 --stop-after-tricks "$last" \
+    --save "$dir/l.json" >/dev/null 2>"$dir/err"; then exit 1; fi
+grep -q "ended with its trick $last: no match is left" "$dir/err"
+test ! -e "$dir/l.json"
+if "$sim" --matches 1 --start 31000 --character 7 --stop-after-tricks $((last + 1)) \
+    --save "$dir/l.json" >/dev/null 2>"$dir/err"; then exit 1; fi
+grep -q "ended after $last tricks, before $((last + 1))" "$dir/err"
 echo ok

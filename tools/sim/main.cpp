@@ -21,6 +21,9 @@
 
 namespace {
 
+// Worlds per decision at most: the search takes time in proportion to them.
+constexpr int kMaxSamples = 10'000;
+
 constexpr std::string_view kUsage =
     "usage: quintrick-sim [--matches N] [--start SECONDS] [--character C] [--trace FILE]\n"
     "                     [--db FILE]\n"
@@ -28,9 +31,13 @@ constexpr std::string_view kUsage =
     "  --start SECONDS    simulated local time of day at start, 0..86399 (default 0)\n"
     "  --character C      the human seat's character, 0..9 (default 0)\n"
     "  --trace FILE       write every event as JSON Lines to FILE\n"
-    "  --human-policy P   the human seat: first (default), rules, strong or random\n"
+    "  --human-policy P   the human seat: first (default), rules, strong, random, or cheat\n"
+    "                     (the sampling player's search over the true hands: a yardstick for\n"
+    "                     measurements, not a player of the game)\n"
     "  --computers L      the computer seats' cards: rules (default) or strong\n"
-    "  --samples N        worlds per decision of the sampling player, 1..100000 (default 96)\n"
+    "  --samples N        worlds per decision of the sampling player, 1..10000 (default 96)\n"
+    "  --fixed-deals      seed every battle's deal from the start, the match, the game and the\n"
+    "                     battle, so that runs with other policies meet the same deals\n"
     "  --jobs N           play the matches on N threads, 1..64; each match then starts its\n"
     "                     clock at --start + 7919 x (index - 1) seconds with a fresh profile\n"
     "  --db FILE          add the records of every match to the SQLite database FILE\n"
@@ -62,6 +69,10 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return 0;
         }
+        if (arg == "--fixed-deals") {
+            batch.options.fixedDeals = true;
+            continue;
+        }
         constexpr std::string_view kOptions[] = {
             "--matches", "--start",   "--character", "--human-policy", "--computers",
             "--samples", "--jobs",    "--trace",     "--db",           "--stop-after-tricks",
@@ -89,7 +100,8 @@ int main(int argc, char** argv) {
             if (number) character = *number;
         } else if (arg == "--human-policy") {
             constexpr HumanPolicy kPolicies[] = {HumanPolicy::kFirst, HumanPolicy::kRules,
-                                                 HumanPolicy::kStrong, HumanPolicy::kRandom};
+                                                 HumanPolicy::kStrong, HumanPolicy::kRandom,
+                                                 HumanPolicy::kCheat};
             for (HumanPolicy p : kPolicies) {
                 if (value == PolicyName(p)) number = static_cast<int>(p);
             }
@@ -99,8 +111,14 @@ int main(int argc, char** argv) {
             if (number)
                 batch.options.computers = *number ? ComputerLevel::kStrong : ComputerLevel::kRules;
         } else if (arg == "--samples") {
-            number = ParseInt(value, 1, 100'000);
-            if (number) batch.options.samples = *number;
+            number = ParseInt(value, 1, kMaxSamples);
+            if (!number) {
+                return Usage("--samples takes 1.." + std::to_string(kMaxSamples) + ", not '" +
+                             std::string(value) +
+                             "' (worlds per decision: time grows with them, and beyond a few "
+                             "hundred the choice hardly changes)");
+            }
+            batch.options.samples = *number;
         } else if (arg == "--jobs") {
             number = ParseInt(value, 1, 64);
             if (number) batch.jobs = *number;
@@ -121,7 +139,7 @@ int main(int argc, char** argv) {
     }
     if ((stopAfter > 0 || continuePath) &&
         (batch.jobs > 0 || batch.options.human != HumanPolicy::kFirst ||
-         batch.options.computers != ComputerLevel::kRules)) {
+         batch.options.computers != ComputerLevel::kRules || batch.options.fixedDeals)) {
         // The sampling and random players keep generators of their own, which are not saved.
         return Usage("--stop-after-tricks and --continue play the default policies on one thread");
     }
@@ -229,8 +247,13 @@ int main(int argc, char** argv) {
                       << savePath << '\n';
             return 0;
         }
-        std::cerr << "quintrick-sim: the run ended before " << stopAfter
-                  << " tricks; nothing saved\n";
+        if (runner->TricksPlayed() == stopAfter) {
+            std::cerr << "quintrick-sim: the run ended with its trick " << stopAfter
+                      << ": no match is left to go on with, nothing saved\n";
+        } else {
+            std::cerr << "quintrick-sim: the run ended after " << runner->TricksPlayed()
+                      << " tricks, before " << stopAfter << "; nothing saved\n";
+        }
     }
     if (!runner->RunToEnd(static_cast<long>(matches) * 100'000)) {
         std::cerr << "quintrick-sim: the match did not come to an end\n" << runner->m_gs.Dump();
