@@ -5,6 +5,7 @@
 #include <dlfcn.h>
 
 #include <QFile>
+#include <algorithm>
 #include <memory>
 #include <type_traits>
 #include <utility>
@@ -41,6 +42,7 @@ struct CSoundPlayer::Sdl {
     decltype(&Mix_PlayChannelTimed) PlayChannelTimed = nullptr;
     decltype(&Mix_HaltChannel) HaltChannel = nullptr;
     decltype(&Mix_Playing) Playing = nullptr;
+    decltype(&Mix_VolumeChunk) VolumeChunk = nullptr;
 
     // Null when a library or one of its functions is missing.
     static std::unique_ptr<Sdl> Load() {
@@ -72,6 +74,7 @@ struct CSoundPlayer::Sdl {
         bind(mixer, api->PlayChannelTimed, "Mix_PlayChannelTimed");
         bind(mixer, api->HaltChannel, "Mix_HaltChannel");
         bind(mixer, api->Playing, "Mix_Playing");
+        bind(mixer, api->VolumeChunk, "Mix_VolumeChunk");
         return all ? std::move(api) : nullptr;
     }
 };
@@ -121,8 +124,17 @@ void CSoundPlayer::StopAndFree() {
     m_chunk = nullptr;
 }
 
+int CSoundPlayer::MixerVolume(int percent) {
+    return (std::clamp(percent, 0, 100) * MIX_MAX_VOLUME + 50) / 100;
+}
+
+void CSoundPlayer::SetVolume(int percent) {
+    m_volume = std::clamp(percent, 0, 100);
+    if (m_chunk) m_sdl->VolumeChunk(m_chunk, MixerVolume(m_volume));
+}
+
 void CSoundPlayer::Play(int sound, bool toEnd) {
-    if (m_copies.m_soundOn != 1) return;
+    if (m_copies.m_soundOn != 1 || m_volume == 0) return;
     const QByteArray wav = m_source(sound);
     if (wav.isEmpty() || !OpenDevice()) return;
     SDL_RWops* rw = m_sdl->RWFromConstMem(wav.constData(), static_cast<int>(wav.size()));
@@ -130,6 +142,9 @@ void CSoundPlayer::Play(int sound, bool toEnd) {
     if (!chunk) return;
     StopAndFree();
     m_chunk = chunk;
+    // The chunk carries the volume (the mixer multiplies chunk and channel volumes: the channel
+    // stays at full).
+    m_sdl->VolumeChunk(m_chunk, MixerVolume(m_volume));
     if (m_sdl->PlayChannelTimed(kChannel, m_chunk, 0, -1) < 0) {
         StopAndFree();
         return;

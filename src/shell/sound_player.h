@@ -30,6 +30,13 @@ class CSoundPlayer {
     void Play(int sound, bool toEnd);
 
     bool IsPlaying() const;
+
+    // The volume of effects and voices, 0 to 100 % (100 the recordings as they are); 0 plays
+    // nothing. Applied to the sound playing and to every later one.
+    void SetVolume(int percent);
+    int Volume() const { return m_volume; }
+    // The mixer's volume (0..128) for a percentage.
+    static int MixerVolume(int percent);
     // Whether an audio device was opened (false before the first sound and without a device).
     bool HasDevice() const { return m_device == Device::Open; }
 
@@ -45,6 +52,7 @@ class CSoundPlayer {
     std::unique_ptr<Sdl> m_sdl;
     Mix_Chunk* m_chunk = nullptr;  // the sound on the channel, freed when replaced
     int m_outputBytesPerSecond = 0;
+    int m_volume = 100;
 };
 
 // The WAV data of a sound in the program's resources.

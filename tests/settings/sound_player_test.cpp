@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -152,6 +153,49 @@ TEST_F(SoundPlayerTest, TheProgramsRecordingsPlay) {
     if (!player.HasDevice()) GTEST_SKIP() << "SDL has no disk audio driver here";
     EXPECT_GE(clock.elapsed(), 350);
     EXPECT_GT(SecondsAtLevel(Output(), 2000), 0.1);
+}
+
+// The loudest sample of the output (16-bit mono).
+int PeakLevel(const QString& rawFile) {
+    QFile f(rawFile);
+    if (!f.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray raw = f.readAll();
+    const auto* s = reinterpret_cast<const std::int16_t*>(raw.constData());
+    int peak = 0;
+    for (qsizetype i = 0; i < raw.size() / 2; ++i) peak = std::max(peak, std::abs(int(s[i])));
+    return peak;
+}
+
+TEST_F(SoundPlayerTest, TheVolumeScalesWhatIsPlayedAndZeroPlaysNothing) {
+    const struct {
+        int percent;
+        int stored;
+        double share;  // of the full level
+    } cases[] = {{100, 100, 1.0}, {50, 50, 0.5}, {20, 20, 0.2}, {150, 100, 1.0}, {0, 0, 0.0}};
+    int full = 0;
+    for (const auto& c : cases) {
+        QFile::remove(Output());
+        UseDiskDriver();
+        sourceCalls = 0;
+        CSoundPlayer player(copies, Source(SquareWav(22050, 300, 100)));
+        player.SetVolume(c.percent);
+        EXPECT_EQ(player.Volume(), c.stored);
+        player.Play(149, true);
+        if (c.percent == 0) {
+            EXPECT_EQ(sourceCalls, 0) << "a muted volume asks for no sound";
+            continue;
+        }
+        if (!player.HasDevice()) GTEST_SKIP() << "SDL has no disk audio driver here";
+        const int peak = PeakLevel(Output());
+        if (c.percent == 100) full = peak;
+        ASSERT_GT(full, 20000);
+        EXPECT_NEAR(peak, full * c.share, full * 0.03) << c.percent;
+    }
+}
+
+TEST(SoundVolume, PercentToMixerVolume) {
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {50, 64}, {100, 128}, {-5, 0}, {400, 128}};
+    for (const auto& [percent, mixer] : cases) EXPECT_EQ(CSoundPlayer::MixerVolume(percent), mixer);
 }
 
 }  // namespace
