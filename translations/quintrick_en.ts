@@ -76,6 +76,14 @@
     </message>
 </context>
 <context>
+    <name>Cards</name>
+    <message>
+        <source>%1の%2</source>
+        <extracomment>A card&apos;s name: %1 its suit, %2 its rank (&quot;ハートのＡ&quot;).</extracomment>
+        <translation>%2 of %1</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>操作方法</source>
@@ -88,14 +96,6 @@
     <message>
         <source>カケヒキ</source>
         <translation>Tactics</translation>
-    </message>
-</context>
-<context>
-    <name>Hint</name>
-    <message>
-        <source>%1の%2</source>
-        <extracomment>A card&apos;s name: %1 its suit, %2 its rank (&quot;ハートのＡ&quot;).</extracomment>
-        <translation>%2 of %1</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1279,296 @@ The saved file was kept as match.json.bad</translation>
     <message>
         <source>決 定(&amp;Y)</source>
         <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>TableSpeech</name>
+    <message>
+        <source>手札</source>
+        <translation>Your hand</translation>
+    </message>
+    <message>
+        <source>場</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>トランプの卓</source>
+        <translation>Card table</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <extracomment>Between the names of a group&apos;s players.</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>出せます</source>
+        <translation>playable now</translation>
+    </message>
+    <message>
+        <source>今は出せません</source>
+        <translation>not playable now</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A seat&apos;s card on the field: %1 the player, %2 the card.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: まだ出していません</source>
+        <translation>%1: no card yet</translation>
+    </message>
+    <message>
+        <source>ゲームはまだ始まっていません</source>
+        <translation>No game has started yet</translation>
+    </message>
+    <message>
+        <source>第%1ゲーム 第%2戦 役は%3</source>
+        <extracomment>%1 the game (1-10), %2 the battle (1-3), %3 the trump suit.</extracomment>
+        <translation>Game %1, battle %2, trump %3</translation>
+    </message>
+    <message>
+        <source>関係グループ %1: 絵札%2枚 (勝ちまで%3枚)</source>
+        <extracomment>%1 the players of the related group, %2 its picture cards, %3 the number it needs.</extracomment>
+        <translation>Related group %1: %2 picture cards (%3 to win)</translation>
+    </message>
+    <message>
+        <source>無関係グループ %1: 絵札%2枚 (勝ちまで%3枚)</source>
+        <translation>Unrelated group %1: %2 picture cards (%3 to win)</translation>
+    </message>
+    <message>
+        <source>あなたが見せ札を２枚出す番です</source>
+        <translation>Your turn to put out two show cards</translation>
+    </message>
+    <message>
+        <source>あなたの番です</source>
+        <translation>Your turn</translation>
+    </message>
+    <message>
+        <source>%1の番です</source>
+        <translation>%1&apos;s turn</translation>
+    </message>
+    <message>
+        <source>%1 %2点</source>
+        <translation>%1 %2 points</translation>
+    </message>
+    <message>
+        <source>得点: %1</source>
+        <translation>Points: %1</translation>
+    </message>
+    <message>
+        <source>。</source>
+        <extracomment>Between the parts of the state of the game.</extracomment>
+        <translation>. </translation>
+    </message>
+    <message>
+        <source>第%1ゲームが始まります。役は%2です</source>
+        <translation>Game %1 begins. Trump is %2</translation>
+    </message>
+    <message>
+        <source>配り直しです</source>
+        <translation>Redeal</translation>
+    </message>
+    <message>
+        <source>%1の見せ札は%2と%3です</source>
+        <translation>%1 shows %2 and %3</translation>
+    </message>
+    <message>
+        <source>%1が役を%2に決めました</source>
+        <translation>%1 names %2 as trump</translation>
+    </message>
+    <message>
+        <source>%1が%2を請求しました</source>
+        <translation>%1 calls %2</translation>
+    </message>
+    <message>
+        <source>%1が%2を出しました</source>
+        <translation>%1 played %2</translation>
+    </message>
+    <message>
+        <source>。%1を請求しました</source>
+        <translation>, calling %1</translation>
+    </message>
+    <message>
+        <source>%1が取りました。絵札は関係グループ%2枚、無関係グループ%3枚です</source>
+        <extracomment>%1 the winner of the trick; %2 and %3 the picture cards each group has taken.</extracomment>
+        <translation>%1 takes the trick. Picture cards: related group %2, unrelated group %3</translation>
+    </message>
+    <message>
+        <source>「１６」は宣言しませんでした</source>
+        <translation>No “16” declared</translation>
+    </message>
+    <message>
+        <source>「逆１６」は宣言しませんでした</source>
+        <translation>No reverse “16” declared</translation>
+    </message>
+    <message>
+        <source>次の戦に進みます</source>
+        <translation>On to the next battle</translation>
+    </message>
+    <message>
+        <source>第%1ゲームの結果: %2</source>
+        <translation>Game %1 result: %2</translation>
+    </message>
+</context>
+<context>
+    <name>quintrick::CKeyReference</name>
+    <message>
+        <source>← →</source>
+        <translation>← →</translation>
+    </message>
+    <message>
+        <source>手札(見せ札)のカードを選ぶ</source>
+        <translation>choose a card of the hand (also the show cards)</translation>
+    </message>
+    <message>
+        <source>Home / End</source>
+        <translation>Home / End</translation>
+    </message>
+    <message>
+        <source>手札の最初 / 最後のカード</source>
+        <translation>the first / last card of the hand</translation>
+    </message>
+    <message>
+        <source>Enter, Space, ↑</source>
+        <translation>Enter, Space, ↑</translation>
+    </message>
+    <message>
+        <source>選んだカードを出す(見せ札を出す)</source>
+        <translation>play the chosen card (put out / take back a show card)</translation>
+    </message>
+    <message>
+        <source>ゲームメニュー</source>
+        <translation>the game menu</translation>
+    </message>
+    <message>
+        <source>設定メニュー</source>
+        <translation>the settings menu</translation>
+    </message>
+    <message>
+        <source>ヘルプメニュー</source>
+        <translation>the help menu</translation>
+    </message>
+    <message>
+        <source>見下ろす角度を上げる / 下げる</source>
+        <translation>bird&apos;s-eye angle up / down</translation>
+    </message>
+    <message>
+        <source>戦績</source>
+        <translation>the records</translation>
+    </message>
+    <message>
+        <source>全画面の切り替え</source>
+        <translation>full screen on / off</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>hint</translation>
+    </message>
+    <message>
+        <source>得点表の表示 / 非表示</source>
+        <translation>the score board on / off</translation>
+    </message>
+    <message>
+        <source>前の巡の札を見る(もう一度で閉じる)</source>
+        <translation>show the last trick (again: hide)</translation>
+    </message>
+    <message>
+        <source>捨て札を見る(もう一度で閉じる)</source>
+        <translation>show the discards (again: hide)</translation>
+    </message>
+    <message>
+        <source>一時停止 / 再開</source>
+        <translation>pause / resume the match</translation>
+    </message>
+    <message>
+        <source>ゲームの状況を読み上げる</source>
+        <translation>say the state of the game</translation>
+    </message>
+    <message>
+        <source>このキー一覧</source>
+        <translation>this key reference</translation>
+    </message>
+    <message>
+        <source>効果音のオン / オフ</source>
+        <translation>sound on / off (mute)</translation>
+    </message>
+    <message>
+        <source>音量を下げる / 上げる</source>
+        <translation>sound volume down / up</translation>
+    </message>
+    <message>
+        <source>前のゲームの振り返り</source>
+        <translation>review the last game</translation>
+    </message>
+    <message>
+        <source>新しいマッチ</source>
+        <translation>new match</translation>
+    </message>
+    <message>
+        <source>一手戻す</source>
+        <translation>take back</translation>
+    </message>
+    <message>
+        <source>開いている表示を閉じる / 全画面を抜ける</source>
+        <translation>close the panel or overlay that is open; leave full screen</translation>
+    </message>
+    <message>
+        <source>キー一覧</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>? または Escape で閉じます</source>
+        <translation>? or Escape closes this list</translation>
+    </message>
+</context>
+<context>
+    <name>quintrick::CT40913View</name>
+    <message>
+        <source>トランプの卓</source>
+        <extracomment>The game&apos;s table as screen readers name it.</extracomment>
+        <translation>Card table</translation>
+    </message>
+    <message>
+        <source>音量(&amp;V)</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>下げる	-</source>
+        <extracomment>The keys that change the volume in steps of 10 %.</extracomment>
+        <translation>Down	-</translation>
+    </message>
+    <message>
+        <source>上げる	+</source>
+        <translation>Up	+</translation>
+    </message>
+    <message>
+        <source>実況を文字でも表示(&amp;W)</source>
+        <translation>Announcements as &amp;text</translation>
+    </message>
+    <message>
+        <source>音量 %1 %</source>
+        <extracomment>Said when the volume changes: %1 the new volume in per cent.</extracomment>
+        <translation>Volume %1 %</translation>
+    </message>
+    <message>
+        <source>効果音 オン</source>
+        <translation>Sound on</translation>
+    </message>
+    <message>
+        <source>効果音 オフ</source>
+        <translation>Sound off</translation>
+    </message>
+    <message>
+        <source>実況</source>
+        <translation>Announcements</translation>
     </message>
 </context>
 </TS>

@@ -60,20 +60,10 @@ void CHintSearch::WaitForWorker() {
     if (m_watcher) m_watcher->waitForFinished();
 }
 
-QString HintCardName(CardId card) {
-    if (card == kJoker) return Text(kCardJoker);
-    if (!IsValidCard(card)) return {};
-    const QStringList suits = Text(kCardSuitNames).split(u',');
-    const QStringList ranks = Text(kCardRankNames).split(u',');
-    //: A card's name: %1 its suit, %2 its rank ("ハートのＡ").
-    return QCoreApplication::translate("Hint", "%1の%2")
-        .arg(suits.value(SuitOf(card)), ranks.value(Slot(card)));
-}
-
 QString HintText(const GameState& gs, const SearchResult& result) {
     const int pos = result.best.pos;
     if (pos < 0 || pos >= gs.m_handCount[kHumanSeat]) return {};
-    const QString name = HintCardName(gs.m_hand[kHumanSeat][pos]);
+    const QString name = UiCardName(gs.m_hand[kHumanSeat][pos]);
     if (result.options.size() <= 1) return Text(kHintOnlyCard).arg(name);
     if (result.worlds == 0) return Text(kHintPlain).arg(name);
     const int percent = int(std::lround(result.best.winShare * 100.0));

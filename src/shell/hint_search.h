@@ -43,8 +43,6 @@ class CHintSearch : public QObject {
     bool m_open = false;
 };
 
-// The card's name as the hint tip says it ("ハートのＡ", "ジョーカー").
-QString HintCardName(CardId card);
 // The hint tip for a search result over the human's hand in `gs`.
 QString HintText(const GameState& gs, const SearchResult& result);
 

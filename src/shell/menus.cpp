@@ -158,6 +158,7 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
                            Read(m_profile, entries::kAutoStart) == 1};
     for (int i = 0; i < 7; ++i)
         Check(AddItem(menu, kSwitches[i].command, Menu::tr(kSwitches[i].label)), values[i]);
+    AddAccessItems(menu);
     menu.addSeparator();
     Check(AddItem(menu, kCmdScore, Menu::tr("得点(&T)")), m_gs.m_showScore != 0);
     menu.addSeparator();
@@ -342,7 +343,7 @@ void CT40913View::OnCommand(int id) {
         default:
             if (id >= kPeekCommandFirst && id <= kPeekCommandLast) {
                 PeekCommand(id);
-            } else {
+            } else if (!AccessCommand(id)) {
                 ToggleCommand(id);
             }
             break;

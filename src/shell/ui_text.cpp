@@ -1,6 +1,7 @@
 #include "ui_text.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "engine/roster.h"
 #include "engine/strings.h"
@@ -35,6 +36,19 @@ std::string UiRosterNameUtf8(int character) {
 
 QString UiPlayerName(const std::string& name) {
     return Translate("Roster", name);
+}
+
+QString UiSuitName(int suit) {
+    return UiText(kCardSuitNames).split(u',').value(suit & 3);
+}
+
+QString UiCardName(CardId card) {
+    if (card == kJoker) return UiText(kCardJoker);
+    if (!IsValidCard(card)) return {};
+    const QStringList ranks = UiText(kCardRankNames).split(u',');
+    //: A card's name: %1 its suit, %2 its rank ("ハートのＡ").
+    return QCoreApplication::translate("Cards", "%1の%2")
+        .arg(UiSuitName(SuitOf(card)), ranks.value(Slot(card)));
 }
 
 }  // namespace quintrick

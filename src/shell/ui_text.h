@@ -6,6 +6,8 @@
 #include <QString>
 #include <string>
 
+#include "engine/cards.h"
+
 namespace quintrick {
 
 // A string-table entry; empty for an id the table does not hold.
@@ -16,6 +18,11 @@ std::string UiTextUtf8(int id);
 // A roster character's name (empty outside 0..9).
 QString UiRosterName(int character);
 std::string UiRosterNameUtf8(int character);
+// A card's name as the table says it ("ハートのＡ", "ジョーカー"); empty for no card.
+QString UiCardName(CardId card);
+// A suit's name ("ハート").
+QString UiSuitName(int suit);
+
 // A name the engine gave a player (a roster name; any other stays as it is).
 QString UiPlayerName(const std::string& name);
 

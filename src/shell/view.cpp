@@ -54,6 +54,8 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
       m_table(m_gs, m_set, m_profile, *this),
       m_input(m_gs, m_set, m_engine, m_table, m_profile, *this),
       m_publisher(m_profile, m_gs),
+      m_words(m_gs, [this] { return m_engine.HumanMayPlay(); }),
+      m_announcer(m_gs, [this](const QString& text) { Say(text); }),
       m_kunitoriHost([this](int sound) { m_sound.Play(sound, false); }),
       // The records' messages wait for the running step to end: none opens inside the tick.
       m_records([this](int id, const std::string& prefix, int style) {
@@ -70,8 +72,15 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     m_table.m_isNt6 = flags.isNt6;
     m_table.m_thumbBar = flags.thumbBar;
-    m_table.m_repaint = [this] { repaint(); };
+    m_table.m_repaint = [this] {
+        repaint();
+        m_words.Refresh(this);
+    };
+    CTableWords::InstallFactory();
+    //: The game's table as screen readers name it.
+    setAccessibleName(tr("トランプの卓"));
     m_engine.AddObserver(&m_recordKeeper);
+    m_engine.AddObserver(&m_announcer);
     m_engine.AddObserver(&m_playLog);
     m_hint = new CHintSearch(
         [this](const GameState& asked, const SearchResult& result) { ShowHint(asked, result); },
@@ -108,6 +117,7 @@ bool CT40913View::OnInitialUpdate() {
         return false;
     }
     LoadSettingCopies(m_profile, m_set);
+    LoadAccessSettings();
     m_levelPlayers.SetStrong(Read(m_profile, entries::kTsuyosa) == 1);
     InitKunitoriAtStartup(m_profile, *this);
     m_input.Reset();
@@ -178,6 +188,16 @@ void CT40913View::SetPointer(Pointer pointer) {
     setCursor(m_cursors[int(pointer)]);
 }
 
+void CT40913View::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    m_words.Refresh(this);
+}
+
+void CT40913View::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    m_words.Refresh(this);
+}
+
 bool CT40913View::event(QEvent* event) {
     if (m_toolTip) m_toolTip->RelayEvent(event);
     return QWidget::event(event);
@@ -246,6 +266,17 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return OnCommand(kCmdRecords);
         case Qt::Key_H:
             return OnCommand(kCmdHint);
+        case Qt::Key_Question:
+            return OnCommand(kCmdKeyReference);
+        case Qt::Key_I:
+            return OnCommand(kCmdSayState);
+        case Qt::Key_M:
+            return MuteCommand();
+        case Qt::Key_Minus:
+            return OnCommand(kCmdVolumeDown);
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:  // + without Shift on most layouts
+            return OnCommand(kCmdVolumeUp);
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return m_input.OnKeyDown(GameKey::Enter);

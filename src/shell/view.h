@@ -25,6 +25,8 @@
 #include "shell/extras/peek_exchange.h"
 #include "sound_player.h"
 #include "table/table.h"
+#include "table_accessible.h"
+#include "table_speech.h"
 
 class QMenu;
 class QLabel;
@@ -34,6 +36,7 @@ namespace quintrick {
 
 class CTipWindow;
 class CHintSearch;
+class CKeyReference;
 
 // The flags the application finds at start.
 struct AppFlags {
@@ -156,6 +159,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CProfile& ProfileStore() { return m_profile; }
     // The engine, for the desktop test's scenes that start a step of the game directly.
     CEngine& Engine() { return m_engine; }
+    // The table in words for screen readers.
+    CTableWords& Words() { return m_words; }
 
   protected:
     // Every event reaches the explanation tip before the view handles it.
@@ -168,6 +173,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     // IInputHost.
@@ -182,6 +189,18 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // A base rectangle on the screen (screen coordinates).
     QRect ScreenRect(const Rect& base) const;
     void AddSettingsItems(QMenu& menu);
+    // Playing without sight, colour or the mouse (view_access.cpp): the volume read at start, the
+    // volume steps and the text line in the settings menu, and their commands with the keys ?, I,
+    // M, - and +. AccessCommand is false for any other command.
+    void LoadAccessSettings();
+    void AddAccessItems(QMenu& menu);
+    bool AccessCommand(int id);
+    void SetVolume(int percent);
+    void MuteCommand();
+    // An announcement of the view's own (the volume, the sound switched): told to screen readers
+    // and shown on the text line when that is on.
+    void Say(const QString& text);
+    void ShowJimaku(const QString& text);
     void AddLanguageItems(QMenu& menu);
     void AddPeekItems(QMenu& menu);
     QAction* AddItem(QMenu& menu, int command, const QString& label) const;
@@ -214,13 +233,17 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CTable m_table;
     CHumanInput m_input;
     CHandPublisher m_publisher;
+    CTableWords m_words;
+    CTableAnnouncer m_announcer;
     CQtKunitoriHost m_kunitoriHost;
     CGameRecords m_records;
     RecordKeeper m_recordKeeper;
     std::unique_ptr<CPeekLauncher> m_peekLauncher;
-    CTipWindow* m_toolTip = nullptr;  // a child window, deleted with the view
-    CHintSearch* m_hint = nullptr;    // a child object, deleted with the view
-    QLabel* m_hintTip = nullptr;      // the hint's balloon, a child made at the first hint
+    CTipWindow* m_toolTip = nullptr;          // a child window, deleted with the view
+    CHintSearch* m_hint = nullptr;            // a child object, deleted with the view
+    QLabel* m_hintTip = nullptr;              // the hint's balloon, a child made at the first hint
+    CKeyReference* m_keyReference = nullptr;  // the key reference, made at the first "?"
+    QLabel* m_jimaku = nullptr;  // the announcements as a text line, made when first shown
     QTimer* m_hintTipTimer = nullptr;
     static constexpr int kHintTipMs = 6000;
     QString m_lastHint;

@@ -57,10 +57,12 @@ void CT40913View::FlickerF1Button() {
 
 void CT40913View::RepaintNow() {
     repaint();
+    m_words.Refresh(this);
 }
 
 void CT40913View::RepaintArea(const Rect& screen) {
     repaint(QRect(screen.left, screen.top, screen.Width(), screen.Height()).adjusted(-1, -1, 1, 1));
+    m_words.Refresh(this);
 }
 
 }  // namespace quintrick

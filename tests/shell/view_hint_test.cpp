@@ -11,6 +11,7 @@
 #include "shell/extras/command_ids.h"
 #include "shell/hint_search.h"
 #include "shell/main_frame.h"
+#include "shell/ui_text.h"
 
 namespace quintrick::testing {
 namespace {
@@ -93,7 +94,7 @@ TEST_F(ViewHint, TheHintMarksALegalCardAndShowsItsTip) {
     ASSERT_GE(pos, 0);
     ASSERT_LT(pos, gs().m_handCount[kHumanSeat]);
     EXPECT_EQ(IsLegalPlay(gs(), kHumanSeat, gs().m_hand[kHumanSeat][pos]), Rule::kNone);
-    const QString name = HintCardName(gs().m_hand[kHumanSeat][pos]);
+    const QString name = UiCardName(gs().m_hand[kHumanSeat][pos]);
     EXPECT_TRUE(view().LastHintText().startsWith(QStringLiteral("ヒント: ") + name))
         << view().LastHintText().toStdString();
     ASSERT_NE(view().HintTip(), nullptr);

@@ -38,6 +38,16 @@ enum CommandId : int {
     kCmdLevelStrong = 32811,
     kCmdLanguageJapanese = 32851,
     kCmdLanguageEnglish = 32852,
+    // The volume steps of the settings menu (0, 25, 50, 75, 100 %), the keys - and + (10 % down
+    // and up) and the announcements as a text line.
+    kCmdVolume0 = 32870,
+    kCmdVolume100 = 32874,
+    kCmdVolumeDown = 32875,
+    kCmdVolumeUp = 32876,
+    kCmdJimaku = 32877,
+    // The keys ? (the key reference) and I (the state of the game said).
+    kCmdKeyReference = 32878,
+    kCmdSayState = 32879,
     // Help menu.
     kCmdHelpOperation = 32787,
     kCmdHelpRules = 32780,
