@@ -46,21 +46,21 @@ def walk(node, depth=0, limit=12):
 
 def role(node):
     try:
-        return node.get_role_name()
+        return node.get_role_name() if node is not None else ""
     except GLib.GError:
         return ""
 
 
 def name(node):
     try:
-        return node.get_name() or ""
+        return (node.get_name() or "") if node is not None else ""
     except GLib.GError:
         return ""
 
 
 def states(node):
     try:
-        return node.get_state_set()
+        return node.get_state_set() if node is not None else None
     except GLib.GError:
         return None
 
