@@ -321,6 +321,55 @@ std::vector<SearchOption> Options(const GameState& gs, int seat) {
     return options;
 }
 
+// The sums of the options' results over the worlds played out, for the seat's player.
+class Tally {
+  public:
+    Tally(const GameState& gs, int seat, std::size_t options)
+        : m_related(gs.IsRelated(seat)),
+          m_share(m_related ? 1.0 : -2.0 / 3.0),
+          m_row(gs.m_game >= 1 && gs.m_game <= 10
+                    ? gs.m_points[gs.m_game - 1][gs.m_seatPlayer[seat] % kSeats]
+                    : 0),
+          m_points(options),
+          m_wins(options) {}
+
+    // Plays every option out in `world`.
+    void Add(const GameState& world, SearchResult& result, IHost& host,
+             const SettingCopies& settings) {
+        ++result.worlds;
+        for (size_t i = 0; i < result.options.size(); ++i) {
+            m_trial = world;
+            PlayToField(m_trial, m_trial.m_turn, result.options[i].pos, result.options[i].suit);
+            const BattleScore o = PlayOut(m_trial, host, settings);
+            m_points[i] += o.set ? m_share * o.points : m_row + m_share * o.points;
+            m_wins[i] += o.relatedWon == m_related;
+        }
+    }
+
+    // The averages, and the best option.
+    void Finish(SearchResult& result) const {
+        if (result.worlds == 0) return;
+        for (size_t i = 0; i < result.options.size(); ++i) {
+            auto& option = result.options[i];
+            option.points = m_points[i] / result.worlds;
+            option.winShare = double(m_wins[i]) / result.worlds;
+        }
+        size_t best = 0;
+        for (size_t i = 1; i < m_points.size(); ++i) {
+            if (m_points[i] > m_points[best]) best = i;
+        }
+        result.best = result.options[best];
+    }
+
+  private:
+    bool m_related;
+    double m_share;
+    int m_row;
+    std::vector<double> m_points;
+    std::vector<int> m_wins;
+    GameState m_trial;
+};
+
 }  // namespace
 
 double NextBattleValue(int battle) {
@@ -353,11 +402,6 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
     Knowledge k;
     if (!Gather(gs, log, seat, k)) return result;
     const GameState base = PublicCopy(gs, seat);
-    const bool related = gs.IsRelated(seat);
-    const double share = related ? 1.0 : -2.0 / 3.0;
-    const int row = gs.m_game >= 1 && gs.m_game <= 10
-                        ? gs.m_points[gs.m_game - 1][gs.m_seatPlayer[seat] % kSeats]
-                        : 0;
     SilentHost host;
     SettingCopies settings;
     SampleRng rng(seed);
@@ -387,31 +431,24 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     if (static_cast<int>(ranked.size()) > samples) ranked.resize(samples);
 
-    GameState trial;
-    std::vector<double> points(result.options.size());
-    std::vector<int> wins(result.options.size());
-    for (const auto& [misses, index] : ranked) {
-        const GameState& world = worlds[index];
-        ++result.worlds;
-        for (size_t i = 0; i < result.options.size(); ++i) {
-            trial = world;
-            PlayToField(trial, trial.m_turn, result.options[i].pos, result.options[i].suit);
-            const BattleScore o = PlayOut(trial, host, settings);
-            points[i] += o.set ? share * o.points : row + share * o.points;
-            wins[i] += o.relatedWon == related;
-        }
-    }
-    if (result.worlds == 0) return result;
-    for (size_t i = 0; i < result.options.size(); ++i) {
-        auto& option = result.options[i];
-        option.points = points[i] / result.worlds;
-        option.winShare = double(wins[i]) / result.worlds;
-    }
-    size_t best = 0;
-    for (size_t i = 1; i < points.size(); ++i) {
-        if (points[i] > points[best]) best = i;
-    }
-    result.best = result.options[best];
+    Tally tally(gs, seat, result.options.size());
+    for (const auto& [misses, index] : ranked) tally.Add(worlds[index], result, host, settings);
+    tally.Finish(result);
+    return result;
+}
+
+SearchResult SearchTrueWorld(const GameState& gs, int seat) {
+    SearchResult result;
+    result.options = Options(gs, seat);
+    result.best = result.options.front();
+    GameState world = gs;
+    world.m_trickRank.fill(-1);
+    for (int s = 0; s < kSeats; ++s) world.m_holder[s] = gs.IsRelated(s) ? 1 : 0;
+    SilentHost host;
+    SettingCopies settings;
+    Tally tally(gs, seat, result.options.size());
+    tally.Add(world, result, host, settings);
+    tally.Finish(result);
     return result;
 }
 

@@ -70,6 +70,10 @@ BattleScore ScoreOf(const Verdict& verdict, int battle);
 SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int samples,
                         std::uint64_t seed);
 
+// The value of every legal choice of `seat` (which must be m_turn) with all cards seen: each is
+// played out once in `gs` itself, the true hands, as the search plays out a sampled world.
+SearchResult SearchTrueWorld(const GameState& gs, int seat);
+
 // One world: the unseen cards dealt to the other seats of a copy of `gs`, consistently with
 // `seat`'s knowledge; false when no consistent deal was found. For tests and tools.
 bool SampleWorld(const GameState& gs, const CPlayLog& log, int seat, SampleRng& rng,
