@@ -228,6 +228,9 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_N) {
         return OnCommand(kCmdNewMatch);
     }
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Z) {
+        return OnCommand(kCmdTakeBack);
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return QWidget::keyPressEvent(event);
     }
@@ -246,6 +249,8 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return OnCommand(kCmdRecords);
         case Qt::Key_H:
             return OnCommand(kCmdHint);
+        case Qt::Key_V:
+            return OnCommand(kCmdReview);
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return m_input.OnKeyDown(GameKey::Enter);

@@ -38,6 +38,8 @@ enum CommandId : int {
     kCmdLevelStrong = 32811,
     kCmdLanguageJapanese = 32851,
     kCmdLanguageEnglish = 32852,
+    kCmdTakeBack = 32853,  // also Ctrl+Z
+    kCmdReview = 32854,    // also V
     // Help menu.
     kCmdHelpOperation = 32787,
     kCmdHelpRules = 32780,
