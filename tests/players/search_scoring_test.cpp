@@ -35,8 +35,7 @@ class ScoreChecker : public IGameObserver {
         EXPECT_EQ(result, m_verdict.result) << m_judged.Dump();
         m_seen.insert(m_verdict.judgement);
         // The search adds what the next battle is worth; the engine books only the table.
-        const double nextBattle =
-            result == kNextBattle ? NextBattleValue(m_judged.m_battle) : 0.0;
+        const double nextBattle = result == kNextBattle ? NextBattleValue(m_judged.m_battle) : 0.0;
         const double related = m_score.points - nextBattle;
         const auto& before = m_judged.m_points[m_judged.m_game - 1];
         const auto& after = m_gs.m_points[m_judged.m_game - 1];
