@@ -395,7 +395,9 @@ TEST_F(ViewResume, ACardTakenBackIsPlayedAgainAndTheMatchGoesOnAfterAKill) {
     ASSERT_EQ(gs().m_hand, before.m_hand);
     const std::vector<int> again = LegalPositions(view());
     ASSERT_TRUE(view().Engine().PlayCardAt(again.back()));
-    if (again.size() > 1) EXPECT_NE(before.m_hand[kHumanSeat][again.back()], first);
+    if (again.size() > 1) {
+        EXPECT_NE(before.m_hand[kHumanSeat][again.back()], first);
+    }
     view().FireTimer(kGameTimerEvent);
     TickToHuman();
     const int held = gs().m_handCount[kHumanSeat];
