@@ -256,6 +256,14 @@
         <source>言語 / Language(&amp;U)</source>
         <translation>言語 / Lan&amp;guage</translation>
     </message>
+    <message>
+        <source>一手戻す(&amp;Z)	Ctrl+Z</source>
+        <translation>Take &amp;back	Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>振り返り(&amp;V)	V</source>
+        <translation>Re&amp;view last game	V</translation>
+    </message>
 </context>
 <context>
     <name>Peek</name>
@@ -308,6 +316,100 @@ on your left</translation>
     <message>
         <source>&#x3000;</source>
         <translation>    </translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <extracomment>A match&apos;s state with its take-backs: %1 finished or abandoned, %2 &quot;with take-backs&quot;.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>ゲーム：</source>
+        <extracomment>The game of the selected match to review.</extracomment>
+        <translation>Game:</translation>
+    </message>
+    <message>
+        <source>振り返り(&amp;V)</source>
+        <translation>Re&amp;view</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>振り返り</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>出せた札</source>
+        <translation>Legal card</translation>
+    </message>
+    <message>
+        <source>見えていた情報での価値</source>
+        <translation>Value from what you could know</translation>
+    </message>
+    <message>
+        <source>全員の手札が見えた場合の価値</source>
+        <translation>Value with all cards seen</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>取りやめ</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>この対局は記録が壊れているため再現できません（%1）</source>
+        <extracomment>A kept game that cannot be played again: %1 the reason.</extracomment>
+        <translation>This game&apos;s record is damaged and cannot be played again (%1)</translation>
+    </message>
+    <message>
+        <source>振り返りの計算を取りやめました</source>
+        <translation>The review was cancelled</translation>
+    </message>
+    <message>
+        <source>あなたの札を検討しています…</source>
+        <translation>Looking at your cards…</translation>
+    </message>
+    <message>
+        <source>ミスで失った点: %1（ミス %2 回）&#x3000;全員の手札が見えた場合の損失: %3</source>
+        <extracomment>The review&apos;s summary: %1 points lost to mistakes, %2 the number of mistakes, %3 the points lost in all plays with all cards seen.</extracomment>
+        <translation>Points lost to mistakes: %1 (%2 mistakes)   Lost with all cards seen: %3</translation>
+    </message>
+    <message>
+        <source>第%1ゲーム&#x3000;第%2バトル&#x3000;%3トリック目&#x3000;切り札: %4</source>
+        <extracomment>Where the review is: %1 the game, %2 the battle, %3 the trick, %4 the trump suit.</extracomment>
+        <translation>Game %1   Battle %2   Trick %3   Trump: %4</translation>
+    </message>
+    <message>
+        <source>%1が%2を出しました</source>
+        <extracomment>Who played which card: %1 the player, %2 the card.</extracomment>
+        <translation>%1 played %2</translation>
+    </message>
+    <message>
+        <source>バトル開始時の全員の手札</source>
+        <translation>Everybody&apos;s hand at the start of the battle</translation>
+    </message>
+    <message>
+        <source>%1（%2を請求）</source>
+        <extracomment>A joker led with its called suit: %1 the joker, %2 the suit.</extracomment>
+        <translation>%1 (calling %2)</translation>
+    </message>
+    <message>
+        <source>出した札</source>
+        <translation>played</translation>
+    </message>
+    <message>
+        <source>最善</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>ミス（%1点）</source>
+        <translation>mistake (%1 points)</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1342,21 @@ The saved file was kept as match.json.bad</translation>
         <comment>30387</comment>
         <translation>%1
 </translation>
+    </message>
+    <message>
+        <source>一手戻しあり</source>
+        <comment>30400</comment>
+        <translation>with take-backs</translation>
+    </message>
+    <message>
+        <source>一手戻したマッチも集計に含める</source>
+        <comment>30401</comment>
+        <translation>Count matches played with take-backs</translation>
+    </message>
+    <message>
+        <source>振り返ることのできる対局がまだありません</source>
+        <comment>30402</comment>
+        <translation>There is no game to review yet</translation>
     </message>
 </context>
 <context>

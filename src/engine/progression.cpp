@@ -7,6 +7,7 @@
 #include "callout.h"
 #include "deal.h"
 #include "engine.h"
+#include "first_leader.h"
 #include "roster.h"
 #include "settings_table.h"
 #include "stone_account.h"
@@ -161,16 +162,19 @@ void CEngine::ChooseFirstLeader() {
         m_gs.m_leader = answer == IDYES ? kHumanSeat : (m_gs.m_holder[1] != kUnrelated ? 1 : 2);
         return;
     }
+    const LocalTime now = m_host.LocalTimeOfDay();
+    m_gs.m_leader = ClockLeader(m_gs, now.valid && now.second % 2 == 0);
+}
+
+int ClockLeader(const GameState& gs, bool evenSecond) {
     int low = -1;
     int high = -1;
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (m_gs.m_holder[seat] == kUnrelated) continue;
+        if (gs.m_holder[seat] == kUnrelated) continue;
         if (low < 0) low = seat;
         high = seat;
     }
-    const LocalTime now = m_host.LocalTimeOfDay();
-    const bool even = now.valid && now.second % 2 == 0;
-    m_gs.m_leader = even ? low : high;
+    return evenSecond ? low : high;
 }
 
 void CEngine::StartNextBattle() {

@@ -328,6 +328,9 @@ constexpr Entry kTable[] = {
     {30385, QT_TRANSLATE_NOOP3("StringTable", " ｢%1｣ を盗ります。\n    (残り : %2)", "30385")},
     {30386, QT_TRANSLATE_NOOP3("StringTable", "初期設定に戻りました。", "30386")},
     {30387, QT_TRANSLATE_NOOP3("StringTable", "%1が\n", "30387")},
+    {30400, QT_TRANSLATE_NOOP3("StringTable", "一手戻しあり", "30400")},
+    {30401, QT_TRANSLATE_NOOP3("StringTable", "一手戻したマッチも集計に含める", "30401")},
+    {30402, QT_TRANSLATE_NOOP3("StringTable", "振り返ることのできる対局がまだありません", "30402")},
 };
 
 static_assert(std::is_sorted(std::begin(kTable), std::end(kTable),

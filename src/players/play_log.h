@@ -14,6 +14,14 @@ namespace quintrick {
 class CPlayLog : public IGameObserver {
   public:
     explicit CPlayLog(const GameState& gs) : m_gs(gs) { Clear(); }
+    // What `other` has seen, kept beside `gs` (a copy of the state `other` watches).
+    CPlayLog(const GameState& gs, const CPlayLog& other)
+        : m_gs(gs),
+          m_voids(other.m_voids),
+          m_noJoker(other.m_noJoker),
+          m_playedBy(other.m_playedBy),
+          m_shown(other.m_shown),
+          m_plays(other.m_plays) {}
 
     // A new deal starts a new battle.
     void OnDeal(int seed) override;
@@ -46,6 +54,14 @@ class CPlayLog : public IGameObserver {
 
     // Forgets the battle (also when the state was restored in the middle of one).
     void Clear();
+    // Knows again what `other` knew (a state taken back to an earlier point).
+    void CopyFrom(const CPlayLog& other) {
+        m_voids = other.m_voids;
+        m_noJoker = other.m_noJoker;
+        m_playedBy = other.m_playedBy;
+        m_shown = other.m_shown;
+        m_plays = other.m_plays;
+    }
 
   private:
     const GameState& m_gs;

@@ -444,7 +444,6 @@ SearchResult SearchCardSeeingAll(const GameState& gs, int seat) {
     SearchResult result;
     result.options = Options(gs, seat);
     result.best = result.options.front();
-    if (result.options.size() == 1) return result;
     SilentHost host;
     GameState world = gs;
     world.m_trickRank.fill(-1);

@@ -71,7 +71,9 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
                         std::uint64_t seed);
 
 // The same search over the one true world, `gs` itself, seen whole: a yardstick for measuring
-// the search against a player who sees every card, never a player of the game.
+// the search against a player who sees every card, never a player of the game, and the value of
+// every legal choice with all cards seen in the review (each choice played out once, a lone
+// choice too).
 SearchResult SearchCardSeeingAll(const GameState& gs, int seat);
 
 // One world: the unseen cards dealt to the other seats of a copy of `gs`, consistently with

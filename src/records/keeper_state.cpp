@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
+#include "engine/game_moves.h"
 #include "engine/roster.h"
 
 namespace quintrick {
@@ -58,22 +59,24 @@ std::array<int, N> Ints(const json& object, const char* name, int low, int high)
 }
 
 json GameJson(const GameRecord& g) {
-    return {{"game", g.game},
-            {"trump", g.trump},
-            {"battles", g.battles},
-            {"jokerSeat", g.jokerSeat},
-            {"aceSeat", g.aceSeat},
-            {"jokerPlayer", g.jokerPlayer},
-            {"acePlayer", g.acePlayer},
-            {"relatedWon", g.relatedWon},
-            {"sweeps", g.sweeps},
-            {"reverseSweeps", g.reverseSweeps},
-            {"sixteenDeclared", g.sixteenDeclared},
-            {"sixteenMade", g.sixteenMade},
-            {"reverseDeclared", g.reverseDeclared},
-            {"reverseMade", g.reverseMade},
-            {"points", g.points},
-            {"pictures", g.pictures}};
+    json j = {{"game", g.game},
+              {"trump", g.trump},
+              {"battles", g.battles},
+              {"jokerSeat", g.jokerSeat},
+              {"aceSeat", g.aceSeat},
+              {"jokerPlayer", g.jokerPlayer},
+              {"acePlayer", g.acePlayer},
+              {"relatedWon", g.relatedWon},
+              {"sweeps", g.sweeps},
+              {"reverseSweeps", g.reverseSweeps},
+              {"sixteenDeclared", g.sixteenDeclared},
+              {"sixteenMade", g.sixteenMade},
+              {"reverseDeclared", g.reverseDeclared},
+              {"reverseMade", g.reverseMade},
+              {"points", g.points},
+              {"pictures", g.pictures}};
+    if (!g.moves.empty()) j["moves"] = g.moves;
+    return j;
 }
 
 GameRecord ReadGame(const json& j) {
@@ -95,6 +98,12 @@ GameRecord ReadGame(const json& j) {
     g.reverseMade = Field(j, "reverseMade", 0, g.reverseDeclared);
     g.points = Ints<kRecordPlayers>(j, "points", -kPointsLimit, kPointsLimit);
     g.pictures = Ints<kRecordPlayers>(j, "pictures", 0, 48);
+    // The moves (kept since they were recorded) are checked when they are replayed; moves that
+    // cannot be read are left out, the game's record stays.
+    const auto moves = j.find("moves");
+    if (moves != j.end() && moves->is_string() && DecodeMoves(moves->get<std::string>())) {
+        g.moves = moves->get<std::string>();
+    }
     return g;
 }
 
@@ -143,6 +152,8 @@ KeeperState Read(const json& doc, const GameState& gs) {
     s.declared = Field(doc, "declared", 0, 2);
     s.lastRelated = Field(doc, "lastRelated", 0, 16);
     s.lastUnrelated = Field(doc, "lastUnrelated", 0, 16);
+    // Saves made before take-backs were counted have none.
+    if (doc.contains("takeBacks")) s.match.takeBacks = Field(doc, "takeBacks", 0, 1'000'000);
     return s;
 }
 
@@ -151,10 +162,11 @@ KeeperState Read(const json& doc, const GameState& gs) {
 std::string WriteKeeperState(const KeeperState& s) {
     json games = json::array();
     for (const GameRecord& g : s.match.games) games.push_back(GameJson(g));
-    json doc = {{"started", s.match.started},   {"character", s.match.character},
-                {"seat", s.match.seat},         {"games", std::move(games)},
-                {"gameRunning", s.gameRunning}, {"declared", s.declared},
-                {"lastRelated", s.lastRelated}, {"lastUnrelated", s.lastUnrelated}};
+    json doc = {{"started", s.match.started},    {"character", s.match.character},
+                {"seat", s.match.seat},          {"games", std::move(games)},
+                {"gameRunning", s.gameRunning},  {"declared", s.declared},
+                {"lastRelated", s.lastRelated},  {"lastUnrelated", s.lastUnrelated},
+                {"takeBacks", s.match.takeBacks}};
     if (s.gameRunning) doc["game"] = GameJson(s.game);
     return doc.dump();
 }

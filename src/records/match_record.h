@@ -22,6 +22,7 @@ struct GameRecord {
     int reverseDeclared = 0, reverseMade = 0;
     std::array<int, kRecordPlayers> points{};    // by player
     std::array<int, kRecordPlayers> pictures{};  // picture cards taken, by player
+    std::string moves;  // the game move by move (engine/game_moves.h); empty when not kept
 };
 
 struct MatchRecord {
@@ -34,6 +35,7 @@ struct MatchRecord {
     int rank = 0;                                 // the human's rank 1..5, ties share the better
     int stonesCredited = 0;                       // the human's match total credited as stones
     int stonesAccount = 0;  // the human's stones after the credit; -1 when none were credited
+    int takeBacks = 0;      // moves the human took back during the match
     std::vector<GameRecord> games;  // the games that came to an end
 };
 

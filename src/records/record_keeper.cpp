@@ -15,7 +15,8 @@ int RankOf(const std::array<int, kRecordPlayers>& points, int player) {
 RecordKeeper::RecordKeeper(const GameState& gs, IRecordSink& sink, std::function<std::string()> now)
     : m_gs(gs),
       m_sink(sink),
-      m_now(now ? std::move(now) : std::function<std::string()>(LocalNow)) {}
+      m_now(now ? std::move(now) : std::function<std::string()>(LocalNow)),
+      m_moves(gs) {}
 
 std::string RecordKeeper::LocalNow() {
     const std::time_t t = std::time(nullptr);
@@ -40,6 +41,7 @@ void RecordKeeper::OnGameStart(int game, int trump) {
         m_running = true;
         m_stonesSeen = 0;
     }
+    m_moves.OnGameStart(game, trump);
     m_game = GameRecord{};
     m_game.game = game;
     m_game.trump = trump;
@@ -48,6 +50,7 @@ void RecordKeeper::OnGameStart(int game, int trump) {
 }
 
 void RecordKeeper::OnRelated() {
+    m_moves.OnRelated();
     for (int seat = 0; seat < kSeats; ++seat) {
         if (m_gs.m_holder[seat] == kJokerHolder) {
             m_game.jokerSeat = seat;
@@ -59,12 +62,14 @@ void RecordKeeper::OnRelated() {
     }
 }
 
-void RecordKeeper::OnTrick(int, int related, int unrelated) {
+void RecordKeeper::OnTrick(int winner, int related, int unrelated) {
+    m_moves.OnTrick(winner, related, unrelated);
     m_lastRelated = related;
     m_lastUnrelated = unrelated;
 }
 
-void RecordKeeper::OnDeclare(int kind, bool, bool answer, int, int) {
+void RecordKeeper::OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) {
+    m_moves.OnDeclare(kind, byComputer, answer, seed, draw);
     // Every declaration question follows a sweep, asked of the human or decided by a computer.
     ++(kind == 0 ? m_game.sweeps : m_game.reverseSweeps);
     if (!answer) return;
@@ -73,6 +78,7 @@ void RecordKeeper::OnDeclare(int kind, bool, bool answer, int, int) {
 }
 
 void RecordKeeper::OnResult(int result) {
+    m_moves.OnResult(result);
     if (!m_gameRunning) return;
     // The battle is over: count its pictures and how a declaration ended.
     for (int seat = 0; seat < kSeats; ++seat) {
@@ -92,6 +98,7 @@ void RecordKeeper::OnResult(int result) {
     m_game.relatedWon = relatedWon;
     m_game.battles = m_gs.m_battle;
     m_game.points = m_gs.m_points[m_game.game - 1];
+    m_game.moves = KeptMoves();
     m_match.games.push_back(m_game);
     m_gameRunning = false;
 }
@@ -107,7 +114,16 @@ void RecordKeeper::OnStones(int player, int, int delta, int stored) {
 
 std::optional<KeeperState> RecordKeeper::State() const {
     if (!m_running) return std::nullopt;
-    return KeeperState{m_match, m_game, m_gameRunning, m_declared, m_lastRelated, m_lastUnrelated};
+    KeeperState state{m_match, m_game, m_gameRunning, m_declared, m_lastRelated, m_lastUnrelated};
+    if (m_gameRunning) state.game.moves = KeptMoves();
+    return state;
+}
+
+std::string RecordKeeper::KeptMoves() const {
+    // Moves taken up from a save that had none, or of another game, are not kept.
+    const GameMoves& moves = m_moves.Moves();
+    if (moves.game != m_game.game || moves.moves.empty()) return {};
+    return EncodeMoves(moves);
 }
 
 void RecordKeeper::Restore(const KeeperState& state) {
@@ -117,6 +133,9 @@ void RecordKeeper::Restore(const KeeperState& state) {
     m_declared = state.declared;
     m_lastRelated = state.lastRelated;
     m_lastUnrelated = state.lastUnrelated;
+    std::optional<GameMoves> moves;
+    if (state.gameRunning && !state.game.moves.empty()) moves = DecodeMoves(state.game.moves);
+    m_moves.Restore(moves && moves->game == state.game.game ? *moves : GameMoves{});
     m_running = true;
     m_stonesSeen = 0;
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/game_moves.h"
 #include "engine/game_state.h"
 #include "engine/observer.h"
 #include "keeper_state.h"
@@ -33,24 +34,42 @@ class RecordKeeper : public IGameObserver {
     // Takes up a match in progress as it was kept (a saved match taken up again).
     void Restore(const KeeperState& state);
 
+    // How often the human took a move back in the match in progress; a match with any is kept
+    // as played with take-backs.
+    int TakeBacks() const { return m_match.takeBacks; }
+    void SetTakeBacks(int count) { m_match.takeBacks = count; }
+
     void OnGameStart(int game, int trump) override;
     void OnRelated() override;
     void OnTrick(int winner, int related, int unrelated) override;
     void OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) override;
     void OnResult(int result) override;
     void OnStones(int player, int character, int delta, int stored) override;
+    // The other events only go into the game's moves.
+    void OnDeal(int seed) override { m_moves.OnDeal(seed); }
+    void OnRedeal(int seed) override { m_moves.OnRedeal(seed); }
+    void OnExchange(int a, int b) override { m_moves.OnExchange(a, b); }
+    void OnLeader(int seat) override { m_moves.OnLeader(seat); }
+    void OnShow(int seat, CardId first, CardId second) override {
+        m_moves.OnShow(seat, first, second);
+    }
+    void OnTrump(int seat, int suit) override { m_moves.OnTrump(seat, suit); }
+    void OnCall(int seat, int suit) override { m_moves.OnCall(seat, suit); }
+    void OnPlay(int seat, CardId card) override { m_moves.OnPlay(seat, card); }
 
     // The local time of the system clock, "YYYY-MM-DD HH:MM:SS".
     static std::string LocalNow();
 
   private:
     void Finish(bool finished);
+    std::string KeptMoves() const;
 
     const GameState& m_gs;
     IRecordSink& m_sink;
     std::function<std::string()> m_now;
     MatchRecord m_match;
     GameRecord m_game;
+    CMoveRecorder m_moves;  // the moves of the game in progress
     bool m_running = false;
     bool m_gameRunning = false;
     int m_declared = 0;  // 0 none, 1 "16", 2 reverse 16 in force in this battle

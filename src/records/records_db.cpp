@@ -79,6 +79,20 @@ QStringList MigrationStep(int from) {
         }
         return steps;
     }
+    if (from == 2) {
+        // Version 3 keeps each game move by move (older games have none: NULL), how often the
+        // human took a move back in a match, and the reviews made of stored games.
+        return {QStringLiteral("ALTER TABLE games ADD COLUMN moves TEXT"),
+                QStringLiteral("ALTER TABLE matches ADD COLUMN take_backs INTEGER NOT NULL "
+                               "DEFAULT 0"),
+                QStringLiteral("CREATE TABLE reviews (\n"
+                               "  match_id INTEGER NOT NULL,\n"
+                               "  game INTEGER NOT NULL,\n"
+                               "  review TEXT NOT NULL,\n"
+                               "  PRIMARY KEY (match_id, game),\n"
+                               "  FOREIGN KEY (match_id, game) REFERENCES games(match_id, game) "
+                               "ON DELETE CASCADE\n)")};
+    }
     return {};
 }
 
@@ -251,15 +265,15 @@ bool CRecordsDb::PrepareInserts() {
     m_insertGame = std::make_unique<QSqlQuery>(db);
     return m_insertMatch->prepare(
                QStringLiteral("INSERT INTO matches (started, ended, finished, %1, %2, %3, rank, "
-                              "stones_credited, stones_account) VALUES (%4)")
+                              "stones_credited, stones_account, take_backs) VALUES (%4)")
                    .arg(Columns("character"), Columns("seat"), Columns("points"),
-                        Placeholders(6 + 3 * kPlayers))) &&
+                        Placeholders(7 + 3 * kPlayers))) &&
            m_insertGame->prepare(
                QStringLiteral("INSERT INTO games (match_id, game, trump, battles, joker_seat, "
                               "ace_seat, joker_player, ace_player, winner, sweeps, reverse_sweeps, "
                               "sixteen_declared, sixteen_made, reverse_declared, reverse_made, %1, "
-                              "%2) VALUES (%3)")
-                   .arg(Columns("points"), Columns("pictures"), Placeholders(15 + 2 * kPlayers)));
+                              "%2, moves) VALUES (%3)")
+                   .arg(Columns("points"), Columns("pictures"), Placeholders(16 + 2 * kPlayers)));
 }
 
 bool CRecordsDb::StoreMatch(const MatchRecord& match) {
@@ -276,6 +290,7 @@ bool CRecordsDb::StoreMatch(const MatchRecord& match) {
     q.addBindValue(match.rank);
     q.addBindValue(match.stonesCredited);
     q.addBindValue(match.stonesAccount < 0 ? QVariant() : QVariant(match.stonesAccount));
+    q.addBindValue(match.takeBacks);
     bool ok = q.exec();
     const QVariant id = q.lastInsertId();
     q.finish();
@@ -294,6 +309,8 @@ bool CRecordsDb::StoreMatch(const MatchRecord& match) {
         }
         for (int v : game.points) g.addBindValue(v);
         for (int v : game.pictures) g.addBindValue(v);
+        g.addBindValue(game.moves.empty() ? QVariant()
+                                          : QVariant(QString::fromStdString(game.moves)));
         ok = g.exec();
         g.finish();
     }
@@ -310,7 +327,7 @@ std::vector<MatchRow> CRecordsDb::LoadMatches() const {
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT m.id, m.started, m.ended, m.finished, %1, %2, %3, m.rank, "
-                               "m.stones_credited, m.stones_account, COUNT(g.game), "
+                               "m.stones_credited, m.stones_account, m.take_backs, COUNT(g.game), "
                                "COUNT(g.pictures_0)%4 FROM matches m LEFT JOIN games g ON "
                                "g.match_id = m.id GROUP BY m.id ORDER BY m.id")
                     .arg(Columns("character", "m."), Columns("seat", "m."), Columns("points", "m."),
@@ -331,6 +348,7 @@ std::vector<MatchRow> CRecordsDb::LoadMatches() const {
         row.stonesCredited = q.value(c++).toInt();
         const QVariant account = q.value(c++);
         row.stonesAccount = account.isNull() ? -1 : account.toInt();
+        row.takeBacks = q.value(c++).toInt();
         row.games = q.value(c++).toInt();
         const int withPictures = q.value(c++).toInt();
         row.hasPictures = row.games > 0 && withPictures == row.games;
@@ -344,11 +362,12 @@ std::vector<GameRecord> CRecordsDb::LoadGames(std::int64_t matchId) const {
     std::vector<GameRecord> games;
     if (!m_open) return games;
     QSqlQuery q(QSqlDatabase::database(m_name, false));
-    q.prepare(QStringLiteral("SELECT game, trump, battles, joker_seat, ace_seat, joker_player, "
-                             "ace_player, winner, sweeps, reverse_sweeps, sixteen_declared, "
-                             "sixteen_made, reverse_declared, reverse_made, %1, %2 FROM games "
-                             "WHERE match_id = ? ORDER BY game")
-                  .arg(Columns("points"), Columns("pictures")));
+    q.prepare(
+        QStringLiteral("SELECT game, trump, battles, joker_seat, ace_seat, joker_player, "
+                       "ace_player, winner, sweeps, reverse_sweeps, sixteen_declared, "
+                       "sixteen_made, reverse_declared, reverse_made, %1, %2, moves FROM games "
+                       "WHERE match_id = ? ORDER BY game")
+            .arg(Columns("points"), Columns("pictures")));
     q.addBindValue(qlonglong(matchId));
     if (!q.exec()) return games;
     while (q.next()) {
@@ -365,6 +384,7 @@ std::vector<GameRecord> CRecordsDb::LoadGames(std::int64_t matchId) const {
         }
         for (int& v : g.points) v = q.value(c++).toInt();
         for (int& v : g.pictures) v = q.value(c++).toInt();
+        g.moves = q.value(c++).toString().toStdString();
         games.push_back(g);
     }
     return games;
@@ -375,12 +395,35 @@ bool CRecordsDb::Clear() {
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
     if (!db.transaction()) return false;
     QSqlQuery q(db);
-    if (q.exec(QStringLiteral("DELETE FROM games")) &&
+    if (q.exec(QStringLiteral("DELETE FROM reviews")) &&
+        q.exec(QStringLiteral("DELETE FROM games")) &&
         q.exec(QStringLiteral("DELETE FROM matches")) && db.commit()) {
         return true;
     }
     db.rollback();
     return false;
+}
+
+std::string CRecordsDb::LoadReview(std::int64_t matchId, int game) const {
+    if (!m_open) return {};
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    q.prepare(QStringLiteral("SELECT review FROM reviews WHERE match_id = ? AND game = ?"));
+    q.addBindValue(qlonglong(matchId));
+    q.addBindValue(game);
+    if (!q.exec() || !q.next()) return {};
+    return q.value(0).toString().toStdString();
+}
+
+bool CRecordsDb::StoreReview(std::int64_t matchId, int game, const std::string& review) {
+    if (!m_open) return false;
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    q.prepare(
+        QStringLiteral("INSERT OR REPLACE INTO reviews (match_id, game, review) "
+                       "VALUES (?, ?, ?)"));
+    q.addBindValue(qlonglong(matchId));
+    q.addBindValue(game);
+    q.addBindValue(QString::fromStdString(review));
+    return q.exec();
 }
 
 }  // namespace quintrick

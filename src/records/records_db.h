@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "match_record.h"
@@ -15,7 +16,7 @@
 namespace quintrick {
 
 // The schema version this program writes (PRAGMA user_version).
-inline constexpr int kRecordsVersion = 2;
+inline constexpr int kRecordsVersion = 3;
 
 class CRecordsDb {
   public:
@@ -46,6 +47,10 @@ class CRecordsDb {
     std::vector<MatchRow> LoadMatches() const;
     // The games of one match, in order.
     std::vector<GameRecord> LoadGames(std::int64_t matchId) const;
+    // The cached review of a game (its text form), empty when there is none.
+    std::string LoadReview(std::int64_t matchId, int game) const;
+    // Keeps the review of a stored game, replacing an older one; false when it was not written.
+    bool StoreReview(std::int64_t matchId, int game, const std::string& review);
     // Deletes every record in one transaction.
     bool Clear();
     int SchemaVersion() const;

@@ -41,7 +41,7 @@ void Append(std::vector<CharacterStats>& out, const std::map<int, Sums>& sums, b
 
 }  // namespace
 
-RecordsSummary Summarize(const std::vector<MatchRow>& rows) {
+RecordsSummary Summarize(const std::vector<MatchRow>& rows, bool includeTakeBacks) {
     RecordsSummary r;
     r.matches = int(rows.size());
     std::map<int, Sums> human, computers;
@@ -49,7 +49,8 @@ RecordsSummary Summarize(const std::vector<MatchRow>& rows) {
     int run = 0;
     for (int i = 0; i < int(rows.size()); ++i) {
         const MatchRow& row = rows[i];
-        if (!row.finished) continue;
+        r.withTakeBacks += row.takeBacks > 0 ? 1 : 0;
+        if (!row.finished || (row.takeBacks > 0 && !includeTakeBacks)) continue;
         const int points = row.points[kHumanPlayer];
         ++r.finished;
         total += points;

@@ -25,6 +25,7 @@ struct MatchRow {
     int games = 0;
     std::array<int, kRecordPlayers> pictures{};  // summed over the games
     bool hasPictures = false;                    // false for matches kept before pictures were
+    int takeBacks = 0;                           // moves the human took back
 };
 
 struct CharacterStats {
@@ -36,7 +37,8 @@ struct CharacterStats {
     double averagePictures = -1;  // per match; -1 when no match has the count
 };
 
-// Totals over the finished matches (an abandoned match counts only as played).
+// Totals over the finished matches (an abandoned match counts only as played). Matches played
+// with take-backs count only as played unless they are included.
 struct RecordsSummary {
     int matches = 0;
     int finished = 0;
@@ -47,11 +49,12 @@ struct RecordsSummary {
     std::vector<CharacterStats> characters;  // the human's characters first, then the others
     std::vector<int> points;                 // the human's final points, finished matches in order
     std::vector<double> movingAverage;       // of the last kMovingWindow points
+    int withTakeBacks = 0;                   // matches played with take-backs
 };
 
 inline constexpr int kMovingWindow = 10;
 
 // `rows` in the order the matches were played.
-RecordsSummary Summarize(const std::vector<MatchRow>& rows);
+RecordsSummary Summarize(const std::vector<MatchRow>& rows, bool includeTakeBacks = false);
 
 }  // namespace quintrick

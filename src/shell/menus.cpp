@@ -89,6 +89,8 @@ bool CT40913View::CommandEnabled(int id) const {
         // dialog was cancelled.
         case kCmdHint:
             return HintAvailable();
+        case kCmdTakeBack:
+            return TakeBackAvailable();
         case kCmdScore:
         case kCmdMap:
         case kCmdCardBacks:
@@ -115,6 +117,8 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
         //: The records item: %1 the records window's title (string 30300).
         AddItem(*menu, kCmdRecords, Menu::tr("%1(&R)\tF6").arg(UiText(kRecTitle)));
         AddItem(*menu, kCmdHint, UiText(kHintMenu));
+        AddItem(*menu, kCmdTakeBack, Menu::tr("一手戻す(&Z)\tCtrl+Z"));
+        AddItem(*menu, kCmdReview, Menu::tr("振り返り(&V)\tV"));
         if (m_flags.thumbBar) AddPeekItems(*menu);
         menu->addSeparator();
         AddItem(*menu, kCmdExit, Menu::tr("終了(&X)"));
@@ -283,6 +287,12 @@ void CT40913View::OnCommand(int id) {
             break;
         case kCmdNewMatch:
             NewMatchCommand();
+            break;
+        case kCmdTakeBack:
+            TakeBack();
+            break;
+        case kCmdReview:
+            ReviewLastGame();
             break;
         case kCmdExit:
             QMetaObject::invokeMethod(window(), "close", Qt::QueuedConnection);

@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -32,6 +34,10 @@
 
 namespace quintrick {
 namespace {
+
+// The take-back texts of the string table.
+constexpr int kRecWithTakeBacks = 30400;
+constexpr int kRecIncludeTakeBacks = 30401;
 
 QString Text(int id) {
     return UiText(id);
@@ -103,6 +109,14 @@ void StyleAxis(QAbstractAxis* axis, const QFont& font) {
     axis->setTitleFont(font);
 }
 
+// A match's state in the table: finished or abandoned, and whether moves were taken back.
+QString StateText(const MatchRow& row) {
+    const QString state = Text(row.finished ? kRecStateFinished : kRecStateAbandoned);
+    if (row.takeBacks == 0) return state;
+    //: A match's state with its take-backs: %1 finished or abandoned, %2 "with take-backs".
+    return Records::tr("%1（%2）").arg(state, Text(kRecWithTakeBacks));
+}
+
 }  // namespace
 
 CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* parent)
@@ -131,8 +145,13 @@ CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* 
         MakeTable({Text(kRecCharacter), Text(kRecRole), Text(kRecMatches), Text(kRecAveragePoints),
                    Text(kRecWinRate), Text(kRecAveragePictures)},
                   "characterTable");
+    // Matches played with take-backs are counted apart unless the player includes them.
+    m_includeTakeBacks = new QCheckBox(Text(kRecIncludeTakeBacks));
+    m_includeTakeBacks->setObjectName(QStringLiteral("includeTakeBacks"));
+    connect(m_includeTakeBacks, &QCheckBox::toggled, this, &CRecordsWindow::Reload);
     auto* summaryLayout = new QVBoxLayout(summary);
     summaryLayout->addLayout(form);
+    summaryLayout->addWidget(m_includeTakeBacks);
     summaryLayout->addWidget(m_characters, 1);
     tabs->addTab(summary, Text(kRecSummaryTab));
 
@@ -156,7 +175,26 @@ CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* 
     m_last->setSortingEnabled(true);
     m_last->setWordWrap(false);
     m_last->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    tabs->addTab(m_last, Text(kRecLast50));
+    auto* last = new QWidget;
+    auto* lastLayout = new QVBoxLayout(last);
+    lastLayout->addWidget(m_last, 1);
+    if (m_host.review) {
+        // The review of a game of the selected match.
+        m_reviewGame = new QSpinBox;
+        m_reviewGame->setObjectName(QStringLiteral("reviewGame"));
+        m_reviewGame->setRange(1, 10);
+        auto* review = new QPushButton(Records::tr("振り返り(&V)"));
+        review->setObjectName(QStringLiteral("reviewGameButton"));
+        connect(review, &QPushButton::clicked, this, &CRecordsWindow::ReviewSelected);
+        auto* row = new QHBoxLayout;
+        row->addStretch(1);
+        //: The game of the selected match to review.
+        row->addWidget(new QLabel(Records::tr("ゲーム：")));
+        row->addWidget(m_reviewGame);
+        row->addWidget(review);
+        lastLayout->addLayout(row);
+    }
+    tabs->addTab(last, Text(kRecLast50));
 
     auto* exportButton = new QPushButton(Text(kRecExportCsv));
     exportButton->setObjectName(QStringLiteral("exportCsv"));
@@ -185,7 +223,7 @@ CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* 
 
 void CRecordsWindow::Reload() {
     const std::vector<MatchRow> rows = m_db.LoadMatches();
-    const RecordsSummary s = Summarize(rows);
+    const RecordsSummary s = Summarize(rows, m_includeTakeBacks->isChecked());
     FillTotals(s, rows);
     FillCharacters(s);
     FillCharts(s);
@@ -329,12 +367,18 @@ void CRecordsWindow::FillLastMatches(const std::vector<MatchRow>& rows) {
         m_last->setItem(i, 3, NumberItem(row.rank, QString::number(row.rank)));
         m_last->setItem(i, 4, NumberItem(row.games, QString::number(row.games)));
         m_last->setItem(i, 5, NumberItem(row.stonesCredited, Signed(row.stonesCredited)));
-        m_last->setItem(
-            i, 6,
-            new QTableWidgetItem(Text(row.finished ? kRecStateFinished : kRecStateAbandoned)));
+        m_last->setItem(i, 6, new QTableWidgetItem(StateText(row)));
     }
     m_last->setSortingEnabled(true);
     m_last->sortItems(0, Qt::DescendingOrder);  // the newest first
+}
+
+void CRecordsWindow::ReviewSelected() {
+    const int row = m_last->currentRow() >= 0 ? m_last->currentRow() : 0;
+    const QTableWidgetItem* item = m_last->item(row, 0);
+    if (!item || !m_host.review) return;
+    m_host.review(static_cast<std::int64_t>(item->data(Qt::UserRole).toDouble()),
+                  m_reviewGame->value(), this);
 }
 
 void CRecordsWindow::ExportCsv() {

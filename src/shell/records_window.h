@@ -9,6 +9,8 @@
 #include "records/records_db.h"
 #include "shell/extras/command_ids.h"
 
+class QCheckBox;
+class QSpinBox;
 class QLabel;
 class QTableWidget;
 class QChartView;
@@ -22,6 +24,8 @@ struct RecordsWindowHost {
     std::function<int(int stringId, std::string_view prefix, int style)> message;
     // The save dialog of the export; an empty path when it was cancelled.
     std::function<QString(QWidget* owner)> askSavePath;
+    // Opens the review of a stored game (none: the records offer no review).
+    std::function<void(std::int64_t match, int game, QWidget* owner)> review;
 };
 
 class CRecordsWindow : public QDialog {
@@ -33,6 +37,8 @@ class CRecordsWindow : public QDialog {
     void Reload();
     void ExportCsv();
     void ClearRecords();
+    // The review of the chosen game of the match selected in the last fifty.
+    void ReviewSelected();
 
     // The save dialog of the real program, in the user's documents folder.
     static QString AskSavePath(QWidget* owner);
@@ -48,6 +54,8 @@ class CRecordsWindow : public QDialog {
     QLabel* m_totals[7] = {};
     QTableWidget* m_characters = nullptr;
     QTableWidget* m_last = nullptr;
+    QCheckBox* m_includeTakeBacks = nullptr;
+    QSpinBox* m_reviewGame = nullptr;
     QChartView* m_pointsChart = nullptr;
     QChartView* m_rankChart = nullptr;
 };

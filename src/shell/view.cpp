@@ -248,6 +248,9 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_N) {
         return OnCommand(kCmdNewMatch);
     }
+    if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_Z) {
+        return OnCommand(kCmdTakeBack);
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return QWidget::keyPressEvent(event);
     }
@@ -277,6 +280,8 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Plus:
         case Qt::Key_Equal:  // + without Shift on most layouts
             return OnCommand(kCmdVolumeUp);
+        case Qt::Key_V:
+            return OnCommand(kCmdReview);
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return m_input.OnKeyDown(GameKey::Enter);

@@ -9,9 +9,13 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "conquest/kunitori_host.h"
 #include "engine/engine.h"
+#include "engine/game_moves.h"
 #include "interaction/human_input.h"
 #include "message_box.h"
 #include "players/fuda_dashi.h"
@@ -35,6 +39,7 @@ class QTimer;
 namespace quintrick {
 
 class CTipWindow;
+struct ReviewCache;
 class CHintSearch;
 class CKeyReference;
 
@@ -132,6 +137,21 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // The explanation tip (made at the initial update).
     CTipWindow* ToolTip() const { return m_toolTip; }
 
+    // 一手戻す: back to the point just before the human's last card, while the match is in
+    // progress and nothing is half-way; as often as the player likes. The match is kept in the
+    // records as played with take-backs.
+    bool TakeBackAvailable() const;
+    bool TakeBack();
+    // The points the human can go back to (tests).
+    int TakeBackPoints() const { return static_cast<int>(m_takeBackPoints.size()); }
+
+    // 振り返り: the review window of the last game that came to an end (of the match in
+    // progress, else the last one stored), or of a stored game; a message when there is none.
+    void ReviewLastGame();
+    void ReviewStoredGame(std::int64_t match, int game, QWidget* owner);
+    // Replaces the review window's opening (tests): it gets the game's moves.
+    std::function<void(const GameMoves& moves)> m_openReview;
+
     // The computers' strength (強さ): false 標準, true 強い; stored in the profile at once.
     void SetStrongComputers(bool strong);
     CLevelPlayers& LevelPlayers() { return m_levelPlayers; }
@@ -212,6 +232,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // Whether the records already hold the finished match that began at `started` (a run killed
     // after recording it, before its saved match was removed).
     bool FinishedMatchRecorded(const std::string& started);
+    // Keeps the state as a point to go back to when the game waits for the human's card.
+    void NoteTakeBackPoint();
+    void OpenReview(const GameMoves& moves, ReviewCache cache, QWidget* owner);
 
     AppFlags m_flags;
     bool m_startupPending = false;  // CompleteStartup has yet to run
@@ -247,6 +270,18 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     QTimer* m_hintTipTimer = nullptr;
     static constexpr int kHintTipMs = 6000;
     QString m_lastHint;
+    // The states at which the game waited for the human's card in the match in progress, with
+    // what the records and the table had seen then.
+    struct TakeBackPoint {
+        TakeBackPoint(const GameState& state, const CPlayLog& log,
+                      std::optional<KeeperState> records)
+            : gs(state), seen(gs, log), kept(std::move(records)), dump(gs.Dump()) {}
+        GameState gs;
+        CPlayLog seen;
+        std::optional<KeeperState> kept;
+        std::string dump;  // to know the state again
+    };
+    std::vector<std::unique_ptr<TakeBackPoint>> m_takeBackPoints;
 
     std::map<int, int> m_timers;       // event id -> Qt timer id
     std::map<int, int> m_timerEvents;  // Qt timer id -> event id

@@ -60,6 +60,9 @@ void CT40913View::OpenRecords() {
     host.message = [this](int id, std::string_view prefix, int style) {
         return ShowMessage(id, prefix, style);
     };
+    host.review = [this](std::int64_t match, int game, QWidget* owner) {
+        ReviewStoredGame(match, game, owner);
+    };
     CRecordsWindow window(m_records.Db(), std::move(host), this);
     window.exec();
 }

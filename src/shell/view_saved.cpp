@@ -30,6 +30,7 @@ void RecordCredit(RecordKeeper& keeper, const GameState& gs, const ResumePoint& 
 }  // namespace
 
 void CT40913View::SaveResumePoint(const ResumePoint& point) {
+    if (point.at == ResumeAt::kTick) NoteTakeBackPoint();
     SavedMatch match{m_gs, point, std::nullopt,
                      TableView{static_cast<int>(std::trunc(m_table.Kakudo())), m_set.m_openMode},
                      std::nullopt};
@@ -43,6 +44,7 @@ void CT40913View::SaveResumePoint(const ResumePoint& point) {
 }
 
 void CT40913View::MatchCredited() {
+    m_takeBackPoints.clear();
     m_savedMatch.Remove();
 }
 
@@ -123,6 +125,7 @@ void CT40913View::SaveForSessionEnd() {
 void CT40913View::NewMatchCommand() {
     if (ShowMessage(kMsgAbandonMatch, {}, kStyleQuestion) != IDYES) return;
     RecordAbandonedMatch();
+    m_takeBackPoints.clear();
     m_savedMatch.Remove();
     KillTimer(kGameTimerEvent);
     m_gs.m_gameTimer = 0;

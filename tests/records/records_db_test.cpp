@@ -146,6 +146,46 @@ TEST_F(RecordsDbTest, VersionOneFileIsMigratedKeepingItsRows) {
     EXPECT_TRUE(rows[2].hasPictures);
 }
 
+TEST_F(RecordsDbTest, VersionTwoFileIsMigratedKeepingItsRowsAndTakesMovesAndReviews) {
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUINTRICK_RECORDS_DATA "/records-v2.sqlite"), m_path));
+    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    CRecordsDb db;
+    ASSERT_EQ(db.Open(m_path), CRecordsDb::Opened::Ok);
+    EXPECT_EQ(db.SchemaVersion(), kRecordsVersion);
+    auto rows = db.LoadMatches();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].points, (std::array<int, 5>{-10, 14, 6, -20, 10}));
+    EXPECT_TRUE(rows[0].hasPictures);
+    EXPECT_EQ(rows[0].pictures[4], 5 + 3 + 4);
+    EXPECT_EQ(rows[0].takeBacks, 0);
+    const auto old = db.LoadGames(rows[0].id);
+    ASSERT_EQ(old.size(), 3u);
+    for (const GameRecord& g : old) EXPECT_TRUE(g.moves.empty());  // kept before moves were
+    EXPECT_TRUE(db.LoadReview(rows[0].id, 1).empty());
+    // New matches go in beside the old ones with their moves and take-backs; reviews are kept
+    // for stored games, replaced when made again, and go with the records when they are cleared.
+    MatchRecord m = SampleMatch(3);
+    m.takeBacks = 4;
+    m.games[1].moves = "M1 g2 e7 s01234 G2,1 D17";
+    ASSERT_TRUE(db.StoreMatch(m));
+    rows = db.LoadMatches();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[2].takeBacks, 4);
+    EXPECT_EQ(db.LoadGames(rows[2].id)[1].moves, m.games[1].moves);
+    EXPECT_TRUE(db.LoadGames(rows[2].id)[0].moves.empty());
+    EXPECT_TRUE(db.StoreReview(rows[2].id, 2, "first"));
+    EXPECT_TRUE(db.StoreReview(rows[2].id, 2, "second"));
+    EXPECT_FALSE(db.StoreReview(rows[2].id, 11, "of no stored game"));
+    EXPECT_EQ(db.LoadReview(rows[2].id, 2), "second");
+    EXPECT_TRUE(db.LoadReview(rows[2].id, 3).empty());
+    db.Close();
+    ASSERT_EQ(db.Open(m_path), CRecordsDb::Opened::Ok);
+    EXPECT_EQ(db.LoadReview(rows[2].id, 2), "second");
+    ASSERT_TRUE(db.Clear());
+    EXPECT_TRUE(db.LoadReview(rows[2].id, 2).empty());
+}
+
 // Writes `content` as the database file (or makes a folder of that name).
 struct BadFile {
     const char* what;

@@ -12,6 +12,7 @@
 #include "records/record_keeper.h"
 #include "records/records_db.h"
 #include "records_test_support.h"
+#include "review/replay.h"
 #include "sim_stats.h"
 
 namespace quintrick {
@@ -120,8 +121,61 @@ TEST(RecordsSim, TwoHundredMatchesAgreeWithTheRunnersSummary) {
               0);
     EXPECT_GT(q("SELECT COUNT(*) FROM games WHERE winner = 'related'"), 0);
     EXPECT_GT(q("SELECT COUNT(*) FROM games WHERE winner = 'unrelated'"), 0);
+    // Every stored game, played again from its moves, reaches the points kept with it.
+    int replayed = 0;
+    for (const MatchRow& match : db.LoadMatches()) {
+        for (const GameRecord& game : db.LoadGames(match.id)) {
+            std::string why;
+            const auto moves = DecodeMoves(game.moves, &why);
+            ASSERT_TRUE(moves) << why;
+            CGameReplay replay(*moves);
+            ASSERT_TRUE(replay.Run(true, &why))
+                << "match " << match.id << " game " << game.game << ": " << why;
+            EXPECT_EQ(replay.Points(), game.points);
+            ++replayed;
+        }
+    }
+    EXPECT_EQ(replayed, 10 * kMatches);
     QSqlDatabase::database("sum", false).close();
     QSqlDatabase::removeDatabase("sum");
+}
+
+TEST(RecordsSim, AGameTakenUpFromItsKeptStateIsKeptWholeMoveByMove) {
+    MatchRunner runner(4, 2500, 1);
+    struct Sink : IRecordSink {
+        void Store(const MatchRecord& match) override { records.push_back(match); }
+        std::vector<MatchRecord> records;
+    } sink;
+    RecordKeeper keeper(runner.m_gs, sink, [] { return std::string("2026-12-10 12:00:00"); });
+    runner.m_host.AddObserver(&keeper);
+    runner.Start();
+    while (runner.m_gs.m_game < 3) runner.Step();
+    runner.RunTricks(4);
+    // The state goes through its text form into a second keeper, which sees the rest.
+    const auto state = keeper.State();
+    ASSERT_TRUE(state);
+    ASSERT_FALSE(state->game.moves.empty());
+    const auto read = ReadKeeperState(WriteKeeperState(*state), runner.m_gs);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->game.moves, state->game.moves);
+    RecordKeeper second(runner.m_gs, sink, [] { return std::string("2026-12-10 12:00:00"); });
+    second.Restore(*read);
+    runner.m_host.AddObserver(&second);
+    while (runner.m_gs.m_game < 4) runner.Step();
+    keeper.Abandon();
+    second.Abandon();
+    ASSERT_EQ(sink.records.size(), 2u);
+    const MatchRecord& taken = sink.records[1];
+    ASSERT_EQ(taken.games.size(), 3u);
+    for (const GameRecord& game : taken.games) {
+        SCOPED_TRACE(game.game);
+        const auto moves = DecodeMoves(game.moves);
+        ASSERT_TRUE(moves);
+        CGameReplay replay(*moves);
+        std::string why;
+        ASSERT_TRUE(replay.Run(true, &why)) << why;
+        EXPECT_EQ(replay.Points(), game.points);
+    }
 }
 
 TEST(RecordsSim, GivenUpMatchIsKeptAsAbandonedWithItsFinishedGames) {

@@ -6,7 +6,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <chrono>
 #include <functional>
 #include <random>
@@ -18,6 +20,7 @@
 #include "match_runner.h"
 #include "records/keeper_state.h"
 #include "records/records_db.h"
+#include "review/replay.h"
 #include "scripted_dialogs.h"
 #include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
@@ -326,6 +329,102 @@ TEST_F(ViewResume, AWriteKilledHalfWayLeavesTheOldOrTheNewFile) {
         const std::string text = FileText(store.Path());
         EXPECT_TRUE(text == a || text == b) << "round " << round << ", " << text.size() << " bytes";
     }
+}
+
+// The positions of the cards the human may play now.
+std::vector<int> LegalPositions(CT40913View& view) {
+    std::vector<int> out;
+    const GameState& gs = view.Gs();
+    for (int pos = 0; pos < gs.m_handCount[kHumanSeat]; ++pos) {
+        if (IsLegalPlay(gs, kHumanSeat, gs.m_hand[kHumanSeat][pos]) == Rule::kNone) {
+            out.push_back(pos);
+        }
+    }
+    return out;
+}
+
+TEST_F(ViewResume, ACardTakenBackIsPlayedAgainAndTheMatchGoesOnAfterAKill) {
+    Start();
+    view().OnCommand(kCmdStart);
+    view().Settings().m_ruleRem = 0;
+    dialogs.realPauses = false;
+    TickToHuman();
+    // Nothing to take back before the human has played.
+    EXPECT_FALSE(view().TakeBackAvailable());
+    // Two tricks on: the human's hand before its second card is the one to come back to.
+    ASSERT_TRUE(view().Engine().PlayCardAt(LegalPositions(view()).front()));
+    view().FireTimer(kGameTimerEvent);
+    TickToHuman();
+    const GameState before = gs();
+    const std::vector<int> legal = LegalPositions(view());
+    ASSERT_TRUE(view().Engine().PlayCardAt(legal.front()));
+    const CardId first = before.m_hand[kHumanSeat][legal.front()];
+    view().FireTimer(kGameTimerEvent);
+    TickToHuman();
+    ASSERT_TRUE(view().TakeBackAvailable());
+
+    // Ctrl+Z: the table is as it was before that card, waiting for the human.
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier);
+    QApplication::sendEvent(&view(), &key);
+    EXPECT_EQ(gs().m_hand, before.m_hand);
+    EXPECT_EQ(gs().m_handCount, before.m_handCount);
+    EXPECT_EQ(gs().m_field, before.m_field);
+    EXPECT_EQ(gs().m_turn, kHumanSeat);
+    EXPECT_EQ(gs().m_busy, 1);
+    EXPECT_NE(gs().m_gameTimer, 0);
+    EXPECT_EQ(view().RecordKeeperOf().TakeBacks(), 1);
+    // Again and again: back to the first card too, then no further.
+    ASSERT_TRUE(view().TakeBack());
+    EXPECT_EQ(gs().m_handCount[kHumanSeat], kHandSize);
+    EXPECT_EQ(view().RecordKeeperOf().TakeBacks(), 2);
+    EXPECT_FALSE(view().TakeBackAvailable());
+    EXPECT_FALSE(view().TakeBack());
+    // The saved match holds the state taken back to, and the take-backs with its records.
+    {
+        const std::optional<SavedMatch> saved = ReadSavedMatch(FileText(store.Path()));
+        ASSERT_TRUE(saved && saved->records);
+        EXPECT_EQ(saved->gs.m_handCount[kHumanSeat], kHandSize);
+        const auto kept = ReadKeeperState(*saved->records, saved->gs);
+        ASSERT_TRUE(kept);
+        EXPECT_EQ(kept->match.takeBacks, 2);
+    }
+    // Played again, another card the second time where there is one.
+    ASSERT_TRUE(view().Engine().PlayCardAt(LegalPositions(view()).front()));
+    view().FireTimer(kGameTimerEvent);
+    TickToHuman();
+    ASSERT_EQ(gs().m_hand, before.m_hand);
+    const std::vector<int> again = LegalPositions(view());
+    ASSERT_TRUE(view().Engine().PlayCardAt(again.back()));
+    if (again.size() > 1) {
+        EXPECT_NE(before.m_hand[kHumanSeat][again.back()], first);
+    }
+    view().FireTimer(kGameTimerEvent);
+    TickToHuman();
+    const int held = gs().m_handCount[kHumanSeat];
+
+    // Killed here; taken up at the next start, the match goes on where it was.
+    frame.reset();
+    dialogs.answer = IDYES;
+    Start();
+    ASSERT_TRUE(Has(dialogs.messages, kMsgResumeMatch));
+    EXPECT_EQ(gs().m_handCount[kHumanSeat], held);
+    EXPECT_EQ(view().RecordKeeperOf().TakeBacks(), 2);
+    PlayToGame(2);
+    // The first game is kept move by move as it was played in the end: it replays to its points.
+    const auto state = view().RecordKeeperOf().State();
+    ASSERT_TRUE(state);
+    ASSERT_EQ(state->match.games.size(), 1u);
+    const auto moves = DecodeMoves(state->match.games[0].moves);
+    ASSERT_TRUE(moves);
+    CGameReplay replay(*moves);
+    std::string why;
+    ASSERT_TRUE(replay.Run(true, &why)) << why;
+    EXPECT_EQ(replay.Points(), gs().m_points[0]);
+    // Given up, the match is kept in the records as played with take-backs.
+    view().RecordAbandonedMatch();
+    const std::vector<MatchRow> rows = Recorded();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].takeBacks, 2);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "engine/strings.h"
 #include "match_runner.h"
 #include "saved_run.h"
+#include "sim_review.h"
 #include "sim_stats.h"
 #include "trace_writer.h"
 #ifdef QUINTRICK_SIM_RECORDS
@@ -43,7 +44,13 @@ constexpr std::string_view kUsage =
     "  --db FILE          add the records of every match to the SQLite database FILE\n"
     "  --stop-after-tricks K --save FILE\n"
     "                     stop once K tricks have been played and save the match to FILE\n"
-    "  --continue FILE    play on the match saved in FILE (its clock and characters)\n";
+    "  --continue FILE    play on the match saved in FILE (its clock and characters)\n"
+    "  --review FILE      review one kept game of FILE (a records database: the last game, a\n"
+    "                     trace: the first) and print the value of each of the human's plays\n"
+    "  --game G           with --review: MATCH:GAME of a database, the Nth game of a trace, or\n"
+    "                     all (every game, one line each, and the mean loss per game)\n"
+    "  --check-replay FILE\n"
+    "                     play every kept game of FILE again and compare the points\n";
 
 int Usage(std::string_view problem) {
     return quintrick::Usage("quintrick-sim", problem, kUsage);
@@ -63,6 +70,9 @@ int main(int argc, char** argv) {
     const char* savePath = nullptr;
     const char* continuePath = nullptr;
     bool matchGiven = false;  // --matches, --start or --character
+    const char* reviewPath = nullptr;
+    const char* reviewGame = nullptr;
+    const char* checkPath = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -74,9 +84,9 @@ int main(int argc, char** argv) {
             continue;
         }
         constexpr std::string_view kOptions[] = {
-            "--matches", "--start",   "--character", "--human-policy", "--computers",
-            "--samples", "--jobs",    "--trace",     "--db",           "--stop-after-tricks",
-            "--save",    "--continue"};
+            "--matches", "--start",    "--character", "--human-policy", "--computers",
+            "--samples", "--jobs",     "--trace",     "--db",           "--stop-after-tricks",
+            "--save",    "--continue", "--review",    "--game",         "--check-replay"};
         if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions))
             return Usage("unknown option " + std::string(arg));
         if (i + 1 >= argc) return Usage("missing value for " + std::string(arg));
@@ -86,6 +96,9 @@ int main(int argc, char** argv) {
         if (arg == "--stop-after-tricks") {
             number = ParseInt(value, 1, 1'000'000'000);
             if (number) stopAfter = *number;
+        } else if (arg == "--review" || arg == "--game" || arg == "--check-replay") {
+            (arg == "--review" ? reviewPath : arg == "--game" ? reviewGame : checkPath) = argv[i];
+            continue;
         } else if (arg == "--save" || arg == "--continue") {
             (arg == "--save" ? savePath : continuePath) = argv[i];
             continue;
@@ -134,6 +147,12 @@ int main(int argc, char** argv) {
         if (!number) return Usage("bad value '" + std::string(value) + "' for " + std::string(arg));
     }
 
+    if (reviewGame && !reviewPath) return Usage("--game goes with --review");
+    if (reviewPath) {
+        return ReviewCommand(reviewPath, reviewGame ? reviewGame : "", batch.options.samples,
+                             std::cout, std::cerr);
+    }
+    if (checkPath) return CheckReplayCommand(checkPath, std::cout, std::cerr);
     if ((stopAfter > 0) != (savePath != nullptr)) {
         return Usage("--stop-after-tricks and --save go together");
     }

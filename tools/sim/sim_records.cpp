@@ -8,6 +8,21 @@
 namespace quintrick {
 namespace {
 
+// Qt SQL loads its driver through the application object.
+class AppForSql {
+  public:
+    AppForSql() {
+        if (!QCoreApplication::instance())
+            m_app = std::make_unique<QCoreApplication>(m_argc, m_argv);
+    }
+
+  private:
+    int m_argc = 1;
+    char m_arg0[14] = "quintrick-sim";
+    char* m_argv[2] = {m_arg0, nullptr};
+    std::unique_ptr<QCoreApplication> m_app;
+};
+
 class SimRecordsImpl : public SimRecords, private IRecordSink {
   public:
     explicit SimRecordsImpl(const GameState& gs) : m_keeper(gs, *this) {}
@@ -39,13 +54,7 @@ class SimRecordsImpl : public SimRecords, private IRecordSink {
         }
     }
 
-    // Qt SQL loads its driver through the application object.
-    int m_argc = 1;
-    char m_arg0[14] = "quintrick-sim";
-    char* m_argv[2] = {m_arg0, nullptr};
-    std::unique_ptr<QCoreApplication> m_app{
-        QCoreApplication::instance() ? nullptr
-                                     : std::make_unique<QCoreApplication>(m_argc, m_argv)};
+    AppForSql m_app;
     CRecordsDb m_db;
     RecordKeeper m_keeper;
     long m_stored = 0;
@@ -59,6 +68,20 @@ std::unique_ptr<SimRecords> SimRecords::Open(const std::string& path, const Game
     auto records = std::make_unique<SimRecordsImpl>(gs);
     if (!records->Open(path, error)) return nullptr;
     return records;
+}
+
+bool LoadStoredGames(const std::string& path, std::vector<StoredGame>& games, std::string& error) {
+    AppForSql app;
+    CRecordsDb db;
+    if (db.Open(QString::fromStdString(path)) != CRecordsDb::Opened::Ok) {
+        error = "cannot read the records in " + path;
+        return false;
+    }
+    for (const MatchRow& match : db.LoadMatches()) {
+        for (GameRecord& game : db.LoadGames(match.id))
+            games.push_back({match.id, std::move(game)});
+    }
+    return true;
 }
 
 }  // namespace quintrick

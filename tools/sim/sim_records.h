@@ -2,11 +2,14 @@
 // Built only with Qt SQL; the header carries no Qt.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/game_state.h"
 #include "engine/observer.h"
+#include "records/match_record.h"
 
 namespace quintrick {
 
@@ -22,5 +25,14 @@ class SimRecords {
     virtual long Stored() const = 0;
     virtual bool Failed() const = 0;
 };
+
+// A game as the database keeps it, with its match.
+struct StoredGame {
+    std::int64_t match = 0;
+    GameRecord record;
+};
+// Every game of the database at `path`, in the order played; false with `error` when it cannot
+// be read.
+bool LoadStoredGames(const std::string& path, std::vector<StoredGame>& games, std::string& error);
 
 }  // namespace quintrick

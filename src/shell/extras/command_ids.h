@@ -48,6 +48,8 @@ enum CommandId : int {
     // The keys ? (the key reference) and I (the state of the game said).
     kCmdKeyReference = 32878,
     kCmdSayState = 32879,
+    kCmdTakeBack = 32853,  // also Ctrl+Z
+    kCmdReview = 32854,    // also V
     // Help menu.
     kCmdHelpOperation = 32787,
     kCmdHelpRules = 32780,
