@@ -29,7 +29,7 @@ game=$!
 pids+=("$game")
 win=$(window Quintrick) || { echo "FAIL: no game window"; exit 1; }
 xdotool windowactivate "$win" 2>/dev/null || xdotool windowfocus "$win"
-PYTHONPATH=$here /usr/bin/python3 "$here/$script" "$out/${script%.py}.txt"
+PYTHONDONTWRITEBYTECODE=1 PYTHONPATH=$here /usr/bin/python3 "$here/$script" "$out/${script%.py}.txt"
 status=$?
 kill -0 "$game" 2>/dev/null || { echo "FAIL: the game ended"; status=1; }
 exit $status

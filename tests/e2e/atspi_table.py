@@ -106,6 +106,8 @@ class Table:
         cards = []
         for i in range(self.hand_node.get_child_count()):
             card = self.hand_node.get_child_at_index(i)
+            if card is None:  # the hand changed while it was read
+                continue
             card.clear_cache()
             cards.append({
                 "name": name(card),
@@ -121,6 +123,8 @@ class Table:
         texts = []
         for i in range(self.field_node.get_child_count()):
             seat = self.field_node.get_child_at_index(i)
+            if seat is None:
+                continue
             seat.clear_cache()
             texts.append(name(seat))
         return texts
