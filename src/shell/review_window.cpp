@@ -285,9 +285,8 @@ void CReviewWindow::ShowFrame(int frame) {
                           .arg(SuitName(f.gs.m_trump));
     if (f.seat >= 0) {
         //: Who played which card: %1 the player, %2 the card.
-        caption +=
-            u'\n' +
-            Review::tr("%1が%2を出しました").arg(SeatName(f.gs, f.seat), HintCardName(f.card));
+        caption += u'\n' +
+                   Review::tr("%1が%2を出しました").arg(SeatName(f.gs, f.seat), UiCardName(f.card));
     } else {
         caption += u'\n' + Review::tr("バトル開始時の全員の手札");
     }
@@ -309,7 +308,7 @@ void CReviewWindow::ShowChoices() {
     m_choices->setRowCount(int(d->choices.size()));
     for (int i = 0; i < int(d->choices.size()); ++i) {
         const ChoiceValue& c = d->choices[size_t(i)];
-        QString name = HintCardName(c.card);
+        QString name = UiCardName(c.card);
         //: A joker led with its called suit: %1 the joker, %2 the suit.
         if (c.suit >= 0) name = Review::tr("%1（%2を請求）").arg(name, SuitName(c.suit));
         QStringList marks;
