@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "engine/judgement.h"
+#include "engine/null_profile.h"
 #include "engine/trick_rules.h"
 #include "fuda_dashi.h"
 
@@ -11,7 +12,7 @@ namespace quintrick {
 namespace {
 
 // A host for the played-out worlds: nothing is shown, nothing waits, no profile is kept.
-class SilentHost : public IHost, private IProfile {
+class SilentHost : public IHost {
   public:
     int ShowMessage(int, std::string_view, int) override { return IDNO; }
     int SetTimer(int eventId, int) override { return eventId; }
@@ -24,15 +25,10 @@ class SilentHost : public IHost, private IProfile {
     bool PrepareCardBacks() override { return true; }
     void RequestClose() override {}
     LocalTime LocalTimeOfDay() override { return {}; }
-    IProfile& Profile() override { return *this; }
+    IProfile& Profile() override { return m_profile; }
 
   private:
-    int ReadInt(std::string_view, std::string_view, int def) override { return def; }
-    void WriteInt(std::string_view, std::string_view, int) override {}
-    std::string ReadString(std::string_view, std::string_view, std::string_view def) override {
-        return std::string(def);
-    }
-    void WriteString(std::string_view, std::string_view, std::string_view) override {}
+    CNullProfile m_profile;
 };
 
 // What the seat knows about where each unseen card may lie.

@@ -4,6 +4,7 @@
 
 #include "engine/engine.h"
 #include "engine/first_leader.h"
+#include "engine/null_profile.h"
 #include "engine/strings.h"
 #include "engine/trick_rules.h"
 
@@ -12,10 +13,7 @@ namespace quintrick {
 // The host, the computer players and the observer of the replayed game in one: every answer the
 // engine asks for is read from the record at the move that comes next, and every event it
 // reports is checked against that move.
-class CGameReplay::Driver final : public IHost,
-                                  private IProfile,
-                                  public IComputerPlayers,
-                                  public IGameObserver {
+class CGameReplay::Driver final : public IHost, public IComputerPlayers, public IGameObserver {
   public:
     Driver(CGameReplay& owner, const GameMoves& moves)
         : m_owner(owner), m_moves(moves.moves), m_log(m_gs), m_engine(m_gs, m_set, *this, *this) {
@@ -98,7 +96,7 @@ class CGameReplay::Driver final : public IHost,
         ++m_spareClock;
         return {0, m_spareClock / 60 % 60, m_spareClock % 60, true};
     }
-    IProfile& Profile() override { return *this; }
+    IProfile& Profile() override { return m_profile; }
 
     // IComputerPlayers.
     int ChooseFollowCard() override { return RecordedPosition(); }
@@ -150,13 +148,7 @@ class CGameReplay::Driver final : public IHost,
     void OnResult(int result) override { Check({MoveKind::kResult, {result}}); }
 
   private:
-    // IProfile: nothing is kept.
-    int ReadInt(std::string_view, std::string_view, int def) override { return def; }
-    void WriteInt(std::string_view, std::string_view, int) override {}
-    std::string ReadString(std::string_view, std::string_view, std::string_view def) override {
-        return std::string(def);
-    }
-    void WriteString(std::string_view, std::string_view, std::string_view) override {}
+    CNullProfile m_profile;  // nothing is kept
 
     bool Stopped() const { return m_done || !m_failure.empty() || m_next >= m_moves.size(); }
 
