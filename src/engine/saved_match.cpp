@@ -371,6 +371,29 @@ std::string WriteSavedMatch(const SavedMatch& match, std::string* why) {
     return doc.dump() + '\n';
 }
 
+bool JsonDepthWithin(std::string_view text, int limit) {
+    int depth = 0;
+    bool inString = false, escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return false;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return true;
+}
+
 std::optional<SavedMatch> ReadSavedMatch(std::string_view text, std::string* why) {
     std::string error;
     auto fail = [&](std::string reason) -> std::optional<SavedMatch> {
@@ -378,6 +401,7 @@ std::optional<SavedMatch> ReadSavedMatch(std::string_view text, std::string* why
         return std::nullopt;
     };
     if (text.size() > kSavedMatchMaxBytes) return fail("the file is too large");
+    if (!JsonDepthWithin(text)) return fail("the file is nested too deeply");
     const json doc = json::parse(text.begin(), text.end(), nullptr, false);
     if (doc.is_discarded() || !doc.is_object())
         return fail("the file is not JSON (damaged or cut short)");

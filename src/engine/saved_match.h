@@ -17,6 +17,9 @@ namespace quintrick {
 inline constexpr int kSavedMatchFormat = 1;
 // Larger files are refused unread; a saved match is a few kilobytes.
 inline constexpr std::size_t kSavedMatchMaxBytes = 1 << 20;
+// Deeper nesting of lists and objects is refused before the text is parsed: the game writes
+// four levels, and a value nested without end would exhaust the stack of whatever walks it.
+inline constexpr int kJsonMaxDepth = 256;
 
 // What the headless runner needs to go on: its simulated clock and its match bookkeeping.
 struct RunnerState {
@@ -52,6 +55,10 @@ std::string WriteSavedMatch(const SavedMatch& match, std::string* why = nullptr)
 
 // Reads a saved match; std::nullopt with the reason when the text cannot be used.
 std::optional<SavedMatch> ReadSavedMatch(std::string_view text, std::string* why = nullptr);
+
+// True when no list or object in the JSON `text` lies deeper than `limit` (brackets inside
+// strings do not count). Text that is no JSON at all may pass: the parser refuses it.
+bool JsonDepthWithin(std::string_view text, int limit = kJsonMaxDepth);
 
 // The consistency checks that reading applies, on a state and its point: empty when the table
 // can be played on, else the first problem found.

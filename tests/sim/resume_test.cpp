@@ -184,6 +184,49 @@ TEST(Resume, UnusableSavedMatchesAreRefused) {
     }
 }
 
+// A value nested far deeper than the game ever writes is refused while reading, wherever it
+// stands, instead of overflowing the stack of whatever walks it afterwards.
+TEST(Resume, DeepNestingIsRefusedNotWalked) {
+    const std::string good = MidGameText();
+    ASSERT_TRUE(ReadSavedMatch(good));
+    const auto nested = [](int depth) {
+        return std::string(static_cast<std::size_t>(depth), '[') +
+               std::string(static_cast<std::size_t>(depth), ']');
+    };
+    std::string deepObjects;
+    for (int i = 0; i < 100000; ++i) deepObjects += R"({"a":)";
+    deepObjects += "1" + std::string(100000, '}');
+    const auto withMember = [&good](const std::string& member) {
+        return Replace(good, R"("format":1,)", R"("format":1,)" + member + ",");
+    };
+    struct Case {
+        const char* what;
+        std::string text;
+        bool accepted;
+    };
+    const std::vector<Case> cases = {
+        {"deep lists in the records part", withMember(R"("records":{"x":)" + nested(100000) + "}"),
+         false},
+        {"deep objects in the records part", withMember(R"("records":{"x":)" + deepObjects + "}"),
+         false},
+        {"deep lists in a member no one reads", withMember(R"("extra":)" + nested(100000)), false},
+        {"brackets inside a string do not count",
+         withMember(R"("note":")" + std::string(5000, '[') + R"(\"{")"), true},
+        {"nesting deeper than the game writes, within the limit",
+         withMember(R"("extra":)" + nested(40)), true},
+    };
+    for (const Case& c : cases) {
+        std::string why;
+        EXPECT_EQ(ReadSavedMatch(c.text, &why).has_value(), c.accepted) << c.what << ": " << why;
+        if (!c.accepted) {
+            EXPECT_NE(why.find("nested"), std::string::npos) << c.what << ": " << why;
+        }
+    }
+    EXPECT_TRUE(JsonDepthWithin(nested(kJsonMaxDepth)));
+    EXPECT_FALSE(JsonDepthWithin(nested(kJsonMaxDepth + 1)));
+    EXPECT_FALSE(JsonDepthWithin(deepObjects));
+}
+
 TEST(Resume, ADraggedCardIsSavedInTheHand) {
     MatchRunner runner(0, 300, 1);
     runner.m_host.m_keepLog = false;
