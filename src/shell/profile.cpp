@@ -29,6 +29,27 @@ QString UserProfilePath() {
            QStringLiteral("/Orvendel/Quintrick.conf");
 }
 
+// True when a value of the file is one QSettings would decode as a serialised variant
+// ("@Variant(...)" where a value or an item of a list begins). The game writes only numbers and
+// text, which never read as one (a text that starts with "@" is written as "@@..."); decoding such
+// a value from a damaged or hostile file can nest without bound and exhaust the stack.
+bool HoldsEncodedValues(const QString& iniFile) {
+    QFile file(iniFile);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.read(kMaxProfileBytes + 1);
+    static const QByteArray marker = QByteArrayLiteral("@Variant(");
+    for (qsizetype at = bytes.indexOf(marker); at >= 0; at = bytes.indexOf(marker, at + 1)) {
+        // Only where a value (or an item of a list of values) begins.
+        qsizetype before = at - 1;
+        while (before >= 0 &&
+               (bytes[before] == ' ' || bytes[before] == '\t' || bytes[before] == '"')) {
+            --before;
+        }
+        if (before < 0 || bytes[before] == '=' || bytes[before] == ',') return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 CProfile::CProfile() : CProfile(UserProfilePath()) {}
@@ -37,16 +58,17 @@ QString StoredLanguage(const QString& iniFile) {
     const QString file = iniFile.isEmpty() ? UserProfilePath() : iniFile;
     // Only a profile the game would read; nothing is written or set aside here.
     const QFileInfo info(file);
-    if (!info.isFile() || info.size() > kMaxProfileBytes) return {};
+    if (!info.isFile() || info.size() > kMaxProfileBytes || HoldsEncodedValues(file)) return {};
     const QSettings settings(file, QSettings::IniFormat);
     return ProfileText(settings.value(Key(entries::kLanguage.section, entries::kLanguage.entry)));
 }
 
 CProfile::CProfile(const QString& iniFile) : m_fileName(iniFile) {
     // QSettings reads the whole file at once: a file far larger than any profile (a damaged or
-    // foreign one) is moved aside instead, and the game starts with the defaults.
+    // foreign one) is moved aside instead, and the game starts with the defaults. So is one
+    // holding encoded values, which the game never writes.
     const QFileInfo info(iniFile);
-    if (info.isFile() && info.size() > kMaxProfileBytes) {
+    if (info.isFile() && (info.size() > kMaxProfileBytes || HoldsEncodedValues(iniFile))) {
         const QString bad = iniFile + QStringLiteral(".bad");
         if (std::rename(QFile::encodeName(iniFile).constData(),
                         QFile::encodeName(bad).constData()) == 0) {

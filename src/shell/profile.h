@@ -5,7 +5,8 @@
 //
 // A profile that cannot be saved (its lock file or the file itself cannot be used) never stalls
 // the program: it plays on with its values in memory and says so once. A file too large to be a
-// profile is set aside as "<file>.bad" and the game starts with the defaults.
+// profile, or holding encoded values the game never writes, is set aside as "<file>.bad" and the
+// game starts with the defaults.
 #pragma once
 
 #include <QHash>

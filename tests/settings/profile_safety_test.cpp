@@ -170,6 +170,60 @@ TEST_F(ProfileSafety, OversizedProfileIsSetAsideAndTheGameStartsWithDefaults) {
     EXPECT_EQ(notices.size(), 1u);  // the fresh file is a profile again
 }
 
+// A value QSettings would decode as a serialised variant, nested 40,000 lists deep: decoding it
+// would exhaust the stack at every start. The game never writes such a value, so the profile
+// holding it is set aside like any damaged one, before anything decodes it.
+TEST_F(ProfileSafety, EncodedVariantValuesSetTheProfileAside) {
+    // One list holding the next, down to the number 5, as QDataStream writes a QVariant.
+    QByteArray value = "@Variant(";
+    for (int level = 0; level < 40000; ++level) value += "\\0\\0\\0\\t\\0\\0\\0\\0\\x1";
+    value += "\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)";
+    const struct {
+        const char* what;
+        QByteArray text;
+    } cases[] = {
+        {"in the language entry", "[Settei]\nSpeed=13\nLanguage=" + value + "\n"},
+        {"in a list", "[Settei]\nSpeed=13\n[Last]\nKakudo=1, " + value + "\n"},
+        {"quoted", "[Settei]\nSpeed=13\nKoukaon=\"" + value + "\"\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(Path());
+        QFile::remove(Path() + ".bad");
+        notices.clear();
+        {
+            QFile file(Path());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(c.text), c.text.size());
+        }
+        ASSERT_LT(c.text.size(), kMaxProfileBytes);
+        EXPECT_EQ(StoredLanguage(Path()), QString());
+        CProfile profile(Path());
+        Watch(profile);
+        ASSERT_EQ(notices.size(), 1u);
+        EXPECT_EQ(notices[0].id, kMsgProfileSetAside);
+        EXPECT_EQ(QFileInfo(Path() + ".bad").size(), c.text.size());
+        EXPECT_EQ(profile.ReadInt("Settei", "Speed", 9), 9);
+    }
+}
+
+// A text of the game's own that happens to look like an encoded value is written escaped and
+// reads back as it was: the profile is not taken as damaged.
+TEST_F(ProfileSafety, TextsThatLookEncodedAreKept) {
+    {
+        CProfile profile(Path());
+        profile.WriteString("Settei", "Name", "@Variant(\\0\\0\\0\\x2)");
+        profile.WriteString("Settei", "Other", "a @Variant(x)");
+        profile.WriteInt("Settei", "Speed", 13);
+    }
+    CProfile again(Path());
+    Watch(again);
+    EXPECT_TRUE(notices.empty());
+    EXPECT_EQ(again.ReadString("Settei", "Name", ""), "@Variant(\\0\\0\\0\\x2)");
+    EXPECT_EQ(again.ReadString("Settei", "Other", ""), "a @Variant(x)");
+    EXPECT_EQ(again.ReadInt("Settei", "Speed", 9), 13);
+}
+
 // A conquest reset is 85 entries, the start-up initialisation one more, the close entries two:
 // each reaches the file as one replacement, and a second process reads the whole result.
 TEST_F(ProfileSafety, WritesThatBelongTogetherReplaceTheFileOnce) {
