@@ -1344,6 +1344,25 @@ The saved file was kept as match.json.bad</translation>
 </translation>
     </message>
     <message>
+        <source>対戦中のマッチを上記のファイルに保存できませんでした
+このまま遊べます。次の区切りでもう一度保存します</source>
+        <comment>30390</comment>
+        <translation>The match in progress could not be saved to the file above.
+You can play on; the game tries again at the next break.</translation>
+    </message>
+    <message>
+        <source>中断したマッチを復元できませんでした
+保存ファイルは別名にできなかったため、上記の場所にそのまま残っています</source>
+        <comment>30391</comment>
+        <translation>The interrupted match could not be restored.
+The saved file could not be renamed, so it stays where it is (above).</translation>
+    </message>
+    <message>
+        <source>戦績ファイルは他のプログラムが使用中です
+記録は失われません。空きしだい書き込みます</source>
+        <comment>30392</comment>
+        <translation>The records file is in use by another program.
+Nothing is lost: the records are written as soon as it is free.</translation>
         <source>一手戻しあり</source>
         <comment>30400</comment>
         <translation>with take-backs</translation>

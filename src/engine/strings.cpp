@@ -328,6 +328,19 @@ constexpr Entry kTable[] = {
     {30385, QT_TRANSLATE_NOOP3("StringTable", " ｢%1｣ を盗ります。\n    (残り : %2)", "30385")},
     {30386, QT_TRANSLATE_NOOP3("StringTable", "初期設定に戻りました。", "30386")},
     {30387, QT_TRANSLATE_NOOP3("StringTable", "%1が\n", "30387")},
+    {30390, QT_TRANSLATE_NOOP3("StringTable",
+                               "対戦中のマッチを上記のファイルに保存できませんでした\n"
+                               "このまま遊べます。次の区切りでもう一度保存します",
+                               "30390")},
+    {30391,
+     QT_TRANSLATE_NOOP3("StringTable",
+                        "中断したマッチを復元できませんでした\n"
+                        "保存ファイルは別名にできなかったため、上記の場所にそのまま残っています",
+                        "30391")},
+    {30392, QT_TRANSLATE_NOOP3("StringTable",
+                               "戦績ファイルは他のプログラムが使用中です\n"
+                               "記録は失われません。空きしだい書き込みます",
+                               "30392")},
     {30400, QT_TRANSLATE_NOOP3("StringTable", "一手戻しあり", "30400")},
     {30401, QT_TRANSLATE_NOOP3("StringTable", "一手戻したマッチも集計に含める", "30401")},
     {30402, QT_TRANSLATE_NOOP3("StringTable", "振り返ることのできる対局がまだありません", "30402")},

@@ -125,6 +125,10 @@ enum StringId : int {
     kMsgResumeMatch = 30360,
     kMsgResumeFailed = 30361,
     kMsgAbandonMatch = 30362,
+    // Files that cannot be written or moved (the file's name is put before the text).
+    kMsgMatchUnsaved = 30390,
+    kMsgResumeFailedKept = 30391,
+    kMsgRecordsBusy = 30392,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

@@ -1,9 +1,10 @@
 // Writing a file without ever opening the existing path for writing: the data goes to a
 // temporary file in the same folder, which takes the target's name only when all of it was
-// written. A failure, a link planted in the target's place or a killed process can never
-// destroy or half-write what was there.
+// written. A failure, a full disk, a link planted in the target's place or a killed process can
+// never destroy or half-write what was there.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <utility>
@@ -15,8 +16,12 @@ namespace quintrick {
 enum class SafeWrite {
     // Data that only speeds things up (the cache) is not flushed to the disk before the rename.
     Cache,
-    // A file the player keeps: flushed to the disk before it takes the target's name.
+    // A file the player keeps: flushed to the disk before it takes the target's name, and the
+    // rename flushed with its folder.
     Durable,
+    // As Durable, readable and writable by its owner only, whatever the file had before (the
+    // saved match).
+    Private,
 };
 
 // An open file descriptor, closed with its owner.
@@ -42,9 +47,15 @@ class FileDescriptor {
 // Calls `write` with an open temporary file in the folder of `path`, then renames it over
 // `path`. A link at `path` is replaced, never followed. Refused, leaving everything as it was:
 // a target that is not a plain file or a link (a folder, a device), a plain file this user may
-// not write, a folder where no file can be created, and `write` returning false. On failure no
-// temporary file stays behind. A new file gets the usual permissions, a replaced one keeps its
-// own.
-bool WriteFileSafely(const QString& path, SafeWrite kind, const std::function<bool(QFile&)>& write);
+// not write, a folder where no file can be created, `write` returning false, and any write that
+// did not reach the disk whole (a full disk: every write and the flush are checked, and the file
+// must be as long as what was written). On failure no temporary file stays behind and `why`
+// (when given) says what went wrong, in the system's words. A new file gets the usual
+// permissions (owner-only for Private), a replaced one keeps its own.
+bool WriteFileSafely(const QString& path, SafeWrite kind, const std::function<bool(QFile&)>& write,
+                     QString* why = nullptr);
+// The same with the whole content at once.
+bool WriteFileSafely(const QString& path, SafeWrite kind, const QByteArray& data,
+                     QString* why = nullptr);
 
 }  // namespace quintrick

@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "engine/host.h"
-#include "images/safe_file.h"
+#include "files/safe_file.h"
 
 class QIODevice;
 class QPainter;

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "engine/strings.h"
+#include "files/safe_file.h"
 #include "images/bmp.h"
 #include "images/image_files.h"
-#include "images/safe_file.h"
 
 namespace quintrick {
 namespace {

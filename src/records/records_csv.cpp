@@ -1,9 +1,9 @@
 #include "records_csv.h"
 
-#include <QSaveFile>
 #include <string_view>
 
 #include "engine/roster.h"
+#include "files/safe_file.h"
 
 namespace quintrick {
 namespace {
@@ -65,15 +65,8 @@ QByteArray MatchesCsv(const std::vector<MatchRow>& rows) {
     return out;
 }
 
-bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray data = MatchesCsv(rows);
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path, QString* why) {
+    return WriteFileSafely(path, SafeWrite::Durable, MatchesCsv(rows), why);
 }
 
 }  // namespace quintrick

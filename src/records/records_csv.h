@@ -10,7 +10,9 @@
 namespace quintrick {
 
 QByteArray MatchesCsv(const std::vector<MatchRow>& rows);
-// Writes the CSV through a temporary file renamed over `path`; false when that failed.
-bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path);
+// Writes the CSV through a temporary file renamed over `path` (a link there is replaced); false
+// when that failed, with the reason in `why` (the file that was there stays as it was).
+bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path,
+                      QString* why = nullptr);
 
 }  // namespace quintrick

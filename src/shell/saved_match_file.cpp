@@ -3,10 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <cstdio>
 
 #include "engine/saved_match.h"
+#include "files/safe_file.h"
 
 namespace quintrick {
 
@@ -25,23 +26,19 @@ std::optional<std::string> CSavedMatchFile::Read() const {
     return bytes.toStdString();
 }
 
-bool CSavedMatchFile::Write(const std::string& text) const {
+bool CSavedMatchFile::Write(const std::string& text, QString* why) const {
     const QFileInfo info(m_path);
     QDir dir = info.absoluteDir();
     if (!dir.exists()) {
-        if (!dir.mkpath(QStringLiteral("."))) return false;
+        if (!dir.mkpath(QStringLiteral("."))) {
+            if (why) *why = QStringLiteral("the folder cannot be created");
+            return false;
+        }
         QFile::setPermissions(dir.absolutePath(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteFileSafely(m_path, SafeWrite::Private,
+                           QByteArray(text.data(), static_cast<qsizetype>(text.size())), why);
 }
 
 void CSavedMatchFile::Remove() const {
@@ -50,8 +47,10 @@ void CSavedMatchFile::Remove() const {
 
 bool CSavedMatchFile::SetAside() const {
     const QString bad = BadPath();
-    if (QFileInfo::exists(bad) || QFileInfo(bad).isSymLink()) QFile::remove(bad);
-    return QFile::rename(m_path, bad);
+    // One rename, which replaces an older one (a link there is replaced, not followed); never a
+    // copy, which could leave two halves.
+    return std::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(bad).constData()) ==
+           0;
 }
 
 }  // namespace quintrick

@@ -1,6 +1,7 @@
 // The saved match on disk: match.json in the per-user data folder (created owner-only), written
-// whole through QSaveFile so a write cut short leaves the previous file; an unusable one is set
-// aside as match.json.bad (replacing an older one) for diagnosis.
+// whole through a new file renamed over it, so a write cut short or a full disk leaves the
+// previous file and a link in its place is replaced, never written through; an unusable one is
+// set aside as match.json.bad (replacing an older one) for diagnosis.
 #pragma once
 
 #include <QString>
@@ -24,8 +25,9 @@ class CSavedMatchFile {
     // The whole text; nullopt when the file cannot be read. A file larger than a saved match
     // can be is read only up to that size (and then refused by the reader).
     std::optional<std::string> Read() const;
-    // Replaces the file with `text` at once; false when that failed (the old file stays).
-    bool Write(const std::string& text) const;
+    // Replaces the file with `text` at once (owner-only); false when that failed, with the
+    // reason in `why` (the old file stays).
+    bool Write(const std::string& text, QString* why = nullptr) const;
     void Remove() const;
     // Moves the file to match.json.bad, replacing an older one.
     bool SetAside() const;

@@ -245,6 +245,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     IDialogs* m_dialogs;
     CProfile m_profile;
     CSavedMatchFile m_savedMatch;
+    bool m_toldSaveFailed = false;  // the player was told that the match cannot be saved
     GameState m_gs;
     SettingCopies m_set;
     CSoundPlayer m_sound;

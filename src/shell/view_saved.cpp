@@ -1,6 +1,7 @@
 // The view and the saved match: written at every resume point and at close, offered at start,
 // thrown away by a new match and when a finished match's stones are credited.
 #include <QApplication>
+#include <QDir>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -40,7 +41,16 @@ void CT40913View::SaveResumePoint(const ResumePoint& point) {
     }
     // A state that could not be taken up again is never written: the last good file stays.
     const std::string text = WriteSavedMatch(match);
-    if (!text.empty()) m_savedMatch.Write(text);
+    if (text.empty()) return;
+    QString why;
+    if (m_savedMatch.Write(text, &why) || m_toldSaveFailed) return;
+    // Said once; the game plays on and tries again at the next point.
+    m_toldSaveFailed = true;
+    const std::string prefix = QDir::toNativeSeparators(m_savedMatch.Path()).toStdString() + "\n" +
+                               why.toStdString() + "\n";
+    QMetaObject::invokeMethod(
+        this, [this, prefix] { ShowMessage(kMsgMatchUnsaved, prefix, kStyleError); },
+        Qt::QueuedConnection);
 }
 
 void CT40913View::MatchCredited() {
@@ -60,9 +70,15 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
         if (!kept) saved.reset();
     }
     if (!saved) {
-        // Kept for diagnosis, and the program starts as it always does.
-        m_savedMatch.SetAside();
-        ShowMessage(kMsgResumeFailed, {}, kStyleError);
+        // Kept for diagnosis, and the program starts as it always does. Where it cannot be moved
+        // (a write-protected folder), it stays where it is and the player is told so.
+        if (m_savedMatch.SetAside()) {
+            ShowMessage(kMsgResumeFailed, {}, kStyleError);
+        } else {
+            ShowMessage(kMsgResumeFailedKept,
+                        QDir::toNativeSeparators(m_savedMatch.Path()).toStdString() + "\n",
+                        kStyleError);
+        }
         return std::nullopt;
     }
     if (saved->point.at == ResumeAt::kCredit) {

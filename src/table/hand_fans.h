@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-#include "images/safe_file.h"
+#include "files/safe_file.h"
 
 namespace quintrick {
 

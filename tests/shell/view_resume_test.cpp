@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <chrono>
@@ -25,6 +26,7 @@
 #include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/saved_match_file.h"
+#include "small_disk.h"
 
 namespace quintrick::testing {
 namespace {
@@ -163,6 +165,55 @@ TEST_F(ViewResume, AnUnusableFileIsSetAsideWithAMessage) {
         EXPECT_EQ(FileText(store.BadPath()), text);  // the older .bad replaced
         EXPECT_EQ(gs().m_phase, 0);
         frame.reset();
+    }
+}
+
+// The match cannot be saved (a folder stands at its name): the player is told once, plays on,
+// and the next save point after the way is clear writes the file.
+TEST_F(ViewResume, AFailedSaveIsToldOnceAndTriedAgain) {
+    Start();
+    ASSERT_TRUE(QDir().mkpath(store.Path() + "/in-the-way"));
+    view().OnCommand(kCmdStart);
+    TickToHuman();
+    PlayUntil([this] { return gs().m_handCount[kHumanSeat] <= 8; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::count(dialogs.messages.begin(), dialogs.messages.end(), kMsgMatchUnsaved), 1);
+    PlayUntil([this] { return gs().m_handCount[kHumanSeat] <= 6; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::count(dialogs.messages.begin(), dialogs.messages.end(), kMsgMatchUnsaved), 1);
+    EXPECT_FALSE(store.Exists());
+    ASSERT_TRUE(QDir(store.Path()).removeRecursively());
+    PlayUntil([this] { return gs().m_handCount[kHumanSeat] <= 4; });
+    const std::optional<SavedMatch> saved = ReadSavedMatch(FileText(store.Path()));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->gs.m_game, gs().m_game);
+}
+
+// A damaged saved match in a folder that cannot be written stays where it is, and the player
+// is not told it was kept under another name.
+TEST_F(ViewResume, ASetAsideThatFailsDoesNotClaimTheFileWasKept) {
+    SmallDisk disk(256);
+    QUINTRICK_NEED_SMALL_DISK(disk);
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(disk.Path()));
+    const CSavedMatchFile stuck;
+    ASSERT_TRUE(stuck.Path().startsWith(disk.Path()));
+    WriteText(stuck.Path(), "garbage");
+    ASSERT_EQ(::mount(nullptr, QFile::encodeName(disk.Path()).constData(), nullptr,
+                      MS_REMOUNT | MS_RDONLY, nullptr),
+              0);
+    dialogs.answer = IDYES;
+    Start();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Has(dialogs.messages, kMsgResumeFailedKept));
+    EXPECT_FALSE(Has(dialogs.messages, kMsgResumeFailed));
+    EXPECT_EQ(FileText(stuck.Path()), "garbage");
+    EXPECT_FALSE(QFile::exists(stuck.BadPath()));
+    frame.reset();
+    if (dataHome.isNull()) {
+        qunsetenv("XDG_DATA_HOME");
+    } else {
+        qputenv("XDG_DATA_HOME", dataHome);
     }
 }
 
