@@ -1,10 +1,12 @@
 #include "keeper_state.h"
 
+#include <climits>
 #include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "engine/game_moves.h"
 #include "engine/roster.h"
+#include "engine/saved_match.h"
 
 namespace quintrick {
 namespace {
@@ -157,7 +159,63 @@ KeeperState Read(const json& doc, const GameState& gs) {
     return s;
 }
 
+json MatchJson(const MatchRecord& m) {
+    json games = json::array();
+    for (const GameRecord& g : m.games) games.push_back(GameJson(g));
+    return {{"started", m.started},
+            {"ended", m.ended},
+            {"finished", m.finished},
+            {"character", m.character},
+            {"seat", m.seat},
+            {"points", m.points},
+            {"rank", m.rank},
+            {"stonesCredited", m.stonesCredited},
+            {"stonesAccount", m.stonesAccount},
+            {"games", std::move(games)}};
+}
+
+MatchRecord ReadMatch(const json& j) {
+    MatchRecord m;
+    m.started = TimeText(j, "started");
+    m.ended = TimeText(j, "ended");
+    m.finished = Bool(j, "finished");
+    m.character = Ints<kRecordPlayers>(j, "character", 0, kRosterSize - 1);
+    m.seat = Ints<kRecordPlayers>(j, "seat", 0, kSeats - 1);
+    m.points = Ints<kRecordPlayers>(j, "points", -10 * kPointsLimit, 10 * kPointsLimit);
+    m.rank = Field(j, "rank", 1, kRecordPlayers);
+    m.stonesCredited = Field(j, "stonesCredited", -10 * kPointsLimit, 10 * kPointsLimit);
+    m.stonesAccount = Field(j, "stonesAccount", -1, INT_MAX);
+    const json& games = Member(j, "games");
+    if (!games.is_array() || games.size() > 10) throw Damaged("records: games is damaged");
+    for (const json& g : games) m.games.push_back(ReadGame(g));
+    return m;
+}
+
 }  // namespace
+
+std::string WritePendingRecords(const std::vector<MatchRecord>& records) {
+    json list = json::array();
+    for (const MatchRecord& m : records) list.push_back(MatchJson(m));
+    return json{{"pending", std::move(list)}}.dump() + '\n';
+}
+
+std::optional<std::vector<MatchRecord>> ReadPendingRecords(std::string_view text,
+                                                           std::string* why) {
+    try {
+        if (text.size() > kSavedMatchMaxBytes) throw Damaged("records: too large");
+        if (!JsonDepthWithin(text)) throw Damaged("records: nested too deeply");
+        const json doc = json::parse(text.begin(), text.end(), nullptr, false);
+        if (doc.is_discarded()) throw Damaged("records: not JSON");
+        const json& list = Member(doc, "pending");
+        if (!list.is_array()) throw Damaged("records: pending is not a list");
+        std::vector<MatchRecord> records;
+        for (const json& m : list) records.push_back(ReadMatch(m));
+        return records;
+    } catch (const std::exception& e) {
+        if (why) *why = e.what();
+        return std::nullopt;
+    }
+}
 
 std::string WriteKeeperState(const KeeperState& s) {
     json games = json::array();
@@ -173,6 +231,10 @@ std::string WriteKeeperState(const KeeperState& s) {
 
 std::optional<KeeperState> ReadKeeperState(std::string_view text, const GameState& gs,
                                            std::string* why) {
+    if (!JsonDepthWithin(text)) {
+        if (why) *why = "records: nested too deeply";
+        return std::nullopt;
+    }
     const json doc = json::parse(text.begin(), text.end(), nullptr, false);
     try {
         if (doc.is_discarded()) throw Damaged("records: not JSON");

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/game_state.h"
 #include "match_record.h"
@@ -28,5 +29,12 @@ std::string WriteKeeperState(const KeeperState& state);
 // that are not the ones before the current game, points that differ from the score table).
 std::optional<KeeperState> ReadKeeperState(std::string_view text, const GameState& gs,
                                            std::string* why = nullptr);
+
+// The records that could not be written yet (another program held the database), kept in a
+// file of their own until they are: the text of one JSON object, and back; std::nullopt (with
+// the reason) when the text is damaged.
+std::string WritePendingRecords(const std::vector<MatchRecord>& records);
+std::optional<std::vector<MatchRecord>> ReadPendingRecords(std::string_view text,
+                                                           std::string* why = nullptr);
 
 }  // namespace quintrick

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 namespace quintrick {
@@ -99,6 +100,12 @@ QStringList MigrationStep(int from) {
 // The first bytes of every SQLite database file.
 constexpr char kMagic[] = "SQLite format 3";
 
+// SQLITE_BUSY and SQLITE_LOCKED: another connection holds the file.
+bool IsBusy(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6");
+}
+
 // False when the file is not an SQLite database or shorter than its header says.
 bool HeaderOk(const QString& path) {
     QFile file(path);
@@ -151,23 +158,33 @@ void CRecordsDb::Close() {
     QSqlDatabase::removeDatabase(m_name);
 }
 
-bool CRecordsDb::Connect(const QString& path, bool readOnly) {
+bool CRecordsDb::Connect(const QString& path, bool readOnly, int waitMs) {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(path);
-    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=200");
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(std::max(0, waitMs));
     if (readOnly) options += QStringLiteral(";QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options);
     return db.open();
 }
 
-bool CRecordsDb::Healthy() {
+CRecordsDb::Health CRecordsDb::Check() {
     QSqlQuery q(QSqlDatabase::database(m_name, false));
-    if (!q.exec(QStringLiteral("PRAGMA integrity_check")) || !q.next() ||
-        q.value(0).toString() != QLatin1String("ok")) {
-        return false;
+    if (!q.exec(QStringLiteral("PRAGMA integrity_check"))) {
+        // A lock held by another program is no damage: the file is left alone.
+        return IsBusy(q.lastError()) ? Health::Busy : Health::Damaged;
     }
+    if (!q.next() || q.value(0).toString() != QLatin1String("ok")) return Health::Damaged;
     const int version = SchemaVersion();
-    return version >= 0 && version <= kRecordsVersion;
+    if (version < 0 || version > kRecordsVersion) return Health::Damaged;
+    // Version 0 is a file this program has not set up yet: it must hold no tables of its own
+    // (another program's database is never added to).
+    if (version == 0) {
+        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM sqlite_master")) || !q.next()) {
+            return IsBusy(q.lastError()) ? Health::Busy : Health::Damaged;
+        }
+        if (q.value(0).toInt() != 0) return Health::Foreign;
+    }
+    return Health::Ok;
 }
 
 int CRecordsDb::SchemaVersion() const {
@@ -213,10 +230,11 @@ QString CRecordsDb::MoveAside(const QString& path) {
     return target;
 }
 
-CRecordsDb::Opened CRecordsDb::Open(const QString& path, bool readOnly) {
+CRecordsDb::Opened CRecordsDb::Open(const QString& path, bool readOnly, int waitMs) {
     Close();
     m_path = path;
     m_movedTo.clear();
+    m_busy = false;
     const QFileInfo info(path);
     const QString folder = info.absolutePath();
     if (!QFileInfo(folder).isDir()) {
@@ -230,12 +248,24 @@ CRecordsDb::Opened CRecordsDb::Open(const QString& path, bool readOnly) {
     } else if (readOnly || !CreateOwnerOnly(path)) {
         return Opened::Unavailable;
     }
-    if (!bad) bad = !Connect(path, readOnly) || !Healthy();
+    if (!bad) {
+        if (!Connect(path, readOnly, waitMs)) {
+            bad = true;
+        } else {
+            const Health health = Check();
+            if (health == Health::Busy) {
+                Close();
+                m_busy = true;
+                return Opened::Busy;
+            }
+            bad = health != Health::Ok;
+        }
+    }
     if (bad) {
         Close();
         if (readOnly) return Opened::Unavailable;
         m_movedTo = MoveAside(path);
-        if (m_movedTo.isEmpty() || !CreateOwnerOnly(path) || !Connect(path, false)) {
+        if (m_movedTo.isEmpty() || !CreateOwnerOnly(path) || !Connect(path, false, waitMs)) {
             Close();
             return Opened::Unavailable;
         }
@@ -244,16 +274,18 @@ CRecordsDb::Opened CRecordsDb::Open(const QString& path, bool readOnly) {
     if (!readOnly) {
         if (!q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !q.next() ||
             q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0) {
+            m_busy = IsBusy(q.lastError());
             Close();
-            return Opened::Unavailable;
+            return m_busy ? Opened::Busy : Opened::Unavailable;
         }
         // A commit is on disk in order; a power cut may lose the last match, never the file.
         q.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
     }
     q.exec(QStringLiteral("PRAGMA foreign_keys = ON"));
     if (!Migrate() || !PrepareInserts()) {
+        m_busy = IsBusy(QSqlDatabase::database(m_name, false).lastError()) || IsBusy(q.lastError());
         Close();
-        return Opened::Unavailable;
+        return m_busy ? Opened::Busy : Opened::Unavailable;
     }
     m_open = true;
     return m_movedTo.isEmpty() ? Opened::Ok : Opened::MovedAside;
@@ -276,10 +308,17 @@ bool CRecordsDb::PrepareInserts() {
                    .arg(Columns("points"), Columns("pictures"), Placeholders(16 + 2 * kPlayers)));
 }
 
-bool CRecordsDb::StoreMatch(const MatchRecord& match) {
+bool CRecordsDb::StoreMatch(const MatchRecord& match, int waitMs) {
+    m_busy = false;
     if (!m_open) return false;
     QSqlDatabase db = QSqlDatabase::database(m_name, false);
-    if (!db.transaction()) return false;
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(std::max(0, waitMs)));
+    // IMMEDIATE: the write lock is taken (or found held) before anything is written.
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        m_busy = IsBusy(begin.lastError());
+        return false;
+    }
     QSqlQuery& q = *m_insertMatch;
     q.addBindValue(QString::fromStdString(match.started));
     q.addBindValue(QString::fromStdString(match.ended));
@@ -315,8 +354,18 @@ bool CRecordsDb::StoreMatch(const MatchRecord& match) {
         g.finish();
     }
     if (ok && db.commit()) return true;
+    m_busy = IsBusy(q.lastError()) || IsBusy(g.lastError()) || IsBusy(db.lastError());
     db.rollback();
     return false;
+}
+
+bool CRecordsDb::HasMatch(const MatchRecord& match) const {
+    if (!m_open) return false;
+    QSqlQuery q(QSqlDatabase::database(m_name, false));
+    q.prepare(QStringLiteral("SELECT 1 FROM matches WHERE started = ? AND ended = ? LIMIT 1"));
+    q.addBindValue(QString::fromStdString(match.started));
+    q.addBindValue(QString::fromStdString(match.ended));
+    return q.exec() && q.next();
 }
 
 std::vector<MatchRow> CRecordsDb::LoadMatches() const {

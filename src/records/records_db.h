@@ -17,10 +17,12 @@ namespace quintrick {
 
 // The schema version this program writes (PRAGMA user_version).
 inline constexpr int kRecordsVersion = 3;
+// How long opening and writing wait for another program's lock on the file.
+inline constexpr int kRecordsBusyWaitMs = 1000;
 
 class CRecordsDb {
   public:
-    enum class Opened { Ok, MovedAside, Unavailable };
+    enum class Opened { Ok, MovedAside, Busy, Unavailable };
 
     CRecordsDb();
     ~CRecordsDb();
@@ -31,18 +33,26 @@ class CRecordsDb {
     static QString DefaultPath();
 
     // Opens or creates the database at `path` (owner-only), checks it and brings its schema up to
-    // date. A file that is not a database, truncated, fails the integrity check or carries a
-    // newer version is moved aside (MovedAside, with MovedTo() naming it) and a fresh one made.
-    // Unavailable: nothing can be written there (the game plays on without records).
+    // date. A file that is not a database, truncated, fails the integrity check, carries a newer
+    // version or is another program's database is moved aside (MovedAside, with MovedTo() naming
+    // it) and a fresh one made. Busy: another program holds the file locked beyond a wait of
+    // about a second; the file is left as it is (open it again later). Unavailable: nothing can
+    // be written there (the game plays on without records).
     // `readOnly` opens an existing file without writing (tests of a read-only disk).
-    Opened Open(const QString& path, bool readOnly = false);
+    // `waitMs` bounds the wait for another program's lock.
+    Opened Open(const QString& path, bool readOnly = false, int waitMs = kRecordsBusyWaitMs);
     bool IsOpen() const { return m_open; }
     const QString& MovedTo() const { return m_movedTo; }
     const QString& Path() const { return m_path; }
     void Close();
 
-    // Writes one match with its games in one transaction; false (nothing written) on failure.
-    bool StoreMatch(const MatchRecord& match);
+    // Writes one match with its games in one transaction; false (nothing written) on failure,
+    // with LastFailureBusy() telling whether another program held the file locked. `waitMs`
+    // bounds the wait for such a lock.
+    bool StoreMatch(const MatchRecord& match, int waitMs = kRecordsBusyWaitMs);
+    bool LastFailureBusy() const { return m_busy; }
+    // Whether a match that began and ended at these times is stored already.
+    bool HasMatch(const MatchRecord& match) const;
     // Every match in the order they were played.
     std::vector<MatchRow> LoadMatches() const;
     // The games of one match, in order.
@@ -56,8 +66,9 @@ class CRecordsDb {
     int SchemaVersion() const;
 
   private:
-    bool Connect(const QString& path, bool readOnly);
-    bool Healthy();
+    bool Connect(const QString& path, bool readOnly, int waitMs);
+    enum class Health { Ok, Damaged, Foreign, Busy };
+    Health Check();
     bool Migrate();
     QString MoveAside(const QString& path);
     bool PrepareInserts();
@@ -66,6 +77,7 @@ class CRecordsDb {
     QString m_path;
     QString m_movedTo;
     bool m_open = false;
+    bool m_busy = false;  // the last failure was another program's lock
     // The two inserts, prepared once per opening.
     std::unique_ptr<QSqlQuery> m_insertMatch, m_insertGame;
 };

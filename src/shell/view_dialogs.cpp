@@ -56,6 +56,8 @@ void CT40913View::SetPeekStarter(CPeekLauncher::Starter starter) {
 }
 
 void CT40913View::OpenRecords() {
+    // Matches that waited for the database are in the window once it can be written.
+    m_records.WritePending();
     RecordsWindowHost host;
     host.message = [this](int id, std::string_view prefix, int style) {
         return ShowMessage(id, prefix, style);

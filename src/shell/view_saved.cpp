@@ -32,6 +32,8 @@ void RecordCredit(RecordKeeper& keeper, const GameState& gs, const ResumePoint& 
 
 void CT40913View::SaveResumePoint(const ResumePoint& point) {
     if (point.at == ResumeAt::kTick) NoteTakeBackPoint();
+    // Records that waited for another program's lock are written once it is gone.
+    m_records.WritePending();
     SavedMatch match{m_gs, point, std::nullopt,
                      TableView{static_cast<int>(std::trunc(m_table.Kakudo())), m_set.m_openMode},
                      std::nullopt};

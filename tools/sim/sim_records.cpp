@@ -34,6 +34,9 @@ class SimRecordsImpl : public SimRecords, private IRecordSink {
             case CRecordsDb::Opened::MovedAside:
                 error = "a damaged " + path + " was moved aside as " + m_db.MovedTo().toStdString();
                 return true;
+            case CRecordsDb::Opened::Busy:
+                error = path + " is held by another program";
+                return false;
             case CRecordsDb::Opened::Unavailable:
                 error = "cannot write " + path;
                 return false;
