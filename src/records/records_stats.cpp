@@ -1,5 +1,6 @@
 #include "records_stats.h"
 
+#include <algorithm>
 #include <map>
 
 #include "engine/cards.h"
@@ -73,6 +74,17 @@ RecordsSummary Summarize(const std::vector<MatchRow>& rows, bool includeTakeBack
     Append(r.characters, human, true);
     Append(r.characters, computers, false);
     return r;
+}
+
+ChartRange PointsChartRange(const std::vector<int>& points) {
+    ChartRange range;
+    for (const int p : points) {
+        range.low = std::min(range.low, double(p));
+        range.high = std::max(range.high, double(p));
+    }
+    range.low -= 5;
+    range.high += 5;
+    return range;
 }
 
 }  // namespace quintrick

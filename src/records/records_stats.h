@@ -57,4 +57,11 @@ inline constexpr int kMovingWindow = 10;
 // `rows` in the order the matches were played.
 RecordsSummary Summarize(const std::vector<MatchRow>& rows, bool includeTakeBacks = false);
 
+// The value range of the points chart: 0 and every point, with a margin of 5 on each side. Any
+// stored number gives a range, extreme ones from a damaged or foreign file included.
+struct ChartRange {
+    double low = 0, high = 0;
+};
+ChartRange PointsChartRange(const std::vector<int>& points);
+
 }  // namespace quintrick

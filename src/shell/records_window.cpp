@@ -280,12 +280,9 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
     line->setName(Text(kRecPoints));
     auto* average = new QLineSeries;
     average->setName(Text(kRecMovingAverage));
-    int low = 0, high = 0;
     for (int i = 0; i < int(s.points.size()); ++i) {
         line->append(i + 1, s.points[size_t(i)]);
         average->append(i + 1, s.movingAverage[size_t(i)]);
-        low = std::min(low, s.points[size_t(i)]);
-        high = std::max(high, s.points[size_t(i)]);
     }
     line->setPen(QPen(QColor(120, 150, 200), 1.2));
     average->setPen(QPen(QColor(200, 60, 40), 2.5));
@@ -299,7 +296,8 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
     auto* y = new QValueAxis;
     y->setTitleText(Text(kRecPoints));
     y->setLabelFormat(QStringLiteral("%d"));
-    y->setRange(low - 5, high + 5);
+    const ChartRange range = PointsChartRange(s.points);
+    y->setRange(range.low, range.high);
     y->applyNiceNumbers();
     StyleAxis(x, font);
     StyleAxis(y, font);
@@ -384,8 +382,10 @@ void CRecordsWindow::ReviewSelected() {
 void CRecordsWindow::ExportCsv() {
     const QString path = m_host.askSavePath ? m_host.askSavePath(this) : AskSavePath(this);
     if (path.isEmpty()) return;
-    if (!ExportMatchesCsv(m_db.LoadMatches(), path)) {
-        const std::string prefix = QDir::toNativeSeparators(path).toStdString() + "\n";
+    QString why;
+    if (!ExportMatchesCsv(m_db.LoadMatches(), path, &why)) {
+        const std::string prefix =
+            QDir::toNativeSeparators(path).toStdString() + "\n" + why.toStdString() + "\n";
         m_host.message(kMsgRecordsExportFailed, prefix, kStyleError);
     }
 }

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QValueAxis>
+#include <climits>
 
 #include "engine/host.h"
 #include "engine/roster.h"
@@ -123,6 +125,34 @@ TEST_F(RecordsWindowTest, ShowsTheTotalsOfTheFixture) {
     ASSERT_EQ(set->count(), 5);
     EXPECT_EQ(set->at(0), 2);
     EXPECT_EQ(set->at(4), 1);
+}
+
+// Extreme points from a damaged or foreign file: the chart's value range still holds them all.
+TEST_F(RecordsWindowTest, ExtremePointsStillGiveAChartRange) {
+    m_db.StoreMatch(Match(INT_MIN, {0, 0, 0, 0}, true, 3, "2026-12-06 20:00:00"));
+    m_db.StoreMatch(Match(INT_MAX, {0, 0, 0, 0}, true, 3, "2026-12-07 20:00:00"));
+    CRecordsWindow w(m_db, m_host);
+    auto* points = w.findChild<QChartView*>("pointsChart");
+    ASSERT_TRUE(points && points->chart());
+    const auto axes = points->chart()->axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 1);
+    const auto* y = static_cast<QValueAxis*>(axes[0]);
+    EXPECT_LE(y->min(), double(INT_MIN));
+    EXPECT_GE(y->max(), double(INT_MAX));
+
+    struct Case {
+        std::vector<int> points;
+        double low, high;
+    };
+    for (const Case& c :
+         std::vector<Case>{{{}, -5, 5},
+                           {{12, -3}, -8, 17},
+                           {{INT_MIN}, double(INT_MIN) - 5, 5},
+                           {{INT_MAX, INT_MIN}, double(INT_MIN) - 5, double(INT_MAX) + 5}}) {
+        const ChartRange range = PointsChartRange(c.points);
+        EXPECT_EQ(range.low, c.low);
+        EXPECT_EQ(range.high, c.high);
+    }
 }
 
 TEST_F(RecordsWindowTest, LastMatchesNewestFirstAndSortByNumber) {
