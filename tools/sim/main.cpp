@@ -2,11 +2,13 @@
 #include <algorithm>
 #include <charconv>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "batch_run.h"
 #include "cli_args.h"
@@ -56,6 +58,25 @@ int Usage(std::string_view problem) {
     return quintrick::Usage("quintrick-sim", problem, kUsage);
 }
 
+struct FileOption {
+    std::string_view option;
+    const char* path;
+    bool mustExist;
+};
+
+// Why `path` cannot be used as a file of the run; empty when it can. `newFolder`: the file's own
+// folder may be missing (it is created), but not the one it stands in.
+std::string FileProblem(const char* path, bool mustExist, bool newFolder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::exists(status)) return fs::is_regular_file(status) ? "" : "not a regular file";
+    if (mustExist) return "no such file";
+    fs::path folder = fs::absolute(path, error).parent_path();
+    if (newFolder && !fs::is_directory(folder, error)) folder = folder.parent_path();
+    return fs::is_directory(folder, error) ? "" : "no such folder";
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,6 +94,7 @@ int main(int argc, char** argv) {
     const char* reviewPath = nullptr;
     const char* reviewGame = nullptr;
     const char* checkPath = nullptr;
+    std::vector<std::string_view> given;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -90,6 +112,9 @@ int main(int argc, char** argv) {
         if (std::find(std::begin(kOptions), std::end(kOptions), arg) == std::end(kOptions))
             return Usage("unknown option " + std::string(arg));
         if (i + 1 >= argc) return Usage("missing value for " + std::string(arg));
+        if (std::find(given.begin(), given.end(), arg) != given.end())
+            return Usage(std::string(arg) + " given twice");
+        given.push_back(arg);
         const std::string_view value = argv[++i];
         std::optional<int> number;
         if (arg == "--matches" || arg == "--start" || arg == "--character") matchGiven = true;
@@ -165,6 +190,21 @@ int main(int argc, char** argv) {
     if (continuePath && matchGiven) {
         return Usage("--continue takes the matches, the clock and the character from its file");
     }
+    // The records are written from one thread, in the order the matches were played.
+    if (dbPath && batch.jobs > 0) return Usage("--db does not go with --jobs");
+    // Every file is checked before any is opened: a refused run leaves them all as they were.
+    // Only regular files (a pipe would hang the run); a new one only in a folder that exists or
+    // whose own folder does.
+    for (const auto& [option, path, mustExist] :
+         {FileOption{"--continue", continuePath, true}, FileOption{"--trace", tracePath, false},
+          FileOption{"--save", savePath, false}, FileOption{"--db", dbPath, false}}) {
+        if (!path) continue;
+        if (const std::string problem = FileProblem(path, mustExist, option == "--db");
+            !problem.empty()) {
+            std::cerr << "quintrick-sim: " << option << ' ' << path << ": " << problem << '\n';
+            return 1;
+        }
+    }
     std::optional<SavedMatch> saved;
     if (continuePath) {
         std::string why;
@@ -186,9 +226,6 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-
-    // The records are written from one thread, in the order the matches were played.
-    if (dbPath && batch.jobs > 0) return Usage("--db does not go with --jobs");
 
     const auto begin = std::chrono::steady_clock::now();
     if (batch.jobs > 0) {
