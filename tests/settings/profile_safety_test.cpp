@@ -174,10 +174,11 @@ TEST_F(ProfileSafety, OversizedProfileIsSetAsideAndTheGameStartsWithDefaults) {
 // would exhaust the stack at every start. The game never writes such a value, so the profile
 // holding it is set aside like any damaged one, before anything decodes it.
 TEST_F(ProfileSafety, EncodedVariantValuesSetTheProfileAside) {
-    // One list holding the next, down to the number 5, as QDataStream writes a QVariant.
+    // One list holding the next, down to the number 5, as QSettings streams a QVariant (the
+    // stream format of Qt 4.0: the type, then the value; a list is its count, then its items).
     QByteArray value = "@Variant(";
-    for (int level = 0; level < 40000; ++level) value += "\\0\\0\\0\\t\\0\\0\\0\\0\\x1";
-    value += "\\0\\0\\0\\x2\\0\\0\\0\\0\\x5)";
+    for (int level = 0; level < 40000; ++level) value += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    value += "\\0\\0\\0\\x2\\0\\0\\0\\x5)";
     const struct {
         const char* what;
         QByteArray text;
