@@ -1,5 +1,7 @@
 // The one writer of the game's files: a full disk, a link, a folder or a protected file in the
 // target's place never costs the file that was there, and a failure is never reported as success.
+#include "files/safe_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +11,6 @@
 #include <QTemporaryDir>
 #include <vector>
 
-#include "files/safe_file.h"
 #include "records/records_csv.h"
 #include "small_disk.h"
 
@@ -28,8 +29,8 @@ bool Put(const QString& path, const QByteArray& data) {
 
 // The names in a folder, hidden ones included.
 QStringList Names(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                  QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 mode_t Mode(const QString& path) {
@@ -114,8 +115,8 @@ TEST(SafeFile, ALinkIsReplacedNeverFollowed) {
         const QString path = dir.filePath("target");
         const QString victim = elsewhere.filePath("players-file");
         ASSERT_TRUE(Put(victim, "precious"));
-        ASSERT_TRUE(QFile::setPermissions(victim, QFile::ReadOwner | QFile::WriteOwner |
-                                                      QFile::ReadGroup | QFile::ReadOther));
+        ASSERT_TRUE(QFile::setPermissions(
+            victim, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
         ASSERT_TRUE(QFile::link(victim, path));
         EXPECT_TRUE(WriteWay(way, path, "new", nullptr));
         EXPECT_FALSE(QFileInfo(path).isSymLink());
@@ -154,8 +155,8 @@ TEST(SafeFile, PrivateFilesAreTheOwnersAlone) {
     QTemporaryDir dir;
     const QString path = dir.filePath("file");
     ASSERT_TRUE(Put(path, "old"));
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner |
-                                                QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(
+        path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(WriteFileSafely(path, SafeWrite::Durable, QByteArray("kept mode")));
     EXPECT_EQ(Mode(path), 0644u);
     ASSERT_TRUE(WriteFileSafely(path, SafeWrite::Private, QByteArray("private")));

@@ -1,5 +1,7 @@
 // The saved match on disk against a full disk, a write-protected folder, a link or a folder at
 // its name: the previous file is never lost, and a failure is never reported as success.
+#include "shell/saved_match_file.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -9,7 +11,6 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "shell/saved_match_file.h"
 #include "small_disk.h"
 
 namespace quintrick {
@@ -57,8 +58,8 @@ TEST(SavedMatchFile, ALinkIsReplacedNeverWrittenThrough) {
     const CSavedMatchFile file(dir.filePath("match.json"));
     const QString victim = elsewhere.filePath("notes.txt");
     ASSERT_TRUE(Put(victim, "the player's notes"));
-    ASSERT_TRUE(QFile::setPermissions(victim, QFile::ReadOwner | QFile::WriteOwner |
-                                                  QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(
+        victim, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     ASSERT_TRUE(QFile::link(victim, file.Path()));
     ASSERT_TRUE(file.Write(kMatch));
     EXPECT_FALSE(QFileInfo(file.Path()).isSymLink());

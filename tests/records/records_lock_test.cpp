@@ -149,8 +149,8 @@ TEST_F(RecordsLock, AMatchEndingUnderAWriteLockIsWrittenLater) {
     }
     records.Store(Match(3));
     EXPECT_TRUE(records.Pending().empty());
-    EXPECT_EQ(Stored(), (std::vector<std::string>{Match(1).started, Match(2).started,
-                                                  Match(3).started}));
+    EXPECT_EQ(Stored(),
+              (std::vector<std::string>{Match(1).started, Match(2).started, Match(3).started}));
     EXPECT_EQ(said, std::vector<int>{kMsgRecordsBusy});
 }
 
@@ -177,8 +177,8 @@ TEST_F(RecordsLock, WaitingMatchesOutliveTheRunAndAreWrittenOnce) {
     next.Open(m_path);
     EXPECT_TRUE(next.Pending().empty());
     EXPECT_FALSE(QFileInfo::exists(pendingPath));
-    EXPECT_EQ(Stored(), (std::vector<std::string>{Match(1).started, Match(2).started,
-                                                  Match(3).started}));
+    EXPECT_EQ(Stored(),
+              (std::vector<std::string>{Match(1).started, Match(2).started, Match(3).started}));
 }
 
 // The waiting matches read back as they were written; damage is refused with a reason.
