@@ -1363,6 +1363,8 @@ The saved file could not be renamed, so it stays where it is (above).</translati
         <comment>30392</comment>
         <translation>The records file is in use by another program.
 Nothing is lost: the records are written as soon as it is free.</translation>
+    </message>
+    <message>
         <source>一手戻しあり</source>
         <comment>30400</comment>
         <translation>with take-backs</translation>

@@ -77,9 +77,10 @@ class SmallDisk {
 };
 
 // Skips the test (saying why) when the small disk is not there.
-#define QUINTRICK_NEED_SMALL_DISK(disk)                                              \
-    do {                                                                            \
-        if (!(disk).Mounted()) GTEST_SKIP() << "skipped: no small disk (" << (disk).Problem() << ")"; \
+#define QUINTRICK_NEED_SMALL_DISK(disk)                                            \
+    do {                                                                           \
+        if (!(disk).Mounted())                                                     \
+            GTEST_SKIP() << "skipped: no small disk (" << (disk).Problem() << ")"; \
     } while (0)
 
 }  // namespace quintrick
