@@ -59,6 +59,11 @@ inline constexpr IntEntry kMapY{"Last", "PY", 0};
 inline constexpr IntEntry kMapWidth{"Last", "SX", 640};
 inline constexpr IntEntry kMapHeight{"Last", "SY", 480};
 inline constexpr IntEntry kMapZoomed{"Last", "Zoomed", 0};
+// The table window: the client size of the normal window (0: not stored, the "Gamen" size is
+// used) and its state (0 normal, 1 maximised, 2 full screen).
+inline constexpr IntEntry kWindowWidth{"Last", "Width", 0};
+inline constexpr IntEntry kWindowHeight{"Last", "Height", 0};
+inline constexpr IntEntry kWindowState{"Last", "WindowState", 0};
 
 // The province conquest.
 inline constexpr IntEntry kKunitoriInit{"Kunitori", "INIT", 0};
@@ -77,11 +82,12 @@ inline constexpr StringEntry kCunName{"Cun", "Name", ""};
 inline constexpr IntEntry kCunningView{"Cun", "CunningView", 0};
 
 // Every fixed int entry, in table order ("Gamen" with its frame-creation default).
-inline constexpr std::array<IntEntry, 23> kAllIntEntries{{
-    kSpeed,        kOpenMode,  kKoukaon,     kRuleRem,      kDspRem,    kNokoriDsp,
-    kDspInfo,      kAutoStart, kEntryNo,     kGamenAtFrame, kKakudo,    kBackSet,
-    kCardWaku,     kMapX,      kMapY,        kMapWidth,     kMapHeight, kMapZoomed,
-    kKunitoriInit, kCunNow,    kCunningView, kGamen,        kTsuyosa,
+inline constexpr std::array<IntEntry, 26> kAllIntEntries{{
+    kSpeed,        kOpenMode,  kKoukaon,     kRuleRem,      kDspRem,      kNokoriDsp,
+    kDspInfo,      kAutoStart, kEntryNo,     kGamenAtFrame, kKakudo,      kBackSet,
+    kCardWaku,     kMapX,      kMapY,        kMapWidth,     kMapHeight,   kMapZoomed,
+    kKunitoriInit, kCunNow,    kCunningView, kGamen,        kTsuyosa,     kWindowWidth,
+    kWindowHeight, kWindowState,
 }};
 
 }  // namespace entries

@@ -47,8 +47,7 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     StartupMark("frame");
     CT40913View& view = m_frame->View();
     view.OnInitialUpdate();
-    m_frame->CentreOnDesktop();
-    m_frame->show();
+    m_frame->ShowAsStored();
     StartupMark("shown");
     // A logout or a shutdown: the match is kept as it stands, then the program ends.
     m_sessionEnd = std::make_unique<CSessionEnd>([this] { m_frame->View().SaveForSessionEnd(); },

@@ -18,26 +18,33 @@ QSize DesktopSize() {
     return screen ? screen->geometry().size() : QSize();
 }
 
+constexpr int kStateNormal = 0;
+constexpr int kStateMaximised = 1;
+constexpr int kStateFullScreen = 2;
+
 }  // namespace
 
 CMainFrame::CMainFrame(AppFlags flags, IDialogs* dialogs)
     : m_view(new CT40913View(flags, dialogs, this)) {
     setCentralWidget(m_view);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setMinimumSize(kMinClient);
     IProfile& profile = m_view->Profile();
     const GamenChoice choice = ChooseGamen(Read(profile, entries::kGamenAtFrame), DesktopSize());
     if (choice.store) Write(profile, entries::kGamen, choice.width);
     m_gamen = choice.width;
-    setFixedSize(m_gamen, FrameHeight(m_gamen));
-    SetStartScales();
-}
-
-void CMainFrame::SetStartScales() {
-    // Without a menu bar the view fills the frame's client area.
-    const QSize client = size();
-    const float d = float(std::max(client.width(), client.height())) / 1200.0f;
-    m_view->Table().m_scales = {d, d};
+    const QSize stored = UsableStoredSize(
+        QSize(Read(profile, entries::kWindowWidth), Read(profile, entries::kWindowHeight)),
+        DesktopSize());
+    if (stored.isValid()) {
+        resize(stored);
+    } else {
+        // Until the window manager frames it the client is the whole outer size.
+        resize(m_gamen, FrameHeight(m_gamen));
+        m_fitToFrame = true;
+    }
 }
 
 QMargins CMainFrame::FrameMargins() const {
@@ -53,10 +60,10 @@ QSize CMainFrame::ClientSize() const {
 
 void CMainFrame::ApplyScreenSize(int width) {
     m_gamen = width;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) showNormal();
+    m_fitToFrame = true;
     m_fittedFrame = FrameMargins();
-    const QSize client = ClientSize();
-    setFixedSize(client);
-    m_view->resize(client);
+    resize(ClientSize());
     CentreOnDesktop();
 }
 
@@ -70,20 +77,65 @@ void CMainFrame::CentreOnDesktop() {
          desk.top() + (desk.height() - outer.height()) / 2);
 }
 
+void CMainFrame::ShowAsStored() {
+    CentreOnDesktop();
+    switch (Read(m_view->Profile(), entries::kWindowState)) {
+        case kStateMaximised:
+            showMaximized();
+            break;
+        case kStateFullScreen:
+            m_beforeFullScreen = Qt::WindowNoState;
+            showFullScreen();
+            break;
+        default:
+            show();
+            break;
+    }
+}
+
+void CMainFrame::ToggleFullScreen() {
+    if (isFullScreen()) return LeaveFullScreen();
+    m_beforeFullScreen = windowState() & Qt::WindowMaximized;
+    showFullScreen();
+}
+
+void CMainFrame::LeaveFullScreen() {
+    if (!isFullScreen()) return;
+    if (m_beforeFullScreen & Qt::WindowMaximized) {
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void CMainFrame::StoreWindowState() {
+    IProfile& profile = m_view->Profile();
+    const QSize normal = normalGeometry().isValid() ? normalGeometry().size() : size();
+    Write(profile, entries::kWindowWidth, normal.width());
+    Write(profile, entries::kWindowHeight, normal.height());
+    const int state = isFullScreen()  ? kStateFullScreen
+                      : isMaximized() ? kStateMaximised
+                                      : kStateNormal;
+    Write(profile, entries::kWindowState, state);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isVisible()) StoreWindowState();
+}
+
 bool CMainFrame::event(QEvent* event) {
     const bool handled = QMainWindow::event(event);
-    // The window manager adds its frame only after the window is shown: the outer size stays the
-    // chosen one, so the client shrinks by the frame, and the table scales to the client.
-    if (isVisible() && FrameMargins() != m_fittedFrame) {
+    // The window manager adds its frame only after the window is shown: a preset keeps its outer
+    // size, so the client shrinks by the frame.
+    if (m_fitToFrame && isVisible() && windowState() == Qt::WindowNoState &&
+        FrameMargins() != m_fittedFrame) {
         const QEvent::Type type = event->type();
         if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::UpdateRequest ||
             type == QEvent::WindowActivate || type == QEvent::Paint) {
-            ApplyScreenSize(m_gamen);
-            const QSize client = m_view->size();
-            m_view->Table().m_scales = {float(client.width()) / 1200.0f,
-                                        float(client.height()) / 900.0f};
-            m_view->Table().m_saveUnderRect = {};
-            m_view->update();
+            m_fittedFrame = FrameMargins();
+            resize(ClientSize());
+            CentreOnDesktop();
         }
     }
     return handled;
@@ -97,6 +149,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     view.m_closeWithoutAsking = false;
+    StoreWindowState();
     // The match as it stands is kept for the next start; one that could not be kept is given up.
     if (!view.SaveAtClose()) view.RecordAbandonedMatch();
     // Tells a running peek process to close.

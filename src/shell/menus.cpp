@@ -181,6 +181,9 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
               on);
     }
     if (!sizeChecked) sizes->actions()[0]->setChecked(true);  // 640, for any other value
+    sizes->addSeparator();
+    Check(AddItem(*sizes, kCmdFullScreen, Menu::tr("全画面表示(&F)\tF11")),
+          window()->isFullScreen());
     AddLanguageItems(menu);
 }
 
@@ -230,7 +233,7 @@ void CT40913View::ShowPopupMenu(int position) {
     QObject::connect(menu.get(), &QMenu::triggered, menu.get(),
                      [&chosen](QAction* action) { chosen = action->data().toInt(); });
     const Scales& s = m_table.m_scales;
-    m_dialogs->RunMenu(*menu, mapToGlobal(QPoint(s.X(10), s.Y(96))));
+    m_dialogs->RunMenu(*menu, mapToGlobal(m_area.topLeft() + QPoint(s.X(10), s.Y(96))));
     menu.reset();
     if (chosen != 0) OnCommand(chosen);
 }
@@ -350,6 +353,9 @@ void CT40913View::OnCommand(int id) {
         case kCmdAngleDown:
             if (m_gs.m_phase != kNoGame) m_table.AngleDown();
             break;
+        case kCmdFullScreen:
+            if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ToggleFullScreen();
+            break;
         default:
             if (id >= kPeekCommandFirst && id <= kPeekCommandLast) {
                 PeekCommand(id);
@@ -364,7 +370,6 @@ void CT40913View::SetScreenSize(int width) {
     m_table.m_saveUnderRect = {};
     Write(m_profile, entries::kGamen, width);
     if (auto* frame = qobject_cast<CMainFrame*>(window())) frame->ApplyScreenSize(width);
-    m_table.m_scales = {float(this->width()) / 1200.0f, float(height()) / 900.0f};
     update();
 }
 

@@ -1,5 +1,7 @@
 #include "screen_size.h"
 
+#include <algorithm>
+
 namespace quintrick {
 
 int GamenForDesktopHeight(int height) {
@@ -18,6 +20,20 @@ GamenChoice ChooseGamen(int stored, QSize desktop) {
                              : stored <= 1600);
     if (stored != kGamenNotSet && fits) return {stored, false};
     return {GamenForDesktopHeight(known ? desktop.height() : 0), true};
+}
+
+QRect TableArea(QSize client) {
+    const int units = std::max(0, std::min(client.width() / 4, client.height() / 3));
+    const QSize size(4 * units, 3 * units);
+    return QRect(QPoint((client.width() - size.width()) / 2, (client.height() - size.height()) / 2),
+                 size);
+}
+
+QSize UsableStoredSize(QSize stored, QSize desktop) {
+    if (stored.width() < kMinClient.width() || stored.height() < kMinClient.height()) return {};
+    const bool known = desktop.width() > 0 && desktop.height() > 0;
+    if (known && (stored.width() > desktop.width() || stored.height() > desktop.height())) return {};
+    return stored;
 }
 
 }  // namespace quintrick

@@ -1,6 +1,7 @@
 // The six window sizes and the choice of a size for the desktop.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <array>
 
@@ -38,5 +39,16 @@ struct GamenChoice {
     bool store;
 };
 GamenChoice ChooseGamen(int stored, QSize desktop);
+
+// Where the table lies in a client area of `client`: the largest 4:3 rectangle that fits, whole
+// multiples of 4 x 3 so that both scales are the same, centred; the rest is margin.
+QRect TableArea(QSize client);
+
+// The smallest client area the window may be made.
+inline constexpr QSize kMinClient{320, 240};
+
+// A stored window size (the client area of the normal window) that can be used on a desktop of
+// `desktop`: at least kMinClient and no larger than the desktop; an invalid size otherwise.
+QSize UsableStoredSize(QSize stored, QSize desktop);
 
 }  // namespace quintrick

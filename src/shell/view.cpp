@@ -10,10 +10,12 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "hint_search.h"
+#include "main_frame.h"
 #include "records_window.h"
 #include "resource_ids.h"
 #include "resource_images.h"
 #include "resource_paths.h"
+#include "screen_size.h"
 #include "setting_toggles.h"
 #include "shell/extras/command_ids.h"
 #include "shell/extras/hover_help.h"
@@ -181,7 +183,8 @@ void CT40913View::FireTimer(int eventId) {
 
 QRect CT40913View::ScreenRect(const Rect& base) const {
     const Rect r = m_table.m_scales.ToScreenRect(base);
-    return QRect(mapToGlobal(QPoint(r.left, r.top)), QSize(r.Width(), r.Height()));
+    return QRect(mapToGlobal(m_area.topLeft() + QPoint(r.left, r.top)),
+                 QSize(r.Width(), r.Height()));
 }
 
 void CT40913View::SetPointer(Pointer pointer) {
@@ -205,7 +208,7 @@ bool CT40913View::event(QEvent* event) {
 
 void CT40913View::mouseMoveEvent(QMouseEvent* event) {
     if (m_callout.active) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToTable(event->position());
     if (m_set.m_dspRem == 1 && m_toolTip && m_engine.HeldNow() != CEngine::Held::kNothing) {
         // No explanation while a card (or a view of the table) is held: it would cover the
         // field the card goes to, and stay there after the drop.
@@ -223,22 +226,30 @@ void CT40913View::mousePressEvent(QMouseEvent* event) {
     CompleteStartup();
     HideHintTip();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToTable(event->position());
     m_input.OnLButtonDown(p.x(), p.y());
 }
 
 void CT40913View::mouseReleaseEvent(QMouseEvent* event) {
     CompleteStartup();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToTable(event->position());
     m_input.OnLButtonUp(p.x(), p.y());
 }
 
 void CT40913View::mouseDoubleClickEvent(QMouseEvent* event) {
     CompleteStartup();
     if (m_callout.active || event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToTable(event->position());
     m_input.OnLButtonDblClk(p.x(), p.y());
+}
+
+void CT40913View::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    m_area = quintrick::TableArea(size());
+    m_table.m_scales = {float(m_area.width()) / 1200.0f, float(m_area.height()) / 900.0f};
+    m_table.m_saveUnderRect = {};
+    update();
 }
 
 void CT40913View::keyPressEvent(QKeyEvent* event) {
@@ -267,6 +278,13 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return OnCommand(kCmdAngleDown);
         case Qt::Key_F6:
             return OnCommand(kCmdRecords);
+        case Qt::Key_F11:
+            return OnCommand(kCmdFullScreen);
+        case Qt::Key_Escape:
+            if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->isFullScreen()) {
+                return frame->LeaveFullScreen();
+            }
+            return QWidget::keyPressEvent(event);
         case Qt::Key_H:
             return OnCommand(kCmdHint);
         case Qt::Key_Question:

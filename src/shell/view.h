@@ -175,6 +175,8 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     GameState& Gs() { return m_gs; }
     SettingCopies& Settings() { return m_set; }
     CTable& Table() { return m_table; }
+    // Where the table lies in the view: the centred 4:3 area; the rest is margin.
+    QRect TableArea() const { return m_area; }
     CHumanInput& Input() { return m_input; }
     CProfile& ProfileStore() { return m_profile; }
     // The engine, for the desktop test's scenes that start a step of the game directly.
@@ -192,6 +194,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool focusNextPrevChild(bool) override { return false; }
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -204,7 +207,9 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void OpenMenu(int position) override { ShowPopupMenu(position); }
 
     void PaintCallout(QPainter& p);
-    // The F1 button of the icon row, in the view's pixels.
+    // A point of the view in the table area's pixels.
+    QPoint ToTable(const QPointF& view) const { return view.toPoint() - m_area.topLeft(); }
+    // The F1 button of the icon row, in the table area's pixels.
     QRect F1ButtonRect() const;
     // A base rectangle on the screen (screen coordinates).
     QRect ScreenRect(const Rect& base) const;
@@ -241,6 +246,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool m_startupFailed = false;
     bool m_completionPosted = false;
     bool m_f1Inverted = false;  // the F1 button is shown inverted (overlay)
+    QRect m_area;               // the table's 4:3 area in the view
     std::unique_ptr<IDialogs> m_ownDialogs;
     IDialogs* m_dialogs;
     CProfile m_profile;

@@ -87,7 +87,7 @@ void CT40913View::ShowCallout(Callout callout, int seat, int suit, int sound, in
         const Scales& sc = m_table.m_scales;
         const int w = sc.X(plate.width());
         const int h = sc.Y(plate.height());
-        QPoint pos((width() - w) / 2, (height() - h) / 2);
+        QPoint pos((m_area.width() - w) / 2, (m_area.height() - h) / 2);
         if (callout != Callout::Redeal && seat >= 0 && seat < 4) {
             pos = QPoint(sc.X(kCalloutPos[seat].x), sc.Y(kCalloutPos[seat].y));
         }

@@ -19,6 +19,8 @@ void CT40913View::paintEvent(QPaintEvent* event) {
         p.fillRect(rect(), Qt::white);
         return;
     }
+    m_table.PaintMargins(p, m_area, rect());
+    p.translate(m_area.topLeft());
     CTable::PaintHooks hooks;
     hooks.mark = [this](QPainter& q) { m_input.DrawCursorMark(q); };
     hooks.overlay = [this](QPainter& q) {
@@ -31,7 +33,7 @@ void CT40913View::paintEvent(QPaintEvent* event) {
             q.restore();
         }
     };
-    m_table.Paint(p, size(), hooks);
+    m_table.Paint(p, m_area.size(), hooks);
     // The rest of the start-up once this frame is out.
     if (m_startupPending && !m_completionPosted) {
         StartupMark("first table painted");
@@ -52,7 +54,7 @@ QRect CT40913View::F1ButtonRect() const {
 
 void CT40913View::FlickerF1Button() {
     m_f1Inverted = !m_f1Inverted;
-    repaint(F1ButtonRect());
+    repaint(F1ButtonRect().translated(m_area.topLeft()));
 }
 
 void CT40913View::RepaintNow() {
@@ -61,7 +63,9 @@ void CT40913View::RepaintNow() {
 }
 
 void CT40913View::RepaintArea(const Rect& screen) {
-    repaint(QRect(screen.left, screen.top, screen.Width(), screen.Height()).adjusted(-1, -1, 1, 1));
+    repaint(QRect(screen.left, screen.top, screen.Width(), screen.Height())
+                .translated(m_area.topLeft())
+                .adjusted(-1, -1, 1, 1));
     m_words.Refresh(this);
 }
 

@@ -1,5 +1,7 @@
 // The paint routine: the composed table stretched to the client area, the status banner, the
-// called-suit and right indicators, and white margins. It never composes.
+// called-suit and right indicators, and margins in the table's background. It never composes.
+#include <QLinearGradient>
+#include <QRegion>
 #include <algorithm>
 
 #include "blit.h"
@@ -54,10 +56,20 @@ void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {
         m_gs.m_leader != kHumanSeat && m_set.m_dspInfo == 1) {
         DrawInfoIndicators(p);
     }
-    if (client.width() > w) p.fillRect(w, 0, client.width() - w, client.height(), Qt::white);
-    if (client.height() > h)
-        p.fillRect(0, h, std::min(w, client.width()), client.height() - h, Qt::white);
+    PaintMargins(p, QRect(0, 0, w, h), QRect(QPoint(0, 0), client));
     if (hooks.overlay) hooks.overlay(p);
+}
+
+void CTable::PaintMargins(QPainter& p, const QRect& area, const QRect& client) const {
+    const QRegion margins = QRegion(client).subtracted(area);
+    if (margins.isEmpty()) return;
+    QLinearGradient gradient(0, area.top(), 0, std::max(area.top(), area.bottom()));
+    gradient.setColorAt(0, QColor::fromRgb(kBackgroundTop));
+    gradient.setColorAt(1, QColor::fromRgb(BackgroundBottom()));
+    p.save();
+    p.setClipRegion(margins, Qt::IntersectClip);
+    p.fillRect(client, gradient);
+    p.restore();
 }
 
 }  // namespace quintrick

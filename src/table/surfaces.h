@@ -17,6 +17,8 @@ namespace quintrick {
 
 // Key colours of the transparent copies.
 inline constexpr QRgb kKeyPlate = 0xff666699;  // RGB(102, 102, 153)
+// The top colour of the table's background (the same as the plates' key).
+inline constexpr QRgb kBackgroundTop = 0xff666699;
 inline constexpr QRgb kKeyWhite = 0xffffffff;
 inline constexpr QRgb kKeyLcd = 0xff0066cc;   // RGB(0, 102, 204)
 inline constexpr QRgb kKeySuit = 0xff99ff99;  // RGB(153, 255, 153)

@@ -141,19 +141,24 @@ int CTable::PlateIndex(const std::string& name) {
     return 0;
 }
 
+QRgb CTable::BackgroundBottom() const {
+    if (!m_isNt6) return kBackgroundTop;
+    const int b = std::clamp(int(std::trunc(6 * m_kakudo)) - 30, 0, 255);
+    return qRgb(0, b, b);
+}
+
 void CTable::DrawBackground() {
     if (m_s.m_backBuffer.isNull()) return;
     QImage& buffer = m_s.m_backBuffer;
     // A vertical two-colour gradient, one colour per row, linear from the top to the bottom.
-    const int b = m_isNt6 ? std::clamp(int(std::trunc(6 * m_kakudo)) - 30, 0, 255) : 0;
+    const QRgb top = kBackgroundTop;
+    const QRgb bottom = BackgroundBottom();
     for (int y = 0; y < buffer.height(); ++y) {
-        QRgb colour = qRgb(102, 102, 153);
-        if (m_isNt6) {
-            const auto at = [y, &buffer](int from, int to) {
-                return from + (to - from) * y / std::max(1, buffer.height() - 1);
-            };
-            colour = qRgb(at(102, 0), at(102, b), at(153, b));
-        }
+        const auto at = [y, &buffer](int from, int to) {
+            return from + (to - from) * y / std::max(1, buffer.height() - 1);
+        };
+        const QRgb colour = qRgb(at(qRed(top), qRed(bottom)), at(qGreen(top), qGreen(bottom)),
+                                 at(qBlue(top), qBlue(bottom)));
         // wmemset fills four bytes at a time as fast as the library can.
         static_assert(sizeof(wchar_t) == sizeof(QRgb));
         std::wmemset(reinterpret_cast<wchar_t*>(buffer.scanLine(y)), wchar_t(colour),

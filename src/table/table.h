@@ -58,6 +58,8 @@ class CTable {
     // withSurface) and asks for a repaint.
     void RedrawTable(bool withSurface);
     void DrawBackground();
+    // The background gradient's bottom colour (its top is kBackgroundTop).
+    QRgb BackgroundBottom() const;
 
     // Extra drawing of the view: `mark` at the keyboard selection mark's place in the paint
     // order, `overlay` after everything else (dragged card, discard spread, call plates ...).
@@ -68,6 +70,9 @@ class CTable {
     // Paints the composed table stretched to the scales, with the banner, the called-suit and
     // right indicators and white margins up to `client`.
     void Paint(QPainter& p, QSize client, const PaintHooks& hooks = {});
+    // Fills what `client` has outside `area` with the table's background, its gradient's rows
+    // running on from the table's.
+    void PaintMargins(QPainter& p, const QRect& area, const QRect& client) const;
 
     // Name plate row of a player name in the roster; 0 when the name is not in it.
     static int PlateIndex(const std::string& name);

@@ -26,7 +26,7 @@ namespace {
 
 void PrintKeep(CT40913View& view, const Rect& base, const char* word = "keep") {
     const Rect r = view.Table().m_scales.ToScreenRect(base);
-    const QPoint at = view.mapToGlobal(QPoint(r.left, r.top));
+    const QPoint at = view.mapToGlobal(view.TableArea().topLeft() + QPoint(r.left, r.top));
     std::printf("%s %d %d %d %d\n", word, at.x(), at.y(), r.Width(), r.Height());
 }
 

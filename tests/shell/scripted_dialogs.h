@@ -88,7 +88,7 @@ inline void ClearProfile() {
 inline bool OpenFrame(std::unique_ptr<CMainFrame>& frame, IDialogs& dialogs, AppFlags flags = {},
                       bool show = true) {
     frame = std::make_unique<CMainFrame>(flags, &dialogs);
-    if (show) frame->show();
+    if (show) frame->ShowAsStored();
     if (!frame->View().OnInitialUpdate()) return false;
     frame->View().Settings().m_speed = 1;
     frame->View().Settings().m_soundOn = 0;

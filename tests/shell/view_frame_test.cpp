@@ -78,8 +78,8 @@ TEST_F(Frame, AGamenThatDoesNotFitFallsBackAndIsStored) {
     }
 }
 
-// The sizes are the window's outer size: inside a frame the client is smaller, and the table is
-// scaled to the client in each direction.
+// The sizes are the window's outer size: inside a frame the client is smaller, and the table
+// keeps its 4:3 proportion, as large as the client allows and centred in it.
 TEST_F(Frame, TheOuterSizeIsTheChosenSizeAndTheTableFitsTheClient) {
     for (int gamen : {640, 800}) {
         QSettings("Orvendel", "Quintrick").setValue("Settei/Gamen", gamen);
@@ -90,13 +90,95 @@ TEST_F(Frame, TheOuterSizeIsTheChosenSizeAndTheTableFitsTheClient) {
         const QSize client = view().size();
         EXPECT_EQ(client,
                   QSize(gamen - m.left() - m.right(), gamen / 4 * 3 - m.top() - m.bottom()));
+        const QRect area = view().TableArea();
+        EXPECT_EQ(area, TableArea(client)) << gamen;
         const Scales& s = view().Table().m_scales;
-        EXPECT_LE(s.X(1200), client.width()) << gamen;
-        EXPECT_LE(s.Y(900), client.height()) << gamen;
-        EXPECT_GE(s.X(1200), client.width() - 1) << gamen;
-        EXPECT_GE(s.Y(900), client.height() - 1) << gamen;
+        EXPECT_EQ(s.sx, s.sy) << gamen;
+        EXPECT_LE(s.X(1200), area.width()) << gamen;
+        EXPECT_LE(s.Y(900), area.height()) << gamen;
+        EXPECT_GE(s.X(1200), area.width() - 1) << gamen;
+        EXPECT_GE(s.Y(900), area.height() - 1) << gamen;
         frame.reset();
     }
+}
+
+TEST(ScreenSizes, TheTableIsTheLargestCentredFourByThreeArea) {
+    const struct {
+        QSize client;
+        QRect area;
+    } cases[] = {
+        {{1200, 900}, {0, 0, 1200, 900}},     {{1600, 1200}, {0, 0, 1600, 1200}},
+        {{1920, 1080}, {240, 0, 1440, 1080}}, {{1000, 1000}, {0, 125, 1000, 750}},
+        {{1203, 901}, {1, 0, 1200, 900}},     {{801, 603}, {0, 1, 800, 600}},
+        {{3, 2}, {1, 1, 0, 0}},               {{0, 0}, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        const QRect area = TableArea(c.client);
+        EXPECT_EQ(area, c.area) << c.client.width() << " x " << c.client.height();
+        EXPECT_EQ(area.width() * 3, area.height() * 4);
+    }
+}
+
+TEST(ScreenSizes, AStoredSizeIsUsedOnlyWhenItFitsTheDesktop) {
+    const QSize fhd(1920, 1080);
+    const struct {
+        QSize stored, desktop;
+        bool usable;
+    } cases[] = {
+        {{1400, 1000}, fhd, true}, {{1920, 1080}, fhd, true},  {{1921, 1000}, fhd, false},
+        {{1000, 1081}, fhd, false}, {{320, 240}, fhd, true},   {{319, 400}, fhd, false},
+        {{400, 239}, fhd, false},   {{0, 0}, fhd, false},      {{-5, 600}, fhd, false},
+        {{1400, 1000}, {}, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(UsableStoredSize(c.stored, c.desktop).isValid(), c.usable)
+            << c.stored.width() << " x " << c.stored.height();
+    }
+}
+
+// A free size, maximised or full screen: the state and the normal size come back at the next
+// start; F11 and the menu item go full screen, Escape and F11 leave it.
+TEST_F(Frame, TheSizeAndStateSurviveAndF11GoesFullScreen) {
+    Open();
+    frame->resize(900, 500);
+    QApplication::processEvents();
+    EXPECT_EQ(view().TableArea(), TableArea(view().size()));
+    QTest::keyClick(&view(), Qt::Key_F11);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_TRUE(view().BuildPopupMenu(1)->findChild<QAction*>(QString::number(kCmdFullScreen))
+                    ->isChecked());
+    QTest::keyClick(&view(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->isFullScreen());
+    view().OnCommand(kCmdFullScreen);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->isFullScreen());
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+
+    Open();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->isFullScreen());
+    QTest::keyClick(&view(), Qt::Key_F11);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->isFullScreen());
+    EXPECT_EQ(frame->size(), QSize(900, 500));
+    frame->showMaximized();
+    QApplication::processEvents();
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+
+    Open();
+    QApplication::processEvents();
+    EXPECT_TRUE(frame->isMaximized());
+    EXPECT_EQ(frame->normalGeometry().size(), QSize(900, 500));
+    // A preset brings the window back to normal at the preset's size.
+    view().OnCommand(kCmdSize800);
+    QApplication::processEvents();
+    EXPECT_FALSE(frame->isMaximized());
+    EXPECT_EQ(frame->frameGeometry().size(), QSize(800, 600));
+    frame.reset();
 }
 
 TEST_F(Frame, TheFirstTableComesBeforeTheRestOfTheStartUpAndLooksTheSame) {

@@ -34,6 +34,7 @@ enum CommandId : int {
     kCmdSize1200 = 32792,
     kCmdSize1400 = 32806,
     kCmdSize1600 = 32793,
+    kCmdFullScreen = 32870,
     kCmdLevelNormal = 32810,
     kCmdLevelStrong = 32811,
     kCmdLanguageJapanese = 32851,
