@@ -1,6 +1,6 @@
 // The table's composition: RedrawTable with and without the surface, the paint stretched to the
-// largest window, and the card-back strip. Each counts the CPU time of the whole process: Qt
-// scales large images on worker threads.
+// largest window or composed at the window's size, a resize, and the card-back strip. Each counts
+// the CPU time of the whole process: Qt scales large images on worker threads.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -62,6 +62,39 @@ void BM_CopyFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyFrame)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
+// One plain copy of a frame of width x (width / 4) * 3: the unit of the budgets at that size.
+void BM_CopyFrameAt(benchmark::State& state) {
+    const int width = int(state.range(0));
+    QImage from(width, width / 4 * 3, QImage::Format_RGB32);
+    from.fill(Qt::darkGreen);
+    QImage to(from.size(), QImage::Format_RGB32);
+    to.fill(Qt::black);
+    for (auto _ : state) {
+        std::memcpy(to.bits(), from.constBits(), size_t(from.sizeInBytes()));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_CopyFrameAt)
+    ->Arg(1024)
+    ->Arg(1600)
+    ->Arg(2400)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Composes the shared table at width / 1200 pixels per unit for the scope.
+struct ComposedAt {
+    ComposedAt(Fixture& f, int width) : table(f.table) {
+        table.SetPixelScale(double(width) / 1200);
+        table.m_scales = {float(width) / 1200, float(width) / 1200};
+        table.RedrawTable(true);
+    }
+    ~ComposedAt() {
+        table.SetPixelScale(1);
+        table.m_scales = {};
+        table.RedrawTable(true);
+    }
+    CTable& table;
+};
 void BM_RedrawTableWithSurface(benchmark::State& state) {
     Fixture& f = Shared();
     if (!f.ok) state.SkipWithError("images or card sheet missing");
@@ -157,6 +190,50 @@ BENCHMARK(BM_PaintScaled)
     ->Arg(1600)
     ->MeasureProcessCPUTime()
     ->Unit(benchmark::kMillisecond);
+
+// The paint of a table composed at the window's size: one copy of a frame of that size.
+void BM_PaintComposed(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    const int width = int(state.range(0));
+    const QSize client(width, width / 4 * 3);
+    ComposedAt at(f, width);
+    QImage screen(client, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter p(&screen);
+        f.table.Paint(p, client);
+    }
+}
+BENCHMARK(BM_PaintComposed)
+    ->Arg(1024)
+    ->Arg(1600)
+    ->Arg(2400)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
+
+// A played card at 1600 x 1200: the redraw composed at that size.
+void BM_RedrawCardPlayedAt1600(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    ComposedAt at(f, 1600);
+    CardId& card = f.runner.m_gs.m_field[4];
+    RedrawSwitching(state, card, card == kNoCard ? CardId(20) : kNoCard, true);
+}
+BENCHMARK(BM_RedrawCardPlayedAt1600)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
+
+// A window made 1600 x 1200 and back to 1200 x 900: each time the surfaces are made at the new
+// size and the table composed whole (every image drawn at the new scale made again).
+void BM_ResizeRebuild(benchmark::State& state) {
+    Fixture& f = Shared();
+    if (!f.ok) state.SkipWithError("images or card sheet missing");
+    for (auto _ : state) {
+        f.table.SetPixelScale(4.0 / 3);
+        f.table.RedrawTable(true);
+        f.table.SetPixelScale(1);
+        f.table.RedrawTable(true);
+    }
+}
+BENCHMARK(BM_ResizeRebuild)->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
 
 // One fan of ten cards read from the stored strip (when a hand's count changes).
 void BM_ReadFan(benchmark::State& state) {

@@ -232,6 +232,10 @@
         <translation>&amp;Window size</translation>
     </message>
     <message>
+        <source>全画面表示(&amp;F)	F11</source>
+        <translation>&amp;Full screen	F11</translation>
+    </message>
+    <message>
         <source>カンニング(&amp;C)</source>
         <translation>&amp;Peek</translation>
     </message>

@@ -83,11 +83,10 @@ inline constexpr IntEntry kCunningView{"Cun", "CunningView", 0};
 
 // Every fixed int entry, in table order ("Gamen" with its frame-creation default).
 inline constexpr std::array<IntEntry, 26> kAllIntEntries{{
-    kSpeed,        kOpenMode,  kKoukaon,     kRuleRem,      kDspRem,      kNokoriDsp,
-    kDspInfo,      kAutoStart, kEntryNo,     kGamenAtFrame, kKakudo,      kBackSet,
-    kCardWaku,     kMapX,      kMapY,        kMapWidth,     kMapHeight,   kMapZoomed,
-    kKunitoriInit, kCunNow,    kCunningView, kGamen,        kTsuyosa,     kWindowWidth,
-    kWindowHeight, kWindowState,
+    kSpeed,     kOpenMode, kKoukaon,      kRuleRem,      kDspRem,       kNokoriDsp, kDspInfo,
+    kAutoStart, kEntryNo,  kGamenAtFrame, kKakudo,       kBackSet,      kCardWaku,  kMapX,
+    kMapY,      kMapWidth, kMapHeight,    kMapZoomed,    kKunitoriInit, kCunNow,    kCunningView,
+    kGamen,     kTsuyosa,  kWindowWidth,  kWindowHeight, kWindowState,
 }};
 
 }  // namespace entries

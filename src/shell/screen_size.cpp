@@ -32,7 +32,8 @@ QRect TableArea(QSize client) {
 QSize UsableStoredSize(QSize stored, QSize desktop) {
     if (stored.width() < kMinClient.width() || stored.height() < kMinClient.height()) return {};
     const bool known = desktop.width() > 0 && desktop.height() > 0;
-    if (known && (stored.width() > desktop.width() || stored.height() > desktop.height())) return {};
+    if (known && (stored.width() > desktop.width() || stored.height() > desktop.height()))
+        return {};
     return stored;
 }
 

@@ -81,6 +81,9 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     CTableWords::InstallFactory();
     //: The game's table as screen readers name it.
     setAccessibleName(tr("トランプの卓"));
+    m_rescale.setSingleShot(true);
+    m_rescale.setInterval(kRescaleMs);
+    connect(&m_rescale, &QTimer::timeout, this, [this] { Rescale(); });
     m_engine.AddObserver(&m_recordKeeper);
     m_engine.AddObserver(&m_announcer);
     m_engine.AddObserver(&m_playLog);
@@ -249,7 +252,24 @@ void CT40913View::resizeEvent(QResizeEvent* event) {
     m_area = quintrick::TableArea(size());
     m_table.m_scales = {float(m_area.width()) / 1200.0f, float(m_area.height()) / 900.0f};
     m_table.m_saveUnderRect = {};
+    // Before the start-up has made the surfaces they are made at the new scale in the first
+    // place; afterwards the table is composed again once the size has stayed put a moment (a
+    // drag of the window's edge composes once, at its end).
+    if (m_table.m_s.m_backBuffer.isNull()) {
+        m_table.SetPixelScale(WantedPixelScale());
+    } else {
+        m_rescale.start();
+    }
     update();
+}
+
+double CT40913View::WantedPixelScale() const {
+    return double(m_area.width()) * devicePixelRatio() / 1200.0;
+}
+
+void CT40913View::Rescale() {
+    if (m_area.isEmpty() || WantedPixelScale() == m_table.PixelScaleFactor()) return;
+    if (m_table.SetPixelScale(WantedPixelScale())) m_table.RedrawTable(true);
 }
 
 void CT40913View::keyPressEvent(QKeyEvent* event) {

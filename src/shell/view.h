@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -247,6 +248,12 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool m_completionPosted = false;
     bool m_f1Inverted = false;  // the F1 button is shown inverted (overlay)
     QRect m_area;               // the table's 4:3 area in the view
+    // The table composed again at the view's size in the screen's pixels, a moment after the
+    // last change of size.
+    QTimer m_rescale;
+    static constexpr int kRescaleMs = 150;
+    double WantedPixelScale() const;
+    void Rescale();
     std::unique_ptr<IDialogs> m_ownDialogs;
     IDialogs* m_dialogs;
     CProfile m_profile;

@@ -66,8 +66,8 @@ void CT40913View::ShowHint(const GameState& asked, const SearchResult& result) {
     m_hintTip->adjustSize();
     const Rect card = m_table.CardRect(pos);
     const Scales& s = m_table.m_scales;
-    const int x = std::clamp(m_area.left() + s.X(card.left), 0,
-                             std::max(0, width() - m_hintTip->width()));
+    const int x =
+        std::clamp(m_area.left() + s.X(card.left), 0, std::max(0, width() - m_hintTip->width()));
     const int y = std::max(0, m_area.top() + s.Y(card.top - 30) - m_hintTip->height());
     m_hintTip->move(x, y);
     m_hintTip->show();

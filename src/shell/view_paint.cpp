@@ -19,6 +19,10 @@ void CT40913View::paintEvent(QPaintEvent* event) {
         p.fillRect(rect(), Qt::white);
         return;
     }
+    // A move to a screen of another pixel ratio composes the table again.
+    if (WantedPixelScale() != m_table.PixelScaleFactor() && !m_rescale.isActive()) {
+        m_rescale.start();
+    }
     m_table.PaintMargins(p, m_area, rect());
     p.translate(m_area.topLeft());
     CTable::PaintHooks hooks;

@@ -5,23 +5,24 @@
 
 namespace quintrick {
 
-void FillOutlined(QPainter& p, const Rect& r, QColor fill, QColor pen, int penWidth) {
+void FillOutlined(QPainter& p, const Rect& r, QColor fill, QColor pen, int penWidth, PixelScale s) {
     if (r.IsEmpty()) return;
     if (penWidth <= 0) {
-        p.fillRect(ToQRect(r), fill);
+        p.fillRect(ToQRect(s(r)), fill);
         return;
     }
-    p.fillRect(ToQRect(r), pen);
+    p.fillRect(ToQRect(s(r)), pen);
     const Rect inner{r.left + penWidth, r.top + penWidth, r.right - penWidth, r.bottom - penWidth};
-    if (!inner.IsEmpty()) p.fillRect(ToQRect(inner), fill);
+    if (!inner.IsEmpty()) p.fillRect(ToQRect(s(inner)), fill);
 }
 
-void FrameRect(QPainter& p, const Rect& r, QColor pen) {
+void FrameRect(QPainter& p, const Rect& r, QColor pen, PixelScale s) {
     if (r.IsEmpty()) return;
-    p.fillRect(QRect(r.left, r.top, r.Width(), 1), pen);
-    p.fillRect(QRect(r.left, r.bottom - 1, r.Width(), 1), pen);
-    p.fillRect(QRect(r.left, r.top, 1, r.Height()), pen);
-    p.fillRect(QRect(r.right - 1, r.top, 1, r.Height()), pen);
+    for (const Rect& side :
+         {Rect{r.left, r.top, r.right, r.top + 1}, Rect{r.left, r.bottom - 1, r.right, r.bottom},
+          Rect{r.left, r.top, r.left + 1, r.bottom}, Rect{r.right - 1, r.top, r.right, r.bottom}}) {
+        p.fillRect(ToQRect(s(side)), pen);
+    }
 }
 
 void StretchSmooth(QPainter& p, const Rect& dst, const QImage& img, const Rect& src) {
@@ -32,7 +33,10 @@ void StretchSmooth(QPainter& p, const Rect& dst, const QImage& img, const Rect& 
     p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
-void Stamp(QImage& dst, int x, int y, const QImage& img, const Rect& src) {
+void Stamp(QImage& dst, int x, int y, const QImage& img, const Rect& unscaled, PixelScale s) {
+    const Rect src = s(unscaled);
+    x = s(x);
+    y = s(y);
     if (dst.isNull() || img.isNull()) return;
     if (dst.depth() != 32 || img.depth() != 32) return;
     const int x0 = std::max({0, -x, -src.left});

@@ -14,24 +14,28 @@ inline QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
-// Fills (left, top) .. (right - 1, bottom - 1) with `fill`, the outer `penWidth` pixels of it in
+// The drawing steps below take base units and draw on a surface composed at `s`; the images
+// they copy are drawn at that scale already (see ScaledArt).
+
+// Fills (left, top) .. (right - 1, bottom - 1) with `fill`, the outer `penWidth` units of it in
 // `pen` (no outline when penWidth is 0).
-void FillOutlined(QPainter& p, const Rect& r, QColor fill, QColor pen, int penWidth);
-// A one-pixel frame on (left, top) .. (right - 1, bottom - 1).
-void FrameRect(QPainter& p, const Rect& r, QColor pen);
+void FillOutlined(QPainter& p, const Rect& r, QColor fill, QColor pen, int penWidth,
+                  PixelScale s = {});
+// A one-unit frame on (left, top) .. (right - 1, bottom - 1).
+void FrameRect(QPainter& p, const Rect& r, QColor pen, PixelScale s = {});
 
 // Copies the part `src` of `img` to (x, y) unscaled (keyed copies pass their transparent image).
-inline void Copy(QPainter& p, int x, int y, const QImage& img, const Rect& src) {
-    p.drawImage(QPoint(x, y), img, ToQRect(src));
+inline void Copy(QPainter& p, int x, int y, const QImage& img, const Rect& src, PixelScale s = {}) {
+    p.drawImage(QPoint(s(x), s(y)), img, ToQRect(s(src)));
 }
-inline void Copy(QPainter& p, int x, int y, const QImage& img) {
-    p.drawImage(QPoint(x, y), img);
+inline void Copy(QPainter& p, int x, int y, const QImage& img, PixelScale s = {}) {
+    p.drawImage(QPoint(s(x), s(y)), img);
 }
 
 // Copies the part `src` of `img` stretched to `dst` with smooth (halftone) scaling.
 void StretchSmooth(QPainter& p, const Rect& dst, const QImage& img, const Rect& src);
 
 // Overwrites pixels of `dst` at (x, y) with the part `src` of `img` (both RGB32), clipped.
-void Stamp(QImage& dst, int x, int y, const QImage& img, const Rect& src);
+void Stamp(QImage& dst, int x, int y, const QImage& img, const Rect& src, PixelScale s = {});
 
 }  // namespace quintrick

@@ -20,16 +20,18 @@ bool IsDrawableCard(CardId c) {
 
 void CTable::DrawCard(QPainter& p, CardId card, int x, int y) {
     if (!IsDrawableCard(card)) return;
+    if (Px().k != 1) return Copy(p, x, y, m_art.Card(m_s.m_cardSheet, card), Px());
     const Point cell = CardCell(card);
     Copy(p, x, y, m_s.m_cardSheet, Rect::At(cell.x, cell.y, kCardWidth, kCardHeight));
 }
 
 void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
-    if (m_gs.m_turn == seat) Copy(p, l.mark.x, l.mark.y, m_s.m_keyed.turnMark);
+    if (m_gs.m_turn == seat) Copy(p, l.mark.x, l.mark.y, Art(m_s.m_keyed.turnMark), Px());
     const int player = std::clamp(m_gs.m_seatPlayer[seat], 0, kSeats - 1);
     const int index = PlateIndex(m_gs.m_playerName[player]);
     const int column = m_gs.m_holder[seat] != kUnrelated ? 0 : 66;
-    Copy(p, l.plate.x, l.plate.y, m_s.m_keyed.plates, Rect::At(column, 34 * index, 66, 34));
+    Copy(p, l.plate.x, l.plate.y, Art(m_s.m_keyed.plates, 66, 34),
+         Rect::At(column, 34 * index, 66, 34), Px());
 }
 
 const QImage& CTable::Unscaled(int count) {
@@ -50,7 +52,8 @@ void CTable::DrawComputerHand(QPainter& p, int seat) {
     // alone into a transparent picture it holds exactly the colours and coverage that scaling it
     // onto the table would blend, so the table looks the same either way.
     ScaledFan& fan = m_fans[size_t(seat)];
-    const ScaledFan::Key key{n, l.cardW, l.cardH, m_s.m_handFans.Key()};
+    const Rect to = Px()(Rect::At(l.hand.x, l.hand.y, l.cardW, l.cardH));
+    const ScaledFan::Key key{n, to.Width(), to.Height(), m_s.m_handFans.Key()};
     if (!(fan.key == key)) {
         fan = {};
         // Another seat's fan of the same count and size is the same picture.
@@ -60,14 +63,14 @@ void CTable::DrawComputerHand(QPainter& p, int seat) {
     }
     if (fan.image.isNull()) {
         fan.key = key;
-        fan.image = QImage(l.cardW, l.cardH, QImage::Format_ARGB32_Premultiplied);
+        fan.image = QImage(to.Width(), to.Height(), QImage::Format_ARGB32_Premultiplied);
         fan.image.fill(Qt::transparent);
         QPainter f(&fan.image);
         f.setCompositionMode(QPainter::CompositionMode_Source);
-        StretchSmooth(f, Rect::At(0, 0, l.cardW, l.cardH), Unscaled(n),
+        StretchSmooth(f, Rect::At(0, 0, to.Width(), to.Height()), Unscaled(n),
                       Rect::At(0, 0, FanWidth(n), kStripHeight));
     }
-    p.drawImage(QPoint(l.hand.x, l.hand.y), fan.image);
+    p.drawImage(QPoint(to.left, to.top), fan.image);
 }
 
 void CTable::DrawOpenHand(QPainter& p, int seat) {
@@ -78,7 +81,7 @@ void CTable::DrawOpenHand(QPainter& p, int seat) {
         const CardId card = m_gs.m_hand[seat][i];
         if (!IsDrawableCard(card)) continue;
         const Point cell = CardCell(card);
-        StretchSmooth(p, Rect::At(l.hand.x + l.step * i, l.hand.y, l.cardW, l.cardH),
+        StretchSmooth(p, Px()(Rect::At(l.hand.x + l.step * i, l.hand.y, l.cardW, l.cardH)),
                       m_s.m_cardSheet, Rect::At(cell.x, cell.y, kCardWidth, kCardHeight));
     }
 }

@@ -26,21 +26,27 @@ void CTable::DrawIndicators(QPainter& p) {
     // The label images have room for games 1..10 and battles 1..3.
     const int game = playing ? std::clamp(m_gs.m_game, 1, 10) : 1;
     const int battle = playing ? std::clamp(m_gs.m_battle, 1, 3) : 1;
-    Copy(p, kTrumpRect.left, kTrumpRect.top, m_s.m_imgSuit[suit]);
-    Stamp(m_s.m_imgGameLabel, 32, 0, m_s.m_imgGameDigits, Rect::At(21 * (game - 1), 0, 21, 26));
-    Copy(p, kGameLabelRect.left, kGameLabelRect.top, m_s.m_imgGameLabel);
-    Stamp(m_s.m_imgBattleLabel, 22, 0, m_s.m_imgBattleDigits,
-          Rect::At(23 * (battle - 1), 0, 23, 26));
-    Copy(p, kBattleLabelRect.left, kBattleLabelRect.top, m_s.m_imgBattleLabel);
+    const PixelScale s = Px();
+    Copy(p, kTrumpRect.left, kTrumpRect.top, Art(m_s.m_imgSuit[suit]), s);
+    QImage& gameLabel = Stamped(m_s.m_imgGameLabel);
+    Stamp(gameLabel, 32, 0, Art(m_s.m_imgGameDigits, 21, 26), Rect::At(21 * (game - 1), 0, 21, 26),
+          s);
+    Copy(p, kGameLabelRect.left, kGameLabelRect.top, gameLabel, s);
+    QImage& battleLabel = Stamped(m_s.m_imgBattleLabel);
+    Stamp(battleLabel, 22, 0, Art(m_s.m_imgBattleDigits, 23, 26),
+          Rect::At(23 * (battle - 1), 0, 23, 26), s);
+    Copy(p, kBattleLabelRect.left, kBattleLabelRect.top, battleLabel, s);
 }
 
 void CTable::DrawRemainingPanel(QPainter& p) {
-    QImage& panel = m_s.m_imgPanel;
+    const PixelScale s = Px();
+    QImage& panel = Stamped(m_s.m_imgPanel);
+    const QImage& digits = Art(m_s.m_imgLcdDigits, kGlyphW, kGlyphH);
     if (!panel.isNull()) {
         {
             QPainter pp(&panel);
-            pp.fillRect(2, 40, 169, 27, kPanelBlue);
-            pp.fillRect(2, 106, 169, 27, kPanelBlue);
+            pp.fillRect(ToQRect(s(Rect::At(2, 40, 169, 27))), kPanelBlue);
+            pp.fillRect(ToQRect(s(Rect::At(2, 106, 169, 27))), kPanelBlue);
         }
         const GameState& g = m_gs;
         for (int i = 0; i < 2; ++i) {
@@ -64,15 +70,15 @@ void CTable::DrawRemainingPanel(QPainter& p) {
                 }
                 v = std::clamp(v, 0, 99);
                 if (v <= 9) {
-                    Stamp(panel, x, y, m_s.m_imgLcdDigits, Glyph(v));
+                    Stamp(panel, x, y, digits, Glyph(v), s);
                 } else {
-                    Stamp(panel, x - 13, y, m_s.m_imgLcdDigits, Glyph(v / 10));
-                    Stamp(panel, x + 3, y, m_s.m_imgLcdDigits, Glyph(v % 10));
+                    Stamp(panel, x - 13, y, digits, Glyph(v / 10), s);
+                    Stamp(panel, x + 3, y, digits, Glyph(v % 10), s);
                 }
             }
         }
     }
-    Copy(p, kPanelRect.left, kPanelRect.top, panel);
+    Copy(p, kPanelRect.left, kPanelRect.top, panel, s);
 }
 
 void CTable::DrawLcdNumber(QPainter& p, int value, int x, int y) {
@@ -80,23 +86,27 @@ void CTable::DrawLcdNumber(QPainter& p, int value, int x, int y) {
     const int len = int(text.size());
     for (int i = 0; i < len; ++i) {
         const int glyph = text[i] == '-' ? kMinusGlyph : text[i] - '0';
-        Copy(p, x + kGlyphW * (4 - len + i), y, m_s.m_keyed.lcdDigits, Glyph(glyph));
+        Copy(p, x + kGlyphW * (4 - len + i), y, Art(m_s.m_keyed.lcdDigits, kGlyphW, kGlyphH),
+             Glyph(glyph), Px());
     }
 }
 
 void CTable::DrawScoreBoard(QPainter& p) {
-    FillOutlined(p, kScoreBoardRect, QColor(0, 70, 0), QColor(66, 66, 39), 2);
+    const PixelScale s = Px();
+    FillOutlined(p, kScoreBoardRect, QColor(0, 70, 0), QColor(66, 66, 39), 2, s);
     const Rect inner{kScoreBoardRect.left + 2, kScoreBoardRect.top + 2, kScoreBoardRect.right - 2,
                      kScoreBoardRect.bottom - 2};
-    FrameRect(p, inner, QColor(255, 255, 0));
+    FrameRect(p, inner, QColor(255, 255, 0), s);
+    QImage& gameLabel = Stamped(m_s.m_imgGameLabel);
     for (int r = 0; r < 10; ++r) {
-        Stamp(m_s.m_imgGameLabel, 32, 0, m_s.m_imgGameDigits, Rect::At(21 * r, 0, 21, 26));
-        Copy(p, 348, 260 + 30 * r, m_s.m_imgGameLabel);
+        Stamp(gameLabel, 32, 0, Art(m_s.m_imgGameDigits, 21, 26), Rect::At(21 * r, 0, 21, 26), s);
+        Copy(p, 348, 260 + 30 * r, gameLabel, s);
     }
-    Copy(p, 348, 560, m_s.m_imgBanners, Rect::At(0, 0, 115, 26));
+    Copy(p, 348, 560, Art(m_s.m_imgBanners, 163, 26), Rect::At(0, 0, 115, 26), s);
     for (int player = 0; player < kSeats; ++player) {
         const int plate = PlateIndex(m_gs.m_playerName[player]);
-        Copy(p, 475 + 78 * player, 223, m_s.m_keyed.plates, Rect::At(0, 34 * plate, 66, 34));
+        Copy(p, 475 + 78 * player, 223, Art(m_s.m_keyed.plates, 66, 34),
+             Rect::At(0, 34 * plate, 66, 34), s);
         long long total = 0;
         for (int r = 0; r < 10; ++r) {
             const int v = m_gs.m_points[r][player];

@@ -16,12 +16,13 @@ bool IsDrawableCard(CardId c) {
 }  // namespace
 
 void CTable::DrawTableSurface(QPainter& p) {
-    FillOutlined(p, kFeltRect, QColor(24, 131, 56), Qt::black, 1);
-    FillOutlined(p, kFieldRect, QColor(0, 160, 0), QColor(0, 100, 0), 2);
+    const PixelScale s = Px();
+    FillOutlined(p, kFeltRect, QColor(24, 131, 56), Qt::black, 1, s);
+    FillOutlined(p, kFieldRect, QColor(0, 160, 0), QColor(0, 100, 0), 2, s);
     const int n = m_gs.m_discardCount;
     if (n > 0) {
         const Point top = DiscardTopPos(Perspective(m_kakudo).ti, n);
-        Copy(p, top.x, top.y, m_s.m_backSideways);
+        Copy(p, top.x, top.y, Art(m_s.m_backSideways), s);
         m_discardTopRow = top.y + kCardWidth;
         m_discardBottomRow = top.y + kCardWidth + n;
     }
@@ -43,10 +44,10 @@ void CTable::DrawCapturedPictures(QPainter& p) {
         const Point at = kCapturedPos[seat];
         if (IsSideSeat(seat)) {
             // Turned as drawn, and only where the surface is drawn again.
-            const QRect target(at.x, at.y + step, kCardHeight, kCardWidth);
+            const QRect target =
+                ToQRect(Px()(Rect::At(at.x, at.y + step, kCardHeight, kCardWidth)));
             if (p.hasClipping() && !p.clipBoundingRect().intersects(target)) continue;
-            RotateCard(m_s, PictureCard(k));
-            Copy(p, target.x(), target.y(), m_s.m_rotateScratch);
+            DrawTurnedCard(p, PictureCard(k), at.x, at.y + step);
         } else {
             DrawCard(p, PictureCard(k), at.x + step, at.y);
         }
@@ -60,8 +61,7 @@ void CTable::DrawFieldCards(QPainter& p) {
         if (!IsDrawableCard(card)) continue;
         const Point at = kFieldCardPos[seat];
         if (IsSideSeat(seat)) {
-            RotateCard(m_s, card);
-            Copy(p, at.x, at.y, m_s.m_rotateScratch);
+            DrawTurnedCard(p, card, at.x, at.y);
         } else {
             DrawCard(p, card, at.x, at.y);
         }
@@ -123,12 +123,19 @@ std::pair<int, int> CTable::ChangedRows(const SurfaceInputs& before, const Surfa
     return {std::max(top, 0), std::min(bottom, kSurfaceHeight)};
 }
 
+void CTable::DrawTurnedCard(QPainter& p, CardId card, int x, int y) {
+    if (Px().k != 1) return Copy(p, x, y, m_art.Card(m_s.m_cardSheet, card, true), Px());
+    RotateCard(m_s, card);
+    Copy(p, x, y, m_s.m_rotateScratch);
+}
+
 void CTable::Reproject(const std::vector<ProjectionBand>& bands, int top, int bottom) {
     QImage& img = m_projected.image;
+    const PixelScale s = Px();
     if (img.size() != m_s.m_backBuffer.size()) {
         // Left unfilled: only the rows the bands cover are ever written or read, so the pages of
         // the others are never touched and take no memory (about half of it at most angles).
-        img = QImage(kBaseWidth, kBaseHeight, QImage::Format_RGB32);
+        img = QImage(m_s.m_backBuffer.size(), QImage::Format_RGB32);
         if (img.isNull()) return;
     }
     const bool all = top <= 0 && bottom >= kSurfaceHeight;
@@ -146,12 +153,19 @@ void CTable::Reproject(const std::vector<ProjectionBand>& bands, int top, int bo
         // A band is smoothed within its own five source rows; one row more each way is kept
         // for safety.
         if (!all && (b.sourceY + 5 < top - 1 || b.sourceY > bottom)) continue;
-        q.setClipRect(QRect(b.left, b.top, b.width, rows));
-        q.drawImage(QRectF(b.left, b.top, b.width, 5), m_s.m_tableSurface,
-                    QRectF(0, b.sourceY, kSurfaceWidth, 5));
-        const int left = std::max(b.left, 0);
-        const int right = std::min(b.left + b.width, img.width());
-        for (int y = std::max(b.top, 0); all && y < std::min(b.top + rows, img.height()); ++y) {
+        const Rect clip = s(Rect::At(b.left, b.top, b.width, rows));
+        q.setClipRect(ToQRect(clip));
+        if (s.k == 1) {
+            q.drawImage(QRectF(b.left, b.top, b.width, 5), m_s.m_tableSurface,
+                        QRectF(0, b.sourceY, kSurfaceWidth, 5));
+        } else {
+            q.drawImage(QRectF(b.left * s.k, b.top * s.k, b.width * s.k, 5 * s.k),
+                        m_s.m_tableSurface,
+                        QRectF(0, s(b.sourceY), s(kSurfaceWidth), s(b.sourceY + 5) - s(b.sourceY)));
+        }
+        const int left = std::max(clip.left, 0);
+        const int right = std::min(clip.right, img.width());
+        for (int y = std::max(clip.top, 0); all && y < std::min(clip.bottom, img.height()); ++y) {
             if (left < right) m_projected.spans.push_back({y, left, right});
         }
     }
@@ -199,17 +213,20 @@ Rect CTable::ShowCardsRect() const {
 }
 
 void CTable::DrawTableEdge(QPainter& p) {
-    FillOutlined(p, TableEdgeRect(Perspective(m_kakudo).ti), QColor(0, 72, 0), Qt::black, 1);
+    const PixelScale s = Px();
+    FillOutlined(p, TableEdgeRect(Perspective(m_kakudo).ti), QColor(0, 72, 0), Qt::black, 1, s);
     const int n = m_gs.m_discardCount;
     if (n <= 0) return;
     const QColor line(96, 96, 96);
     const Rect& side = m_discardSide;
-    FillOutlined(p, side, QColor(164, 164, 164), line, 1);
+    FillOutlined(p, side, QColor(164, 164, 164), line, 1, s);
     if (n > 10 && !side.IsEmpty()) {
         const int k = n / 10;
         const int step = (side.bottom - side.top) / (k + 1);
-        for (int i = 1; i <= k; ++i)
-            p.fillRect(side.left, side.top + i * step, side.Width(), 1, line);
+        for (int i = 1; i <= k; ++i) {
+            const int y = side.top + i * step;
+            p.fillRect(ToQRect(s(Rect{side.left, y, side.right, y + 1})), line);
+        }
     }
 }
 

@@ -26,6 +26,19 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Base units to the pixels of a surface composed at `k` pixels per unit. Every edge is rounded
+// to its nearest pixel on its own, so that rectangles that meet in base units meet in pixels too;
+// at 1 the numbers are the base units themselves.
+struct PixelScale {
+    double k = 1;
+
+    int operator()(int v) const { return k == 1 ? v : static_cast<int>(std::lround(v * k)); }
+    Rect operator()(const Rect& r) const {
+        return {(*this)(r.left), (*this)(r.top), (*this)(r.right), (*this)(r.bottom)};
+    }
+    Point operator()(const Point& p) const { return {(*this)(p.x), (*this)(p.y)}; }
+};
+
 // The two single-precision scales from base coordinates to the client area.
 struct Scales {
     float sx = 1.0f;

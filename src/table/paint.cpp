@@ -1,4 +1,5 @@
-// The paint routine: the composed table stretched to the client area, the status banner, the
+// The paint routine: the composed table (copied, or stretched when it was composed at another
+// size) to the client area, the status banner, the
 // called-suit and right indicators, and margins in the table's background. It never composes.
 #include <QLinearGradient>
 #include <QRegion>
@@ -34,8 +35,21 @@ void CTable::DrawInfoIndicators(QPainter& p) {
 void CTable::Paint(QPainter& p, QSize client, const PaintHooks& hooks) {
     const int w = m_scales.X(kBaseWidth);
     const int h = m_scales.Y(kBaseHeight);
-    StretchSmooth(p, Rect::At(0, 0, w, h), m_s.m_backBuffer,
-                  Rect::At(0, 0, kBaseWidth, kBaseHeight));
+    const QImage& buffer = m_s.m_backBuffer;
+    const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    if (Px().k != 1 && buffer.size() == QSize(qRound(w * dpr), qRound(h * dpr))) {
+        // Composed at the size it is shown at: one copy, pixel for pixel. The buffer's pixels are
+        // shown through a picture of the screen's pixel ratio, without copying them.
+        QImage shown(buffer.constBits(), buffer.width(), buffer.height(), buffer.bytesPerLine(),
+                     buffer.format());
+        shown.setDevicePixelRatio(dpr);
+        p.drawImage(QPoint(0, 0), shown);
+    } else {
+        // Composed at another size (the base one, or the last one while the window is being
+        // resized): stretched.
+        StretchSmooth(p, Rect::At(0, 0, w, h), buffer,
+                      Rect::At(0, 0, buffer.width(), buffer.height()));
+    }
 
     int banner = -1;
     if (m_gs.m_notReady) {

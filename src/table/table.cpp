@@ -31,7 +31,37 @@ bool CTable::PrepareCardBacks(bool rebuild, std::function<void()> flicker) {
 
 bool CTable::BuildFirstSurfaces() {
     m_surfacesComplete = false;
-    return quintrick::BuildFirstSurfaces(m_s, m_messages);
+    return quintrick::BuildFirstSurfaces(m_s, m_messages) && MakeScaledSurfaces();
+}
+
+bool CTable::MakeScaledSurfaces() {
+    const PixelScale s = Px();
+    // What was drawn or kept at another scale goes; the surface is drawn whole again.
+    m_projected = {};
+    m_fans = {};
+    m_surfaceInputs = {};
+    m_surfaceRows = {0, kSurfaceHeight};
+    m_saveUnderRect = {};
+    if (m_s.m_backBuffer.size() == QSize(s(kBaseWidth), s(kBaseHeight)) &&
+        m_s.m_tableSurface.size() == QSize(s(kSurfaceWidth), s(kSurfaceHeight))) {
+        return true;
+    }
+    m_s.m_backBuffer = QImage();  // the old ones go first: two sets at once are not needed
+    m_s.m_tableSurface = QImage();
+    if (!MakeSurface(m_s.m_backBuffer, s(kBaseWidth), s(kBaseHeight)) ||
+        !MakeSurface(m_s.m_tableSurface, s(kSurfaceWidth), s(kSurfaceHeight))) {
+        m_messages.ShowMessage(kMsgMemory, {}, kStyleError);
+        return false;
+    }
+    return true;
+}
+
+bool CTable::SetPixelScale(double k) {
+    if (!(k > 0) || k == Px().k) return true;
+    m_art.Reset(PixelScale{k});
+    // Before the start-up made them, the surfaces are made at this scale in the first place.
+    if (m_s.m_backBuffer.isNull()) return true;
+    return MakeScaledSurfaces();
 }
 
 bool CTable::ReadCardData(const QString& folder) {
@@ -166,7 +196,7 @@ void CTable::DrawBackground() {
     }
     QPainter p(&buffer);
     DrawIndicators(p);
-    Copy(p, kToolbarPos.x, kToolbarPos.y, m_s.m_imgToolbar);
+    Copy(p, kToolbarPos.x, kToolbarPos.y, Art(m_s.m_imgToolbar), Px());
 }
 
 void CTable::RedrawTable(bool withSurface) {
@@ -185,7 +215,7 @@ void CTable::RedrawTable(bool withSurface) {
             const auto [top, bottom] = ChangedRows(m_surfaceInputs, inputs);
             {
                 QPainter t(&m_s.m_tableSurface);
-                t.setClipRect(QRect(0, top, kSurfaceWidth, bottom - top));
+                t.setClipRect(ToQRect(Px()(Rect{0, top, kSurfaceWidth, bottom})));
                 DrawTableSurface(t);
                 DrawCapturedPictures(t);
                 DrawFieldCards(t);

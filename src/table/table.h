@@ -18,6 +18,7 @@
 #include "geometry.h"
 #include "layout.h"
 #include "projection.h"
+#include "scaled_art.h"
 #include "surfaces.h"
 
 namespace quintrick {
@@ -44,6 +45,13 @@ class CTable {
     bool BuildFirstSurfaces();
     bool ReadCardData(const QString& folder = {});
     bool CompleteSurfaces();
+
+    // The scale the table is composed at: pixels of the back buffer per base unit (1: the base
+    // 1200 x 900). A new scale makes the back buffer and the table surface anew at their new
+    // size (once they exist) and forgets what was drawn at the old one; the next RedrawTable
+    // composes at the new scale. False when a surface cannot be made (a message was shown).
+    bool SetPixelScale(double k);
+    double PixelScaleFactor() const { return m_art.Scale().k; }
 
     // The bird's-eye angle.
     double Kakudo() const { return m_kakudo; }
@@ -106,6 +114,16 @@ class CTable {
     Rect m_saveUnderRect;  // screen rectangle under an overlay; emptied by every redraw
 
   private:
+    // The scale of the composition, and the images as drawn at it.
+    PixelScale Px() const { return m_art.Scale(); }
+    const QImage& Art(const QImage& base, int cellW = 0, int cellH = 0) {
+        return Px().k == 1 ? base : m_art.Of(base, cellW, cellH);
+    }
+    // An image the table stamps digits into before it draws it.
+    QImage& Stamped(QImage& base) { return Px().k == 1 ? base : m_art.Of(base, 0, 0, false); }
+    // The back buffer and the table surface at the scale; false when one cannot be made.
+    bool MakeScaledSurfaces();
+
     // Panels (draw_panels.cpp).
     void DrawIndicators(QPainter& p);
     void DrawRemainingPanel(QPainter& p);
@@ -124,6 +142,8 @@ class CTable {
     void ProjectTable();  // writes the back buffer directly: no painter may be open on it
     void DrawTableEdge(QPainter& p);
     void DrawCard(QPainter& p, CardId card, int x, int y);
+    // A card turned a quarter turn clockwise (the side seats' cards on the table).
+    void DrawTurnedCard(QPainter& p, CardId card, int x, int y);
     // Paint (paint.cpp).
     void DrawBanner(QPainter& p, int row);
     void DrawInfoIndicators(QPainter& p);
@@ -185,6 +205,7 @@ class CTable {
     QByteArray m_cardData;  // the card data file between the two halves of the start-up
     bool m_surfacesComplete = false;
     ProjectedTable m_projected;
+    ScaledArt m_art;
 };
 
 }  // namespace quintrick

@@ -47,7 +47,7 @@ TEST(ProfileTable, EveryEntryHasItsDefault) {
         {"Last", "CardWaku", 1},   {"Last", "PX", 0},          {"Last", "PY", 0},
         {"Last", "SX", 640},       {"Last", "SY", 480},        {"Last", "Zoomed", 0},
         {"Kunitori", "INIT", 0},   {"Cun", "Now", 0},          {"Cun", "CunningView", 0},
-        {"Settei", "Gamen", 640},  {"Settei", "Tsuyosa", 0},  {"Last", "Width", 0},
+        {"Settei", "Gamen", 640},  {"Settei", "Tsuyosa", 0},   {"Last", "Width", 0},
         {"Last", "Height", 0},     {"Last", "WindowState", 0},
     };
     ASSERT_EQ(std::size(expected), entries::kAllIntEntries.size());

@@ -107,10 +107,14 @@ TEST(ScreenSizes, TheTableIsTheLargestCentredFourByThreeArea) {
         QSize client;
         QRect area;
     } cases[] = {
-        {{1200, 900}, {0, 0, 1200, 900}},     {{1600, 1200}, {0, 0, 1600, 1200}},
-        {{1920, 1080}, {240, 0, 1440, 1080}}, {{1000, 1000}, {0, 125, 1000, 750}},
-        {{1203, 901}, {1, 0, 1200, 900}},     {{801, 603}, {0, 1, 800, 600}},
-        {{3, 2}, {1, 1, 0, 0}},               {{0, 0}, {0, 0, 0, 0}},
+        {{1200, 900}, {0, 0, 1200, 900}},
+        {{1600, 1200}, {0, 0, 1600, 1200}},
+        {{1920, 1080}, {240, 0, 1440, 1080}},
+        {{1000, 1000}, {0, 125, 1000, 750}},
+        {{1203, 901}, {1, 0, 1200, 900}},
+        {{801, 603}, {0, 1, 800, 600}},
+        {{3, 2}, {1, 1, 0, 0}},
+        {{0, 0}, {0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
         const QRect area = TableArea(c.client);
@@ -125,7 +129,7 @@ TEST(ScreenSizes, AStoredSizeIsUsedOnlyWhenItFitsTheDesktop) {
         QSize stored, desktop;
         bool usable;
     } cases[] = {
-        {{1400, 1000}, fhd, true}, {{1920, 1080}, fhd, true},  {{1921, 1000}, fhd, false},
+        {{1400, 1000}, fhd, true},  {{1920, 1080}, fhd, true}, {{1921, 1000}, fhd, false},
         {{1000, 1081}, fhd, false}, {{320, 240}, fhd, true},   {{319, 400}, fhd, false},
         {{400, 239}, fhd, false},   {{0, 0}, fhd, false},      {{-5, 600}, fhd, false},
         {{1400, 1000}, {}, true},
@@ -146,7 +150,9 @@ TEST_F(Frame, TheSizeAndStateSurviveAndF11GoesFullScreen) {
     QTest::keyClick(&view(), Qt::Key_F11);
     QApplication::processEvents();
     EXPECT_TRUE(frame->isFullScreen());
-    EXPECT_TRUE(view().BuildPopupMenu(1)->findChild<QAction*>(QString::number(kCmdFullScreen))
+    EXPECT_TRUE(view()
+                    .BuildPopupMenu(1)
+                    ->findChild<QAction*>(QString::number(kCmdFullScreen))
                     ->isChecked());
     QTest::keyClick(&view(), Qt::Key_Escape);
     QApplication::processEvents();
