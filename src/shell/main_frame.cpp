@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -40,10 +41,22 @@ CMainFrame::CMainFrame(AppFlags flags, IDialogs* dialogs)
         DesktopSize());
     if (stored.isValid()) {
         resize(stored);
+        m_normalSize = stored;
     } else {
         // Until the window manager frames it the client is the whole outer size.
         resize(m_gamen, FrameHeight(m_gamen));
+        m_normalSize = size();
         m_fitToFrame = true;
+    }
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // Kept by the window itself: what window systems report as the normal geometry of a
+    // maximised or full-screen window differs from one to another.
+    if (windowState() == Qt::WindowNoState && size() != m_normalSize) {
+        m_previousNormalSize = m_normalSize;
+        m_normalSize = size();
     }
 }
 
@@ -110,9 +123,8 @@ void CMainFrame::LeaveFullScreen() {
 
 void CMainFrame::StoreWindowState() {
     IProfile& profile = m_view->Profile();
-    const QSize normal = normalGeometry().isValid() ? normalGeometry().size() : size();
-    Write(profile, entries::kWindowWidth, normal.width());
-    Write(profile, entries::kWindowHeight, normal.height());
+    Write(profile, entries::kWindowWidth, m_normalSize.width());
+    Write(profile, entries::kWindowHeight, m_normalSize.height());
     const int state = isFullScreen()  ? kStateFullScreen
                       : isMaximized() ? kStateMaximised
                                       : kStateNormal;
@@ -121,7 +133,14 @@ void CMainFrame::StoreWindowState() {
 
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isVisible()) StoreWindowState();
+    if (event->type() != QEvent::WindowStateChange) return;
+    // Some window systems resize the window before they say it is maximised or full screen:
+    // that size was not a normal one.
+    if (windowState() != Qt::WindowNoState && size() == m_normalSize &&
+        m_previousNormalSize.isValid()) {
+        m_normalSize = m_previousNormalSize;
+    }
+    if (isVisible()) StoreWindowState();
 }
 
 bool CMainFrame::event(QEvent* event) {

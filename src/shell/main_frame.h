@@ -33,6 +33,8 @@ class CMainFrame : public QMainWindow {
     void LeaveFullScreen();
     // The window manager's frame (none until it has framed the window).
     QMargins FrameMargins() const;
+    // The client size the window has when neither maximised nor full screen.
+    QSize NormalSize() const { return m_normalSize; }
     // Stores the normal size and the state in the profile.
     void StoreWindowState();
 
@@ -40,6 +42,7 @@ class CMainFrame : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     // The client area that the frame leaves of the preset's outer size.
@@ -50,6 +53,8 @@ class CMainFrame : public QMainWindow {
     bool m_fitToFrame = false;  // a preset waits for the frame to keep its outer size
     QMargins m_fittedFrame;     // the frame the client size was last fitted to
     Qt::WindowStates m_beforeFullScreen = Qt::WindowNoState;
+    QSize m_normalSize;
+    QSize m_previousNormalSize;  // the one before it
 };
 
 }  // namespace quintrick

@@ -37,10 +37,13 @@ still() {
 # left edge (10 of the table's 1200 units) and the counter panel's right edge (1170); from them
 # come the table's scale and left edge, which must be where the centred area puts them.
 centred() { # name x y w h
-    local name=$1 x=$2 y=$3 w=$4 h=$5 rows left right
+    local name=$1 x=$2 y=$3 w=$4 h=$5 rows left right top
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$name.png" 2>/dev/null
-    rows=$((h / 6))
-    read -r left right <<<"$(convert "$out/$name.png" -crop "${w}x${rows}+0+0" -depth 8 txt:- |
+    # The top sixth of where the table must lie: its height is that of the area.
+    local tall=$(( w * 3 <= h * 4 ? w * 3 / 4 : h ))
+    top=$(( (h - tall) / 2 ))
+    rows=$((tall / 6))
+    read -r left right <<<"$(convert "$out/$name.png" -crop "${w}x${rows}+0+${top}" +repage -depth 8 txt:- |
         awk -F'[,:() ]+' 'NR > 1 {
             x = $1; y = $2; r = $4; g = $5; b = $6
             if (x == 0) { r0 = r; g0 = g; b0 = b; next }

@@ -111,7 +111,9 @@ TEST_F(Hooked, TheF1ButtonFlickersWhileTheCardBacksAreMade) {
     StartGame();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     const Rect f1 = view().Table().m_scales.ToScreenRect(kToolbarRects[0]);
-    const QRect button(f1.left, f1.top, f1.Width(), f1.Height());
+    // In the view the table lies in its centred 4:3 area.
+    const QRect button =
+        QRect(f1.left, f1.top, f1.Width(), f1.Height()).translated(view().TableArea().topLeft());
     const QImage before = view().grab().toImage();
     view().FlickerF1Button();
     const QImage inverted = view().grab().toImage();

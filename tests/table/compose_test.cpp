@@ -279,11 +279,14 @@ TEST_F(Paint, ComposingAndPaintingWriteNothing) {
     EXPECT_EQ(gs.m_trickRank, before.m_trickRank);
 }
 
-TEST_F(Paint, StretchesTheTableAndWhitensTheMargins) {
+// The margins continue the table's background: its gradient's colour of the row beside the
+// table, its bottom colour below it.
+TEST_F(Paint, StretchesTheTableAndFillsTheMarginsWithItsBackground) {
     table.RedrawTable(true);
     const QImage screen = PaintAt({700, 500}, 640.0f / 1200, 480.0f / 900);
-    EXPECT_EQ(screen.pixel(650, 10), qRgb(255, 255, 255));
-    EXPECT_EQ(screen.pixel(10, 490), qRgb(255, 255, 255));
+    EXPECT_TRUE(Near(screen.pixel(650, 10), qRgb(102, 102, 153)));
+    EXPECT_TRUE(Near(screen.pixel(10, 490), qRgb(0, 96, 96)));  // the bottom colour at 21 degrees
+    EXPECT_TRUE(Near(screen.pixel(690, 470), screen.pixel(5, 470), 4));
     EXPECT_TRUE(Near(screen.pixel(320, 0), qRgb(102, 102, 153)));
     EXPECT_NE(screen.pixel(639, 479), qRgb(255, 255, 255));
 }
