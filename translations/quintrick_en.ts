@@ -19,6 +19,10 @@
         <source>Quintrick(トランプゲーム)</source>
         <translation>Quintrick (card game)</translation>
     </message>
+    <message>
+        <source>バージョン %1</source>
+        <translation>Version %1</translation>
+    </message>
 </context>
 <context>
     <name>CardBacks</name>
@@ -212,10 +216,6 @@
         <translation>&amp;Speed</translation>
     </message>
     <message>
-        <source>得点(&amp;T)</source>
-        <translation>S&amp;core</translation>
-    </message>
-    <message>
         <source>国盗り(&amp;M)</source>
         <translation>&amp;Province conquest</translation>
     </message>
@@ -267,6 +267,26 @@
     <message>
         <source>振り返り(&amp;V)	V</source>
         <translation>Re&amp;view last game	V</translation>
+    </message>
+    <message>
+        <source>前のトリックを見る(&amp;L)	L</source>
+        <translation>Show the &amp;last trick	L</translation>
+    </message>
+    <message>
+        <source>捨て札を見る(&amp;D)	D</source>
+        <translation>Show the &amp;discards	D</translation>
+    </message>
+    <message>
+        <source>一時停止(&amp;U)	P</source>
+        <translation>Pa&amp;use	P</translation>
+    </message>
+    <message>
+        <source>得点(&amp;T)	S</source>
+        <translation>S&amp;core	S</translation>
+    </message>
+    <message>
+        <source>ゲームごとの結果(&amp;E)</source>
+        <translation>R&amp;esult after each game</translation>
     </message>
 </context>
 <context>
@@ -414,6 +434,52 @@ on your left</translation>
     <message>
         <source>ミス（%1点）</source>
         <translation>mistake (%1 points)</translation>
+    </message>
+    <message>
+        <source>番号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>終了日時</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>最後まで（1）／中断（0）</source>
+        <translation>Finished (1) / abandoned (0)</translation>
+    </message>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>%1のキャラクター番号</source>
+        <extracomment>The export&apos;s columns of one player: %1 the player (あなた, 相手1 ...).</extracomment>
+        <translation>%1: character number</translation>
+    </message>
+    <message>
+        <source>%1の名前</source>
+        <translation>%1: name</translation>
+    </message>
+    <message>
+        <source>%1の席</source>
+        <translation>%1: seat</translation>
+    </message>
+    <message>
+        <source>%1の得点</source>
+        <translation>%1: points</translation>
+    </message>
+    <message>
+        <source>相手%1</source>
+        <extracomment>A computer player in the export: %1 its number, 1 to 4.</extracomment>
+        <translation>Opponent %1</translation>
+    </message>
+    <message>
+        <source>獲得した石</source>
+        <translation>Stones won</translation>
+    </message>
+    <message>
+        <source>石の残高</source>
+        <translation>Stones held</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1448,123 @@ Nothing is lost: the records are written as soon as it is free.</translation>
         <source>振り返ることのできる対局がまだありません</source>
         <comment>30402</comment>
         <translation>There is no game to review yet</translation>
+    </message>
+    <message>
+        <source>第%1ゲームの結果</source>
+        <comment>30411</comment>
+        <translation>Result of game %1</translation>
+    </message>
+    <message>
+        <source>第%1戦&#x3000;%2</source>
+        <comment>30412</comment>
+        <translation>Battle %1: %2</translation>
+    </message>
+    <message>
+        <source>関係</source>
+        <comment>30413</comment>
+        <translation>related</translation>
+    </message>
+    <message>
+        <source>無関係</source>
+        <comment>30414</comment>
+        <translation>unrelated</translation>
+    </message>
+    <message>
+        <source>%1（%2）&#x3000;この回 %3&#x3000;合計 %4&#x3000;絵札 %5枚</source>
+        <comment>30415</comment>
+        <translation>%1 (%2): this game %3, total %4, %5 pictures</translation>
+    </message>
+    <message>
+        <source>&#x3000;%1&#x3000;石 %2（計 %3）</source>
+        <comment>30416</comment>
+        <translation>, %1, stones %2 (now %3)</translation>
+    </message>
+    <message>
+        <source>%1位</source>
+        <comment>30417</comment>
+        <translation>#%1</translation>
+    </message>
+    <message>
+        <source>閉じる (Enter)</source>
+        <comment>30418</comment>
+        <translation>Close (Enter)</translation>
+    </message>
+    <message>
+        <source>打ち手</source>
+        <comment>30419</comment>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>グループ</source>
+        <comment>30420</comment>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>この回</source>
+        <comment>30421</comment>
+        <translation>This game</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <comment>30422</comment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>絵札</source>
+        <comment>30423</comment>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>順位</source>
+        <comment>30424</comment>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>石</source>
+        <comment>30425</comment>
+        <translation>Stones</translation>
+    </message>
+    <message>
+        <source>マッチ終了</source>
+        <comment>30426</comment>
+        <translation>Match over</translation>
+    </message>
+    <message>
+        <source>見せ札を場に出してください（あと%1枚）：ダブルクリック、場へドラッグ、または Enter</source>
+        <comment>30427</comment>
+        <translation>Put out your show cards (%1 to go): double-click a card, drag it to the field, or press Enter</translation>
+    </message>
+    <message>
+        <source>一時停止中&#x3000;P で再開します</source>
+        <comment>30428</comment>
+        <translation>Paused: press P to go on</translation>
+    </message>
+    <message>
+        <source>対戦中のマッチは保存され、次に起動したときに続きから遊べます</source>
+        <comment>30429</comment>
+        <translation>The match in progress is kept; you can continue it at the next start.</translation>
+    </message>
+    <message>
+        <source>今のマッチは中断として戦績に残り、続きからは遊べなくなります</source>
+        <comment>30430</comment>
+        <translation>The current match is recorded as abandoned and cannot be continued.</translation>
+    </message>
+    <message>
+        <source>消去した戦績は元に戻せません</source>
+        <comment>30431</comment>
+        <translation>Cleared records cannot be restored.</translation>
+    </message>
+    <message>
+        <source>第%1ゲーム（全１０ゲーム）、%2に開始したマッチ
+</source>
+        <comment>30432</comment>
+        <translation>The match started %2, at game %1 of 10.
+</translation>
+    </message>
+    <message>
+        <source>戦績をCSVファイルに書き出しました</source>
+        <comment>30433</comment>
+        <translation>The records were written to this CSV file.</translation>
     </message>
 </context>
 <context>

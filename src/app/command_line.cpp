@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "shell/profile.h"
+#include "shell/translations.h"
+
 namespace quintrick {
 namespace {
 
@@ -24,6 +27,22 @@ QStringList OwnOptions(int argc, char** argv) {
     return options;
 }
 
+// The language the help speaks: --lang when given, else the one chosen in the settings menu,
+// else the desktop's (as the game itself chooses).
+bool HelpInJapanese(const QStringList& options) {
+    QString given;
+    for (int i = 0; i < options.size(); ++i) {
+        if (options[i] == QLatin1String("--lang") && i + 1 < options.size()) given = options[i + 1];
+        if (options[i].startsWith(QLatin1String("--lang="))) given = options[i].mid(7);
+    }
+    return ChooseLanguage(given, StoredLanguage()) == QLatin1String("ja");
+}
+
+// One text of the help in both languages.
+QString Say(bool japanese, const char* ja, const char* en) {
+    return japanese ? QString::fromUtf8(ja) : QString::fromUtf8(en);
+}
+
 }  // namespace
 
 std::optional<int> AnswerCommandLine(int argc, char** argv, QString* language) {
@@ -31,25 +50,33 @@ std::optional<int> AnswerCommandLine(int argc, char** argv, QString* language) {
     const QStringList options = OwnOptions(argc, argv);
     if (options.isEmpty()) return std::nullopt;
 
+    const bool ja = HelpInJapanese(options);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Quintrick: a five-handed Japanese trick-taking card game against four "
-                       "computer players."));
+        Say(ja, "Quintrick：４人のコンピュータと遊ぶ、５人で絵札を取り合うトランプゲームです。",
+            "Quintrick: a five-handed Japanese trick-taking card game against four computer "
+            "players."));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-        QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+        Say(ja, "このヘルプを表示して終了します。", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        Say(ja, "バージョンを表示して終了します。", "Show the version and exit."));
     const QCommandLineOption lang(
         QStringLiteral("lang"),
-        QStringLiteral("The language of the game: ja (Japanese) or en (English). Without it the "
-                       "language chosen in the settings menu, else the desktop's."),
+        Say(ja,
+            "ゲームの言語：ja（日本語）または "
+            "en（英語）。指定しないときは設定メニューで選んだ言語、"
+            "それもなければデスクトップの言語です。",
+            "The language of the game: ja (Japanese) or en (English). Without it the language "
+            "chosen in the settings menu, else the desktop's."),
         QStringLiteral("ja|en"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("/W"),
-                                 QStringLiteral("Open the peek window of a running game."),
+                                 Say(ja, "動いているゲームのカンニングウィンドウを開きます。",
+                                     "Open the peek window of a running game."),
                                  QStringLiteral("[/W]"));
     // Without an application object the parser cannot know the program's name.
     const QString usage =

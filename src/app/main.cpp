@@ -7,6 +7,7 @@
 #include "shell/profile.h"
 #include "shell/startup_trace.h"
 #include "shell/translations.h"
+#include "shell/ui_font.h"
 
 int main(int argc, char** argv) {
     QString language;
@@ -14,10 +15,12 @@ int main(int argc, char** argv) {
     quintrick::StartupMark("main");
     quintrick::KeepLargeBlocksOutOfTheHeap();
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(QUINTRICK_VERSION));
     quintrick::StartupMark("application");
     // The language is chosen once, before any window: --lang, the profile's choice, the desktop's.
     quintrick::InstallTranslations(
         app, quintrick::ChooseLanguage(language, quintrick::StoredLanguage()));
+    quintrick::ApplyInterfaceFont(quintrick::UiLanguage());
     quintrick::CT40913App theApp;
     if (!theApp.InitInstance(QApplication::arguments())) return 0;
     if (theApp.m_peekMode) return quintrick::RunPeekProcess(app);

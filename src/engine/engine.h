@@ -92,6 +92,8 @@ class CEngine {
     bool HoldAngle();
     // Ends whatever the button held (a held card goes back to the hand); returns what it was.
     Held ReleaseHold();
+    // The human is to play a card or to put out a show card.
+    bool HumanTurn() const;
 
     // The common end of every play: the card (already out of the hand) goes on the field.
     void PlayHumanCard(CardId card);
@@ -125,7 +127,6 @@ class CEngine {
     bool HumanDecides(int winner, bool relatedSweep) const;
     bool StartGameTimer(int tickMs);
     void CreditStones();
-    bool HumanTurn() const;
 
     GameState& m_gs;
     SettingCopies& m_set;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "roster.h"
+
 namespace quintrick {
 
 GameState::GameState() {
@@ -30,6 +32,22 @@ void GameState::ResetAtInitialUpdate() {
     m_dragging = 0;
     m_showDiscards = 0;
     m_showScore = 0;
+    // The computers are known from the start; the human's plate waits for a character.
+    for (int player = 0; player < kHumanPlayer; ++player) {
+        m_playerName[player] = std::string(RosterName(ComputerCharacter(player)));
+    }
+    m_playerName[kHumanPlayer].clear();
+}
+
+void GameState::ResetForNewMatch() {
+    GameState fresh;
+    fresh.m_gameTimer = m_gameTimer;
+    fresh.m_setupTimer = m_setupTimer;
+    fresh.m_notReady = m_notReady;
+    fresh.m_seatPlayer = m_seatPlayer;
+    fresh.m_playerName = m_playerName;
+    fresh.m_entryNo = m_entryNo;
+    *this = fresh;
 }
 
 bool GameState::FieldComplete() const {

@@ -74,6 +74,10 @@ struct GameState {
 
     // The reset at the view's initial update (first display).
     void ResetAtInitialUpdate();
+    // The table as before the first game of a match: no card anywhere (hands, field, show cards,
+    // piles), no points, game 1, nothing held or shown. The human's character, the names, the
+    // seating and the timers stay.
+    void ResetForNewMatch();
 
     bool IsRelated(int seat) const { return m_holder[seat] != kUnrelated; }
     bool SameGroup(int a, int b) const { return IsRelated(a) == IsRelated(b); }

@@ -137,6 +137,9 @@ class IHost : public IMessageBox {
     // At start, before the automatic start: a host that puts a saved match back into the game
     // state returns the point it was saved at, and the engine goes on from there.
     virtual std::optional<ResumePoint> TakeUpSavedMatch() { return std::nullopt; }
+    // A game is over and its points are booked (after the tenth, the stones are credited too):
+    // the host may show the result and wait until the player has seen it.
+    virtual void GameOver() {}
 };
 
 }  // namespace quintrick

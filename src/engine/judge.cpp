@@ -85,6 +85,10 @@ int CEngine::JudgeTrick(int winner, int related, int unrelated) {
         m_gs.m_declaration = kNoDeclaration;
     }
     Book(verdict.points);
+    // How the battle ended, for the result shown after the game.
+    const bool relatedSwept = verdict.judgement == Judgement::kRelatedSweep;
+    m_observer->OnOutcome(verdict.Sweep() ? (relatedSwept ? kMsgRelatedSweep : kMsgUnrelatedSweep)
+                                          : VerdictMessage(verdict.judgement));
     m_observer->OnResult(verdict.result);
     return verdict.result;
 }

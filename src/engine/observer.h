@@ -26,6 +26,8 @@ class IGameObserver {
     // kind 0 "sixteen", 1 "reverse"; seed and draw only for a computer's decision.
     virtual void OnDeclare(int /*kind*/, bool /*byComputer*/, bool /*answer*/, int /*seed*/,
                            int /*draw*/) {}
+    // How a battle ended, as the string of its message (the group that won and how).
+    virtual void OnOutcome(int /*stringId*/) {}
     virtual void OnResult(int /*result*/) {}
     virtual void OnStones(int /*player*/, int /*character*/, int /*delta*/, int /*stored*/) {}
 };
@@ -58,6 +60,7 @@ class CObserverList final : public IGameObserver {
     void OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) override {
         Each(&IGameObserver::OnDeclare, kind, byComputer, answer, seed, draw);
     }
+    void OnOutcome(int stringId) override { Each(&IGameObserver::OnOutcome, stringId); }
     void OnResult(int result) override { Each(&IGameObserver::OnResult, result); }
     void OnStones(int player, int character, int delta, int stored) override {
         Each(&IGameObserver::OnStones, player, character, delta, stored);

@@ -241,12 +241,14 @@ void CEngine::FinishShowCards() {
 void CEngine::EndOfGame() {
     ++m_gs.m_game;
     if (m_gs.m_game <= 10) {
+        m_host.GameOver();
         StartGame();
         return;
     }
     m_gs.m_showScore = 1;
     m_host.RedrawTable();
     CreditStones();
+    m_host.GameOver();
     if (Message(kMsgContinue, kStyleQuestion) != IDYES) {
         m_host.RequestClose();
         return;

@@ -47,6 +47,8 @@ inline constexpr IntEntry kGamenAtFrame{"Settei", "Gamen", 1000};
 inline constexpr IntEntry kGamen{"Settei", "Gamen", 640};
 // The computers' strength: 0 their characters' rules, 1 cards chosen by the sampling search.
 inline constexpr IntEntry kTsuyosa{"Settei", "Tsuyosa", 0};
+// The result panel after each game: 1 shown, 0 not.
+inline constexpr IntEntry kResultPanel{"Settei", "ResultPanel", 1};
 // The language of the user interface: "ja" or "en"; empty follows the desktop.
 inline constexpr StringEntry kLanguage{"Settei", "Language", ""};
 
@@ -82,11 +84,11 @@ inline constexpr StringEntry kCunName{"Cun", "Name", ""};
 inline constexpr IntEntry kCunningView{"Cun", "CunningView", 0};
 
 // Every fixed int entry, in table order ("Gamen" with its frame-creation default).
-inline constexpr std::array<IntEntry, 26> kAllIntEntries{{
+inline constexpr std::array<IntEntry, 27> kAllIntEntries{{
     kSpeed,     kOpenMode, kKoukaon,      kRuleRem,      kDspRem,       kNokoriDsp, kDspInfo,
     kAutoStart, kEntryNo,  kGamenAtFrame, kKakudo,       kBackSet,      kCardWaku,  kMapX,
     kMapY,      kMapWidth, kMapHeight,    kMapZoomed,    kKunitoriInit, kCunNow,    kCunningView,
-    kGamen,     kTsuyosa,  kWindowWidth,  kWindowHeight, kWindowState,
+    kGamen,     kTsuyosa,  kWindowWidth,  kWindowHeight, kWindowState,  kResultPanel,
 }};
 
 }  // namespace entries

@@ -129,6 +129,32 @@ enum StringId : int {
     kMsgMatchUnsaved = 30390,
     kMsgResumeFailedKept = 30391,
     kMsgRecordsBusy = 30392,
+    // The player is told what happens: the result after each game.
+    kResTitle = 30411,
+    kResBattle = 30412,
+    kResRelated = 30413,
+    kResUnrelated = 30414,
+    kResPlayerLine = 30415,
+    kResMatchLine = 30416,
+    kResRank = 30417,
+    kResClose = 30418,
+    kResHeadName = 30419,
+    kResHeadGroup = 30420,
+    kResHeadGame = 30421,
+    kResHeadTotal = 30422,
+    kResHeadPictures = 30423,
+    kResHeadRank = 30424,
+    kResHeadStones = 30425,
+    kResMatchOver = 30426,
+    // The status line over the table.
+    kStatusShowCards = 30427,
+    kStatusPaused = 30428,
+    // What a question's answer does, under the question; the match a resume question is about.
+    kInfoQuitMidway = 30429,
+    kInfoAbandonMatch = 30430,
+    kInfoRecordsClear = 30431,
+    kMsgResumeWhich = 30432,
+    kMsgRecordsExported = 30433,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

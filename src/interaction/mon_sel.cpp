@@ -54,8 +54,11 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
     QLabel* tail = m_tailLabel;
     tail->setGeometry(Dlu(29, 10, 85, 8));
 
-    auto* ok = new QPushButton(PngIcon(ImagePath(182, UiAssetLanguage())),
-                               SuitDialog::tr("決 定(&Y)"), this);
+    // The English picture already reads "OK": beside the text it would say it twice.
+    auto* ok = new QPushButton(SuitDialog::tr("決 定(&Y)"), this);
+    if (UiAssetLanguage() == AssetLanguage::Japanese) {
+        ok->setIcon(PngIcon(ImagePath(182, UiAssetLanguage())));
+    }
     ok->setObjectName("1");
     ok->setGeometry(Dlu(116, 2, 41, 20));
     ok->setIconSize(QSize(16, 16));

@@ -1,6 +1,7 @@
 #include "select.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -38,6 +39,7 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
         button->setObjectName(QString::number(b.id));
         button->setGeometry(b.left * kDlu, b.top * kDlu, 30 * kDlu, 27 * kDlu);
         button->setCursor(Qt::PointingHandCursor);
+        button->setAutoDefault(false);
         // The title names the character's home province, as the province table has it.
         const QString home =
             QString::fromStdString(KuniName(HomeProvince(b.character), &UiTextUtf8));
@@ -47,11 +49,39 @@ CSelect::CSelect(QWidget* parent) : QDialog(parent) {
             "QPushButton { background: #fff8e8; border: 2px solid #6a3b12; border-radius: 6px;"
             " font-weight: bold; color: #3a1d05; }"
             "QPushButton:hover { background: #ffe2a8; }"
+            "QPushButton:focus { border: 4px solid #1a5fd0; background: #ffeccc; }"
             "QPushButton:pressed { background: #f0c070; }");
         connect(button, &QPushButton::clicked, this, [this, character = b.character] {
             m_chosen = character;
             accept();
         });
+    }
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CSelect::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    setFocus(Qt::OtherFocusReason);  // the dialog itself: no character has the focus yet
+}
+
+void CSelect::keyPressEvent(QKeyEvent* event) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            focusNextPrevChild(false);
+            return;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            focusNextPrevChild(true);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (focused) focused->click();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
     }
 }
 

@@ -15,6 +15,12 @@ class CSelect : public QDialog {
 
     // Before a press it holds a value outside the roster, which the caller turns into character 0.
     int m_chosen = -100;
+
+  protected:
+    // The arrows move between the characters; Enter and Space choose the one with the focus, and
+    // do nothing before one has it (no character is chosen without the player pointing at it).
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace quintrick

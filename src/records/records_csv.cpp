@@ -28,19 +28,27 @@ void Field(QByteArray& out, long long value) {
 
 }  // namespace
 
-QByteArray MatchesCsv(const std::vector<MatchRow>& rows) {
-    QByteArray out("\xEF\xBB\xBF");
-    const auto header = [&out](std::string_view name) {
-        if (out.size() > 3) out += ',';
-        out.append(name.data(), qsizetype(name.size()));
-    };
-    for (std::string_view name : {"id", "started", "ended", "finished", "games"}) header(name);
-    for (const char* name : {"character", "name", "seat", "points"}) {
-        for (int p = 0; p < kRecordPlayers; ++p)
-            header(std::string(name) + "_" + std::to_string(p));
+QByteArray MatchesCsv(const std::vector<MatchRow>& rows, const CsvLabels& labels) {
+    std::vector<std::string> headers = labels.headers;
+    if (int(headers.size()) != kCsvColumns) {
+        headers.clear();
+        for (const char* name : {"id", "started", "ended", "finished", "games"})
+            headers.emplace_back(name);
+        for (const char* name : {"character", "name", "seat", "points"}) {
+            for (int p = 0; p < kRecordPlayers; ++p)
+                headers.push_back(std::string(name) + "_" + std::to_string(p));
+        }
+        for (const char* name : {"rank", "stones_credited", "stones_account"})
+            headers.emplace_back(name);
     }
-    for (std::string_view name : {"rank", "stones_credited", "stones_account"}) header(name);
+    QByteArray out("\xEF\xBB\xBF");
+    QByteArray head;
+    for (const std::string& name : headers) Field(head, name);
+    out += head;
     out += '\n';
+    const auto nameOf = [&labels](int character) {
+        return labels.name ? labels.name(character) : std::string(RosterName(character));
+    };
     for (const MatchRow& row : rows) {
         QByteArray line;
         Field(line, row.id);
@@ -49,7 +57,7 @@ QByteArray MatchesCsv(const std::vector<MatchRow>& rows) {
         Field(line, row.finished ? 1 : 0);
         Field(line, row.games);
         for (int c : row.character) Field(line, c);
-        for (int c : row.character) Field(line, RosterName(c));
+        for (int c : row.character) Field(line, nameOf(c));
         for (int s : row.seat) Field(line, s);
         for (int p : row.points) Field(line, p);
         Field(line, row.rank);
@@ -65,8 +73,9 @@ QByteArray MatchesCsv(const std::vector<MatchRow>& rows) {
     return out;
 }
 
-bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path, QString* why) {
-    return WriteFileSafely(path, SafeWrite::Durable, MatchesCsv(rows), why);
+bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path,
+                      const CsvLabels& labels, QString* why) {
+    return WriteFileSafely(path, SafeWrite::Durable, MatchesCsv(rows, labels), why);
 }
 
 }  // namespace quintrick

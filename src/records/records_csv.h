@@ -3,16 +3,27 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "records_stats.h"
 
 namespace quintrick {
 
-QByteArray MatchesCsv(const std::vector<MatchRow>& rows);
+// The words of an export: the column headers in order and the characters' names. Left empty, the
+// database's own column names and the roster's names.
+struct CsvLabels {
+    std::vector<std::string> headers;
+    std::function<std::string(int character)> name;
+};
+// The number of columns of an export.
+inline constexpr int kCsvColumns = 5 + 4 * kRecordPlayers + 3;
+
+QByteArray MatchesCsv(const std::vector<MatchRow>& rows, const CsvLabels& labels = {});
 // Writes the CSV through a temporary file renamed over `path` (a link there is replaced); false
 // when that failed, with the reason in `why` (the file that was there stays as it was).
 bool ExportMatchesCsv(const std::vector<MatchRow>& rows, const QString& path,
-                      QString* why = nullptr);
+                      const CsvLabels& labels = {}, QString* why = nullptr);
 
 }  // namespace quintrick

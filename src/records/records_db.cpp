@@ -19,7 +19,8 @@ constexpr int kPlayers = kRecordPlayers;
 QString Columns(const char* name, const char* prefix = "") {
     QStringList list;
     for (int p = 0; p < kPlayers; ++p) {
-        list << QStringLiteral("%1%2_%3").arg(QLatin1String(prefix), QLatin1String(name)).arg(p);
+        list << QStringLiteral("%1%2_%3").arg(QLatin1String(prefix), QLatin1String(name),
+                                              QString::number(p));
     }
     return list.join(QStringLiteral(", "));
 }
@@ -36,8 +37,8 @@ QStringList MigrationStep(int from) {
         QString players;
         for (const char* name : {"character", "seat", "points"}) {
             for (int p = 0; p < kPlayers; ++p) {
-                players +=
-                    QStringLiteral("  %1_%2 INTEGER NOT NULL,\n").arg(QLatin1String(name)).arg(p);
+                players += QStringLiteral("  %1_%2 INTEGER NOT NULL,\n")
+                               .arg(QLatin1String(name), QString::number(p));
             }
         }
         QString gamePoints;

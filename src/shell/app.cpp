@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
 
 #include "engine/strings.h"
 #include "shell/extras/peek_exchange.h"
+#include "single_instance.h"
 #include "startup_trace.h"
 #include "table/surfaces.h"
 
@@ -42,6 +44,11 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     m_peekMode = IsPeekCommandLine(arguments);
     if (m_peekMode) return true;
 
+    // One game per profile: a second start brings the running game to the front and ends.
+    m_instance = std::make_unique<CSingleInstance>(
+        QSettings(QStringLiteral("Orvendel"), QStringLiteral("Quintrick")).fileName());
+    if (m_instance->TryClaim() == CSingleInstance::Claim::kHandedOver) return false;
+
     StartupMark("translations and profile");
     m_frame = std::make_unique<CMainFrame>(AppFlags{m_isNt6, m_thumbBar}, dialogs);
     StartupMark("frame");
@@ -52,6 +59,12 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     // A logout or a shutdown: the match is kept as it stands, then the program ends.
     m_sessionEnd = std::make_unique<CSessionEnd>([this] { m_frame->View().SaveForSessionEnd(); },
                                                  CSessionEnd::EndProcess);
+    m_instance->SetOnRaise([frame = m_frame.get()] {
+        frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+        frame->show();
+        frame->raise();
+        frame->activateWindow();
+    });
     m_frame->setWindowTitle("Quintrick");
     m_frame->activateWindow();
     view.setFocus();

@@ -7,6 +7,7 @@
 
 #include "main_frame.h"
 #include "session_end.h"
+#include "single_instance.h"
 
 namespace quintrick {
 
@@ -32,6 +33,7 @@ class CT40913App {
     CMainFrame* Frame() { return m_frame.get(); }
 
   private:
+    std::unique_ptr<CSingleInstance> m_instance;  // made before the frame, gone after it
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<CSessionEnd> m_sessionEnd;
 };

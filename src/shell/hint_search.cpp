@@ -67,7 +67,7 @@ QString HintText(const GameState& gs, const SearchResult& result) {
     if (result.options.size() <= 1) return Text(kHintOnlyCard).arg(name);
     if (result.worlds == 0) return Text(kHintPlain).arg(name);
     const int percent = int(std::lround(result.best.winShare * 100.0));
-    return Text(kHintTip).arg(name).arg(percent);
+    return Text(kHintTip).arg(name, QString::number(percent));
 }
 
 }  // namespace quintrick

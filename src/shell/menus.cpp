@@ -91,6 +91,14 @@ bool CT40913View::CommandEnabled(int id) const {
             return HintAvailable();
         case kCmdTakeBack:
             return TakeBackAvailable();
+        case kCmdPause:
+            return m_gs.m_phase != kNoGame;
+        case kCmdLastTrick:
+            return m_engine.HeldNow() == CEngine::Held::kLastTrick ||
+                   (m_engine.HumanTurn() && m_gs.m_handCount[kHumanSeat] < kHandSize);
+        case kCmdDiscards:
+            return m_engine.HeldNow() == CEngine::Held::kDiscards ||
+                   (m_engine.HumanTurn() && m_gs.m_discardCount > 0);
         case kCmdScore:
         case kCmdMap:
         case kCmdCardBacks:
@@ -119,6 +127,10 @@ std::unique_ptr<QMenu> CT40913View::BuildPopupMenu(int position) {
         AddItem(*menu, kCmdHint, UiText(kHintMenu));
         AddItem(*menu, kCmdTakeBack, Menu::tr("一手戻す(&Z)\tCtrl+Z"));
         AddItem(*menu, kCmdReview, Menu::tr("振り返り(&V)\tV"));
+        menu->addSeparator();
+        AddItem(*menu, kCmdLastTrick, Menu::tr("前のトリックを見る(&L)\tL"));
+        AddItem(*menu, kCmdDiscards, Menu::tr("捨て札を見る(&D)\tD"));
+        Check(AddItem(*menu, kCmdPause, Menu::tr("一時停止(&U)\tP")), m_paused);
         if (m_flags.thumbBar) AddPeekItems(*menu);
         menu->addSeparator();
         AddItem(*menu, kCmdExit, Menu::tr("終了(&X)"));
@@ -164,7 +176,9 @@ void CT40913View::AddSettingsItems(QMenu& menu) {
         Check(AddItem(menu, kSwitches[i].command, Menu::tr(kSwitches[i].label)), values[i]);
     AddAccessItems(menu);
     menu.addSeparator();
-    Check(AddItem(menu, kCmdScore, Menu::tr("得点(&T)")), m_gs.m_showScore != 0);
+    Check(AddItem(menu, kCmdScore, Menu::tr("得点(&T)\tS")), m_gs.m_showScore != 0);
+    Check(AddItem(menu, kCmdResultPanel, Menu::tr("ゲームごとの結果(&E)")),
+          Read(m_profile, entries::kResultPanel) == 1);
     menu.addSeparator();
     AddItem(menu, kCmdMap, Menu::tr("国盗り(&M)"));
     AddItem(menu, kCmdResetMap, Menu::tr("国盗りの初期化(&I)"));
@@ -317,6 +331,19 @@ void CT40913View::OnCommand(int id) {
         case kCmdScore:
             m_gs.m_showScore = m_gs.m_showScore == 0 ? 1 : 0;
             if (m_gs.m_phase == kPlaying) RedrawTable();
+            break;
+        case kCmdResultPanel:
+            Write(m_profile, entries::kResultPanel,
+                  Read(m_profile, entries::kResultPanel) == 1 ? 0 : 1);
+            break;
+        case kCmdLastTrick:
+            ShowHeldView(CEngine::Held::kLastTrick);
+            break;
+        case kCmdDiscards:
+            ShowHeldView(CEngine::Held::kDiscards);
+            break;
+        case kCmdPause:
+            TogglePause();
             break;
         case kCmdMap:
             OpenMap();

@@ -17,6 +17,27 @@
 
 namespace quintrick {
 
+namespace {
+
+// The questions whose Yes throws something away: No is their default, and a line under the
+// question says what Yes does.
+struct Destructive {
+    int question;
+    int info;
+};
+constexpr Destructive kDestructive[] = {{kMsgQuitMidway, kInfoQuitMidway},
+                                        {kMsgAbandonMatch, kInfoAbandonMatch},
+                                        {kMsgRecordsClearAsk, kInfoRecordsClear}};
+
+const Destructive* DestructiveQuestion(int stringId) {
+    for (const Destructive& d : kDestructive) {
+        if (d.question == stringId) return &d;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int style,
                    std::vector<QRect> keepClear) {
     const QString entry = UiText(stringId);
@@ -29,8 +50,10 @@ int ShowMessageBox(QWidget* owner, int stringId, std::string_view prefix, int st
     if (style == kStyleQuestion) {
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
+        const Destructive* destructive = DestructiveQuestion(stringId);
+        box.setDefaultButton(destructive ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
+        if (destructive) box.setInformativeText(UiText(destructive->info));
         return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
     }
     box.setIcon(style == kStyleError ? QMessageBox::Critical : QMessageBox::Information);
@@ -77,7 +100,7 @@ void CQtDialogs::OpenCardBacks(QWidget* owner, BackSetHost& host) {
 void CQtDialogs::OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) {
     CHelpDlg dialog(messages, owner);
     dialog.m_page = QString::fromUtf8(page.page);
-    dialog.m_caption = QCoreApplication::translate("Help", page.caption);
+    dialog.m_caption = HelpCaption(page);
     dialog.exec();
 }
 

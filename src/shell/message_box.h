@@ -18,6 +18,7 @@ class IMessageBox;
 struct BackSetHost;
 struct HelpPage;
 struct KunitoriContext;
+struct GameResult;
 
 // A message box: the string-table entry `stringId` after `prefix`, caption "Quintrick", icon and
 // buttons by style (0x40 information, 0x10 error, 0x24 question). Returns IDOK, IDYES or IDNO,
@@ -52,6 +53,8 @@ class IDialogs {
     virtual void OpenAbout(QWidget* owner) = 0;
     // Holds the window still for `ms` milliseconds: the pause of a call plate.
     virtual void Pause(int ms) = 0;
+    // The result panel after a game, until it is closed.
+    virtual void ShowResult(QWidget* /*owner*/, const GameResult& /*result*/) {}
 };
 
 // The real windows; `clickSound` is played by the suit dialog's clicks.
@@ -68,6 +71,7 @@ class CQtDialogs final : public IDialogs {
     void OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) override;
     void OpenAbout(QWidget* owner) override;
     void Pause(int ms) override;
+    void ShowResult(QWidget* owner, const GameResult& result) override;
 
   private:
     std::function<void()> m_clickSound;

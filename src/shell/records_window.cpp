@@ -1,5 +1,6 @@
 #include "records_window.h"
 
+#include <QApplication>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "engine/cards.h"
 #include "engine/host.h"
@@ -30,6 +32,7 @@
 #include "images/image_files.h"
 #include "records/records_csv.h"
 #include "records/records_stats.h"
+#include "shell/translations.h"
 #include "shell/ui_text.h"
 
 namespace quintrick {
@@ -55,7 +58,8 @@ struct Records {
 // A rank as the records show it.
 QString RankLabel(int rank) {
     //: %1 the rank, %2 the rank's word (string 30332).
-    return Records::tr("%1%2").arg(rank).arg(Text(kRecRankSuffix));
+    // Both at once: a translation that puts the word first must not see the rank as a marker.
+    return Records::tr("%1%2").arg(QString::number(rank), Text(kRecRankSuffix));
 }
 
 QString Signed(double value, int decimals = 0) {
@@ -117,13 +121,43 @@ QString StateText(const MatchRow& row) {
     return Records::tr("%1（%2）").arg(state, Text(kRecWithTakeBacks));
 }
 
+// The export's column headers in the interface language (the database keeps its own names).
+std::vector<std::string> CsvHeaders() {
+    std::vector<std::string> headers;
+    const auto add = [&headers](const QString& text) { headers.push_back(text.toStdString()); };
+    add(Records::tr("番号"));
+    add(Text(kRecStarted));
+    add(Records::tr("終了日時"));
+    add(Records::tr("最後まで（1）／中断（0）"));
+    add(Records::tr("ゲーム数"));
+    //: The export's columns of one player: %1 the player (あなた, 相手1 ...).
+    const char* kinds[] = {QT_TRANSLATE_NOOP("Records", "%1のキャラクター番号"),
+                           QT_TRANSLATE_NOOP("Records", "%1の名前"),
+                           QT_TRANSLATE_NOOP("Records", "%1の席"),
+                           QT_TRANSLATE_NOOP("Records", "%1の得点")};
+    for (const char* kind : kinds) {
+        for (int p = 0; p < kRecordPlayers; ++p) {
+            //: A computer player in the export: %1 its number, 1 to 4.
+            const QString computer = Records::tr("相手%1").arg(p + 1);
+            const QString who = p == kHumanPlayer ? Text(kRecYou) : computer;
+            add(Records::tr(kind).arg(who));
+        }
+    }
+    add(Text(kRecRank));
+    add(Records::tr("獲得した石"));
+    add(Records::tr("石の残高"));
+    return headers;
+}
+
 }  // namespace
 
 CRecordsWindow::CRecordsWindow(CRecordsDb& db, RecordsWindowHost host, QWidget* parent)
     : QDialog(parent), m_db(db), m_host(std::move(host)) {
     setObjectName(QStringLiteral("recordsWindow"));
     setWindowTitle(Text(kRecTitle));
-    QFont font(PreferredGothicFamily());
+    // The interface font (in English the desktop's, the Japanese face behind it).
+    QFont font =
+        UiLanguage() == QLatin1String("en") ? QApplication::font() : QFont(PreferredGothicFamily());
     font.setPointSize(10);
     setFont(font);
 
@@ -246,7 +280,7 @@ void CRecordsWindow::FillTotals(const RecordsSummary& s, const std::vector<Match
     QStringList ranks;
     for (int r = 0; r < 5; ++r) {
         //: A rank's count in the totals: %1 the rank, %2 how often.
-        ranks << Records::tr("%1 %2").arg(RankLabel(r + 1)).arg(s.rankCounts[r]);
+        ranks << Records::tr("%1 %2").arg(RankLabel(r + 1), QString::number(s.rankCounts[r]));
     }
     m_totals[3]->setText(ranks.join(Records::tr("　")));
     m_totals[4]->setText(match(s.bestIndex));
@@ -285,20 +319,19 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
         average->append(i + 1, s.movingAverage[size_t(i)]);
     }
     line->setPen(QPen(QColor(120, 150, 200), 1.2));
+    // Markers: one or two matches make no visible line.
+    line->setPointsVisible(true);
+    line->setMarkerSize(7);
     average->setPen(QPen(QColor(200, 60, 40), 2.5));
     points->addSeries(line);
     points->addSeries(average);
     auto* x = new QValueAxis;
     x->setTitleText(Text(kRecMatchAxis));
-    x->setLabelFormat(QStringLiteral("%d"));
-    x->setRange(1, std::max<int>(2, int(s.points.size())));
-    x->applyNiceNumbers();
+    WholeNumberAxis(x, 1, std::max<int>(2, int(s.points.size())));
     auto* y = new QValueAxis;
     y->setTitleText(Text(kRecPoints));
-    y->setLabelFormat(QStringLiteral("%d"));
     const ChartRange range = PointsChartRange(s.points);
-    y->setRange(range.low, range.high);
-    y->applyNiceNumbers();
+    WholeNumberAxis(y, range.low, range.high);
     StyleAxis(x, font);
     StyleAxis(y, font);
     points->addAxis(x, Qt::AlignBottom);
@@ -335,9 +368,7 @@ void CRecordsWindow::FillCharts(const RecordsSummary& s) {
     auto* categoryAxis = new QBarCategoryAxis;
     categoryAxis->append(categories);
     auto* count = new QValueAxis;
-    count->setLabelFormat(QStringLiteral("%d"));
-    count->setRange(0, std::max(1, most + most / 8 + 1));
-    count->applyNiceNumbers();
+    WholeNumberAxis(count, 0, std::max(1, most + most / 8 + 1));
     StyleAxis(categoryAxis, font);
     StyleAxis(count, font);
     ranks->addAxis(categoryAxis, Qt::AlignBottom);
@@ -362,9 +393,17 @@ void CRecordsWindow::FillLastMatches(const std::vector<MatchRow>& rows) {
         m_last->setItem(i, 0, started);
         m_last->setItem(i, 1, new QTableWidgetItem(Name(row.character[kHumanPlayer])));
         m_last->setItem(i, 2, NumberItem(points, Signed(points)));
-        m_last->setItem(i, 3, NumberItem(row.rank, QString::number(row.rank)));
+        // A match given up before its first game ended has no rank.
+        const bool ranked = row.finished || row.games > 0;
+        m_last->setItem(i, 3,
+                        NumberItem(ranked ? row.rank : 99,
+                                   ranked ? QString::number(row.rank) : QStringLiteral("—")));
         m_last->setItem(i, 4, NumberItem(row.games, QString::number(row.games)));
-        m_last->setItem(i, 5, NumberItem(row.stonesCredited, Signed(row.stonesCredited)));
+        // Stones are credited only for a finished match.
+        m_last->setItem(
+            i, 5,
+            NumberItem(row.finished ? row.stonesCredited : 0,
+                       row.finished ? Signed(row.stonesCredited) : QStringLiteral("—")));
         m_last->setItem(i, 6, new QTableWidgetItem(StateText(row)));
     }
     m_last->setSortingEnabled(true);
@@ -382,12 +421,15 @@ void CRecordsWindow::ReviewSelected() {
 void CRecordsWindow::ExportCsv() {
     const QString path = m_host.askSavePath ? m_host.askSavePath(this) : AskSavePath(this);
     if (path.isEmpty()) return;
+    CsvLabels labels{CsvHeaders(), [](int character) { return Name(character).toStdString(); }};
+    const std::string where = QDir::toNativeSeparators(path).toStdString() + "\n";
     QString why;
-    if (!ExportMatchesCsv(m_db.LoadMatches(), path, &why)) {
-        const std::string prefix =
-            QDir::toNativeSeparators(path).toStdString() + "\n" + why.toStdString() + "\n";
-        m_host.message(kMsgRecordsExportFailed, prefix, kStyleError);
+    if (!ExportMatchesCsv(m_db.LoadMatches(), path, labels, &why)) {
+        m_host.message(kMsgRecordsExportFailed, where + why.toStdString() + "\n", kStyleError);
+        return;
     }
+    // Where the file went, so that the player can find it.
+    m_host.message(kMsgRecordsExported, where, kStyleInfo);
 }
 
 void CRecordsWindow::ClearRecords() {

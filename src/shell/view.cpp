@@ -1,6 +1,7 @@
 // The view: construction, the initial update, the timers, and the events it passes on.
 #include "view.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -87,6 +88,7 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_engine.AddObserver(&m_recordKeeper);
     m_engine.AddObserver(&m_announcer);
     m_engine.AddObserver(&m_playLog);
+    m_engine.AddObserver(&m_gameResult);
     m_hint = new CHintSearch(
         [this](const GameState& asked, const SearchResult& result) { ShowHint(asked, result); },
         this);
@@ -179,9 +181,39 @@ void CT40913View::timerEvent(QTimerEvent* event) {
 
 void CT40913View::FireTimer(int eventId) {
     if (!CompleteStartup()) return;
-    // A callout holds the game still; so does a card held in the air.
-    if (m_callout.active) return;
+    // A callout holds the game still; so do the pause and an open menu or question: the computers
+    // never play on behind something the player is reading or answering.
+    if (m_callout.active || GameHeldStill()) return;
     m_engine.OnTimer(eventId);
+}
+
+bool CT40913View::GameHeldStill() const {
+    if (m_paused) return true;
+    // A step of the game that asks something is itself waiting for the answer (its questions are
+    // modal): only the questions and menus opened between two steps hold the timer here.
+    return QApplication::activePopupWidget() != nullptr ||
+           QApplication::activeModalWidget() != nullptr;
+}
+
+void CT40913View::TogglePause() {
+    if (m_gs.m_phase == kNoGame) return;
+    m_paused = !m_paused;
+    update();
+}
+
+bool CT40913View::ShowHeldView(CEngine::Held view) {
+    // The key shows the view as the mouse does while pressing; the same key (or Escape) hides it.
+    const CEngine::Held held = m_engine.HeldNow();
+    if (held == view) {
+        m_engine.ReleaseHold();
+        RepaintNow();
+        return true;
+    }
+    if (held != CEngine::Held::kNothing) return false;
+    const bool shown =
+        view == CEngine::Held::kLastTrick ? m_engine.HoldLastTrick() : m_engine.HoldDiscards();
+    if (shown) RepaintNow();
+    return shown;
 }
 
 QRect CT40913View::ScreenRect(const Rect& base) const {
@@ -301,6 +333,12 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_F11:
             return OnCommand(kCmdFullScreen);
         case Qt::Key_Escape:
+            // Escape takes down a view the keys put up, else leaves full screen.
+            if (m_engine.HeldNow() == CEngine::Held::kLastTrick ||
+                m_engine.HeldNow() == CEngine::Held::kDiscards) {
+                ShowHeldView(m_engine.HeldNow());
+                return;
+            }
             if (auto* frame = qobject_cast<CMainFrame*>(window()); frame && frame->isFullScreen()) {
                 return frame->LeaveFullScreen();
             }
@@ -320,6 +358,14 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return OnCommand(kCmdVolumeUp);
         case Qt::Key_V:
             return OnCommand(kCmdReview);
+        case Qt::Key_S:
+            return OnCommand(kCmdScore);
+        case Qt::Key_L:
+            return OnCommand(kCmdLastTrick);
+        case Qt::Key_D:
+            return OnCommand(kCmdDiscards);
+        case Qt::Key_P:
+            return OnCommand(kCmdPause);
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return m_input.OnKeyDown(GameKey::Enter);

@@ -17,6 +17,7 @@
 #include "conquest/kunitori_host.h"
 #include "engine/engine.h"
 #include "engine/game_moves.h"
+#include "game_result.h"
 #include "interaction/human_input.h"
 #include "message_box.h"
 #include "players/fuda_dashi.h"
@@ -90,6 +91,11 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void SaveResumePoint(const ResumePoint& point) override;
     void MatchCredited() override;
     std::optional<ResumePoint> TakeUpSavedMatch() override;
+    // Shows the result panel of the game just over (unless switched off) and waits for it.
+    void GameOver() override;
+    // The last game's result, and as plain text (for announcements).
+    const GameResult& LastResult() const { return m_gameResult.Result(); }
+    QString LastResultText() const { return ResultPlainText(m_gameResult.Result()); }
 
     // Saves the match as it stands (closing, a logout); nothing when no match runs or a step is
     // half-way (the file then holds the point before it). True when the file keeps a match.
@@ -172,6 +178,13 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool m_closeWithoutAsking = false;
     // Delivers a tick as the timer would (tests).
     void FireTimer(int eventId);
+    // The match waits: paused (P), or a menu or a question is open.
+    bool GameHeldStill() const;
+    bool Paused() const { return m_paused; }
+    void TogglePause();
+    // Shows the last trick or the discards as the mouse does while pressing (keys L and D);
+    // the same view again hides it. False when it cannot be shown now.
+    bool ShowHeldView(CEngine::Held view);
 
     GameState& Gs() { return m_gs; }
     SettingCopies& Settings() { return m_set; }
@@ -208,6 +221,14 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void OpenMenu(int position) override { ShowPopupMenu(position); }
 
     void PaintCallout(QPainter& p);
+    void PaintStatusLine(QPainter& p);
+
+  public:
+    // The line the table shows about what the game waits for (empty when nothing): the show cards
+    // the human is to put out, or the pause.
+    QString StatusLine() const;
+
+  private:
     // A point of the view in the table area's pixels.
     QPoint ToTable(const QPointF& view) const { return view.toPoint() - m_area.topLeft(); }
     // The F1 button of the icon row, in the table area's pixels.
@@ -247,6 +268,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     bool m_startupFailed = false;
     bool m_completionPosted = false;
     bool m_f1Inverted = false;  // the F1 button is shown inverted (overlay)
+    bool m_paused = false;      // P: the match waits until P again
     QRect m_area;               // the table's 4:3 area in the view
     // The table composed again at the view's size in the screen's pixels, a moment after the
     // last change of size.
@@ -274,6 +296,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     CTableAnnouncer m_announcer;
     CQtKunitoriHost m_kunitoriHost;
     CGameRecords m_records;
+    CGameResultCollector m_gameResult{m_gs};
     RecordKeeper m_recordKeeper;
     std::unique_ptr<CPeekLauncher> m_peekLauncher;
     CTipWindow* m_toolTip = nullptr;          // a child window, deleted with the view

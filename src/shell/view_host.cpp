@@ -3,16 +3,48 @@
 #include <QPainter>
 #include <QTime>
 
+#include "engine/settings_table.h"
+#include "engine/strings.h"
 #include "table/layout.h"
 #include "view.h"
 
 namespace quintrick {
 
+namespace {
+
+// While the human answers, the turn mark points at the human; the table is drawn again after.
+class HumanAnswers {
+  public:
+    HumanAnswers(CTable& table, bool inGame) : m_table(table), m_on(inGame) {
+        if (!m_on) return;
+        m_table.m_humanAnswers = true;
+        m_table.RedrawTable(true);
+    }
+    ~HumanAnswers() {
+        if (!m_on) return;
+        m_table.m_humanAnswers = false;
+        m_table.RedrawTable(true);
+    }
+    HumanAnswers(const HumanAnswers&) = delete;
+    HumanAnswers& operator=(const HumanAnswers&) = delete;
+
+  private:
+    CTable& m_table;
+    bool m_on;
+};
+
+}  // namespace
+
 int CT40913View::ShowMessage(int stringId, std::string_view prefix, int style) {
+    // Only the game's own questions: the quit and new-match questions are about the window.
+    const bool game = stringId != kMsgQuitMidway && stringId != kMsgAbandonMatch;
+    const HumanAnswers answering(m_table,
+                                 style == kStyleQuestion && game && m_gs.m_phase != kNoGame);
     return m_dialogs->Message(this, stringId, prefix, style);
 }
 
 int CT40913View::ChooseSuit(std::string_view prompt) {
+    const HumanAnswers answering(m_table, m_gs.m_phase != kNoGame);
     return m_dialogs->ChooseSuit(this, prompt);
 }
 
@@ -37,6 +69,13 @@ bool CT40913View::PrepareCardBacks(bool rebuild) {
     // A preparation that stopped half-way leaves the button as it was all the same.
     if (m_f1Inverted) FlickerF1Button();
     return ok;
+}
+
+void CT40913View::GameOver() {
+    if (!m_gameResult.Pending()) return;
+    m_gameResult.Shown();
+    if (Read(m_profile, entries::kResultPanel) != 1) return;
+    m_dialogs->ShowResult(this, m_gameResult.Result());
 }
 
 void CT40913View::RequestClose() {

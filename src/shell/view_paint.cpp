@@ -5,7 +5,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
+#include "engine/strings.h"
+#include "shell/ui_text.h"
 #include "startup_trace.h"
 #include "table/layout.h"
 #include "view.h"
@@ -30,6 +33,7 @@ void CT40913View::paintEvent(QPaintEvent* event) {
     hooks.overlay = [this](QPainter& q) {
         m_input.DrawOverlay(q);
         PaintCallout(q);
+        PaintStatusLine(q);
         if (m_f1Inverted) {
             q.save();
             q.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
@@ -49,6 +53,36 @@ void CT40913View::paintEvent(QPaintEvent* event) {
             CompleteStartup();
         });
     }
+}
+
+QString CT40913View::StatusLine() const {
+    if (m_paused) return UiText(kStatusPaused);
+    if (m_gs.m_phase == kShowingCards && m_gs.m_turn == kHumanSeat) {
+        return UiText(kStatusShowCards).arg(std::max(0, 2 - m_gs.m_showCount));
+    }
+    return {};
+}
+
+void CT40913View::PaintStatusLine(QPainter& q) {
+    // A plate across the lower middle of the table, over everything but the call plate.
+    const QString text = StatusLine();
+    if (text.isEmpty()) return;
+    QFont font = q.font();
+    font.setPixelSize(std::max(12, height() / 40));
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int w = std::min(width() - 8, metrics.horizontalAdvance(text) + metrics.height() * 2);
+    const int h = metrics.height() * 3 / 2;
+    const QRect plate((width() - w) / 2, height() * 58 / 100, w, h);
+    q.save();
+    q.setRenderHint(QPainter::Antialiasing);
+    q.setPen(QPen(QColor(216, 192, 112), 2));
+    q.setBrush(QColor(12, 40, 24, 225));
+    q.drawRoundedRect(plate, h / 4.0, h / 4.0);
+    q.setFont(font);
+    q.setPen(QColor(255, 236, 170));
+    q.drawText(plate, Qt::AlignCenter, metrics.elidedText(text, Qt::ElideRight, w - 8));
+    q.restore();
 }
 
 QRect CT40913View::F1ButtonRect() const {

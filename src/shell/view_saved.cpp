@@ -10,6 +10,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "records/keeper_state.h"
+#include "shell/ui_text.h"
 #include "view.h"
 
 namespace quintrick {
@@ -41,12 +42,18 @@ void CT40913View::SaveResumePoint(const ResumePoint& point) {
     if (const std::optional<KeeperState> kept = m_recordKeeper.State()) {
         match.records = WriteKeeperState(*kept);
     }
-    // A state that could not be taken up again is never written: the last good file stays.
-    const std::string text = WriteSavedMatch(match);
-    if (text.empty()) return;
-    QString why;
-    if (m_savedMatch.Write(text, &why) || m_toldSaveFailed) return;
-    // Said once; the game plays on and tries again at the next point.
+    // A state that could not be taken up again is never written: the last good file stays. A
+    // refused state goes to the log with the reason.
+    std::string refused;
+    const std::string text = WriteSavedMatch(match, &refused);
+    QString why = QString::fromStdString(refused);
+    if (text.empty()) {
+        qWarning("the match was not saved: %s\n%s", refused.c_str(), m_gs.Dump().c_str());
+    } else if (m_savedMatch.Write(text, &why)) {
+        return;
+    }
+    if (m_toldSaveFailed) return;
+    // Said once (after the running step); the game plays on and tries again at the next point.
     m_toldSaveFailed = true;
     const std::string prefix = QDir::toNativeSeparators(m_savedMatch.Path()).toStdString() + "\n" +
                                why.toStdString() + "\n";
@@ -94,7 +101,15 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
         m_savedMatch.Remove();
         return std::nullopt;
     }
-    if (ShowMessage(kMsgResumeMatch, {}, kStyleQuestion) != IDYES) {
+    // The question names the match: its game and when it began (older files do not know).
+    std::string which;
+    if (kept) {
+        which =
+            UiText(kMsgResumeWhich)
+                .arg(QString::number(saved->gs.m_game), QString::fromStdString(kept->match.started))
+                .toStdString();
+    }
+    if (ShowMessage(kMsgResumeMatch, which, kStyleQuestion) != IDYES) {
         // Given up: recorded as abandoned with the games it had.
         if (kept) {
             RecordKeeper keeper(saved->gs, m_records);
@@ -146,12 +161,12 @@ void CT40913View::NewMatchCommand() {
     m_takeBackPoints.clear();
     m_savedMatch.Remove();
     KillTimer(kGameTimerEvent);
+    // Nothing of the old match stays on the table: a show card put out, a card held, the piles.
+    m_input.Reset();
+    m_gs.ResetForNewMatch();
+    m_paused = false;
     m_gs.m_gameTimer = 0;
-    for (auto& row : m_gs.m_points) row.fill(0);
-    m_gs.m_battle = 0;
-    m_gs.m_game = 1;
-    m_gs.m_showScore = 0;
-    m_gs.m_dragging = 0;
+    RedrawTable();
     m_engine.StartGame();
     RedrawTable();
 }

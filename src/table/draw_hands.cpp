@@ -26,10 +26,12 @@ void CTable::DrawCard(QPainter& p, CardId card, int x, int y) {
 }
 
 void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
-    if (m_gs.m_turn == seat) Copy(p, l.mark.x, l.mark.y, Art(m_s.m_keyed.turnMark), Px());
+    const int marked = m_humanAnswers ? kHumanSeat : m_gs.m_turn;
+    if (marked == seat) Copy(p, l.mark.x, l.mark.y, Art(m_s.m_keyed.turnMark), Px());
     const int player = std::clamp(m_gs.m_seatPlayer[seat], 0, kSeats - 1);
     const int index = PlateIndex(m_gs.m_playerName[player]);
     const int column = m_gs.m_holder[seat] != kUnrelated ? 0 : 66;
+    if (index < 0) return;  // no name yet
     Copy(p, l.plate.x, l.plate.y, Art(m_s.m_keyed.plates, 66, 34),
          Rect::At(column, 34 * index, 66, 34), Px());
 }

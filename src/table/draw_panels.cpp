@@ -105,8 +105,10 @@ void CTable::DrawScoreBoard(QPainter& p) {
     Copy(p, 348, 560, Art(m_s.m_imgBanners, 163, 26), Rect::At(0, 0, 115, 26), s);
     for (int player = 0; player < kSeats; ++player) {
         const int plate = PlateIndex(m_gs.m_playerName[player]);
-        Copy(p, 475 + 78 * player, 223, Art(m_s.m_keyed.plates, 66, 34),
-             Rect::At(0, 34 * plate, 66, 34), s);
+        if (plate >= 0) {
+            Copy(p, 475 + 78 * player, 223, Art(m_s.m_keyed.plates, 66, 34),
+                 Rect::At(0, 34 * plate, 66, 34), s);
+        }
         long long total = 0;
         for (int r = 0; r < 10; ++r) {
             const int v = m_gs.m_points[r][player];

@@ -168,7 +168,7 @@ int CTable::PlateIndex(const std::string& name) {
     for (int i = 0; i < kRosterSize; ++i) {
         if (RosterName(i) == name) return i;
     }
-    return 0;
+    return -1;
 }
 
 QRgb CTable::BackgroundBottom() const {

@@ -83,6 +83,7 @@ class CTable {
     void PaintMargins(QPainter& p, const QRect& area, const QRect& client) const;
 
     // Name plate row of a player name in the roster; 0 when the name is not in it.
+    // The plate of a character's name; -1 for no character (the human before choosing one).
     static int PlateIndex(const std::string& name);
 
     CSurfaces m_s;
@@ -91,6 +92,9 @@ class CTable {
     // Application flags: a newer system (gradient background), and the peek commands with the
     // hand publication.
     bool m_isNt6 = true;
+    // The human is answering a question or choosing the trump: the turn mark points at the
+    // human whoever's turn it is.
+    bool m_humanAnswers = false;
     bool m_thumbBar = true;
 
     // Asks the window to repaint at once (RedrawTable's last step).

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -62,6 +64,36 @@ TEST(HelpPages, EnglishSetMirrorsTheJapaneseOne) {
         EXPECT_TRUE(enText.contains(QLatin1String("<html lang=\"en\">")));
         const QRegularExpressionMatch match = japanese.match(enText);
         EXPECT_FALSE(match.hasMatch()) << match.captured().toStdString();
+    }
+}
+
+// The page on how to play names, in both languages, the keys of the table and what came with
+// them: continuing a match, a new match, the records, the hint, the level, the language, the
+// result after each game.
+TEST(HelpPages, TheOperationPageNamesEveryKey) {
+    const QDir ja(QStringLiteral(QUINTRICK_HELP_SOURCE));
+    const struct {
+        QString path;
+        QStringList words;
+    } pages[] = {
+        {ja.filePath(QStringLiteral("quintrick_sousa.html")),
+         {"新しいマッチ", "戦績", "ヒント", "強さ", "言語", "ゲームごとの結果", "続きから"}},
+        {ja.filePath(QStringLiteral("en/quintrick_sousa.html")),
+         {"New match", "Records", "Hint", "Level", "Language", "Result after each game",
+          "continue"}},
+    };
+    for (const auto& page : pages) {
+        QFile file(page.path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << page.path.toStdString();
+        const QString text = QString::fromUtf8(file.readAll());
+        for (const char* key : {">H<", ">S<", ">L<", ">D<", ">P<", ">F6<", ">Ctrl+N<"}) {
+            EXPECT_TRUE(text.contains(QLatin1String(key))) << page.path.toStdString() << key;
+        }
+        for (const QString& word : page.words) {
+            EXPECT_TRUE(text.contains(word)) << page.path.toStdString() << word.toStdString();
+        }
+        EXPECT_FALSE(text.contains(QStringLiteral("自動的に続きます")));
+        EXPECT_FALSE(text.contains(QStringLiteral("go on by themselves")));
     }
 }
 
@@ -168,6 +200,17 @@ TEST(AboutBox, VersionHistoryNewestFirst) {
     // Every line: a version number and a date year.month.day, then a note.
     const QRegularExpression form(R"(^Ver \d+\.\d+　\d{4}\.\d{2}\.\d{2}　\S.+$)");
     for (int i = 0; i < 9; ++i) EXPECT_TRUE(form.match(lines[i]).hasMatch()) << i;
+}
+
+TEST(AboutBox, ShowsTheProgramsOwnVersion) {
+    const QString before = QCoreApplication::applicationVersion();
+    QCoreApplication::setApplicationVersion(QStringLiteral("12.34.5"));
+    CAboutDlg dlg;
+    auto* version = dlg.findChild<QLabel*>(QStringLiteral("programVersion"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_TRUE(version->text().contains(QStringLiteral("12.34.5")))
+        << version->text().toStdString();
+    QCoreApplication::setApplicationVersion(before);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // English text for every string-table entry, every character and every province.
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -105,6 +106,66 @@ TEST(Catalogue, TheSourcesHoldNoTextItLacks) {
     const std::vector<Message> updated = ReadCatalogue(copy);
     EXPECT_EQ(Faults(updated), "") << "run the target update_translations and translate";
     EXPECT_EQ(updated.size(), ReadCatalogue(kCatalogue).size());
+}
+
+// A text's markers filled at once with values of several digits, as the program fills them.
+QString FillAtOnce(const QString& text, const QStringList& values) {
+    QString filled = text;
+    // QString::arg with several arguments replaces each marker by its own value in one pass.
+    switch (values.size()) {
+        case 1:
+            return filled.arg(values[0]);
+        case 2:
+            return filled.arg(values[0], values[1]);
+        case 3:
+            return filled.arg(values[0], values[1], values[2]);
+        default:
+            return filled.arg(values[0], values[1], values[2], values[3]);
+    }
+}
+
+TEST(Catalogue, EveryMarkedTextTakesValuesOfSeveralDigits) {
+    // "10", "11" ... as values: a text filled in two steps would read "%21" as a marker of its
+    // own; filled at once, every value stands whole and no marker is left.
+    int checked = 0;
+    for (const Message& m : ReadCatalogue(kCatalogue)) {
+        for (const QString& text : {m.source, m.translation}) {
+            const std::set<QString> markers = Markers(text);
+            if (markers.empty()) continue;
+            ASSERT_LE(markers.size(), 4u) << text.toStdString();
+            QStringList values;
+            for (int i = 0; i < int(markers.size()); ++i) values << QString::number(10 + i);
+            const QString filled = FillAtOnce(text, values);
+            for (const QString& value : values) {
+                EXPECT_TRUE(filled.contains(value))
+                    << m.comment.toStdString() << ": " << filled.toStdString();
+            }
+            EXPECT_EQ(Markers(filled).size(), 0u) << filled.toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 20);
+}
+
+TEST(Catalogue, NoTextIsFilledInTwoSteps) {
+    // text.arg(a).arg(b) reads a value that starts with digits as part of the next marker (a
+    // rank 1 before "%2" made "%21"): every text is filled in one call.
+    static const QRegularExpression twoSteps(
+        QStringLiteral("\\.arg\\((?:[^()]|\\((?:[^()]|\\([^()]*\\))*\\))*\\)\\s*\\.arg\\("));
+    QDirIterator it(QStringLiteral(QUINTRICK_SOURCE_DIR "/src"),
+                    {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    int files = 0;
+    while (it.hasNext()) {
+        QFile file(it.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString code = QString::fromUtf8(file.readAll());
+        ++files;
+        const QRegularExpressionMatch found = twoSteps.match(code);
+        EXPECT_FALSE(found.hasMatch())
+            << file.fileName().toStdString() << ": " << found.captured().toStdString();
+    }
+    EXPECT_GT(files, 100);
 }
 
 TEST(Catalogue, EveryStringTableTextIsInEnglish) {

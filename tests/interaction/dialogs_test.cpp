@@ -148,6 +148,29 @@ TEST(CharacterDialog, TitlesAndMapShowTheHomeProvinces) {
     }
 }
 
+TEST(CharacterDialog, EnterChoosesOnlyTheCharacterWithTheFocus) {
+    App();
+    CSelect dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected) << "Enter before any character has the focus";
+    EXPECT_EQ(dialog.m_chosen, -100);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(&dialog, Qt::Key_Right);
+    QTest::keyClick(&dialog, Qt::Key_Right);
+    auto* focused = qobject_cast<QAbstractButton*>(dialog.focusWidget());
+    ASSERT_NE(focused, nullptr) << "the arrows move between the characters";
+    int character = -1;
+    for (const SelectButton& b : kSelectButtons) {
+        if (focused == Control<QAbstractButton>(dialog, b.id)) character = b.character;
+    }
+    ASSERT_GE(character, 0);
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.m_chosen, character);
+}
+
 TEST(CharacterDialog, EscCancels) {
     App();
     CSelect dialog;

@@ -9,6 +9,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineSeries>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QValueAxis>
 #include <climits>
+#include <cmath>
 
 #include "engine/host.h"
 #include "engine/roster.h"
@@ -68,8 +70,9 @@ class RecordsWindowTest : public ::testing::Test {
         m_db.StoreMatch(Match(-30, {10, 10, 10, 0}, false, 3, "2026-12-03 20:00:00"));
         m_db.StoreMatch(Match(8, {8, -5, -5, -6}, true, 7, "2026-12-04 20:00:00"));
         m_db.StoreMatch(Match(-40, {10, 10, 10, 10}, true, 3, "2026-12-05 20:00:00"));
-        m_host.message = [this](int id, std::string_view, int) {
+        m_host.message = [this](int id, std::string_view prefix, int) {
             m_messages.push_back(id);
+            m_prefix = std::string(prefix);
             return m_answer;
         };
     }
@@ -81,6 +84,7 @@ class RecordsWindowTest : public ::testing::Test {
     CRecordsDb m_db;
     RecordsWindowHost m_host;
     std::vector<int> m_messages;
+    std::string m_prefix;  // of the last message
     int m_answer = IDYES;
 };
 
@@ -155,6 +159,51 @@ TEST_F(RecordsWindowTest, ExtremePointsStillGiveAChartRange) {
     }
 }
 
+TEST_F(RecordsWindowTest, AMatchGivenUpBeforeItsFirstGameHasNoRankAndNoStones) {
+    MatchRecord none = Match(0, {0, 0, 0, 0}, false, 3, "2026-12-06 20:00:00");
+    none.games.clear();
+    none.stonesAccount = -1;
+    m_db.StoreMatch(none);
+    CRecordsWindow w(m_db, m_host);
+    auto* last = w.findChild<QTableWidget*>("lastMatches");
+    ASSERT_TRUE(last);
+    ASSERT_EQ(last->item(0, 0)->text(), "2026-12-06 20:00:00");
+    EXPECT_EQ(last->item(0, 3)->text(), QString::fromUtf8("—"));
+    EXPECT_EQ(last->item(0, 5)->text(), QString::fromUtf8("—"));
+    // An abandoned match with games keeps its rank; a finished one shows its stones.
+    EXPECT_EQ(last->item(3, 3)->text(), "5");
+    EXPECT_EQ(last->item(1, 5)->text(), "-40");
+}
+
+TEST_F(RecordsWindowTest, ChartAxesCountInWholeNumbersAndShowEveryMatch) {
+    for (int matches : {1, 2, 5}) {
+        QTemporaryDir dir;
+        CRecordsDb db;
+        ASSERT_EQ(db.Open(dir.filePath("records.sqlite")), CRecordsDb::Opened::Ok);
+        for (int i = 0; i < matches; ++i) {
+            db.StoreMatch(Match(3 * i - 4, {1, 1, 1, 1 - 3 * i}, true, 3, "2026-12-01 20:00:00"));
+        }
+        CRecordsWindow w(db, m_host);
+        auto* points = w.findChild<QChartView*>("pointsChart");
+        ASSERT_TRUE(points && points->chart());
+        auto* line = static_cast<QLineSeries*>(points->chart()->series()[0]);
+        EXPECT_TRUE(line->pointsVisible()) << "markers: one match makes no line";
+        EXPECT_EQ(line->count(), matches);
+        const QList<QChartView*> views = {points, w.findChild<QChartView*>("rankChart")};
+        for (QChartView* view : views) {
+            for (QAbstractAxis* axis : view->chart()->axes()) {
+                auto* value = qobject_cast<QValueAxis*>(axis);
+                if (!value) continue;
+                EXPECT_EQ(value->tickType(), QValueAxis::TicksDynamic);
+                EXPECT_GE(value->tickInterval(), 1.0);
+                EXPECT_EQ(value->tickInterval(), std::floor(value->tickInterval()));
+                EXPECT_EQ(value->min(), std::floor(value->min()));
+                EXPECT_LE((value->max() - value->min()) / value->tickInterval(), 10.0);
+            }
+        }
+    }
+}
+
 TEST_F(RecordsWindowTest, LastMatchesNewestFirstAndSortByNumber) {
     CRecordsWindow w(m_db, m_host);
     auto* last = w.findChild<QTableWidget*>("lastMatches");
@@ -175,8 +224,15 @@ TEST_F(RecordsWindowTest, ExportWritesTheChosenFileAndClearingAsksFirst) {
     w.findChild<QPushButton*>("exportCsv")->click();
     QFile f(target);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll().count('\n'), 6);  // the header and five matches
-    EXPECT_TRUE(m_messages.empty());
+    const QByteArray csv = f.readAll();
+    EXPECT_EQ(csv.count('\n'), 6);  // the header and five matches
+    // Headers a reader understands, in the interface language.
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF番号,開始日時,")) << csv.left(60).toStdString();
+    EXPECT_TRUE(csv.contains("あなたの得点")) << csv.left(400).toStdString();
+    // The export says where it wrote.
+    EXPECT_EQ(m_messages, std::vector<int>{kMsgRecordsExported});
+    EXPECT_EQ(m_prefix, QDir::toNativeSeparators(target).toStdString() + "\n");
+    m_messages.clear();
 
     // A cancelled dialog writes nothing; a folder that is not there is said.
     m_host.askSavePath = [](QWidget*) { return QString(); };

@@ -239,6 +239,8 @@ TEST_F(ProfileSafety, WritesThatBelongTogetherReplaceTheFileOnce) {
     EXPECT_EQ(counter.Take(), 1);
     WritePeekCloseEntries(profile);
     EXPECT_EQ(counter.Take(), 1);
+    WritePeekCloseEntries(profile);
+    EXPECT_EQ(counter.Take(), 0) << "already telling the peek window to close: not written again";
     profile.WriteInt("Settei", "Speed", 5);  // a single write still goes out at once
     EXPECT_EQ(counter.Take(), 1);
 

@@ -48,7 +48,7 @@ TEST(ProfileTable, EveryEntryHasItsDefault) {
         {"Last", "SX", 640},       {"Last", "SY", 480},        {"Last", "Zoomed", 0},
         {"Kunitori", "INIT", 0},   {"Cun", "Now", 0},          {"Cun", "CunningView", 0},
         {"Settei", "Gamen", 640},  {"Settei", "Tsuyosa", 0},   {"Last", "Width", 0},
-        {"Last", "Height", 0},     {"Last", "WindowState", 0},
+        {"Last", "Height", 0},     {"Last", "WindowState", 0}, {"Settei", "ResultPanel", 1},
     };
     ASSERT_EQ(std::size(expected), entries::kAllIntEntries.size());
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME")) << "run through ctest";

@@ -13,6 +13,7 @@
 #include "engine/host.h"
 #include "images/back_set.h"
 #include "shell/extras/help_dialogs.h"
+#include "shell/game_result.h"
 #include "shell/main_frame.h"
 #include "shell/message_box.h"
 #include "shell/saved_match_file.h"
@@ -34,8 +35,10 @@ struct ScriptedDialogs : IDialogs {
     std::string mapHumanName;
     std::function<void(BackSetHost&)> onCardBacks;  // may run the follow-up
 
+    std::function<void(int)> onMessage;  // sees each message while it is open
     int Message(QWidget*, int stringId, std::string_view, int style) override {
         messages.push_back(stringId);
+        if (onMessage) onMessage(stringId);
         return style == kStyleQuestion ? answer : IDOK;
     }
     int ChooseSuit(QWidget*, std::string_view) override {
@@ -63,6 +66,8 @@ struct ScriptedDialogs : IDialogs {
         opened.push_back(std::string("help ") + page.page + " " + page.caption);
     }
     void OpenAbout(QWidget*) override { opened.push_back("about"); }
+    std::vector<GameResult> results;  // the result panels shown
+    void ShowResult(QWidget*, const GameResult& result) override { results.push_back(result); }
     bool realPauses = true;  // the call plates' pauses as the real windows make them
     void Pause(int ms) override {
         if (realPauses && ms > 0) QThread::msleep(static_cast<unsigned long>(ms));

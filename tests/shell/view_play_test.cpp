@@ -1,12 +1,17 @@
 // The human's play and the computer's ticks on the real view, driven with QTest events.
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 #include <cmath>
 
+#include "engine/strings.h"
 #include "scripted_dialogs.h"
+#include "shell/extras/command_ids.h"
 #include "shell/extras/tip_window.h"
 #include "shell/main_frame.h"
+#include "shell/ui_text.h"
 
 namespace quintrick::testing {
 namespace {
@@ -87,6 +92,104 @@ TEST_F(ViewPlay, AComputerTrickPlaysOneCardPerTick) {
     view().FireTimer(kGameTimerEvent);  // the human's turn: the game waits
     EXPECT_EQ(gs().FieldCount(), 4);
     EXPECT_EQ(gs().m_busy, 1);
+}
+
+TEST_F(ViewPlay, TheComputersWaitWhilePausedOrWhileAMenuIsOpen) {
+    struct Case {
+        const char* what;
+        std::function<void()> hold, release;
+    };
+    std::unique_ptr<QMenu> menu;
+    std::unique_ptr<QMessageBox> question;
+    const Case cases[] = {
+        {"P", [this] { QTest::keyClick(&view(), Qt::Key_P); },
+         [this] { QTest::keyClick(&view(), Qt::Key_P); }},
+        {"a menu",
+         [&menu, this] {
+             menu = view().BuildPopupMenu(0);
+             menu->popup(view().mapToGlobal(QPoint(20, 20)));
+         },
+         [&menu] { menu.reset(); }},
+        {"a question",
+         [&question, this] {
+             question = std::make_unique<QMessageBox>(QMessageBox::Question, "Quintrick", "?",
+                                                      QMessageBox::Yes | QMessageBox::No, &view());
+             question->open();
+         },
+         [&question] { question.reset(); }},
+    };
+    view().KillTimer(kGameTimerEvent);  // only the ticks given here
+    for (const Case& c : cases) {
+        gs().m_field.fill(kNoCard);
+        gs().m_leader = gs().m_turn = 0;
+        gs().m_busy = 0;
+        c.hold();
+        ASSERT_TRUE(view().GameHeldStill()) << c.what;
+        for (int i = 0; i < 4; ++i) view().FireTimer(kGameTimerEvent);
+        EXPECT_EQ(gs().FieldCount(), 0) << c.what << ": no computer plays behind it";
+        c.release();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(view().GameHeldStill()) << c.what;
+        view().FireTimer(kGameTimerEvent);
+        EXPECT_EQ(gs().FieldCount(), 1) << c.what << ": the game goes on";
+    }
+}
+
+TEST_F(ViewPlay, KeysShowTheScoreTheLastTrickAndTheDiscards) {
+    HumanToPlay(0, {C(0, 5), C(0, 7), C(0, 9), C(0, 10)}, {C(0, 3), C(0, 4), C(2, 6)});
+    gs().m_discard[0] = C(1, 2);
+    gs().m_discardCount = 1;
+    QTest::keyClick(&view(), Qt::Key_L);
+    EXPECT_EQ(gs().m_showLastTrick, 1);
+    QTest::keyClick(&view(), Qt::Key_D);
+    EXPECT_EQ(gs().m_showDiscards, 0) << "one view at a time";
+    QTest::keyClick(&view(), Qt::Key_L);
+    EXPECT_EQ(gs().m_showLastTrick, 0);
+    QTest::keyClick(&view(), Qt::Key_D);
+    EXPECT_EQ(gs().m_showDiscards, 1);
+    QTest::keyClick(&view(), Qt::Key_Escape);
+    EXPECT_EQ(gs().m_showDiscards, 0);
+    QTest::keyClick(&view(), Qt::Key_S);
+    EXPECT_EQ(gs().m_showScore, 1);
+    QTest::keyClick(&view(), Qt::Key_S);
+    EXPECT_EQ(gs().m_showScore, 0);
+    // Each key is named in its menu.
+    const auto game = view().BuildPopupMenu(0);
+    const auto settings = view().BuildPopupMenu(1);
+    const std::pair<QMenu*, int> items[] = {{game.get(), kCmdLastTrick},
+                                            {game.get(), kCmdDiscards},
+                                            {game.get(), kCmdPause},
+                                            {settings.get(), kCmdScore}};
+    const char* keys[] = {"\tL", "\tD", "\tP", "\tS"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = items[i].first->findChild<QAction*>(QString::number(items[i].second));
+        ASSERT_NE(item, nullptr) << keys[i];
+        EXPECT_TRUE(item->text().endsWith(QLatin1String(keys[i]))) << item->text().toStdString();
+    }
+}
+
+TEST_F(ViewPlay, TheTurnMarkPointsAtTheHumanWhileTheHumanAnswers) {
+    HumanToPlay(0, {C(0, 5)}, {C(0, 3), C(0, 4), C(2, 6)});
+    gs().m_turn = 1;  // a computer's turn
+    std::vector<bool> marked;
+    dialogs.onMessage = [this, &marked](int) { marked.push_back(view().Table().m_humanAnswers); };
+    view().ShowMessage(kMsgRelatedSweepAsk, {}, kStyleQuestion);
+    view().ShowMessage(kMsgRelatedWins, {}, kStyleInfo);
+    EXPECT_EQ(marked, (std::vector<bool>{true, false})) << "a question, not a notice";
+    EXPECT_FALSE(view().Table().m_humanAnswers) << "back to the player whose turn it is";
+}
+
+TEST_F(ViewPlay, TheTableSaysWhatItWaitsFor) {
+    EXPECT_TRUE(view().StatusLine().isEmpty());
+    gs().m_phase = 2;
+    gs().m_turn = kHumanSeat;
+    gs().m_showCount = 1;
+    EXPECT_EQ(view().StatusLine(), UiText(kStatusShowCards).arg(1));
+    gs().m_phase = 1;
+    view().TogglePause();
+    EXPECT_EQ(view().StatusLine(), UiText(kStatusPaused));
+    view().TogglePause();
+    EXPECT_TRUE(view().StatusLine().isEmpty());
 }
 
 TEST_F(ViewPlay, AnIllegalCardIsRefusedWithTheRuleMessageOnlyWhileRuleMessagesAreOn) {

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QTest>
 #include <chrono>
 #include <functional>
 #include <random>
@@ -27,6 +28,7 @@
 #include "shell/main_frame.h"
 #include "shell/saved_match_file.h"
 #include "small_disk.h"
+#include "shell/ui_text.h"
 
 namespace quintrick::testing {
 namespace {
@@ -295,6 +297,129 @@ TEST_F(ViewResume, NewMatchAsksThenStartsAgainFromGameOne) {
     const std::optional<SavedMatch> saved = ReadSavedMatch(FileText(store.Path()));
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->gs.m_game, 1);
+}
+
+TEST_F(ViewResume, ANewMatchDuringTheShowCardsStartsOnACleanTableAndIsSaved) {
+    Start();
+    view().OnCommand(kCmdStart);
+    ASSERT_EQ(gs().m_phase, kPlaying);
+    // One show card put out, the second still to come.
+    gs().m_battle = 2;
+    gs().m_phase = kShowingCards;
+    gs().m_showCard[0] = gs().RemoveFromHand(kHumanSeat, 0);
+    gs().m_showCount = 1;
+    store.Remove();
+    dialogs.messages.clear();
+    dialogs.answer = IDYES;
+    dialogs.character = 3;
+    QTest::keyClick(&view(), Qt::Key_N, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(gs().m_showCount, 0) << "no show card stays on the new match's table";
+    EXPECT_EQ(gs().m_phase, kPlaying);
+    EXPECT_EQ(gs().m_game, 1);
+    EXPECT_EQ(gs().m_battle, 1);
+    for (int seat = 0; seat < kSeats; ++seat) EXPECT_EQ(gs().m_handCount[seat], 10);
+    const std::optional<SavedMatch> saved = ReadSavedMatch(FileText(store.Path()));
+    ASSERT_TRUE(saved) << "the new match is saved";
+    EXPECT_EQ(saved->gs.m_entryNo, 3);
+    EXPECT_EQ(saved->gs.m_showCount, 0);
+    EXPECT_FALSE(Has(dialogs.messages, kMsgMatchUnsaved));
+}
+
+TEST_F(ViewResume, CancellingTheCharacterAfterANewMatchLeavesAnEmptyTable) {
+    Start();
+    view().OnCommand(kCmdStart);
+    gs().m_phase = kShowingCards;
+    gs().m_battle = 2;
+    gs().m_showCard[0] = gs().RemoveFromHand(kHumanSeat, 0);
+    gs().m_showCount = 1;
+    dialogs.answer = IDYES;
+    dialogs.character = -1;
+    view().OnCommand(kCmdNewMatch);
+    EXPECT_EQ(gs().m_phase, kNoGame);
+    EXPECT_EQ(gs().m_showCount, 0);
+    EXPECT_EQ(gs().m_discardCount, 0);
+    for (int seat = 0; seat < kSeats; ++seat) {
+        EXPECT_EQ(gs().m_handCount[seat], 0);
+        EXPECT_EQ(gs().m_field[seat], kNoCard);
+    }
+    EXPECT_FALSE(store.Exists());
+    EXPECT_TRUE(view().CommandEnabled(kCmdStart)) << "the start is offered again";
+    dialogs.character = 2;
+    view().OnCommand(kCmdStart);
+    EXPECT_EQ(gs().m_phase, kPlaying);
+    EXPECT_TRUE(store.Exists());
+}
+
+TEST_F(ViewResume, ARefusedSaveIsToldOnceAndTheLastGoodFileStays) {
+    Start();
+    view().OnCommand(kCmdStart);
+    ASSERT_TRUE(store.Exists());
+    const std::string good = FileText(store.Path());
+    dialogs.messages.clear();
+    gs().m_points[0] = {5, 0, 0, 0, 0};  // a game whose points do not add up: not savable
+    view().SaveResumePoint({});
+    view().SaveResumePoint({});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::count(dialogs.messages.begin(), dialogs.messages.end(), kMsgMatchUnsaved), 1);
+    EXPECT_EQ(FileText(store.Path()), good);
+}
+
+TEST_F(ViewResume, AResultAfterEveryGameAndTheRanksAfterTheTenth) {
+    Start();
+    view().OnCommand(kCmdStart);
+    dialogs.answer = IDNO;  // no declaration, no further match
+    PlayToGame(3);
+    ASSERT_EQ(dialogs.results.size(), 2u);
+    for (int g = 0; g < 2; ++g) {
+        const GameResult& r = dialogs.results[size_t(g)];
+        EXPECT_EQ(r.game, g + 1);
+        EXPECT_FALSE(r.battleOutcome.empty()) << "how the game was won";
+        EXPECT_FALSE(r.matchOver);
+        int sum = 0, pictures = 0;
+        for (int player = 0; player < kSeats; ++player) {
+            EXPECT_EQ(r.points[player], gs().m_points[size_t(g)][player]);
+            int total = 0;
+            for (int k = 0; k <= g; ++k) total += gs().m_points[size_t(k)][player];
+            EXPECT_EQ(r.totals[player], total);
+            sum += r.points[player];
+            pictures += r.pictures[player];
+            EXPECT_FALSE(r.names[player].empty());
+        }
+        EXPECT_EQ(sum, 0);
+        EXPECT_GT(pictures, 0);
+        EXPECT_LE(pictures, 16 * int(r.battleOutcome.size()));
+        const int related = int(std::count(r.related.begin(), r.related.end(), true));
+        EXPECT_EQ(related, 2) << "the related pair";
+    }
+    // Its plain text names the game, every player and how each battle ended.
+    const QString text = view().LastResultText();
+    EXPECT_TRUE(text.contains(UiText(kResTitle).arg(2))) << text.toStdString();
+    for (int stringId : view().LastResult().battleOutcome)
+        EXPECT_TRUE(text.contains(UiText(stringId))) << text.toStdString();
+
+    // Switched off: no panel, the game goes on.
+    view().OnCommand(kCmdResultPanel);
+    PlayToGame(4);
+    EXPECT_EQ(dialogs.results.size(), 2u);
+    view().OnCommand(kCmdResultPanel);
+
+    // The tenth game: the ranks and the stones of the match.
+    gs().m_game = 10;
+    PlayUntil([] { return false; });
+    ASSERT_FALSE(dialogs.results.empty());
+    const GameResult& last = dialogs.results.back();
+    EXPECT_EQ(last.game, 10);
+    ASSERT_TRUE(last.matchOver);
+    for (int player = 0; player < kSeats; ++player) {
+        int better = 0;
+        for (int other = 0; other < kSeats; ++other)
+            better += last.totals[other] > last.totals[player];
+        EXPECT_EQ(last.ranks[player], 1 + better);
+        EXPECT_EQ(last.stones[player], last.totals[player]);
+        EXPECT_GE(last.accounts[player], 0);
+    }
+    EXPECT_TRUE(Has(dialogs.messages, kMsgContinue));
 }
 
 // A match saved by the runner with its records when the human is to play in game `game`.

@@ -1,7 +1,9 @@
 // Random input on the real view: presses, moves and releases over every part of the table,
 // double-clicks, the game's keys, menu commands and timer ticks in between, every question and
-// dialog answered at random. After every event each of the fifty cards lies in exactly one place,
-// and every run reaches the end of its match within a bound of events per game.
+// dialog answered at random, now and then a new match (Ctrl+N, its question and the character
+// dialog, which may be cancelled). After every event each of the fifty cards lies in exactly one
+// place, the state as it stands saves and reads back, and every run reaches the end of its match
+// within a bound of events per game.
 //
 // By default a short run: the last two games of three matches. A long run of whole matches:
 //   QUINTRICK_SOAK_RUNS=200 QUINTRICK_SOAK_FIRST_GAME=1 QUINTRICK_SOAK_SEED=1000
@@ -19,6 +21,7 @@
 #include <random>
 #include <set>
 
+#include "engine/saved_match.h"
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
 #include "shell/main_frame.h"
@@ -99,6 +102,7 @@ class Soak {
             }
             if (m_dialogs.matchEnded) break;
             if (!CardsInPlace()) return false;
+            if (!SavesAndReadsBack()) return false;
             if (m_dropFailed) {
                 ADD_FAILURE() << "a card released over the field was not played\n" << gs().Dump();
                 return false;
@@ -204,6 +208,9 @@ class Soak {
                 break;
             }
             case 11:
+                // Now and then a new match: its question, then the character dialog.
+                if (Pick(20) == 0) QTest::keyClick(&view(), Qt::Key_N, Qt::ControlModifier);
+                break;
             case 12:
             case 13:
                 break;  // only ticks
@@ -260,6 +267,25 @@ class Soak {
                               << g.Dump() << "held " << g.m_dragging << " card " << g.m_pickedCard;
                 return false;
             }
+        }
+        return true;
+    }
+
+    // The match as it stands between two events can be set aside and taken up again (a close or
+    // a kill at this moment loses nothing).
+    bool SavesAndReadsBack() {
+        const GameState& g = gs();
+        if (g.m_phase == 0 || g.m_game > 10 || view().Engine().InStep()) return true;
+        std::string why;
+        const std::string text = WriteSavedMatch(SavedMatch{g, {}, {}, {}, {}}, &why);
+        if (text.empty()) {
+            ADD_FAILURE() << "the match cannot be saved: " << why << "\n" << g.Dump();
+            return false;
+        }
+        const std::optional<SavedMatch> back = ReadSavedMatch(text, &why);
+        if (!back || WriteSavedMatch(*back) != text) {
+            ADD_FAILURE() << "the saved match does not read back: " << why << "\n" << g.Dump();
+            return false;
         }
         return true;
     }

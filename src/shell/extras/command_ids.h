@@ -51,6 +51,11 @@ enum CommandId : int {
     kCmdSayState = 32879,
     kCmdTakeBack = 32853,  // also Ctrl+Z
     kCmdReview = 32854,    // also V
+    kCmdResultPanel = 32860,  // the result panel after each game on / off
+    // Game menu: the views of the table that the mouse holds, and the pause.
+    kCmdLastTrick = 32861,  // also L
+    kCmdDiscards = 32862,   // also D
+    kCmdPause = 32863,      // also P
     // Help menu.
     kCmdHelpOperation = 32787,
     kCmdHelpRules = 32780,

@@ -73,6 +73,10 @@ std::optional<HelpPage> HelpPageFor(int command) {
     return std::nullopt;
 }
 
+QString HelpCaption(const HelpPage& page) {
+    return QCoreApplication::translate("Help", page.caption);
+}
+
 CHelpDlg::CHelpDlg(IMessageBox& messages, QWidget* parent, QString helpFolder)
     : QDialog(parent), m_messages(messages), m_folder(std::move(helpFolder)) {
     // The English pages lie in the help folder's "en".
@@ -93,7 +97,7 @@ CHelpDlg::CHelpDlg(IMessageBox& messages, QWidget* parent, QString helpFolder)
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl& source) {
         const QString name = QFileInfo(source.path()).fileName();
         for (const HelpPage& p : kHelpPages) {
-            if (name == QLatin1String(p.page)) setWindowTitle(QString::fromUtf8(p.caption));
+            if (name == QLatin1String(p.page)) setWindowTitle(HelpCaption(p));
         }
     });
     auto* layout = new QVBoxLayout(this);
@@ -161,6 +165,13 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
         new QLabel(QCoreApplication::translate("About", "Quintrick(トランプゲーム)"), this);
     name->setGeometry(Units(169, 109, 100, 10));
     name->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // This program's own version, the one --version prints; the history below is the game's.
+    auto* version = new QLabel(QCoreApplication::translate("About", "バージョン %1")
+                                   .arg(QApplication::applicationVersion()),
+                               this);
+    version->setObjectName(QStringLiteral("programVersion"));
+    version->setGeometry(Units(120, 121, 149, 10));
+    version->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* label = new QLabel(QCoreApplication::translate("About", "バージョン情報"), this);
     label->setGeometry(Units(1, 163, 55, 36));

@@ -23,6 +23,8 @@ struct HelpPage {
 };
 // The page of a help command; none for any other command.
 std::optional<HelpPage> HelpPageFor(int command);
+// The page's window title in the interface language.
+QString HelpCaption(const HelpPage& page);
 
 class CHelpDlg : public QDialog {
   public:

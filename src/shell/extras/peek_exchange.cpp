@@ -74,6 +74,12 @@ void CHandPublisher::Publish() {
 }
 
 void WritePeekCloseEntries(IProfile& profile) {
+    // Already telling any peek window to close (none was opened since): the profile is not
+    // written again, which spares the close a rewrite of the whole file.
+    if (Read(profile, entries::kCunningView) == 0 &&
+        Read(profile, entries::kCunNow) == kPeekCloseSeat) {
+        return;
+    }
     const ProfileGroup group(profile);
     Write(profile, entries::kCunningView, 0);
     Write(profile, entries::kCunNow, kPeekCloseSeat);

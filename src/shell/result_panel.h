@@ -1,0 +1,23 @@
+// The panel over the table after each game: how each battle ended, every player's points for the
+// game and for the match, the pictures taken; after the tenth game the ranks and the stones.
+// Enter, Space, Escape or a click closes it.
+#pragma once
+
+#include <QDialog>
+
+#include "game_result.h"
+
+namespace quintrick {
+
+class CResultPanel : public QDialog {
+    Q_OBJECT
+  public:
+    CResultPanel(const GameResult& result, QWidget* parent = nullptr);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+};
+
+}  // namespace quintrick
