@@ -355,6 +355,52 @@ on your left</translation>
         <source>振り返り(&amp;V)</source>
         <translation>Re&amp;view</translation>
     </message>
+    <message>
+        <source>番号</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>終了日時</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>最後まで（1）／中断（0）</source>
+        <translation>Finished (1) / abandoned (0)</translation>
+    </message>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>%1のキャラクター番号</source>
+        <extracomment>The export&apos;s columns of one player: %1 the player (あなた, 相手1 ...).</extracomment>
+        <translation>%1: character number</translation>
+    </message>
+    <message>
+        <source>%1の名前</source>
+        <translation>%1: name</translation>
+    </message>
+    <message>
+        <source>%1の席</source>
+        <translation>%1: seat</translation>
+    </message>
+    <message>
+        <source>%1の得点</source>
+        <translation>%1: points</translation>
+    </message>
+    <message>
+        <source>相手%1</source>
+        <extracomment>A computer player in the export: %1 its number, 1 to 4.</extracomment>
+        <translation>Opponent %1</translation>
+    </message>
+    <message>
+        <source>獲得した石</source>
+        <translation>Stones won</translation>
+    </message>
+    <message>
+        <source>石の残高</source>
+        <translation>Stones held</translation>
+    </message>
 </context>
 <context>
     <name>Review</name>
@@ -434,52 +480,6 @@ on your left</translation>
     <message>
         <source>ミス（%1点）</source>
         <translation>mistake (%1 points)</translation>
-    </message>
-    <message>
-        <source>番号</source>
-        <translation>Number</translation>
-    </message>
-    <message>
-        <source>終了日時</source>
-        <translation>Ended</translation>
-    </message>
-    <message>
-        <source>最後まで（1）／中断（0）</source>
-        <translation>Finished (1) / abandoned (0)</translation>
-    </message>
-    <message>
-        <source>ゲーム数</source>
-        <translation>Games</translation>
-    </message>
-    <message>
-        <source>%1のキャラクター番号</source>
-        <extracomment>The export&apos;s columns of one player: %1 the player (あなた, 相手1 ...).</extracomment>
-        <translation>%1: character number</translation>
-    </message>
-    <message>
-        <source>%1の名前</source>
-        <translation>%1: name</translation>
-    </message>
-    <message>
-        <source>%1の席</source>
-        <translation>%1: seat</translation>
-    </message>
-    <message>
-        <source>%1の得点</source>
-        <translation>%1: points</translation>
-    </message>
-    <message>
-        <source>相手%1</source>
-        <extracomment>A computer player in the export: %1 its number, 1 to 4.</extracomment>
-        <translation>Opponent %1</translation>
-    </message>
-    <message>
-        <source>獲得した石</source>
-        <translation>Stones won</translation>
-    </message>
-    <message>
-        <source>石の残高</source>
-        <translation>Stones held</translation>
     </message>
 </context>
 <context>

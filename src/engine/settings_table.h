@@ -85,9 +85,9 @@ inline constexpr IntEntry kCunningView{"Cun", "CunningView", 0};
 
 // Every fixed int entry, in table order ("Gamen" with its frame-creation default).
 inline constexpr std::array<IntEntry, 27> kAllIntEntries{{
-    kSpeed,     kOpenMode, kKoukaon,      kRuleRem,      kDspRem,       kNokoriDsp, kDspInfo,
-    kAutoStart, kEntryNo,  kGamenAtFrame, kKakudo,       kBackSet,      kCardWaku,  kMapX,
-    kMapY,      kMapWidth, kMapHeight,    kMapZoomed,    kKunitoriInit, kCunNow,    kCunningView,
+    kSpeed,     kOpenMode, kKoukaon,      kRuleRem,      kDspRem,       kNokoriDsp,   kDspInfo,
+    kAutoStart, kEntryNo,  kGamenAtFrame, kKakudo,       kBackSet,      kCardWaku,    kMapX,
+    kMapY,      kMapWidth, kMapHeight,    kMapZoomed,    kKunitoriInit, kCunNow,      kCunningView,
     kGamen,     kTsuyosa,  kWindowWidth,  kWindowHeight, kWindowState,  kResultPanel,
 }};
 

@@ -121,6 +121,29 @@ QString StateText(const MatchRow& row) {
     return Records::tr("%1（%2）").arg(state, Text(kRecWithTakeBacks));
 }
 
+// An axis of whole numbers from `low` to `high`: ticks at a whole step (1, 2, 5, 10, 20 ...) so
+// that no label repeats, at most about eight of them. Any stored number gives an axis, extreme ones
+// from a damaged or foreign file included (the arithmetic is in doubles).
+void WholeNumberAxis(QValueAxis* axis, double low, double high) {
+    if (high <= low) high = low + 1;
+    static constexpr double kSteps[] = {1,   2,   5,    10,   20,   50,   100,
+                                        200, 500, 1000, 2000, 5000, 10000};
+    double step = std::ceil((high - low) / 8);
+    for (double candidate : kSteps) {
+        if ((high - low) / candidate <= 8) {
+            step = candidate;
+            break;
+        }
+    }
+    const double from = std::floor(low / step) * step;
+    const double to = std::ceil(high / step) * step;
+    axis->setRange(from, to);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(from);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%d"));
+}
+
 // The export's column headers in the interface language (the database keeps its own names).
 std::vector<std::string> CsvHeaders() {
     std::vector<std::string> headers;

@@ -265,9 +265,8 @@ void CReviewWindow::ShowSummary() {
     //: points lost in all plays with all cards seen.
     m_summary->setText(
         Review::tr("ミスで失った点: %1（ミス %2 回）　全員の手札が見えた場合の損失: %3")
-            .arg(QString::number(MistakeLoss(*m_review), 'f', 2))
-            .arg(m_review->mistakes)
-            .arg(QString::number(m_review->lossSeen, 'f', 2)));
+            .arg(QString::number(MistakeLoss(*m_review), 'f', 2),
+                 QString::number(m_review->mistakes), QString::number(m_review->lossSeen, 'f', 2)));
 }
 
 void CReviewWindow::ShowFrame(int frame) {
@@ -279,10 +278,8 @@ void CReviewWindow::ShowFrame(int frame) {
     const int trick = kHandSize - f.gs.m_handCount[f.seat < 0 ? 0 : f.seat] + (f.seat < 0 ? 1 : 0);
     //: Where the review is: %1 the game, %2 the battle, %3 the trick, %4 the trump suit.
     QString caption = Review::tr("第%1ゲーム　第%2バトル　%3トリック目　切り札: %4")
-                          .arg(m_moves.game)
-                          .arg(f.gs.m_battle)
-                          .arg(trick)
-                          .arg(SuitName(f.gs.m_trump));
+                          .arg(QString::number(m_moves.game), QString::number(f.gs.m_battle),
+                               QString::number(trick), SuitName(f.gs.m_trump));
     if (f.seat >= 0) {
         //: Who played which card: %1 the player, %2 the card.
         caption += u'\n' +

@@ -62,19 +62,16 @@ QString StatusText(const GameState& gs, bool humanMayPlay) {
     QStringList parts;
     //: %1 the game (1-10), %2 the battle (1-3), %3 the trump suit.
     parts << TableSpeech::tr("第%1ゲーム 第%2戦 役は%3")
-                 .arg(gs.m_game)
-                 .arg(gs.m_battle)
-                 .arg(UiSuitName(gs.m_trump));
+                 .arg(QString::number(gs.m_game), QString::number(gs.m_battle),
+                      UiSuitName(gs.m_trump));
     const GroupPictures pictures = CountGroupPictures(gs);
     //: %1 the players of the related group, %2 its picture cards, %3 the number it needs.
     parts << TableSpeech::tr("関係グループ %1: 絵札%2枚 (勝ちまで%3枚)")
-                 .arg(GroupNames(gs, true))
-                 .arg(pictures.related)
-                 .arg(gs.m_relatedTarget);
+                 .arg(GroupNames(gs, true), QString::number(pictures.related),
+                      QString::number(gs.m_relatedTarget));
     parts << TableSpeech::tr("無関係グループ %1: 絵札%2枚 (勝ちまで%3枚)")
-                 .arg(GroupNames(gs, false))
-                 .arg(pictures.unrelated)
-                 .arg(gs.m_unrelatedTarget);
+                 .arg(GroupNames(gs, false), QString::number(pictures.unrelated),
+                      QString::number(gs.m_unrelatedTarget));
     if (gs.m_phase == kShowingCards && humanMayPlay) {
         parts << TableSpeech::tr("あなたが見せ札を２枚出す番です");
     } else if (humanMayPlay) {
@@ -86,7 +83,7 @@ QString StatusText(const GameState& gs, bool humanMayPlay) {
     for (int player = 0; player < kSeats; ++player) {
         int sum = 0;
         for (int game = 0; game < gs.m_game && game < 10; ++game) sum += gs.m_points[game][player];
-        points << TableSpeech::tr("%1 %2点").arg(PlayerName(gs, player)).arg(sum);
+        points << TableSpeech::tr("%1 %2点").arg(PlayerName(gs, player), QString::number(sum));
     }
     parts << TableSpeech::tr("得点: %1").arg(points.join(TableSpeech::tr("、")));
     //: Between the parts of the state of the game.
@@ -94,7 +91,8 @@ QString StatusText(const GameState& gs, bool humanMayPlay) {
 }
 
 void CTableAnnouncer::OnGameStart(int game, int trump) {
-    Say(TableSpeech::tr("第%1ゲームが始まります。役は%2です").arg(game).arg(UiSuitName(trump)));
+    Say(TableSpeech::tr("第%1ゲームが始まります。役は%2です")
+            .arg(QString::number(game), UiSuitName(trump)));
 }
 
 void CTableAnnouncer::OnRedeal(int) {
@@ -127,9 +125,7 @@ void CTableAnnouncer::OnPlay(int seat, CardId card) {
 void CTableAnnouncer::OnTrick(int winner, int related, int unrelated) {
     //: %1 the winner of the trick; %2 and %3 the picture cards each group has taken.
     Say(TableSpeech::tr("%1が取りました。絵札は関係グループ%2枚、無関係グループ%3枚です")
-            .arg(SeatName(m_gs, winner))
-            .arg(related)
-            .arg(unrelated));
+            .arg(SeatName(m_gs, winner), QString::number(related), QString::number(unrelated)));
 }
 
 void CTableAnnouncer::OnDeclare(int kind, bool, bool answer, int, int) {
@@ -143,11 +139,11 @@ void CTableAnnouncer::OnResult(int result) {
     const int game = m_gs.m_game;
     QStringList points;
     for (int player = 0; player < kSeats && game >= 1 && game <= 10; ++player) {
-        points << TableSpeech::tr("%1 %2点")
-                      .arg(PlayerName(m_gs, player))
-                      .arg(m_gs.m_points[game - 1][player]);
+        points << TableSpeech::tr("%1 %2点").arg(PlayerName(m_gs, player),
+                                                 QString::number(m_gs.m_points[game - 1][player]));
     }
-    Say(TableSpeech::tr("第%1ゲームの結果: %2").arg(game).arg(points.join(TableSpeech::tr("、"))));
+    Say(TableSpeech::tr("第%1ゲームの結果: %2")
+            .arg(QString::number(game), points.join(TableSpeech::tr("、"))));
 }
 
 }  // namespace quintrick

@@ -178,11 +178,11 @@ TEST(SafeFile, TheCsvExportOnAFullDiskFailsAndKeepsTheOldFile) {
     ASSERT_GT(MatchesCsv(rows).size(), 64 * 1024);
     ASSERT_TRUE(disk.Fill());
     QString why;
-    EXPECT_FALSE(ExportMatchesCsv(rows, path, &why));
+    EXPECT_FALSE(ExportMatchesCsv(rows, path, {}, &why));
     EXPECT_FALSE(why.isEmpty());
     EXPECT_EQ(Contents(path), "an earlier export\n");
     ASSERT_TRUE(disk.Free(1024 * 1024));
-    EXPECT_TRUE(ExportMatchesCsv(rows, path, &why)) << why.toStdString();
+    EXPECT_TRUE(ExportMatchesCsv(rows, path, {}, &why)) << why.toStdString();
     EXPECT_EQ(Contents(path), MatchesCsv(rows));
 }
 

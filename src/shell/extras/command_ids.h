@@ -34,7 +34,7 @@ enum CommandId : int {
     kCmdSize1200 = 32792,
     kCmdSize1400 = 32806,
     kCmdSize1600 = 32793,
-    kCmdFullScreen = 32870,
+    kCmdFullScreen = 32880,
     kCmdLevelNormal = 32810,
     kCmdLevelStrong = 32811,
     kCmdLanguageJapanese = 32851,
@@ -49,8 +49,8 @@ enum CommandId : int {
     // The keys ? (the key reference) and I (the state of the game said).
     kCmdKeyReference = 32878,
     kCmdSayState = 32879,
-    kCmdTakeBack = 32853,  // also Ctrl+Z
-    kCmdReview = 32854,    // also V
+    kCmdTakeBack = 32853,     // also Ctrl+Z
+    kCmdReview = 32854,       // also V
     kCmdResultPanel = 32860,  // the result panel after each game on / off
     // Game menu: the views of the table that the mouse holds, and the pause.
     kCmdLastTrick = 32861,  // also L
