@@ -131,13 +131,22 @@ void CMainFrame::StoreWindowState() {
     Write(profile, entries::kWindowState, state);
 }
 
+bool CMainFrame::SpansTheScreen(QSize client) const {
+    const QScreen* screen = windowHandle() ? windowHandle()->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return false;
+    const QMargins frame = FrameMargins();
+    return client.width() + frame.left() + frame.right() >= screen->availableGeometry().width();
+}
+
 void CMainFrame::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
-    // Some window systems resize the window before they say it is maximised or full screen:
-    // that size was not a normal one.
+    // Some window systems resize the window to the whole screen before they say it is maximised
+    // or full screen: that size was not a normal one. Others say so first, while the window still
+    // has its normal size, which stays.
     if (windowState() != Qt::WindowNoState && size() == m_normalSize &&
-        m_previousNormalSize.isValid()) {
+        m_previousNormalSize.isValid() && SpansTheScreen(size())) {
         m_normalSize = m_previousNormalSize;
     }
     if (isVisible()) StoreWindowState();

@@ -33,6 +33,8 @@ class CMainFrame : public QMainWindow {
     void LeaveFullScreen();
     // The window manager's frame (none until it has framed the window).
     QMargins FrameMargins() const;
+    // Whether a client of this size is as wide as the screen's available area (with the frame).
+    bool SpansTheScreen(QSize client) const;
     // The client size the window has when neither maximised nor full screen.
     QSize NormalSize() const { return m_normalSize; }
     // Stores the normal size and the state in the profile.
