@@ -92,13 +92,11 @@ void BM_RulesDecision(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& d : decisions) {
             GameState gs = d.gs;
-            SettingCopies settings;
             ScriptedHost host;
-            CFudaDashi rules(gs, settings, host);
-            int suit;
-            const int pos =
-                gs.m_turn == gs.m_leader ? rules.LeadChoice(suit) : rules.ChooseFollowCard();
-            benchmark::DoNotOptimize(pos);
+            CFudaDashi rules(gs, host);
+            const CardChoice choice =
+                gs.m_turn == gs.m_leader ? rules.ChooseLeadCard() : rules.ChooseFollowCard();
+            benchmark::DoNotOptimize(choice.pos);
         }
     }
 }

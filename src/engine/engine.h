@@ -123,6 +123,8 @@ class CEngine {
     void Book(const PointRow& points);
     // Whether the group that swept declares (the human's group asks the human).
     bool SweepDeclared(int winner, bool relatedSweep);
+    // A computer trump partner's trump: set, announced and reported.
+    void NameTrump(int suit);
     int Message(int stringId, int style);
     bool HumanDecides(int winner, bool relatedSweep) const;
     bool StartGameTimer(int tickMs);

@@ -157,7 +157,7 @@ void CEngine::PlayHumanCard(CardId card) {
         Sound(CallSound(jokerSuit), true);
     }
     PutOnField(m_gs, kHumanSeat, card, jokerSuit);
-    m_observer->OnPlay(kHumanSeat, card);
+    m_observer->OnPlay(kHumanSeat, card, "");
     m_gs.m_pickedCard = kNoCard;
     m_gs.m_cursor = m_gs.CursorInHand();
     m_gs.m_busy = 0;

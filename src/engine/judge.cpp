@@ -65,9 +65,11 @@ bool CEngine::SweepDeclared(int winner, bool relatedSweep) {
         m_observer->OnDeclare(sweep.kind, false, declared, 0, 0);
         return declared;
     }
-    const bool declared = sweep.related ? m_players.WantSixteen() : m_players.WantReverseSixteen();
-    Message(declared ? sweep.declaredMessage : sweep.undeclaredMessage, kStyleInfo);
-    return declared;
+    const DeclarationChoice choice =
+        sweep.related ? m_players.WantSixteen() : m_players.WantReverseSixteen();
+    m_observer->OnDeclare(sweep.kind, true, choice.answer, choice.seed, choice.draw);
+    Message(choice.answer ? sweep.declaredMessage : sweep.undeclaredMessage, kStyleInfo);
+    return choice.answer;
 }
 
 int CEngine::JudgeTrick(int winner, int related, int unrelated) {

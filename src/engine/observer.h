@@ -21,7 +21,9 @@ class IGameObserver {
     virtual void OnShow(int /*seat*/, CardId /*first*/, CardId /*second*/) {}
     virtual void OnTrump(int /*seat*/, int /*suit*/) {}
     virtual void OnCall(int /*seat*/, int /*suit*/) {}
-    virtual void OnPlay(int /*seat*/, CardId /*card*/) {}
+    // `why`: the name of the step that chose a computer's card (see the decisions), "" for the
+    // human's card.
+    virtual void OnPlay(int /*seat*/, CardId /*card*/, const char* /*why*/) {}
     virtual void OnTrick(int /*winner*/, int /*related*/, int /*unrelated*/) {}
     // kind 0 "sixteen", 1 "reverse"; seed and draw only for a computer's decision.
     virtual void OnDeclare(int /*kind*/, bool /*byComputer*/, bool /*answer*/, int /*seed*/,
@@ -53,7 +55,9 @@ class CObserverList final : public IGameObserver {
     }
     void OnTrump(int seat, int suit) override { Each(&IGameObserver::OnTrump, seat, suit); }
     void OnCall(int seat, int suit) override { Each(&IGameObserver::OnCall, seat, suit); }
-    void OnPlay(int seat, CardId card) override { Each(&IGameObserver::OnPlay, seat, card); }
+    void OnPlay(int seat, CardId card, const char* why) override {
+        Each(&IGameObserver::OnPlay, seat, card, why);
+    }
     void OnTrick(int winner, int related, int unrelated) override {
         Each(&IGameObserver::OnTrick, winner, related, unrelated);
     }

@@ -199,7 +199,9 @@ void CEngine::StartNextBattle() {
 void CEngine::ContinueNextBattle() {
     m_gs.m_showCount = 0;
     if (m_gs.m_trumpPartner == kHumanSeat) {
-        m_players.ChooseShowCards();
+        m_gs.m_showCard = m_players.ChooseShowCards();
+        m_gs.m_showCount = 2;
+        m_host.RedrawTable();
         m_observer->OnShow(m_gs.m_showPartner, m_gs.m_showCard[0], m_gs.m_showCard[1]);
         const int suit = m_host.ChooseSuit("役に") & 3;
         m_gs.m_trump = suit;
@@ -212,8 +214,7 @@ void CEngine::ContinueNextBattle() {
         m_gs.m_phase = kShowingCards;
         return;
     } else {
-        m_players.ChooseTrumpAlone();
-        m_observer->OnTrump(m_gs.m_trumpPartner, m_gs.m_trump);
+        NameTrump(m_players.ChooseTrumpAlone());
     }
     m_gs.m_showCount = 0;
     m_gs.m_busy = 0;
@@ -221,10 +222,15 @@ void CEngine::ContinueNextBattle() {
     m_observer->OnLeader(m_gs.m_leader);
 }
 
+void CEngine::NameTrump(int suit) {
+    m_gs.m_trump = suit;
+    Callout(Callout::TrumpCall, m_gs.m_trumpPartner, suit, TrumpSound(suit));
+    m_observer->OnTrump(m_gs.m_trumpPartner, suit);
+}
+
 void CEngine::FinishShowCards() {
     m_observer->OnShow(kHumanSeat, m_gs.m_showCard[0], m_gs.m_showCard[1]);
-    m_players.ChooseTrumpFromShowCards();
-    m_observer->OnTrump(m_gs.m_trumpPartner, m_gs.m_trump);
+    NameTrump(m_players.ChooseTrumpFromShowCards());
     m_gs.m_hand[kHumanSeat][8] = m_gs.m_showCard[0];
     m_gs.m_hand[kHumanSeat][9] = m_gs.m_showCard[1];
     m_gs.m_handCount[kHumanSeat] = kHandSize;

@@ -128,8 +128,9 @@ void CEngine::TurnStep() {
 
 void CEngine::ComputerPlaysOne() {
     const int seat = m_gs.m_turn;
-    int pos;
-    if (seat == m_gs.m_leader) {
+    const bool leads = seat == m_gs.m_leader;
+    CardChoice choice;
+    if (leads) {
         if (m_gs.m_handCount[seat] == kHandSize) {
             for (int other = 0; other < 4; ++other) {
                 if (other != seat && m_gs.m_holder[other] != 0) {
@@ -139,19 +140,29 @@ void CEngine::ComputerPlaysOne() {
             }
             Callout(Callout::Go, seat, 0, kSoundGo);
         }
-        pos = m_players.ChooseLeadCard();
+        choice = m_players.ChooseLeadCard();
     } else {
-        pos = m_players.ChooseFollowCard();
+        choice = m_players.ChooseFollowCard();
     }
     // A choice outside the hand or against the rules never reaches the field.
+    int pos = choice.pos;
     if (pos < 0 || pos >= m_gs.m_handCount[seat] ||
         IsLegalPlay(m_gs, seat, m_gs.m_hand[seat][pos]) != Rule::kNone) {
         pos = FirstLegalPosition(m_gs, seat);
+        choice = {pos, -1, "first-legal"};
     }
-    const CardId card = PlayToField(m_gs, seat, pos, m_gs.m_calledSuit);
+    // The joker led names its suit.
+    const bool callsSuit = leads && m_gs.m_hand[seat][pos] == kJoker && choice.jokerSuit >= 0;
+    if (callsSuit) {
+        m_gs.m_busy = 1;
+        Callout(Callout::SuitCall, seat, choice.jokerSuit, CallSound(choice.jokerSuit));
+        m_gs.m_busy = 0;
+        m_observer->OnCall(seat, choice.jokerSuit);
+    }
+    const CardId card = PlayToField(m_gs, seat, pos, callsSuit ? choice.jokerSuit : -1);
     m_gs.m_pickedIndex = pos;
     m_gs.m_pickedCard = card;
-    m_observer->OnPlay(seat, card);
+    m_observer->OnPlay(seat, card, choice.why);
     m_host.RedrawTable();
     Sound(kSoundCard, false);
 }

@@ -28,7 +28,7 @@ std::string_view PolicyName(HumanPolicy policy) {
 
 MatchRunner::MatchRunner(int character, int startSeconds, int matches, const RunnerOptions& options)
     : m_host(startSeconds),
-      m_players(m_gs, m_settings, m_host),
+      m_players(m_gs, m_host),
       m_log(m_gs),
       m_strong(m_gs, m_players, m_log, options.samples, options.seed * 2 + 1),
       m_options(options),
@@ -42,7 +42,6 @@ MatchRunner::MatchRunner(int character, int startSeconds, int matches, const Run
     Write(m_host.Profile(), entries::kEntryNo, character);
     m_host.AddObserver(&m_log);
     m_engine.SetObserver(&m_host);
-    m_players.SetObserver(&m_host);
     if (m_options.human != HumanPolicy::kFirst) {
         m_host.m_answer = [this](int stringId) { return AnswerQuestion(stringId); };
         m_host.m_suitAnswer = [this](std::string_view prompt) { return ChooseSuit(prompt); };
@@ -75,8 +74,10 @@ int MatchRunner::PolicyCard(int& suit, const SearchResult*& search) {
     const int seat = kHumanSeat;
     switch (m_options.human) {
         case HumanPolicy::kRules: {
-            if (m_gs.m_leader == seat) return m_players.LeadChoice(suit);
-            return m_players.ChooseFollowCard();
+            const CardChoice choice =
+                m_gs.m_leader == seat ? m_players.ChooseLeadCard() : m_players.ChooseFollowCard();
+            suit = choice.jokerSuit;
+            return choice.pos;
         }
         case HumanPolicy::kStrong: {
             m_lastSearch = m_humanSearch.Search();

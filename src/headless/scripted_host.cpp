@@ -111,8 +111,8 @@ void ScriptedHost::OnTrump(int seat, int suit) {
 void ScriptedHost::OnCall(int seat, int suit) {
     Each([&](IGameObserver& o) { o.OnCall(seat, suit); });
 }
-void ScriptedHost::OnPlay(int seat, CardId card) {
-    Each([&](IGameObserver& o) { o.OnPlay(seat, card); });
+void ScriptedHost::OnPlay(int seat, CardId card, const char* why) {
+    Each([&](IGameObserver& o) { o.OnPlay(seat, card, why); });
 }
 void ScriptedHost::OnTrick(int winner, int related, int unrelated) {
     Each([&](IGameObserver& o) { o.OnTrick(winner, related, unrelated); });

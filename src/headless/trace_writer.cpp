@@ -65,8 +65,10 @@ void TraceWriter::OnCall(int seat, int suit) {
     m_out << R"({"ev":"call","seat":)" << seat << R"(,"suit":)" << suit << "}\n";
 }
 
-void TraceWriter::OnPlay(int seat, CardId card) {
-    m_out << R"({"ev":"play","seat":)" << seat << R"(,"card":)" << card << "}\n";
+void TraceWriter::OnPlay(int seat, CardId card, const char* why) {
+    m_out << R"({"ev":"play","seat":)" << seat << R"(,"card":)" << card;
+    if (why && *why) m_out << R"(,"why":")" << why << '"';
+    m_out << "}\n";
 }
 
 void TraceWriter::OnTrick(int winner, int related, int unrelated) {

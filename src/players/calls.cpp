@@ -1,8 +1,7 @@
-// The computer players' calls: the joker lead with its called suit, show cards, the trump of
-// battles 2 and 3 and the declarations after a sweep.
+// The computer players' calls: the joker's called suit, show cards, the trump of battles 2 and 3
+// and the declarations after a sweep.
 #include <array>
 
-#include "engine/callout.h"
 #include "engine/deal.h"
 #include "engine/lcg.h"
 #include "fuda_dashi.h"
@@ -41,21 +40,6 @@ int CFudaDashi::JokerLeadSuit() const {
     return suit;
 }
 
-void CFudaDashi::CallSuit(int suit) {
-    m_gs.m_busy = 1;
-    ShowCalloutFor(m_host, m_set, Callout::SuitCall, m_gs.m_turn, suit, CallSound(suit));
-    m_gs.m_calledSuit = suit;
-    m_gs.m_busy = 0;
-    m_observer->OnCall(m_gs.m_turn, suit);
-}
-
-bool CFudaDashi::ShouldLeadJoker() {
-    const int suit = JokerLeadSuit();
-    if (suit < 0) return false;
-    CallSuit(suit);
-    return true;
-}
-
 std::array<CardId, 2> CFudaDashi::ShowCardsOf(int seat) const {
     const auto& hand = m_gs.m_hand[seat];
     std::array<int, kSuits> counts{};
@@ -81,25 +65,18 @@ std::array<CardId, 2> CFudaDashi::ShowCardsOf(int seat) const {
     return shown;
 }
 
-void CFudaDashi::ChooseShowCards() {
-    m_gs.m_showCard = ShowCardsOf(m_gs.m_showPartner);
-    m_gs.m_showCount = 2;
-    m_host.RedrawTable();
+std::array<CardId, 2> CFudaDashi::ChooseShowCards() {
+    return ShowCardsOf(m_gs.m_showPartner);
 }
 
-void CFudaDashi::AnnounceTrump(int seat) {
-    ShowCalloutFor(m_host, m_set, Callout::TrumpCall, seat, m_gs.m_trump, TrumpSound(m_gs.m_trump));
-}
-
-void CFudaDashi::ChooseTrumpAlone() {
+int CFudaDashi::ChooseTrumpAlone() {
     std::array<int, kSuits> counts{};
     AddSuitCounts(m_gs, m_gs.m_trumpPartner, counts);
     AddSuitCounts(m_gs, m_gs.m_showPartner, counts);
-    m_gs.m_trump = LargestSuit(counts);
-    AnnounceTrump(m_gs.m_trumpPartner);
+    return LargestSuit(counts);
 }
 
-void CFudaDashi::ChooseTrumpFromShowCards() {
+int CFudaDashi::ChooseTrumpFromShowCards() {
     // The human's whole hand is looked at: the eight cards still held and the two shown.
     std::array<int, kSuits> human{};
     AddSuitCounts(m_gs, kHumanSeat, human);
@@ -121,26 +98,22 @@ void CFudaDashi::ChooseTrumpFromShowCards() {
             }
         }
     }
-    m_gs.m_trump = trump;
-    AnnounceTrump(m_gs.m_trumpPartner);
-    m_gs.m_showCount = 0;
+    return trump;
 }
 
-bool CFudaDashi::Draw(int kind, int percent) {
+DeclarationChoice CFudaDashi::Draw(int percent) const {
     const int seed = ClockSeed(m_host.LocalTimeOfDay());
     Lcg rng(seed);
     const int r = rng.Rand();
-    const bool answer = r % 10 < percent / 10;
-    m_observer->OnDeclare(kind, true, answer, seed, r);
-    return answer;
+    return {r % 10 < percent / 10, seed, r};
 }
 
-bool CFudaDashi::WantSixteen() {
-    return Draw(0, 30);
+DeclarationChoice CFudaDashi::WantSixteen() {
+    return Draw(30);
 }
 
-bool CFudaDashi::WantReverseSixteen() {
-    return Draw(1, 20);
+DeclarationChoice CFudaDashi::WantReverseSixteen() {
+    return Draw(20);
 }
 
 }  // namespace quintrick

@@ -4,8 +4,7 @@
 
 namespace quintrick {
 
-CFudaDashi::CFudaDashi(GameState& gs, const SettingCopies& settings, IHost& host)
-    : m_gs(gs), m_set(settings), m_host(host) {}
+CFudaDashi::CFudaDashi(GameState& gs, IHost& host) : m_gs(gs), m_host(host) {}
 
 // The lowest position at or after the joker (which is skipped) whose card satisfies `pred`,
 // or -1.
@@ -138,119 +137,223 @@ int CFudaDashi::FeedPartner() const {
     return pos < 0 ? 0 : pos;
 }
 
-int CFudaDashi::Legal(int pos) const {
+CardChoice CFudaDashi::Legal(CardChoice choice) const {
     const int seat = m_gs.m_turn;
-    if (pos >= 0 && pos < Count() && IsLegalPlay(m_gs, seat, At(pos)) == Rule::kNone) return pos;
+    const int pos = choice.pos;
+    if (pos >= 0 && pos < Count() && IsLegalPlay(m_gs, seat, At(pos)) == Rule::kNone) return choice;
     // The step lists may name a card the rules forbid (the joker in trick 1 when a void seat
     // feeds its partner with nothing but trumps besides it): the lowest allowed card is played.
-    return FirstLegalPosition(m_gs, seat);
+    return {FirstLegalPosition(m_gs, seat), -1, "lowest-legal"};
 }
 
-int CFudaDashi::ChooseFollowCard() {
-    return Legal(FollowStep(OpponentWinningRank()));
-}
+namespace {
 
-int CFudaDashi::FollowStep(int w) {
-    const int n = Count();
+// The follow order: the first step that names a card chooses it.
+struct NamedFollowStep {
+    const char* why;
+    CFudaDashi::FollowStep step;
+};
+constexpr NamedFollowStep kFollowOrder[] = {
+    // The joker when the trick is worth it.
+    {"joker", &CFudaDashi::PlayJoker},
+    {"only-card", &CFudaDashi::OnlyCard},
+    // Last to play, nothing to beat and void: a non-trump jack or queen to the own group.
+    {"last-gives-jack-or-queen", &CFudaDashi::LastGivesJackOrQueen},
+    // Two cards left while an opponent still holds the joker.
+    {"beside-opponents-joker", &CFudaDashi::BesideOpponentsJoker},
+    // Nobody of the other group plays after this seat.
+    {"take-trick", &CFudaDashi::TakeTheTrick},
+    {"feed-partner", &CFudaDashi::FeedThePartner},
+    // Holding the called suit.
+    {"jack-or-queen-on-partners-ace", &CFudaDashi::JackOrQueenOnPartnersAce},
+    {"ace-of-suit", &CFudaDashi::AceOfTheSuit},
+    {"lowest-of-suit", &CFudaDashi::LowestOfTheSuit},
+    // Void in the called suit.
+    {"discard-jack-or-queen-on-partners-ace", &CFudaDashi::DiscardJackOrQueenOnPartnersAce},
+    {"low-non-trump", &CFudaDashi::LowNonTrump},
+    {"trump-over", &CFudaDashi::TrumpOver},
+    {"low-card", &CFudaDashi::LowCard},
+    {"lowest-picture", &CFudaDashi::LowestPicture},
+    {"second-card", &CFudaDashi::SecondCard},
+};
+
+}  // namespace
+
+CardChoice CFudaDashi::ChooseFollowCard() {
     const int called = m_gs.m_calledSuit;
-    const int trump = m_gs.m_trump;
-    const int c = CountSuit(called);
-    if (HoldsJoker() && ShouldPlayJoker(w)) return 0;
-    if (n == 1) return 0;
-    if (IsLastToPlay() && w == 0 && c == 0) {
-        const int pos = First([&](CardId x) {
-            return SuitOf(x) != trump && (Slot(x) == kJack || Slot(x) == kQueen);
-        });
-        if (pos >= 0) return pos;
+    const FollowView view{quintrick::OpponentWinningRank(m_gs),
+                          Count(),
+                          CountSuit(called),
+                          called,
+                          m_gs.m_trump,
+                          NoOpponentAfter(),
+                          PartnerCalledAceOnField()};
+    for (const NamedFollowStep& s : kFollowOrder) {
+        const int pos = (this->*s.step)(view);
+        if (pos >= 0) return Legal({pos, -1, s.why});
     }
-    if (n == 2) {
-        for (int seat = 0; seat < kSeats; ++seat) {
-            if (m_gs.SameGroup(seat, m_gs.m_turn) || m_gs.m_handCount[seat] == 0 ||
-                m_gs.m_hand[seat][0] != kJoker) {
-                continue;
-            }
-            if (IsPicture(At(0)) != IsPicture(At(1))) {
-                const int other = IsPicture(At(0)) ? 1 : 0;
-                if (SuitOf(At(other)) == called || c == 0) return other;
-            }
-            break;
+    return Legal({-1, -1, ""});  // not reached: the last step always names a card
+}
+
+int CFudaDashi::PlayJoker(const FollowView& v) const {
+    return HoldsJoker() && ShouldPlayJoker(v.w) ? 0 : -1;
+}
+
+int CFudaDashi::OnlyCard(const FollowView& v) const {
+    return v.n == 1 ? 0 : -1;
+}
+
+int CFudaDashi::LastGivesJackOrQueen(const FollowView& v) const {
+    if (!IsLastToPlay() || v.w != 0 || v.c != 0) return -1;
+    return First(
+        [&](CardId x) { return SuitOf(x) != v.trump && (Slot(x) == kJack || Slot(x) == kQueen); });
+}
+
+int CFudaDashi::BesideOpponentsJoker(const FollowView& v) const {
+    if (v.n != 2) return -1;
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (m_gs.SameGroup(seat, m_gs.m_turn) || m_gs.m_handCount[seat] == 0 ||
+            m_gs.m_hand[seat][0] != kJoker) {
+            continue;
         }
-    }
-    if (NoOpponentAfter()) return w != 0 ? TakeTrick(w) : FeedPartner();
-    const bool partnerAce = PartnerCalledAceOnField();
-    if (c > 0) {
-        int pos = -1;
-        if (partnerAce) {
-            pos = First([&](CardId x) {
-                return SuitOf(x) == called && (Slot(x) == kJack || Slot(x) == kQueen);
-            });
+        if (IsPicture(At(0)) != IsPicture(At(1))) {
+            const int other = IsPicture(At(0)) ? 1 : 0;
+            if (SuitOf(At(other)) == v.called || v.c == 0) return other;
         }
-        if (pos < 0) pos = First([&](CardId x) { return x == AceOf(called); });
-        if (pos < 0) pos = First([&](CardId x) { return SuitOf(x) == called; });
-        return pos;
+        break;
     }
+    return -1;
+}
+
+int CFudaDashi::TakeTheTrick(const FollowView& v) const {
+    return v.noOpponentAfter && v.w != 0 ? TakeTrick(v.w) : -1;
+}
+
+int CFudaDashi::FeedThePartner(const FollowView& v) const {
+    return v.noOpponentAfter && v.w == 0 ? FeedPartner() : -1;
+}
+
+int CFudaDashi::JackOrQueenOnPartnersAce(const FollowView& v) const {
+    if (v.c == 0 || !v.partnerAce) return -1;
+    return First(
+        [&](CardId x) { return SuitOf(x) == v.called && (Slot(x) == kJack || Slot(x) == kQueen); });
+}
+
+int CFudaDashi::AceOfTheSuit(const FollowView& v) const {
+    return v.c == 0 ? -1 : First([&](CardId x) { return x == AceOf(v.called); });
+}
+
+int CFudaDashi::LowestOfTheSuit(const FollowView& v) const {
+    return v.c == 0 ? -1 : First([&](CardId x) { return SuitOf(x) == v.called; });
+}
+
+int CFudaDashi::DiscardJackOrQueenOnPartnersAce(const FollowView& v) const {
+    if (!v.partnerAce) return -1;
+    return First(
+        [&](CardId x) { return SuitOf(x) != v.trump && (Slot(x) == kJack || Slot(x) == kQueen); });
+}
+
+int CFudaDashi::LowNonTrump(const FollowView& v) const {
+    return v.w != 0 ? -1 : First([&](CardId x) { return SuitOf(x) != v.trump && IsLow(x); });
+}
+
+int CFudaDashi::TrumpOver(const FollowView& v) const {
+    if (v.w == 0 || v.called == v.trump || PicturesOnField() == 0) return -1;
+    return First([&](CardId x) { return SuitOf(x) == v.trump && CardStrength(m_gs, x) > v.w; });
+}
+
+int CFudaDashi::LowCard(const FollowView&) const {
+    return First([](CardId x) { return IsLow(x); });
+}
+
+int CFudaDashi::LowestPicture(const FollowView&) const {
     int pos = -1;
-    if (partnerAce) {
-        pos = First([&](CardId x) {
-            return SuitOf(x) != trump && (Slot(x) == kJack || Slot(x) == kQueen);
-        });
-    }
-    if (pos < 0 && w == 0) pos = First([&](CardId x) { return SuitOf(x) != trump && IsLow(x); });
-    if (pos < 0 && w != 0 && called != trump && PicturesOnField() > 0) {
-        pos = First([&](CardId x) { return SuitOf(x) == trump && CardStrength(m_gs, x) > w; });
-    }
-    if (pos < 0) pos = First([](CardId x) { return IsLow(x); });
     for (int slot = kJack; pos < 0 && slot <= kAce; ++slot) {
         pos = First([slot](CardId x) { return Slot(x) == slot; });
     }
-    if (pos < 0) pos = n == 1 ? 0 : 1;
     return pos;
 }
 
-int CFudaDashi::LeadChoice(int& jokerSuit) const {
-    jokerSuit = -1;
-    if (Count() == 1) return 0;
+int CFudaDashi::SecondCard(const FollowView& v) const {
+    return v.n == 1 ? 0 : 1;
+}
+
+CardChoice CFudaDashi::ChooseLeadCard() {
+    if (Count() == 1) return {0, -1, "only-card"};
     if (HoldsJoker()) {
-        jokerSuit = JokerLeadSuit();
-        if (jokerSuit >= 0) return 0;
+        const int suit = JokerLeadSuit();
+        if (suit >= 0) return {0, suit, "joker-lead"};
     }
     return Legal(LeadByPlayer());
 }
 
-int CFudaDashi::ChooseLeadCard() {
-    int jokerSuit;
-    const int pos = LeadChoice(jokerSuit);
-    if (jokerSuit >= 0) CallSuit(jokerSuit);
-    return pos;
+namespace {
+
+// A step of a lead order: the lowest card (the joker aside) it allows is led.
+struct LeadStep {
+    const char* why;
+    bool (*allows)(const CFudaDashi& p, int trump, CardId c);
+};
+
+bool TopNonTrump(const CFudaDashi& p, int trump, CardId c) {
+    return SuitOf(c) != trump && p.IsTopCard(c);
+}
+bool LowNonTrump(const CFudaDashi&, int trump, CardId c) {
+    return SuitOf(c) != trump && IsLow(c);
+}
+bool AnyNonTrump(const CFudaDashi&, int trump, CardId c) {
+    return SuitOf(c) != trump;
+}
+bool TopTrump(const CFudaDashi& p, int trump, CardId c) {
+    return SuitOf(c) == trump && p.IsTopCard(c);
+}
+bool LowTrump(const CFudaDashi&, int trump, CardId c) {
+    return SuitOf(c) == trump && IsLow(c);
+}
+bool AnAce(const CFudaDashi&, int, CardId c) {
+    return Slot(c) == kAce;
+}
+bool TopCard(const CFudaDashi& p, int, CardId c) {
+    return p.IsTopCard(c);
+}
+bool LowCard(const CFudaDashi&, int, CardId c) {
+    return IsLow(c);
 }
 
-int CFudaDashi::LeadByPlayer() const {
+// The lead orders of the four characters, by player.
+constexpr LeadStep kRavenLead[] = {
+    {"top-non-trump", TopNonTrump}, {"low-non-trump", LowNonTrump}, {"non-trump", AnyNonTrump}};
+constexpr LeadStep kShrikeLead[] = {{"top-trump", TopTrump},
+                                    {"low-trump", LowTrump},
+                                    {"ace", AnAce},
+                                    {"top-card", TopCard},
+                                    {"low-card", LowCard}};
+constexpr LeadStep kMagpieLead[] = {{"top-card", TopCard}, {"low-card", LowCard}};
+constexpr LeadStep kHeronLead[] = {
+    {"low-non-trump", LowNonTrump}, {"top-non-trump", TopNonTrump}, {"low-trump", LowTrump}};
+
+struct LeadOrder {
+    const LeadStep* steps;
+    int count;
+};
+template <std::size_t N>
+constexpr LeadOrder OrderOf(const LeadStep (&steps)[N]) {
+    return {steps, static_cast<int>(N)};
+}
+constexpr LeadOrder kLeadOrders[4] = {OrderOf(kRavenLead), OrderOf(kShrikeLead),
+                                      OrderOf(kMagpieLead), OrderOf(kHeronLead)};
+
+}  // namespace
+
+CardChoice CFudaDashi::LeadByPlayer() const {
     const int trump = m_gs.m_trump;
-    auto isTrump = [trump](CardId c) { return SuitOf(c) == trump; };
-    auto top = [this](CardId c) { return IsTopCard(c); };
-    auto low = [](CardId c) { return IsLow(c); };
-    // Each lead order is a list of conditions tried in turn; the fallback is position 1.
-    auto firstOf = [this](auto... steps) {
-        int pos = -1;
-        ((pos < 0 ? (pos = First(steps)) : pos), ...);
-        return pos < 0 ? 1 : pos;
-    };
-    switch (Player()) {
-        case 0:  // Raven: non-trump top cards, then non-trump low cards
-            return firstOf([&](CardId c) { return !isTrump(c) && top(c); },
-                           [&](CardId c) { return !isTrump(c) && low(c); },
-                           [&](CardId c) { return !isTrump(c); });
-        case 1:  // Shrike: trumps first (top, then low), then aces
-            return firstOf([&](CardId c) { return isTrump(c) && top(c); },
-                           [&](CardId c) { return isTrump(c) && low(c); },
-                           [](CardId c) { return Slot(c) == kAce; }, top, low);
-        case 2:  // Magpie: top cards, then low cards
-            return firstOf(top, low);
-        default:  // Heron: non-trump low, non-trump top, then low trumps
-            return firstOf([&](CardId c) { return !isTrump(c) && low(c); },
-                           [&](CardId c) { return !isTrump(c) && top(c); },
-                           [&](CardId c) { return isTrump(c) && low(c); });
+    const LeadOrder& order = kLeadOrders[Player()];
+    for (int i = 0; i < order.count; ++i) {
+        const LeadStep& step = order.steps[i];
+        const int pos = First([&](CardId c) { return step.allows(*this, trump, c); });
+        if (pos >= 0) return {pos, -1, step.why};
     }
+    return {1, -1, "second-card"};
 }
 
 }  // namespace quintrick

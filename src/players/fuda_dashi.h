@@ -1,6 +1,7 @@
 // The four computer players: which card a seat leads or follows with, and their calls (the
 // joker's called suit, show cards, the trump of battles 2 and 3, "16" and reverse 16). Every
-// card choice is deterministic and made for the seat m_turn.
+// card choice is deterministic, made for the seat m_turn, and named by the step of the seat's
+// follow or lead order that made it. The choices change nothing: the engine applies them.
 #pragma once
 
 #include <array>
@@ -8,24 +9,22 @@
 #include "engine/decisions.h"
 #include "engine/game_state.h"
 #include "engine/host.h"
-#include "engine/observer.h"
-#include "engine/setting_copies.h"
 
 namespace quintrick {
 
 class CFudaDashi : public IComputerPlayers {
   public:
-    CFudaDashi(GameState& gs, const SettingCopies& settings, IHost& host);
-    void SetObserver(IGameObserver* observer) { m_observer = observer ? observer : &m_silent; }
+    // `host` gives the clock the declarations are drawn from; nothing is shown through it.
+    CFudaDashi(GameState& gs, IHost& host);
 
-    int ChooseFollowCard() override;
-    int ChooseLeadCard() override;
-    bool WantSixteen() override;
-    bool WantReverseSixteen() override;
+    CardChoice ChooseFollowCard() override;
+    CardChoice ChooseLeadCard() override;
+    DeclarationChoice WantSixteen() override;
+    DeclarationChoice WantReverseSixteen() override;
     int OpponentWinningRank() override;
-    void ChooseShowCards() override;
-    void ChooseTrumpAlone() override;
-    void ChooseTrumpFromShowCards() override;
+    std::array<CardId, 2> ChooseShowCards() override;
+    int ChooseTrumpAlone() override;
+    int ChooseTrumpFromShowCards() override;
 
     // The steps and predicates of the choices, for the seat m_turn.
     bool IsTopCard(CardId card) const;
@@ -38,17 +37,40 @@ class CFudaDashi : public IComputerPlayers {
     bool ShouldPlayJoker(int w) const;
     int TakeTrick(int w) const;
     int FeedPartner() const;
-    bool ShouldLeadJoker();
     // The suit the seat would call when it leads the joker now, or -1 when it would not lead it.
     int JokerLeadSuit() const;
-    // The lead without its announcement: the position, and in `jokerSuit` the suit called with
-    // the joker (-1 for any other card).
-    int LeadChoice(int& jokerSuit) const;
     // The two show cards `seat` would put out: the highest two of its longest suit, the second
     // replaced by the joker or else by an ace of another suit when it holds one.
     std::array<CardId, 2> ShowCardsOf(int seat) const;
-    // Announces `suit` as the called suit of the joker led by the seat m_turn.
-    void CallSuit(int suit);
+
+    // What the follow order looks at, worked out once per choice.
+    struct FollowView {
+        int w;       // OpponentWinningRank
+        int n;       // cards in hand
+        int c;       // cards of the called suit in hand
+        int called;  // the called suit
+        int trump;
+        bool noOpponentAfter;
+        bool partnerAce;  // a partner's ace of the called suit is on the field
+    };
+    // A step of the follow order: the position it plays, or -1 when it does not apply.
+    using FollowStep = int (CFudaDashi::*)(const FollowView&) const;
+    // The follow order's steps, tried in the order of the follow table (choices.cpp).
+    int PlayJoker(const FollowView& v) const;
+    int OnlyCard(const FollowView& v) const;
+    int LastGivesJackOrQueen(const FollowView& v) const;
+    int BesideOpponentsJoker(const FollowView& v) const;
+    int TakeTheTrick(const FollowView& v) const;
+    int FeedThePartner(const FollowView& v) const;
+    int JackOrQueenOnPartnersAce(const FollowView& v) const;
+    int AceOfTheSuit(const FollowView& v) const;
+    int LowestOfTheSuit(const FollowView& v) const;
+    int DiscardJackOrQueenOnPartnersAce(const FollowView& v) const;
+    int LowNonTrump(const FollowView& v) const;
+    int TrumpOver(const FollowView& v) const;
+    int LowCard(const FollowView& v) const;
+    int LowestPicture(const FollowView& v) const;
+    int SecondCard(const FollowView& v) const;
 
   private:
     template <typename Pred>
@@ -57,17 +79,13 @@ class CFudaDashi : public IComputerPlayers {
     CardId At(int pos) const { return m_gs.m_hand[m_gs.m_turn][pos]; }
     bool HoldsJoker() const { return Count() > 0 && At(0) == kJoker; }
     int Player() const { return m_gs.m_seatPlayer[m_gs.m_turn] & 3; }
-    int FollowStep(int w);
-    int LeadByPlayer() const;
-    int Legal(int pos) const;
-    bool Draw(int kind, int percent);
-    void AnnounceTrump(int seat);
+    CardChoice LeadByPlayer() const;
+    // The choice of a step, unless the rules forbid its card: then the lowest allowed card.
+    CardChoice Legal(CardChoice choice) const;
+    DeclarationChoice Draw(int percent) const;
 
     GameState& m_gs;
-    const SettingCopies& m_set;
     IHost& m_host;
-    IGameObserver m_silent;
-    IGameObserver* m_observer = &m_silent;
 };
 
 }  // namespace quintrick

@@ -19,14 +19,14 @@ class CLevelPlayers : public IComputerPlayers {
     // The object that decides now.
     IComputerPlayers& Current() const { return *m_current; }
 
-    int ChooseFollowCard() override { return m_current->ChooseFollowCard(); }
-    int ChooseLeadCard() override { return m_current->ChooseLeadCard(); }
-    bool WantSixteen() override { return m_current->WantSixteen(); }
-    bool WantReverseSixteen() override { return m_current->WantReverseSixteen(); }
+    CardChoice ChooseFollowCard() override { return m_current->ChooseFollowCard(); }
+    CardChoice ChooseLeadCard() override { return m_current->ChooseLeadCard(); }
+    DeclarationChoice WantSixteen() override { return m_current->WantSixteen(); }
+    DeclarationChoice WantReverseSixteen() override { return m_current->WantReverseSixteen(); }
     int OpponentWinningRank() override { return m_current->OpponentWinningRank(); }
-    void ChooseShowCards() override { m_current->ChooseShowCards(); }
-    void ChooseTrumpAlone() override { m_current->ChooseTrumpAlone(); }
-    void ChooseTrumpFromShowCards() override { m_current->ChooseTrumpFromShowCards(); }
+    std::array<CardId, 2> ChooseShowCards() override { return m_current->ChooseShowCards(); }
+    int ChooseTrumpAlone() override { return m_current->ChooseTrumpAlone(); }
+    int ChooseTrumpFromShowCards() override { return m_current->ChooseTrumpFromShowCards(); }
 
   private:
     CFudaDashi& m_rules;

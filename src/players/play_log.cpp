@@ -19,7 +19,7 @@ void CPlayLog::OnShow(int seat, CardId first, CardId second) {
     m_shown.push_back({seat, second});
 }
 
-void CPlayLog::OnPlay(int seat, CardId card) {
+void CPlayLog::OnPlay(int seat, CardId card, const char*) {
     if (seat < 0 || seat >= kSeats || card < 0 || card >= 52) return;
     m_playedBy[card] = seat;
     m_plays.push_back({seat, card, m_gs.m_leader, m_gs.m_calledSuit});

@@ -26,7 +26,7 @@ class CPlayLog : public IGameObserver {
     // A new deal starts a new battle.
     void OnDeal(int seed) override;
     void OnShow(int seat, CardId first, CardId second) override;
-    void OnPlay(int seat, CardId card) override;
+    void OnPlay(int seat, CardId card, const char* why) override;
 
     // True when `seat` is known to hold no card of `suit` (the joker aside).
     bool Void(int seat, int suit) const { return (m_voids[seat] >> suit) & 1; }

@@ -227,8 +227,8 @@ BattleScore FinishTrick(GameState& gs, GroupPictures& sums, Verdict& verdict) {
 }
 
 // Plays a world to the end of the battle with the characters' rules for every seat.
-BattleScore PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
-    CFudaDashi rules(gs, settings, host);
+BattleScore PlayOut(GameState& gs, IHost& host) {
+    CFudaDashi rules(gs, host);
     GroupPictures sums;
     Verdict verdict;
     for (int step = 0; step < 64; ++step) {
@@ -239,13 +239,14 @@ BattleScore PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
         }
         const int seat = gs.m_turn;
         if (gs.m_handCount[seat] <= 0) break;
-        int jokerSuit = -1;
-        int pos = seat == gs.m_leader ? rules.LeadChoice(jokerSuit) : rules.ChooseFollowCard();
+        const CardChoice choice =
+            seat == gs.m_leader ? rules.ChooseLeadCard() : rules.ChooseFollowCard();
+        int pos = choice.pos;
         if (pos < 0 || pos >= gs.m_handCount[seat] ||
             IsLegalPlay(gs, seat, gs.m_hand[seat][pos]) != Rule::kNone) {
             pos = FirstLegalPosition(gs, seat);
         }
-        PlayToField(gs, seat, pos, jokerSuit);
+        PlayToField(gs, seat, pos, choice.jokerSuit);
     }
     return {};
 }
@@ -255,7 +256,7 @@ BattleScore PlayOut(GameState& gs, IHost& host, const SettingCopies& settings) {
 // the human seat and of `seat` itself are not judged. A world the history cannot be replayed in
 // counts as explaining nothing.
 int Mismatches(const CPlayLog& log, const GameState& world, int seat, IHost& host,
-               const SettingCopies& settings, GameState& replay) {
+               GameState& replay) {
     const auto& plays = log.Plays();
     constexpr int kNothing = 1000;
     replay = world;
@@ -269,7 +270,7 @@ int Mismatches(const CPlayLog& log, const GameState& world, int seat, IHost& hos
     }
     ResetBattleCounters(replay);
     replay.m_leader = replay.m_turn = plays.front().leader;
-    CFudaDashi rules(replay, settings, host);
+    CFudaDashi rules(replay, host);
     GroupPictures sums;
     Verdict verdict;
     int mismatches = 0;
@@ -286,12 +287,12 @@ int Mismatches(const CPlayLog& log, const GameState& world, int seat, IHost& hos
         if (replay.m_turn != p.seat) return kNothing;
         const bool leads = p.seat == replay.m_leader;
         if (p.seat != kHumanSeat && p.seat != seat) {
-            int jokerSuit = -1;
-            const int pos = leads ? rules.LeadChoice(jokerSuit) : rules.ChooseFollowCard();
+            const CardChoice choice = leads ? rules.ChooseLeadCard() : rules.ChooseFollowCard();
+            const int pos = choice.pos;
             const CardId chosen =
                 pos >= 0 && pos < replay.m_handCount[p.seat] ? replay.m_hand[p.seat][pos] : kNoCard;
             mismatches +=
-                chosen != p.card || (leads && p.card == kJoker && jokerSuit != p.calledSuit);
+                chosen != p.card || (leads && p.card == kJoker && choice.jokerSuit != p.calledSuit);
         }
         const auto& hand = replay.m_hand[p.seat];
         const auto end = hand.begin() + replay.m_handCount[p.seat];
@@ -336,7 +337,7 @@ class Tally {
         for (size_t i = 0; i < options.size(); ++i) {
             m_trial = world;
             PlayToField(m_trial, m_trial.m_turn, options[i].pos, options[i].suit);
-            const BattleScore o = PlayOut(m_trial, host, m_settings);
+            const BattleScore o = PlayOut(m_trial, host);
             m_points[i] += o.set ? m_share * o.points : m_row + m_share * o.points;
             m_wins[i] += o.relatedWon == m_related;
         }
@@ -362,7 +363,6 @@ class Tally {
     bool m_related;
     double m_share;
     int m_row;
-    SettingCopies m_settings;
     GameState m_trial;
     int m_worlds = 0;
     std::vector<double> m_points;
@@ -402,7 +402,6 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
     if (!Gather(gs, log, seat, k)) return result;
     const GameState base = PublicCopy(gs, seat);
     SilentHost host;
-    SettingCopies settings;
     SampleRng rng(seed);
 
     // The characters play by fixed rules: of more candidate worlds, those in which their rules
@@ -422,8 +421,7 @@ SearchResult SearchCard(const GameState& gs, const CPlayLog& log, int seat, int 
             continue;
         }
         const int index = static_cast<int>(worlds.size()) - 1;
-        const int misses =
-            replayable ? Mismatches(log, worlds.back(), seat, host, settings, replay) : 0;
+        const int misses = replayable ? Mismatches(log, worlds.back(), seat, host, replay) : 0;
         ranked.emplace_back(misses, index);
     }
     std::stable_sort(ranked.begin(), ranked.end(),

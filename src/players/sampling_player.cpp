@@ -10,14 +10,23 @@ SearchResult CSamplingPlayer::Search() {
     return SearchCard(m_gs, m_log, m_gs.m_turn, m_samples, m_rng.Next());
 }
 
-int CSamplingPlayer::ChooseFollowCard() {
-    return Search().best.pos;
+namespace {
+
+CardChoice ChoiceOf(const SearchResult& result) {
+    const char* why = result.options.size() == 1 ? "only-choice"
+                      : result.worlds == 0       ? "no-world"
+                                                 : "search";
+    return {result.best.pos, result.best.suit, why};
 }
 
-int CSamplingPlayer::ChooseLeadCard() {
-    const SearchOption choice = Search().best;
-    if (choice.suit >= 0) m_rules.CallSuit(choice.suit);
-    return choice.pos;
+}  // namespace
+
+CardChoice CSamplingPlayer::ChooseFollowCard() {
+    return ChoiceOf(Search());
+}
+
+CardChoice CSamplingPlayer::ChooseLeadCard() {
+    return ChoiceOf(Search());
 }
 
 }  // namespace quintrick

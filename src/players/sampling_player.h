@@ -13,24 +13,21 @@ namespace quintrick {
 
 class CSamplingPlayer : public IComputerPlayers {
   public:
-    // `rules` makes the calls and announces the joker's suit; `log` must see the match's events.
+    // `rules` makes the calls; `log` must see the match's events.
     CSamplingPlayer(GameState& gs, CFudaDashi& rules, const CPlayLog& log,
                     int samples = kDefaultSamples, std::uint64_t seed = 0x5157494E54524943ull);
 
-    int ChooseFollowCard() override;
-    int ChooseLeadCard() override;
-    bool WantSixteen() override { return m_rules.WantSixteen(); }
-    bool WantReverseSixteen() override { return m_rules.WantReverseSixteen(); }
+    CardChoice ChooseFollowCard() override;
+    CardChoice ChooseLeadCard() override;
+    DeclarationChoice WantSixteen() override { return m_rules.WantSixteen(); }
+    DeclarationChoice WantReverseSixteen() override { return m_rules.WantReverseSixteen(); }
     int OpponentWinningRank() override { return m_rules.OpponentWinningRank(); }
-    void ChooseShowCards() override { m_rules.ChooseShowCards(); }
-    void ChooseTrumpAlone() override { m_rules.ChooseTrumpAlone(); }
-    void ChooseTrumpFromShowCards() override { m_rules.ChooseTrumpFromShowCards(); }
+    std::array<CardId, 2> ChooseShowCards() override { return m_rules.ChooseShowCards(); }
+    int ChooseTrumpAlone() override { return m_rules.ChooseTrumpAlone(); }
+    int ChooseTrumpFromShowCards() override { return m_rules.ChooseTrumpFromShowCards(); }
 
     // The search for the seat m_turn, without playing anything: its own generator moves on.
     SearchResult Search();
-
-    void SetSamples(int samples) { m_samples = samples < 1 ? 1 : samples; }
-    int Samples() const { return m_samples; }
 
   private:
     GameState& m_gs;

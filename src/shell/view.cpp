@@ -49,7 +49,7 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
                                      [this] { return std::vector{ScreenRect(kScoreBoardRect)}; }})),
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()),
       m_sound(m_set),
-      m_players(m_gs, m_set, *this),
+      m_players(m_gs, *this),
       m_playLog(m_gs),
       m_strong(m_gs, m_players, m_playLog),
       m_levelPlayers(m_players, m_strong),
@@ -92,7 +92,6 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     m_hint = new CHintSearch(
         [this](const GameState& asked, const SearchResult& result) { ShowHint(asked, result); },
         this);
-    m_players.SetObserver(&m_recordKeeper);
     m_publisher.m_enabled = flags.thumbBar;
     m_engine.AddObserver(&m_publisher);
     // A profile that cannot be saved or was set aside is told once, after whatever is under way.

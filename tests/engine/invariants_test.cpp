@@ -30,7 +30,7 @@ class InvariantChecker : public IGameObserver {
         EXPECT_EQ(winner, best);
         m_expectedLeader = winner;
     }
-    void OnPlay(int seat, CardId card) override {
+    void OnPlay(int seat, CardId card, const char*) override {
         ++m_plays;
         if (m_gs.FieldCount() == 1) {
             EXPECT_EQ(seat, m_expectedLeader) << m_gs.Dump();

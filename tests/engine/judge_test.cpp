@@ -286,8 +286,8 @@ TEST(JudgeTrick, ComputerDeclarationIsTheSameWithinOneSecond) {
     for (int second : {0, 17, 41}) {
         Table t;
         t.host.m_clock = second;
-        const bool first = t.players.WantSixteen();
-        EXPECT_EQ(t.players.WantSixteen(), first);
+        const bool first = t.players.WantSixteen().answer;
+        EXPECT_EQ(t.players.WantSixteen().answer, first);
         Lcg rng(second);
         EXPECT_EQ(first, rng.Rand() % 10 < 3);
     }

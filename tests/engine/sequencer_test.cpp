@@ -153,7 +153,7 @@ TEST(OnTimer, ATickDuringACalloutIsIgnored) {
     GameState gs;
     SettingCopies settings;
     PumpingHost host;
-    CFudaDashi players(gs, settings, host);
+    CFudaDashi players(gs, host);
     CEngine engine(gs, settings, host, players);
     host.engine = &engine;
     // Trick 1, seat 1 leads with seat 3 as its partner: the Come and Go plates pump ticks.

@@ -160,7 +160,7 @@ TEST(HandPublisher, FollowsTheGameEventByEvent) {
         }
         void OnExchange(int, int) override { Compare(); }
         void OnRelated() override { Compare(); }
-        void OnPlay(int seat, CardId) override {
+        void OnPlay(int seat, CardId, const char*) override {
             Compare();
             // One hand changed: one write for a computer seat, none for the human.
             EXPECT_EQ(profile->Writes() - lastWrites, seat == kHumanSeat ? 0 : 1);

@@ -19,14 +19,15 @@ TEST(ShouldLeadJoker, EachCharacterFromItsTrick) {
             for (int i = 1; i < n; ++i) hand.push_back(MakeCard(kSpades, i));
             std::copy(hand.begin(), hand.end(), t.gs.m_hand[0].begin());
             t.gs.m_handCount[0] = n;
-            const int pos = t.players.ChooseLeadCard();
-            EXPECT_EQ(pos == 0, n <= leadsWith[player]) << "player " << player << ", " << n;
-            EXPECT_EQ(t.host.m_callouts.size(), n <= leadsWith[player] ? 1u : 0u);
+            const CardChoice choice = t.players.ChooseLeadCard();
+            EXPECT_EQ(choice.pos == 0, n <= leadsWith[player]) << "player " << player << ", " << n;
+            EXPECT_EQ(choice.jokerSuit >= 0, n <= leadsWith[player]);
+            EXPECT_TRUE(t.host.m_callouts.empty()) << "the decision announces nothing";
         }
     }
 }
 
-TEST(ShouldLeadJoker, CallsTheSuitOfItsCharacterAndAnnouncesIt) {
+TEST(ShouldLeadJoker, CallsTheSuitOfItsCharacter) {
     struct Case {
         int player;
         std::array<int, 4> pictures, plain;
@@ -44,16 +45,11 @@ TEST(ShouldLeadJoker, CallsTheSuitOfItsCharacterAndAnnouncesIt) {
         t.Hand(3, {kJoker, C(kClubs, 5)});
         t.gs.m_picturePlayed = c.pictures;
         t.gs.m_plainPlayed = c.plain;
-        ASSERT_TRUE(t.players.ShouldLeadJoker());
-        EXPECT_EQ(t.gs.m_calledSuit, c.suit);
-        EXPECT_EQ(t.gs.m_busy, 0);
-        ASSERT_EQ(t.host.m_callouts.size(), 1u);
-        const auto& call = t.host.m_callouts[0];
-        EXPECT_EQ(call.callout, Callout::SuitCall);
-        EXPECT_EQ(call.seat, 3);
-        EXPECT_EQ(call.suit, c.suit);
-        EXPECT_EQ(call.sound, CallSound(c.suit));
-        EXPECT_EQ(call.pauseMs, 999);
+        const CardChoice choice = t.players.ChooseLeadCard();
+        EXPECT_EQ(choice.pos, 0);
+        EXPECT_EQ(choice.jokerSuit, c.suit);
+        EXPECT_STREQ(choice.why, "joker-lead");
+        EXPECT_TRUE(t.host.m_callouts.empty()) << "the engine announces the call";
     }
 }
 
@@ -84,10 +80,9 @@ TEST(ChooseShowCards, LongestSuitThenJokerOrAnotherAce) {
         t.gs.m_showPartner = 2;
         t.gs.m_hand[2] = c.hand;
         t.gs.m_handCount[2] = 10;
-        t.players.ChooseShowCards();
-        EXPECT_EQ(t.gs.m_showCount, 2) << c.name;
-        EXPECT_EQ(t.gs.m_showCard[0], c.first) << c.name;
-        EXPECT_EQ(t.gs.m_showCard[1], c.second) << c.name;
+        const std::array<CardId, 2> shown = t.players.ChooseShowCards();
+        EXPECT_EQ(shown[0], c.first) << c.name;
+        EXPECT_EQ(shown[1], c.second) << c.name;
         EXPECT_EQ(t.gs.m_handCount[2], 10) << "the cards are only shown";
     }
 }
@@ -102,12 +97,9 @@ TEST(ChooseTrumpAlone, CountsBothHandsWithTheJokerAsAClub) {
     t.gs.m_hand[3] = {C(kClubs, 5),  C(kClubs, 6),  C(kClubs, 7),    C(kClubs, 8),  C(kHearts, 6),
                       C(kHearts, 7), C(kHearts, 8), C(kDiamonds, 5), C(kSpades, 5), C(kSpades, 6)};
     t.gs.m_handCount.fill(10);
-    t.players.ChooseTrumpAlone();  // clubs 7 with the joker, hearts 6
-    EXPECT_EQ(t.gs.m_trump, kClubs);
-    ASSERT_EQ(t.host.m_callouts.size(), 1u);
-    EXPECT_EQ(t.host.m_callouts[0].callout, Callout::TrumpCall);
-    EXPECT_EQ(t.host.m_callouts[0].seat, 1);
-    EXPECT_EQ(t.host.m_callouts[0].sound, kSoundTrumpClubs);
+    // Clubs 7 with the joker, hearts 6.
+    EXPECT_EQ(t.players.ChooseTrumpAlone(), kClubs);
+    EXPECT_TRUE(t.host.m_callouts.empty()) << "the engine announces the trump";
 }
 
 TEST(ChooseTrumpFromShowCards, HumanHandPartnerHandSumOrShowCard) {
@@ -156,10 +148,8 @@ TEST(ChooseTrumpFromShowCards, HumanHandPartnerHandSumOrShowCard) {
         t.gs.m_showCount = 2;
         t.gs.m_hand[0] = c.partner;
         t.gs.m_handCount[0] = 10;
-        t.players.ChooseTrumpFromShowCards();
-        EXPECT_EQ(t.gs.m_trump, c.trump) << c.name;
-        EXPECT_EQ(t.gs.m_showCount, 0) << c.name;
-        EXPECT_EQ(t.host.m_callouts.back().seat, 0) << c.name;
+        EXPECT_EQ(t.players.ChooseTrumpFromShowCards(), c.trump) << c.name;
+        EXPECT_TRUE(t.host.m_callouts.empty()) << c.name;
     }
 }
 

@@ -193,7 +193,7 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.Hand(4, {C(kClubs, 3), C(kHearts, J), C(kDiamonds, Q), C(kDiamonds, 4)});
         t.gs.m_turn = 4;
         t.gs.m_seatPlayer[4] = 0;  // as if a computer player sat there
-        EXPECT_EQ(t.gs.m_hand[4][t.players.ChooseFollowCard()], C(kDiamonds, Q));
+        EXPECT_EQ(t.gs.m_hand[4][t.players.ChooseFollowCard().pos], C(kDiamonds, Q));
     }
     {  // Trick 9 with the joker: it always goes.
         Table t;
@@ -201,7 +201,7 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.Related(1, 2);
         t.Field(0, {C(kDiamonds, 3)});
         t.Hand(1, {kJoker, C(kDiamonds, 5)});
-        EXPECT_EQ(t.players.ChooseFollowCard(), 0);
+        EXPECT_EQ(t.players.ChooseFollowCard().pos, 0);
     }
     {  // Must follow: the ace of the called suit when held, else the lowest of the suit.
         Table t;
@@ -210,10 +210,10 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.Field(0, {C(kDiamonds, 7)});
         t.Hand(1,
                {C(kDiamonds, 3), C(kDiamonds, 9), C(kDiamonds, A), C(kSpades, 4), C(kSpades, 5)});
-        EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard()], C(kDiamonds, A));
+        EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard().pos], C(kDiamonds, A));
         t.Hand(1,
                {C(kDiamonds, 3), C(kDiamonds, 9), C(kDiamonds, K), C(kSpades, 4), C(kSpades, 5)});
-        EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard()], C(kDiamonds, 3));
+        EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard().pos], C(kDiamonds, 3));
     }
     {  // The partner's ace of the called suit on the field: give it the jack or queen.
         Table t;
@@ -222,7 +222,7 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.Field(0, {C(kDiamonds, A)});
         t.Hand(1,
                {C(kDiamonds, 3), C(kDiamonds, Q), C(kDiamonds, K), C(kSpades, 4), C(kSpades, 5)});
-        EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard()], C(kDiamonds, Q));
+        EXPECT_EQ(t.gs.m_hand[1][t.players.ChooseFollowCard().pos], C(kDiamonds, Q));
     }
     {  // Void, an opponent winning, pictures on the field: the lowest trump that takes it.
         Table t;
@@ -230,7 +230,7 @@ TEST(ChooseFollowCard, EdgeCases) {
         t.Related(2, 4);
         t.Field(0, {C(kDiamonds, K), C(kClubs, 5)});
         t.Hand(2, {C(kClubs, 3), C(kClubs, 7), C(kClubs, 9), C(kHearts, 4), C(kSpades, 5)});
-        EXPECT_EQ(t.gs.m_hand[2][t.players.ChooseFollowCard()], C(kClubs, 7));
+        EXPECT_EQ(t.gs.m_hand[2][t.players.ChooseFollowCard().pos], C(kClubs, 7));
     }
 }
 
@@ -250,7 +250,7 @@ TEST(ChooseFollowCard, NeverPlaysTheJokerInTrickOne) {
     t.gs.m_leader = 2;
     t.gs.m_turn = 1;  // the last to play: feeds its partner's ace
     EXPECT_EQ(t.players.FeedPartner(), 0);
-    EXPECT_EQ(t.players.ChooseFollowCard(), 1);
+    EXPECT_EQ(t.players.ChooseFollowCard().pos, 1);
 }
 
 TEST(TakeTrickAndFeedPartner, Orders) {
@@ -329,7 +329,7 @@ TEST(ChooseLeadCard, LeadOrdersByCharacter) {
         auto& hand = t.gs.m_hand[0];
         std::copy(c.hand.begin(), c.hand.end(), hand.begin());
         t.gs.m_handCount[0] = static_cast<int>(c.hand.size());
-        EXPECT_EQ(hand[t.players.ChooseLeadCard()], c.lead) << c.name;
+        EXPECT_EQ(hand[t.players.ChooseLeadCard().pos], c.lead) << c.name;
         EXPECT_TRUE(t.host.m_callouts.empty()) << c.name;
     }
 }

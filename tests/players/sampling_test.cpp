@@ -145,16 +145,17 @@ TEST(SamplingPlayer, ReDealingTheUnseenCardsNeverChangesTheChoice) {
 class LegalityCheck : public IComputerPlayers {
   public:
     LegalityCheck(GameState& gs, CSamplingPlayer& strong) : m_gs(gs), m_strong(strong) {}
-    int ChooseFollowCard() override { return Check(m_strong.ChooseFollowCard()); }
-    int ChooseLeadCard() override { return Check(m_strong.ChooseLeadCard()); }
-    bool WantSixteen() override { return m_strong.WantSixteen(); }
-    bool WantReverseSixteen() override { return m_strong.WantReverseSixteen(); }
+    CardChoice ChooseFollowCard() override { return Check(m_strong.ChooseFollowCard()); }
+    CardChoice ChooseLeadCard() override { return Check(m_strong.ChooseLeadCard()); }
+    DeclarationChoice WantSixteen() override { return m_strong.WantSixteen(); }
+    DeclarationChoice WantReverseSixteen() override { return m_strong.WantReverseSixteen(); }
     int OpponentWinningRank() override { return m_strong.OpponentWinningRank(); }
-    void ChooseShowCards() override { m_strong.ChooseShowCards(); }
-    void ChooseTrumpAlone() override { m_strong.ChooseTrumpAlone(); }
-    void ChooseTrumpFromShowCards() override { m_strong.ChooseTrumpFromShowCards(); }
+    std::array<CardId, 2> ChooseShowCards() override { return m_strong.ChooseShowCards(); }
+    int ChooseTrumpAlone() override { return m_strong.ChooseTrumpAlone(); }
+    int ChooseTrumpFromShowCards() override { return m_strong.ChooseTrumpFromShowCards(); }
 
-    int Check(int pos) {
+    CardChoice Check(CardChoice choice) {
+        const int pos = choice.pos;
         const int seat = m_gs.m_turn;
         ++m_choices;
         EXPECT_TRUE(pos >= 0 && pos < m_gs.m_handCount[seat]) << pos << '\n' << m_gs.Dump();
@@ -163,7 +164,7 @@ class LegalityCheck : public IComputerPlayers {
                 << "seat " << seat << " position " << pos << '\n'
                 << m_gs.Dump();
         }
-        return pos;
+        return choice;
     }
     int m_choices = 0;
 
@@ -176,7 +177,7 @@ TEST(SamplingPlayer, EveryCardItChoosesInEverySeatIsLegal) {
     GameState gs;
     SettingCopies settings;
     ScriptedHost host(30000);
-    CFudaDashi rules(gs, settings, host);
+    CFudaDashi rules(gs, host);
     CPlayLog log(gs);
     CSamplingPlayer computers(gs, rules, log, 6, 11);
     CSamplingPlayer human(gs, rules, log, 6, 12);
@@ -189,7 +190,6 @@ TEST(SamplingPlayer, EveryCardItChoosesInEverySeatIsLegal) {
     host.Profile().WriteInt("Settei", "EntryNo", 7);
     host.AddObserver(&log);
     engine.SetObserver(&host);
-    rules.SetObserver(&host);
     int jokerSuit = -1;
     host.m_suitAnswer = [&](std::string_view prompt) { return prompt.empty() ? jokerSuit : -1; };
     // Every card that reaches the field is the one chosen: the engine never had to mend it.
@@ -197,7 +197,9 @@ TEST(SamplingPlayer, EveryCardItChoosesInEverySeatIsLegal) {
         CardId expected = kNoCard;
         int seat = -1;
         int mismatches = 0;
-        void OnPlay(int s, CardId card) override { mismatches += s == seat && card != expected; }
+        void OnPlay(int s, CardId card, const char*) override {
+            mismatches += s == seat && card != expected;
+        }
     } played;
     host.AddObserver(&played);
 
@@ -210,7 +212,7 @@ TEST(SamplingPlayer, EveryCardItChoosesInEverySeatIsLegal) {
             int pos = 0;
             if (gs.m_phase == 1) {
                 const SearchOption best = human.Search().best;
-                pos = checked.Check(best.pos);
+                pos = checked.Check({best.pos, best.suit, "search"}).pos;
                 jokerSuit = best.suit;
                 ++humanChoices;
                 played.seat = kHumanSeat;

@@ -48,7 +48,7 @@ class ScoreChecker : public IGameObserver {
                 << m_judged.Dump();
         }
     }
-    void OnPlay(int, CardId) override { FinishPending(); }
+    void OnPlay(int, CardId, const char*) override { FinishPending(); }
     void OnGameStart(int, int) override { FinishPending(); }
 
     int m_results = 0;

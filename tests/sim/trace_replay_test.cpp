@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -33,6 +34,7 @@ TEST(TraceReplay, RecordedMatchesPlayTheSameDecisions) {
         ASSERT_TRUE(runner.RunToEnd()) << r.file;
         trace.End(runner.m_host.m_matchesEnded);
 
+        const std::regex kWhy(R"(,"why":"[a-z-]*")");
         std::istringstream replayed(out.str());
         std::string want, got;
         int line = 0;
@@ -41,7 +43,8 @@ TEST(TraceReplay, RecordedMatchesPlayTheSameDecisions) {
             ++line;
             ASSERT_TRUE(std::getline(replayed, got))
                 << r.file << ": the replay ends at line " << line;
-            ASSERT_EQ(got, want) << r.file << ": line " << line;
+            // The recordings predate the step that chose each computer card.
+            ASSERT_EQ(std::regex_replace(got, kWhy, ""), want) << r.file << ": line " << line;
             plays += want.find(R"("ev":"play")") != std::string::npos;
         }
         EXPECT_FALSE(std::getline(replayed, got)) << r.file << ": the replay goes on: " << got;

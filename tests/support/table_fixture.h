@@ -22,7 +22,7 @@ struct Table {
     GameState gs;
     SettingCopies settings;
     ScriptedHost host;
-    CFudaDashi players{gs, settings, host};
+    CFudaDashi players{gs, host};
     CEngine engine{gs, settings, host, players};
 
     Table() {
@@ -35,7 +35,6 @@ struct Table {
         gs.m_battle = 1;
         gs.m_phase = 1;
         engine.SetObserver(&host);
-        players.SetObserver(&host);
     }
 
     // Gives a seat these cards (sorted), leaving the rest of its hand as no card.

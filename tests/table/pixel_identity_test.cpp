@@ -134,7 +134,7 @@ class PixelIdentity : public ::testing::Test {
     MemoryProfile profile;
     test::RecordingBox messages;
     ScriptedHost host;
-    CFudaDashi players{gs, settings, host};
+    CFudaDashi players{gs, host};
     CEngine engine{gs, settings, host, players};
     CTable table{gs, settings, profile, messages};
     NoWindow window;

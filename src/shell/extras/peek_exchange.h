@@ -66,7 +66,7 @@ class CHandPublisher final : public IGameObserver {
     void OnRelated() override { Publish(); }
     void OnLeader(int) override { Publish(); }
     void OnShow(int, CardId, CardId) override { Publish(); }
-    void OnPlay(int, CardId) override { Publish(); }
+    void OnPlay(int, CardId, const char*) override { Publish(); }
     void OnTrick(int, int, int) override { Publish(); }
     void OnResult(int) override { Publish(); }
     void OnStones(int, int, int, int) override { Publish(); }
