@@ -68,6 +68,13 @@ bool ValuesInRange(const Move& m) {
     return false;
 }
 
+// A step's name as the computer players write it: lower-case words joined by hyphens.
+bool IsStepName(std::string_view name) {
+    return !name.empty() && name.size() <= 48 && std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || c == '-';
+    });
+}
+
 std::optional<int> Number(std::string_view text) {
     int value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -116,6 +123,7 @@ std::string MoveText(const Move& move) {
         if (i > 0) text += ',';
         text += std::to_string(move.v[i]);
     }
+    if (!move.why.empty()) text += ',' + move.why;
     return text;
 }
 
@@ -174,6 +182,17 @@ std::optional<GameMoves> DecodeMoves(std::string_view text, std::string* why) {
         Move move{*kind, {}};
         const int arity = Move::Arity(*kind);
         std::string_view rest = token.substr(1);
+        if (*kind == MoveKind::kPlay) {
+            // seat,card or seat,card,step
+            const std::size_t first = rest.find(',');
+            const std::size_t second =
+                first == std::string_view::npos ? first : rest.find(',', first + 1);
+            if (second != std::string_view::npos) {
+                move.why = std::string(rest.substr(second + 1));
+                if (!IsStepName(move.why)) return Refuse(why, where + " names no step");
+                rest = rest.substr(0, second);
+            }
+        }
         for (int i = 0; i < arity; ++i) {
             const std::size_t comma = rest.find(',');
             const std::string_view part = rest.substr(0, comma);
@@ -211,9 +230,9 @@ void CMoveRecorder::Restore(GameMoves moves) {
     m_open = !m_moves.moves.empty() && !m_moves.Complete();
 }
 
-void CMoveRecorder::Add(MoveKind kind, std::initializer_list<int> values) {
+void CMoveRecorder::Add(MoveKind kind, std::initializer_list<int> values, const char* why) {
     if (!m_open || m_moves.moves.size() >= kMaxMoves) return;
-    Move move{kind, {}};
+    Move move{kind, {}, why ? why : ""};
     std::copy(values.begin(), values.end(), move.v.begin());
     m_moves.moves.push_back(move);
     if (kind == MoveKind::kResult && move.v[0] == 1) m_open = false;

@@ -30,7 +30,7 @@ enum class MoveKind : char {
     kShow = 'S',      // seat, first card, second card
     kTrump = 'T',     // seat, suit
     kCall = 'C',      // seat, suit (the joker's called suit)
-    kPlay = 'P',      // seat, card
+    kPlay = 'P',      // seat, card (and the name of the computer's step that chose it)
     kTrick = 'W',     // winner, related pictures, unrelated pictures
     kDeclare = 'Q',   // kind (0 "16", 1 reverse), by a computer (0/1), answer (0/1), seed, draw
     kResult = 'E',    // result (1 game over, 2 next battle)
@@ -39,6 +39,7 @@ enum class MoveKind : char {
 struct Move {
     MoveKind kind = MoveKind::kGame;
     std::array<int, 5> v{};  // the values, as many as the kind has
+    std::string why{};       // a computer's play: the step of its order that chose the card
 
     bool operator==(const Move&) const = default;
     // The number of values a kind carries.
@@ -55,7 +56,7 @@ struct GameMoves {
 };
 
 // The text form: "M1 g3 e7 s01234" then one token per move, a kind letter and its values joined
-// by commas ("P2,17").
+// by commas ("P2,17"); a computer's play adds the name of its step ("P2,17,take-trick").
 std::string EncodeMoves(const GameMoves& moves);
 // Reads the text form; std::nullopt with the reason when anything in it is out of place.
 std::optional<GameMoves> DecodeMoves(std::string_view text, std::string* why = nullptr);
@@ -82,7 +83,9 @@ class CMoveRecorder : public IGameObserver {
     }
     void OnTrump(int seat, int suit) override { Add(MoveKind::kTrump, {seat, suit}); }
     void OnCall(int seat, int suit) override { Add(MoveKind::kCall, {seat, suit}); }
-    void OnPlay(int seat, CardId card) override { Add(MoveKind::kPlay, {seat, card}); }
+    void OnPlay(int seat, CardId card, const char* why) override {
+        Add(MoveKind::kPlay, {seat, card}, why);
+    }
     void OnTrick(int winner, int related, int unrelated) override {
         Add(MoveKind::kTrick, {winner, related, unrelated});
     }
@@ -92,7 +95,7 @@ class CMoveRecorder : public IGameObserver {
     void OnResult(int result) override { Add(MoveKind::kResult, {result}); }
 
   private:
-    void Add(MoveKind kind, std::initializer_list<int> values);
+    void Add(MoveKind kind, std::initializer_list<int> values, const char* why = "");
 
     const GameState& m_gs;
     GameMoves m_moves;

@@ -55,7 +55,9 @@ class RecordKeeper : public IGameObserver {
     }
     void OnTrump(int seat, int suit) override { m_moves.OnTrump(seat, suit); }
     void OnCall(int seat, int suit) override { m_moves.OnCall(seat, suit); }
-    void OnPlay(int seat, CardId card) override { m_moves.OnPlay(seat, card); }
+    void OnPlay(int seat, CardId card, const char* why) override {
+        m_moves.OnPlay(seat, card, why);
+    }
 
     // The local time of the system clock, "YYYY-MM-DD HH:MM:SS".
     static std::string LocalNow();

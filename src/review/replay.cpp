@@ -99,32 +99,30 @@ class CGameReplay::Driver final : public IHost, public IComputerPlayers, public 
     IProfile& Profile() override { return m_profile; }
 
     // IComputerPlayers.
-    int ChooseFollowCard() override { return RecordedPosition(); }
-    int ChooseLeadCard() override {
+    CardChoice ChooseFollowCard() override { return RecordedCard(m_next); }
+    CardChoice ChooseLeadCard() override {
+        // A joker led with its suit called: the engine reports the call before the card.
         if (const Move* call = Peek(MoveKind::kCall); call && call->v[0] == m_gs.m_turn) {
-            m_gs.m_calledSuit = call->v[1];
-            OnCall(call->v[0], call->v[1]);
+            CardChoice choice = RecordedCard(m_next + 1);
+            choice.jokerSuit = call->v[1];
+            return choice;
         }
-        return RecordedPosition();
+        return RecordedCard(m_next);
     }
-    bool WantSixteen() override { return Declares(0); }
-    bool WantReverseSixteen() override { return Declares(1); }
+    DeclarationChoice WantSixteen() override { return Declares(0); }
+    DeclarationChoice WantReverseSixteen() override { return Declares(1); }
     int OpponentWinningRank() override { return quintrick::OpponentWinningRank(m_gs); }
-    void ChooseShowCards() override {
+    std::array<CardId, 2> ChooseShowCards() override {
         const Move* show = Peek(MoveKind::kShow);
         const int seat = m_gs.m_showPartner;
         if (!show || show->v[0] != seat || !Holds(seat, show->v[1]) || !Holds(seat, show->v[2])) {
             Fail("the recorded show cards are not the show partner's");
-            return;
+            return {m_gs.m_hand[seat][0], m_gs.m_hand[seat][1]};
         }
-        m_gs.m_showCard = {show->v[1], show->v[2]};
-        m_gs.m_showCount = 2;
+        return {show->v[1], show->v[2]};
     }
-    void ChooseTrumpAlone() override { RecordedTrump(); }
-    void ChooseTrumpFromShowCards() override {
-        RecordedTrump();
-        m_gs.m_showCount = 0;
-    }
+    int ChooseTrumpAlone() override { return RecordedTrump(); }
+    int ChooseTrumpFromShowCards() override { return RecordedTrump(); }
 
     // IGameObserver: every event must be the recorded move.
     void OnGameStart(int game, int trump) override { Check({MoveKind::kGame, {game, trump}}); }
@@ -138,7 +136,9 @@ class CGameReplay::Driver final : public IHost, public IComputerPlayers, public 
     }
     void OnTrump(int seat, int suit) override { Check({MoveKind::kTrump, {seat, suit}}); }
     void OnCall(int seat, int suit) override { Check({MoveKind::kCall, {seat, suit}}); }
-    void OnPlay(int seat, CardId card) override { Check({MoveKind::kPlay, {seat, card}}); }
+    void OnPlay(int seat, CardId card, const char* why) override {
+        Check({MoveKind::kPlay, {seat, card}, why ? why : ""});
+    }
     void OnTrick(int winner, int related, int unrelated) override {
         Check({MoveKind::kTrick, {winner, related, unrelated}});
     }
@@ -188,42 +188,44 @@ class CGameReplay::Driver final : public IHost, public IComputerPlayers, public 
                hand.begin() + m_gs.m_handCount[seat];
     }
 
-    // The position of the recorded card in the hand of the seat to play (-1 when it is not there).
-    int RecordedPosition() {
-        const Move* play = Peek(MoveKind::kPlay);
+    // The recorded card of the seat to play at move `at`: its position in the hand (-1 when it is
+    // not there) and the step that chose it.
+    CardChoice RecordedCard(std::size_t at) {
+        const Move* play = at < m_moves.size() && !m_done && m_moves[at].kind == MoveKind::kPlay
+                               ? &m_moves[at]
+                               : nullptr;
         const int seat = m_gs.m_turn;
         if (!play || play->v[0] != seat) {
             Fail("the record has no card of seat " + std::to_string(seat) + " here");
-            return -1;
+            return {-1, -1, ""};
         }
         const auto& hand = m_gs.m_hand[seat];
         const auto end = hand.begin() + m_gs.m_handCount[seat];
-        const auto at = std::find(hand.begin(), end, play->v[1]);
-        if (at == end) {
+        const auto card = std::find(hand.begin(), end, play->v[1]);
+        if (card == end) {
             Fail("seat " + std::to_string(seat) + " does not hold the recorded card");
-            return -1;
+            return {-1, -1, ""};
         }
-        return static_cast<int>(at - hand.begin());
+        return {static_cast<int>(card - hand.begin()), -1, play->why.c_str()};
     }
 
-    bool Declares(int kind) {
+    // A computer's answer to a declaration; the engine reports it.
+    DeclarationChoice Declares(int kind) {
         const Move* declare = Peek(MoveKind::kDeclare);
         if (!declare || declare->v[0] != kind || declare->v[1] != 1) {
             Fail("the record has no computer's declaration here");
-            return false;
+            return {};
         }
-        const Move move = *declare;
-        OnDeclare(kind, true, move.v[2] == 1, move.v[3], move.v[4]);
-        return move.v[2] == 1;
+        return {declare->v[2] == 1, declare->v[3], declare->v[4]};
     }
 
-    void RecordedTrump() {
+    int RecordedTrump() {
         const Move* trump = Peek(MoveKind::kTrump);
         if (!trump || trump->v[0] != m_gs.m_trumpPartner) {
             Fail("the record has no trump named by the trump partner here");
-            return;
+            return m_gs.m_trump;
         }
-        m_gs.m_trump = trump->v[1];
+        return trump->v[1];
     }
 
     void HumanActs() {

@@ -112,7 +112,7 @@ void CTableAnnouncer::OnCall(int seat, int suit) {
     Say(TableSpeech::tr("%1が%2を請求しました").arg(SeatName(m_gs, seat), UiSuitName(suit)));
 }
 
-void CTableAnnouncer::OnPlay(int seat, CardId card) {
+void CTableAnnouncer::OnPlay(int seat, CardId card, const char* /*why*/) {
     QString text =
         TableSpeech::tr("%1が%2を出しました").arg(SeatName(m_gs, seat), UiCardName(card));
     // A computer's joker lead names the suit the others must follow.

@@ -38,7 +38,7 @@ class CTableAnnouncer final : public IGameObserver {
     void OnShow(int seat, CardId first, CardId second) override;
     void OnTrump(int seat, int suit) override;
     void OnCall(int seat, int suit) override;
-    void OnPlay(int seat, CardId card) override;
+    void OnPlay(int seat, CardId card, const char* why) override;
     void OnTrick(int winner, int related, int unrelated) override;
     void OnDeclare(int kind, bool byComputer, bool answer, int seed, int draw) override;
     void OnResult(int result) override;

@@ -26,7 +26,7 @@ TEST(GameMoves, TextFormComesBackWholeForEveryGameOfAMatch) {
 }
 
 TEST(GameMoves, DamagedTextIsRefusedWithAReason) {
-    const std::string good = "M1 g2 e3 s01234 G2,1 D1812 K L2 P2,7";
+    const std::string good = "M1 g2 e3 s01234 G2,1 D1812 K L2 P2,7 P3,9,take-trick";
     ASSERT_TRUE(DecodeMoves(good));
     struct Case {
         const char* what;
@@ -42,6 +42,8 @@ TEST(GameMoves, DamagedTextIsRefusedWithAReason) {
         {"unknown kind", good + " Z1"},
         {"too few values", good + " P2"},
         {"too many values", good + " P2,7,1"},
+        {"a step that is no step name", good + " P2,7,Take_Trick"},
+        {"an empty step", good + " P2,7,"},
         {"no number", good + " P2,x"},
         {"card that is no card", good + " P2,13"},
         {"seat out of range", good + " P5,7"},
@@ -67,19 +69,20 @@ TEST(GameMoves, RecorderKeepsOneGameFromItsStartToItsResult) {
     gs.m_seatPlayer = {1, 0, 2, 3, 4};
     gs.m_entryNo = 6;
     CMoveRecorder recorder(gs);
-    recorder.OnPlay(1, 5);  // before any game: not kept
+    recorder.OnPlay(1, 5, "");  // before any game: not kept
     recorder.OnGameStart(4, 0);
     recorder.OnDeal(100);
     recorder.OnResult(2);
-    recorder.OnPlay(3, 14);
+    recorder.OnPlay(3, 14, "");
+    recorder.OnPlay(4, 20, "lowest-of-suit");
     recorder.OnResult(1);
     recorder.OnStones(4, 6, 10, 100);
-    recorder.OnPlay(2, 9);  // after the result: not kept
+    recorder.OnPlay(2, 9, "");  // after the result: not kept
     const GameMoves& m = recorder.Moves();
     EXPECT_EQ(m.game, 4);
     EXPECT_EQ(m.entry, 6);
     EXPECT_EQ(m.seatPlayer, gs.m_seatPlayer);
-    EXPECT_EQ(EncodeMoves(m), "M1 g4 e6 s10234 G4,0 D100 E2 P3,14 E1");
+    EXPECT_EQ(EncodeMoves(m), "M1 g4 e6 s10234 G4,0 D100 E2 P3,14 P4,20,lowest-of-suit E1");
     EXPECT_TRUE(m.Complete());
 }
 
