@@ -6,8 +6,8 @@
 #include "shell/extras/peek_window.h"
 #include "shell/profile.h"
 #include "shell/startup_trace.h"
-#include "shell/translations.h"
 #include "shell/ui_font.h"
+#include "text/translations.h"
 
 int main(int argc, char** argv) {
     QString language;

@@ -10,7 +10,7 @@
 #include "images/image_files.h"
 #include "resource_ids.h"
 #include "resource_images.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

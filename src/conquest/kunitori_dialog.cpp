@@ -15,7 +15,7 @@
 #include "engine/strings.h"
 #include "resource_ids.h"
 #include "resource_images.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "resource_images.h"
 #include "resource_paths.h"
-#include "shell/translations.h"
+#include "text/translations.h"
 
 namespace quintrick {
 namespace {

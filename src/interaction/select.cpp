@@ -8,8 +8,8 @@
 #include "conquest/kuni_table.h"
 #include "resource_images.h"
 #include "resource_paths.h"
-#include "shell/translations.h"
-#include "shell/ui_text.h"
+#include "text/translations.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

@@ -12,6 +12,7 @@
 #include "single_instance.h"
 #include "startup_trace.h"
 #include "table/surfaces.h"
+#include "text/translations.h"
 
 namespace quintrick {
 
@@ -50,7 +51,8 @@ bool CT40913App::InitInstance(const QStringList& arguments, IDialogs* dialogs) {
     if (m_instance->TryClaim() == CSingleInstance::Claim::kHandedOver) return false;
 
     StartupMark("translations and profile");
-    m_frame = std::make_unique<CMainFrame>(AppFlags{m_isNt6, m_thumbBar}, dialogs);
+    m_frame =
+        std::make_unique<CMainFrame>(AppFlags{m_isNt6, m_thumbBar, UiAssetLanguage()}, dialogs);
     StartupMark("frame");
     CT40913View& view = m_frame->View();
     view.OnInitialUpdate();

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "engine/strings.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

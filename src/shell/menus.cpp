@@ -14,8 +14,8 @@
 #include "shell/extras/command_ids.h"
 #include "shell/extras/help_dialogs.h"
 #include "shell/extras/tip_window.h"
-#include "shell/translations.h"
-#include "shell/ui_text.h"
+#include "text/translations.h"
+#include "text/ui_text.h"
 #include "view.h"
 
 namespace quintrick {

@@ -9,11 +9,11 @@
 #include "dialog_place.h"
 #include "engine/host.h"
 #include "engine/strings.h"
-#include "images/back_set.h"
 #include "interaction/mon_sel.h"
 #include "interaction/select.h"
+#include "shell/extras/back_set.h"
 #include "shell/extras/help_dialogs.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 

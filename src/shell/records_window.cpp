@@ -32,8 +32,8 @@
 #include "images/image_files.h"
 #include "records/records_csv.h"
 #include "records/records_stats.h"
-#include "shell/translations.h"
-#include "shell/ui_text.h"
+#include "text/translations.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

@@ -75,6 +75,7 @@ CT40913View::CT40913View(AppFlags flags, IDialogs* dialogs, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     m_table.m_isNt6 = flags.isNt6;
     m_table.m_thumbBar = flags.thumbBar;
+    m_table.m_s.m_language = flags.language;
     m_table.m_repaint = [this] {
         repaint();
         m_words.Refresh(this);

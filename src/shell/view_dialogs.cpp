@@ -1,16 +1,15 @@
 // The commands that open a window of their own: the province map, the card-back settings, the
 // help pages, the about box, and the peeks at a computer player's hand.
-#include "images/back_set.h"
 #include "records_window.h"
+#include "shell/extras/back_set.h"
 #include "shell/extras/help_dialogs.h"
-#include "shell/translations.h"
 #include "view.h"
 
 namespace quintrick {
 
 KunitoriContext CT40913View::MapContext() {
-    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn,  m_profile,
-                           *this,          m_kunitoriHost,    UiAssetLanguage()};
+    return KunitoriContext{m_gs.m_entryNo, m_gs.m_playerName, m_set.m_soundOn, m_profile,
+                           *this,          m_kunitoriHost,    m_flags.language};
 }
 
 bool CT40913View::GameStartedSinceLaunch() const {

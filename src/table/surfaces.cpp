@@ -17,7 +17,6 @@
 #include "layout.h"
 #include "resource_images.h"
 #include "resource_paths.h"
-#include "shell/translations.h"
 
 namespace quintrick {
 
@@ -79,12 +78,12 @@ QImage ReadRawBitmap(const QString& path) {
     return picture;
 }
 
-bool LoadBitmapResource(QImage& into, int id) {
-    // The images with words come in the language of the user interface. Those of the first
+bool LoadBitmapResource(QImage& into, int id, AssetLanguage language) {
+    // The images with words come in the language given. Those of the first
     // painted table are stored as raw pixels too, which takes no decoding.
-    into = ReadRawBitmap(RawImagePath(id, UiAssetLanguage()));
+    into = ReadRawBitmap(RawImagePath(id, language));
     if (!into.isNull()) return true;
-    const QImage img = ReadPngResource(ImagePath(id, UiAssetLanguage()));
+    const QImage img = ReadPngResource(ImagePath(id, language));
     if (img.isNull()) return false;
     into = img.convertToFormat(QImage::Format_RGB32);
     return !into.isNull();
@@ -133,9 +132,9 @@ bool MakeSurfaces(std::initializer_list<std::tuple<QImage*, int, int>> surfaces)
     return true;
 }
 
-bool LoadResources(std::initializer_list<Resource> resources) {
+bool LoadResources(AssetLanguage language, std::initializer_list<Resource> resources) {
     for (const Resource& r : resources) {
-        if (!LoadBitmapResource(*r.img, r.id)) return false;
+        if (!LoadBitmapResource(*r.img, r.id, language)) return false;
     }
     return true;
 }
@@ -148,22 +147,22 @@ bool BuildFirstSurfaces(CSurfaces& s, IMessageBox& messages) {
     // name plates, the turn mark, the banner; and the marks and signs the paint draws on it.
     const bool ok = MakeSurfaces({{&s.m_backBuffer, kBaseWidth, kBaseHeight},
                                   {&s.m_tableSurface, kSurfaceWidth, kSurfaceHeight}}) &&
-                    LoadResources({{&s.m_imgTurnMark, 152},
-                                   {&s.m_imgPlates, 154},
-                                   {&s.m_imgPanel, 130},
-                                   {&s.m_imgLcdDigits, 169},
-                                   {&s.m_imgSuit[0], 146},
-                                   {&s.m_imgSuit[1], 147},
-                                   {&s.m_imgSuit[2], 148},
-                                   {&s.m_imgSuit[3], 149},
-                                   {&s.m_imgGameLabel, 134},
-                                   {&s.m_imgGameDigits, 170},
-                                   {&s.m_imgBattleLabel, 171},
-                                   {&s.m_imgBattleDigits, 172},
-                                   {&s.m_imgToolbar, 165},
-                                   {&s.m_imgBanners, 137},
-                                   {&s.m_imgCursorMark, 136},
-                                   {&s.m_imgSigns, 175}});
+                    LoadResources(s.m_language, {{&s.m_imgTurnMark, 152},
+                                                 {&s.m_imgPlates, 154},
+                                                 {&s.m_imgPanel, 130},
+                                                 {&s.m_imgLcdDigits, 169},
+                                                 {&s.m_imgSuit[0], 146},
+                                                 {&s.m_imgSuit[1], 147},
+                                                 {&s.m_imgSuit[2], 148},
+                                                 {&s.m_imgSuit[3], 149},
+                                                 {&s.m_imgGameLabel, 134},
+                                                 {&s.m_imgGameDigits, 170},
+                                                 {&s.m_imgBattleLabel, 171},
+                                                 {&s.m_imgBattleDigits, 172},
+                                                 {&s.m_imgToolbar, 165},
+                                                 {&s.m_imgBanners, 137},
+                                                 {&s.m_imgCursorMark, 136},
+                                                 {&s.m_imgSigns, 175}});
     if (!ok) {
         messages.ShowMessage(kMsgMemory, {}, kStyleError);
         return false;
@@ -176,12 +175,12 @@ bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages) {
     // The cards' scratch surfaces and the call plates.
     const bool ok = MakeSurfaces({{&s.m_rotateScratch, kCardHeight, kCardWidth},
                                   {&s.m_backSideways, kCardHeight, kCardWidth}}) &&
-                    LoadResources({{&s.m_imgRedeal, 155},
-                                   {&s.m_imgKan, 153},
-                                   {&s.m_imgKoi, 167},
-                                   {&s.m_imgIku, 168},
-                                   {&s.m_imgTrumpCall, 173},
-                                   {&s.m_imgSuitCall, 174}});
+                    LoadResources(s.m_language, {{&s.m_imgRedeal, 155},
+                                                 {&s.m_imgKan, 153},
+                                                 {&s.m_imgKoi, 167},
+                                                 {&s.m_imgIku, 168},
+                                                 {&s.m_imgTrumpCall, 173},
+                                                 {&s.m_imgSuitCall, 174}});
     if (!ok) {
         messages.ShowMessage(kMsgMemory, {}, kStyleError);
         return false;

@@ -12,6 +12,7 @@
 #include "engine/cards.h"
 #include "engine/host.h"
 #include "hand_fans.h"
+#include "resource_paths.h"
 
 namespace quintrick {
 
@@ -36,6 +37,8 @@ QImage KeyToAlpha(QImage&& src, QRgb key);
 inline constexpr char kCardDataFile[] = "QuintrickSys.dll";
 
 struct CSurfaces {
+    AssetLanguage m_language = AssetLanguage::Japanese;  // of the images with words
+
     QImage m_backBuffer;     // 1200 x 900, the composed table in base coordinates
     QImage m_tableSurface;   // 1140 x 846, the flat table top
     QImage m_cardSheet;      // the decoded card sheet
@@ -75,8 +78,9 @@ bool BuildRemainingSurfaces(CSurfaces& s, IMessageBox& messages);
 bool MakeBlankHandStrip(CSurfaces& s, IMessageBox& messages);
 // Releases every surface and image, the card sheet included (not m_cardBack).
 void ReleaseSurfaces(CSurfaces& s);
-// Loads a bitmap resource into a surface (RGB32); false when it cannot be loaded.
-bool LoadBitmapResource(QImage& into, int id);
+// Loads a bitmap resource, its words in `language`, into a surface (RGB32); false when it cannot
+// be loaded.
+bool LoadBitmapResource(QImage& into, int id, AssetLanguage language = AssetLanguage::Japanese);
 // A picture stored as raw pixels in a resource: "QRW1", width and height (32-bit little endian),
 // then the RGB32 rows. Null when there is none or it is not whole.
 QImage ReadRawBitmap(const QString& path);

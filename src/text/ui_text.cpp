@@ -30,10 +30,6 @@ QString UiRosterName(int character) {
     return Translate("Roster", RosterName(character));
 }
 
-std::string UiRosterNameUtf8(int character) {
-    return UiRosterName(character).toStdString();
-}
-
 QString UiPlayerName(const std::string& name) {
     return Translate("Roster", name);
 }

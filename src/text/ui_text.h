@@ -17,7 +17,6 @@ std::string UiTextUtf8(int id);
 
 // A roster character's name (empty outside 0..9).
 QString UiRosterName(int character);
-std::string UiRosterNameUtf8(int character);
 // A card's name as the table says it ("ハートのＡ", "ジョーカー"); empty for no card.
 QString UiCardName(CardId card);
 // A suit's name ("ハート").

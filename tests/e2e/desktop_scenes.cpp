@@ -17,8 +17,8 @@
 #include "engine/saved_match.h"
 #include "engine/strings.h"
 #include "shell/app.h"
-#include "shell/translations.h"
 #include "table/layout.h"
+#include "text/translations.h"
 
 using namespace quintrick;
 

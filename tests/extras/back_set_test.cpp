@@ -1,6 +1,6 @@
 // The card-back dialog: fitting the previews, the user's own picture (chosen, dropped, broken),
 // storing the settings, and what remains of "CardBackOne.jpg" afterwards.
-#include "images/back_set.h"
+#include "shell/extras/back_set.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "engine/settings_table.h"
+#include "engine/strings.h"
 #include "images/image_files.h"
 #include "memory_profile.h"
 #include "recording_box.h"
@@ -218,10 +219,11 @@ TEST_F(BackSet, BrokenHostileOrForeignFilesChangeNothing) {
         int message;  // 0: none
     };
     const Case cases[] = {
-        {write("broken.png", "\x89PNG\r\n\x1a\n not a picture at all"), 30004},
-        {write("cut.jpg", QByteArray("\xff\xd8\xff\xe0", 4) + QByteArray(40, 'x')), 30004},
-        {write("bomb.bmp", bomb), 30004},
-        {write("notes.txt", "a text"), 30056},
+        {write("broken.png", "\x89PNG\r\n\x1a\n not a picture at all"), kMsgTransferFailed},
+        {write("cut.jpg", QByteArray("\xff\xd8\xff\xe0", 4) + QByteArray(40, 'x')),
+         kMsgTransferFailed},
+        {write("bomb.bmp", bomb), kMsgTransferFailed},
+        {write("notes.txt", "a text"), kMsgUnsupportedFileType},
         {QDir(dir).filePath("missing.png"), 0},
     };
     Write(profile, entries::kBackSet, 1);
@@ -247,7 +249,7 @@ TEST_F(BackSet, OkWithoutAPictureOfTheUsersOwnStaysOpen) {
     QTest::mouseClick(Radio(dialog, 1002), Qt::LeftButton);
     EXPECT_EQ(sounds, 1);
     QTest::mouseClick(Button(dialog, "1"), Qt::LeftButton);
-    EXPECT_EQ(box.Ids(), std::vector<int>{30040});
+    EXPECT_EQ(box.Ids(), std::vector<int>{kMsgNoFreeImage});
     EXPECT_EQ(box.Styles(), std::vector<int>{kStyleError});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(Read(profile, entries::kBackSet), 0);
@@ -294,7 +296,7 @@ TEST_F(BackSet, FramesClicksDropsAndTheFrameLine) {
 TEST_F(BackSet, FailedRebuildIsReported) {
     prepareFails = true;
     FinishBackSettings(host, true, true);
-    EXPECT_EQ(box.Ids(), std::vector<int>{30007});
+    EXPECT_EQ(box.Ids(), std::vector<int>{kMsgCardBackFailed});
     EXPECT_EQ(redrawn, 0);
     box.Clear();
     FinishBackSettings(host, false, true);  // cancelled: nothing rebuilt

@@ -14,7 +14,7 @@
 #include "engine/roster.h"
 #include "engine/strings.h"
 #include "english.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick::testing {
 namespace {

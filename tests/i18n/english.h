@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "shell/translations.h"
+#include "text/translations.h"
 
 namespace quintrick::testing {
 

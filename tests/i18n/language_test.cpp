@@ -6,11 +6,12 @@
 #include <QTemporaryDir>
 
 #include "engine/settings_table.h"
+#include "engine/strings.h"
 #include "scripted_dialogs.h"
 #include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/profile.h"
-#include "shell/translations.h"
+#include "text/translations.h"
 
 namespace quintrick::testing {
 namespace {
@@ -70,8 +71,8 @@ TEST(Language, TheSettingsMenuStoresTheChoiceForTheNextStart) {
         frame.View().OnCommand(command);
         EXPECT_EQ(Read(frame.View().ProfileStore(), entries::kLanguage), stored);
         EXPECT_EQ(StoredLanguage(), QString::fromUtf8(stored));
-        EXPECT_EQ(dialogs.messages, std::vector<int>{30038});  // at the next start
-        EXPECT_EQ(UiLanguage(), running);                      // not at once
+        EXPECT_EQ(dialogs.messages, std::vector<int>{kMsgAutoStartNext});  // at the next start
+        EXPECT_EQ(UiLanguage(), running);                                  // not at once
         auto menu = frame.View().BuildPopupMenu(1);
         auto* item = menu->findChild<QAction*>(QString::number(command));
         ASSERT_NE(item, nullptr);

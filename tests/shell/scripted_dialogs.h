@@ -11,7 +11,7 @@
 
 #include "conquest/kunitori_host.h"
 #include "engine/host.h"
-#include "images/back_set.h"
+#include "shell/extras/back_set.h"
 #include "shell/extras/help_dialogs.h"
 #include "shell/game_result.h"
 #include "shell/main_frame.h"

@@ -1,6 +1,6 @@
 // Qt's own Japanese translation: the standard buttons of the program's message boxes read in
 // Japanese once it is installed, as they do in the game.
-#include "shell/translations.h"
+#include "text/translations.h"
 
 #include <gtest/gtest.h>
 

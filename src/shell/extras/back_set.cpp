@@ -1,4 +1,4 @@
-#include "images/back_set.h"
+#include "shell/extras/back_set.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

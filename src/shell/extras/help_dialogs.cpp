@@ -17,8 +17,8 @@
 
 #include "engine/strings.h"
 #include "images/image_files.h"
-#include "shell/translations.h"
-#include "shell/ui_text.h"
+#include "text/translations.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

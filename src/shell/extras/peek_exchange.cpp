@@ -11,7 +11,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "shell/extras/peek_place.h"
-#include "shell/translations.h"
+#include "text/translations.h"
 
 namespace quintrick {
 

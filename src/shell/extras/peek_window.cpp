@@ -12,9 +12,9 @@
 #include "engine/settings_table.h"
 #include "shell/extras/peek_exchange.h"
 #include "shell/profile.h"
-#include "shell/ui_text.h"
 #include "table/layout.h"
 #include "table/surfaces.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 

@@ -9,7 +9,7 @@
 
 #include "engine/strings.h"
 #include "images/image_files.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {
