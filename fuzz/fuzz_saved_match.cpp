@@ -1,6 +1,7 @@
 // Any bytes as a saved match: refused with a reason or accepted; an accepted one writes back to
 // a text that reads again, its records part is refused with a reason or written back to a text
-// that reads again, and the match plays on from it without a fault.
+// that reads again, its runner's part is refused with a reason or taken over, and the match
+// plays on from it without a fault.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -27,9 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (kept && !ReadKeeperState(WriteKeeperState(*kept), match->gs)) std::abort();
     }
     if (!match->runner) return 0;
-    MatchRunner runner(match->gs.m_entryNo, match->runner->clock, match->runner->matchesWanted);
+    why.clear();
+    const std::optional<RunnerState> state = ReadRunnerState(*match->runner, &why);
+    if (!state) {
+        if (why.empty()) std::abort();
+        return 0;
+    }
+    MatchRunner runner(match->gs.m_entryNo, state->clock, state->matchesWanted);
     runner.m_host.m_keepLog = false;
-    runner.Load(*match);
+    if (!runner.Load(*match)) std::abort();
     runner.ResumeSaved();
     for (int i = 0; i < 300 && !runner.m_host.m_closeRequested; ++i) runner.Step();
     return 0;

@@ -1,5 +1,6 @@
 // A match set aside to be taken up again: the game state at one of its resume points, with what
-// the runner or the window needs besides, as JSON text with a format number. Reading checks
+// the runner, the window and the records need besides (their own parts, which the engine keeps
+// without reading), as JSON text with a format number. Reading checks
 // everything: a file that is damaged, cut short, from a newer program or describes a table that
 // cannot be (a card twice or missing, a seat or game out of range) is refused with a reason.
 #pragma once
@@ -21,28 +22,15 @@ inline constexpr std::size_t kSavedMatchMaxBytes = 1 << 20;
 // four levels, and a value nested without end would exhaust the stack of whatever walks it.
 inline constexpr int kJsonMaxDepth = 256;
 
-// What the headless runner needs to go on: its simulated clock and its match bookkeeping.
-struct RunnerState {
-    int clock = 0;  // seconds after midnight
-    int matchesWanted = 1;
-    int matchesEnded = 0;
-    int matchIndex = 1;            // the trace's number of the match being played
-    std::array<int, 10> stones{};  // the in-memory profile's accounts, by character
-};
-
-// How the table was shown.
-struct TableView {
-    int angle = 21;  // the bird's-eye angle
-    int openMode = 0;
-};
-
 struct SavedMatch {
     GameState gs;
     ResumePoint point;
-    std::optional<RunnerState> runner;
-    std::optional<TableView> table;
-    // What the match's records hold so far: the text of one JSON object, written and checked by
-    // the records; here it is only kept (files of older versions have none).
+    // The parts of the programs that save matches, each the text of one JSON object written and
+    // checked by its owner; here they are only kept. What the headless runner needs to go on
+    // (its clock and match count), how the window showed the table, and what the match's records
+    // hold so far (files of older versions have none).
+    std::optional<std::string> runner;
+    std::optional<std::string> table;
     std::optional<std::string> records;
 };
 

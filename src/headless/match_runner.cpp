@@ -218,30 +218,33 @@ bool MatchRunner::RunUntilTrick(int tricks) {
 }
 
 SavedMatch MatchRunner::Save(const ResumePoint& point) {
-    SavedMatch match{m_gs, point, RunnerState{}, std::nullopt, std::nullopt};
-    RunnerState& runner = *match.runner;
+    RunnerState runner;
     runner.clock = m_host.m_clock;
     runner.matchesWanted = m_host.m_matchesWanted;
     runner.matchesEnded = m_host.m_matchesEnded;
     runner.matchIndex = m_host.m_matchesEnded + 1;
     for (int c = 0; c < kRosterSize; ++c) runner.stones[c] = GetStones(m_host.Profile(), c);
-    return match;
+    return SavedMatch{m_gs, point, WriteRunnerState(runner), std::nullopt, std::nullopt};
 }
 
-void MatchRunner::Load(const SavedMatch& match) {
+bool MatchRunner::Load(const SavedMatch& match, std::string* why) {
+    if (!match.runner) {
+        if (why) *why = "the saved match has no runner's part";
+        return false;
+    }
+    const std::optional<RunnerState> runner = ReadRunnerState(*match.runner, why);
+    if (!runner) return false;
     m_gs = match.gs;
     m_point = match.point;
-    if (match.runner) {
-        const RunnerState& runner = *match.runner;
-        m_host.m_clock = runner.clock;
-        m_host.m_matchesWanted = runner.matchesWanted;
-        m_host.m_matchesEnded = runner.matchesEnded;
-        for (int c = 0; c < kRosterSize; ++c) {
-            if (runner.stones[c] != GetStones(m_host.Profile(), c)) {
-                SetStones(m_host.Profile(), c, runner.stones[c]);
-            }
+    m_host.m_clock = runner->clock;
+    m_host.m_matchesWanted = runner->matchesWanted;
+    m_host.m_matchesEnded = runner->matchesEnded;
+    for (int c = 0; c < kRosterSize; ++c) {
+        if (runner->stones[c] != GetStones(m_host.Profile(), c)) {
+            SetStones(m_host.Profile(), c, runner->stones[c]);
         }
     }
+    return true;
 }
 
 }  // namespace quintrick

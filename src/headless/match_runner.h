@@ -14,6 +14,7 @@
 #include "players/play_log.h"
 #include "players/sample_search.h"
 #include "players/sampling_player.h"
+#include "runner_state.h"
 #include "scripted_host.h"
 
 namespace quintrick {
@@ -72,9 +73,10 @@ class MatchRunner {
     int TricksPlayed() const { return m_tricks; }
     // The match as it stands between two steps, with the runner's clock and bookkeeping.
     SavedMatch Save(const ResumePoint& point = {});
-    // Takes over a saved match (which must carry the runner's part); ResumeSaved then goes on
-    // from its point, so observers added in between see every event of the rest of the run.
-    void Load(const SavedMatch& match);
+    // Takes over a saved match; ResumeSaved then goes on from its point, so observers added in
+    // between see every event of the rest of the run. False (nothing taken over, the reason in
+    // `why`) when the match carries no runner's part or a damaged one.
+    bool Load(const SavedMatch& match, std::string* why = nullptr);
     void ResumeSaved() { m_engine.Resume(m_point); }
 
     // The human seat's policy; the default plays the first legal card and as show partner the

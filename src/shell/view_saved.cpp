@@ -2,6 +2,8 @@
 // thrown away by a new match and when a finished match's stones are credited.
 #include <QApplication>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -29,15 +31,46 @@ void RecordCredit(RecordKeeper& keeper, const GameState& gs, const ResumePoint& 
     }
 }
 
+// How the window showed the table: the window's part of a saved match.
+struct TableView {
+    int angle = 21;  // the bird's-eye angle
+    int openMode = 0;
+};
+
+std::string WriteTableView(const TableView& view) {
+    const QJsonObject object{{QStringLiteral("angle"), view.angle},
+                             {QStringLiteral("openMode"), view.openMode}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
+
+// std::nullopt when a field is missing, not a whole number or out of range.
+std::optional<TableView> ReadTableView(const std::string& text) {
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(text));
+    if (!doc.isObject()) return std::nullopt;
+    const QJsonObject object = doc.object();
+    const auto whole = [&object](const char* name, int low, int high) -> std::optional<int> {
+        const QJsonValue value = object.value(QLatin1String(name));
+        const double number = value.toDouble(-1);
+        if (!value.isDouble() || number != std::floor(number) || number < low || number > high)
+            return std::nullopt;
+        return static_cast<int>(number);
+    };
+    const std::optional<int> angle = whole("angle", 0, 90);
+    const std::optional<int> openMode = whole("openMode", 0, 1);
+    if (!angle || !openMode) return std::nullopt;
+    return TableView{*angle, *openMode};
+}
+
 }  // namespace
 
 void CT40913View::SaveResumePoint(const ResumePoint& point) {
     if (point.at == ResumeAt::kTick) NoteTakeBackPoint();
     // Records that waited for another program's lock are written once it is gone.
     m_records.WritePending();
-    SavedMatch match{m_gs, point, std::nullopt,
-                     TableView{static_cast<int>(std::trunc(m_table.Kakudo())), m_set.m_openMode},
-                     std::nullopt};
+    SavedMatch match{
+        m_gs, point, std::nullopt,
+        WriteTableView({static_cast<int>(std::trunc(m_table.Kakudo())), m_set.m_openMode}),
+        std::nullopt};
     // The records of the match so far go with it, so that they continue with it.
     if (const std::optional<KeeperState> kept = m_recordKeeper.State()) {
         match.records = WriteKeeperState(*kept);
@@ -72,6 +105,12 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
     const std::optional<std::string> text = m_savedMatch.Read();
     std::optional<SavedMatch> saved;
     if (text) saved = ReadSavedMatch(*text);
+    // The window's part, when there is one, must be whole.
+    std::optional<TableView> table;
+    if (saved && saved->table) {
+        table = ReadTableView(*saved->table);
+        if (!table) saved.reset();
+    }
     // The records kept with the match must belong to it (older files have none).
     std::optional<KeeperState> kept;
     if (saved && saved->records) {
@@ -121,10 +160,10 @@ std::optional<ResumePoint> CT40913View::TakeUpSavedMatch() {
     }
     m_gs = saved->gs;
     if (kept) m_recordKeeper.Restore(*kept);
-    if (saved->table) {
-        m_table.SetKakudo(saved->table->angle);
+    if (table) {
+        m_table.SetKakudo(table->angle);
         Write(m_profile, entries::kKakudo, static_cast<int>(std::trunc(m_table.Kakudo())));
-        m_set.m_openMode = saved->table->openMode;
+        m_set.m_openMode = table->openMode;
         Write(m_profile, entries::kOpenMode, m_set.m_openMode);
     }
     return saved->point;

@@ -9,6 +9,7 @@
 #include "engine/saved_match.h"
 #include "engine/stone_account.h"
 #include "match_runner.h"
+#include "runner_state.h"
 #include "trace_writer.h"
 
 namespace quintrick {
@@ -63,12 +64,16 @@ std::string Continue(const std::string& text) {
     const std::optional<SavedMatch> saved = ReadSavedMatch(text, &why);
     EXPECT_TRUE(saved) << why;
     if (!saved) return {};
+    EXPECT_TRUE(saved->runner);
+    const std::optional<RunnerState> state = ReadRunnerState(saved->runner.value_or(""), &why);
+    EXPECT_TRUE(state) << why;
+    if (!state) return {};
     std::ostringstream out;
-    MatchRunner runner(saved->gs.m_entryNo, saved->runner->clock, 1);
+    MatchRunner runner(saved->gs.m_entryNo, state->clock, 1);
     runner.m_host.m_keepLog = false;
-    runner.Load(*saved);
+    EXPECT_TRUE(runner.Load(*saved, &why)) << why;
     TraceWriter trace(out, runner.m_gs);
-    trace.SetMatchesBefore(saved->runner->matchIndex);
+    trace.SetMatchesBefore(state->matchIndex);
     runner.m_host.AddObserver(&trace);
     runner.ResumeSaved();
     EXPECT_TRUE(runner.RunToEnd());
@@ -176,10 +181,21 @@ TEST(Resume, UnusableSavedMatchesAreRefused) {
          Replace(good, R"([0,0,0,0,0]],"relatedNeed")", R"([0,0,5,0,-5]],"relatedNeed")")},
         {"no state", Replace(good, R"("state":{)", R"("stateX":{)")},
         {"runner clock out of range", Replace(good, R"("clock":)", R"("clock":86400,"x":)")},
+        {"runner clock missing", Replace(good, R"("clock":)", R"("x":)")},
+        {"runner not an object", Replace(good, R"("runner":{)", R"("runner":[],"x":{)")},
+        {"no runner", Replace(good, R"("runner":{)", R"("x":{)")},
+        {"match count damaged", Replace(good, R"("matchIndex":)", R"("matchIndex":2,"x":)")},
+        {"stones negative",
+         Replace(good, R"("stones":[)", R"("stones":[-1,0,0,0,0,0,0,0,0,0],"x":[)")},
     };
+    // The engine reads the match and keeps the runner's part; the runner takes that part over.
     for (const Case& c : cases) {
         std::string why;
-        EXPECT_FALSE(ReadSavedMatch(c.text, &why)) << c.what;
+        const std::optional<SavedMatch> match = ReadSavedMatch(c.text, &why);
+        if (match) {
+            MatchRunner runner(0, 300, 1);
+            EXPECT_FALSE(runner.Load(*match, &why)) << c.what;
+        }
         EXPECT_FALSE(why.empty()) << c.what;
     }
 }
@@ -287,6 +303,28 @@ TEST(Resume, AMatchsStonesCountOnceWhereverTheRunStops) {
     for (int p = 0; p < kSeats; ++p) {
         EXPECT_EQ(read->point.credit[p].character, credit->credit[p].character);
         EXPECT_EQ(read->point.credit[p].stones, credit->credit[p].stones);
+    }
+}
+
+TEST(Resume, TheClientsPartsAreKeptUnread) {
+    // The engine keeps what the runner, the window and the records wrote, field for field, even
+    // fields it has never heard of; a part that is no object is refused on both sides.
+    const std::string good = MidGameText();
+    std::optional<SavedMatch> match = ReadSavedMatch(good);
+    ASSERT_TRUE(match);
+    match->table = R"({"angle":12,"openMode":1,"later":[1,2]})";
+    match->records = R"({"anything":"kept"})";
+    const std::optional<SavedMatch> again = ReadSavedMatch(WriteSavedMatch(*match));
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->table, R"({"angle":12,"later":[1,2],"openMode":1})");
+    EXPECT_EQ(again->records, R"({"anything":"kept"})");
+    EXPECT_EQ(again->runner, match->runner);
+    for (auto part : {&SavedMatch::runner, &SavedMatch::table, &SavedMatch::records}) {
+        SavedMatch broken = *match;
+        broken.*part = "[1]";
+        std::string why;
+        EXPECT_TRUE(WriteSavedMatch(broken, &why).empty());
+        EXPECT_NE(why.find("not an object"), std::string::npos) << why;
     }
 }
 

@@ -206,15 +206,16 @@ int main(int argc, char** argv) {
         }
     }
     std::optional<SavedMatch> saved;
+    RunnerState savedRunner;
     if (continuePath) {
         std::string why;
-        saved = ReadSavedMatchFile(continuePath, why);
+        saved = ReadSavedMatchFile(continuePath, savedRunner, why);
         if (!saved) {
             std::cerr << "quintrick-sim: " << continuePath << ": " << why << '\n';
             return 1;
         }
-        matches = saved->runner->matchesWanted;
-        start = saved->runner->clock;
+        matches = savedRunner.matchesWanted;
+        start = savedRunner.clock;
         character = saved->gs.m_entryNo;
     }
 
@@ -282,7 +283,7 @@ int main(int argc, char** argv) {
 #endif
     if (saved) {
         runner->Load(*saved);
-        if (trace) trace->SetMatchesBefore(saved->runner->matchIndex);
+        if (trace) trace->SetMatchesBefore(savedRunner.matchIndex);
         runner->ResumeSaved();
     } else {
         runner->Start();

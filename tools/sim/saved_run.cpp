@@ -35,7 +35,8 @@ bool WriteSavedMatchFile(const std::string& path, const SavedMatch& match, std::
     return true;
 }
 
-std::optional<SavedMatch> ReadSavedMatchFile(const std::string& path, std::string& why) {
+std::optional<SavedMatch> ReadSavedMatchFile(const std::string& path, RunnerState& runner,
+                                             std::string& why) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         why = "cannot read " + path;
@@ -48,10 +49,14 @@ std::optional<SavedMatch> ReadSavedMatchFile(const std::string& path, std::strin
         if (text.size() > kSavedMatchMaxBytes) break;  // the reader refuses it
     }
     std::optional<SavedMatch> match = ReadSavedMatch(text, &why);
-    if (match && !match->runner) {
+    if (!match) return std::nullopt;
+    if (!match->runner) {
         why = "the saved match has no runner clock";
         return std::nullopt;
     }
+    std::optional<RunnerState> read = ReadRunnerState(*match->runner, &why);
+    if (!read) return std::nullopt;
+    runner = *read;
     return match;
 }
 

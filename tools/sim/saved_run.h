@@ -6,11 +6,14 @@
 #include <string>
 
 #include "engine/saved_match.h"
+#include "runner_state.h"
 
 namespace quintrick {
 
 // False with the reason when the file could not be written.
 bool WriteSavedMatchFile(const std::string& path, const SavedMatch& match, std::string& why);
-std::optional<SavedMatch> ReadSavedMatchFile(const std::string& path, std::string& why);
+// A saved match with the runner's part, which is read into `runner`.
+std::optional<SavedMatch> ReadSavedMatchFile(const std::string& path, RunnerState& runner,
+                                             std::string& why);
 
 }  // namespace quintrick
