@@ -17,3 +17,25 @@ function(quintrick_add_test)
     endif()
     set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" ${T_PROPERTIES})
 endfunction()
+
+# quintrick_label_tests(LABEL [SLOW test...])
+# Gives every test of the calling folder that has no label yet LABEL, and the tests named after
+# SLOW the label "slow" besides. The labels (ctest -L ...):
+#   unit  no window and no run of the program; all of them take seconds
+#   gui   widgets or painting on the offscreen platform
+#   e2e   the program itself: under X, from the command line or as a package
+#   slow  more than about five seconds, with one of the above
+function(quintrick_label_tests label)
+    cmake_parse_arguments(L "" "" "SLOW" ${ARGN})
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    foreach(test IN LISTS tests)
+        get_test_property(${test} LABELS labels)
+        if(NOT labels)
+            set(labels ${label})
+        endif()
+        if(test IN_LIST L_SLOW)
+            list(APPEND labels slow)
+        endif()
+        set_tests_properties(${test} PROPERTIES LABELS "${labels}")
+    endforeach()
+endfunction()
