@@ -49,6 +49,7 @@ class CKeyReference;
 struct AppFlags {
     bool isNt6 = true;
     bool thumbBar = true;
+    AssetLanguage language = AssetLanguage::Japanese;  // of the artwork, voices and map words
 };
 
 class CT40913View : public QWidget, public IHost, private IInputHost {
@@ -106,7 +107,6 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     void SaveForSessionEnd();
     // "新しいマッチ": after the question, gives up the match in progress and starts a new one.
     void NewMatchCommand();
-    const CSavedMatchFile& SavedMatchFile() const { return m_savedMatch; }
 
     // Commands of the menus and the accelerator keys.
     void OnCommand(int id);
@@ -134,7 +134,6 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // window gives it up); nothing when no match runs.
     void RecordAbandonedMatch();
     CGameRecords& Records() { return m_records; }
-    RecordKeeper& RecordKeeperOf() { return m_recordKeeper; }
     // A peek command (701-704) for computer seat id - 701.
     void PeekCommand(int command);
     // What the map dialog takes from the game.

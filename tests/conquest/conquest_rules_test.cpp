@@ -133,7 +133,12 @@ TEST(ConquestRules, HumanTaking) {
         {40, kAkita, ConquestSession::Taking::Taken, 10, false, {}},  // next is 最上 (33)
         {30, kAkita, ConquestSession::Taking::Taken, 0, false, {}},
         {100, kAkita, ConquestSession::Taking::Taken, 70, true, {}},
-        {29, kAkita, ConquestSession::Taking::TooFewStones, 29, true, {{30033, kStyleInfo}}},
+        {29,
+         kAkita,
+         ConquestSession::Taking::TooFewStones,
+         29,
+         true,
+         {{kMsgNotEnoughStones, kStyleInfo}}},
         {500, kHitachi, ConquestSession::Taking::Ignored, 500, true, {}},
         {500, kTsugaru, ConquestSession::Taking::Ignored, 500, true, {}},
     };
@@ -202,7 +207,7 @@ TEST(ConquestRules, RegularUnificationStopsTheOthersAndResets) {
     ConquestSession session(profile, box, map, Names(), kKestrel, true);
     session.RegularsTurn();
     ASSERT_EQ(map.boxes.size(), 1u);  // Heron takes 対馬; Raven does not move afterwards
-    EXPECT_EQ(box.calls, (std::vector<std::pair<int, int>>{{30014, kStyleInfo}}));
+    EXPECT_EQ(box.calls, (std::vector<std::pair<int, int>>{{kMsgUnified, kStyleInfo}}));
     EXPECT_EQ(profile.ReadInt("Kunitori", "INIT", -1), 0);
     EXPECT_FALSE(session.ConquestMode());
     EXPECT_EQ(map.status, LoadString(kStatusReset));

@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "conquest/kuni_table.h"
+#include "engine/strings.h"
 #include "memory_profile.h"
 #include "recording_box.h"
 
@@ -73,7 +74,7 @@ TEST(KuniState, ResetAnswersAndConfirmation) {
         EXPECT_EQ(ResetKunitori(profile, box, c.confirm), c.reset);
         ASSERT_EQ(static_cast<int>(box.calls.size()), c.questions);
         if (c.questions) {
-            EXPECT_EQ(box.calls[0].first, 30012);
+            EXPECT_EQ(box.calls[0].first, kMsgResetConquest);
             EXPECT_EQ(box.calls[0].second, kStyleQuestion);
         }
         if (c.reset) {

@@ -114,7 +114,7 @@ TEST(KuniTable, HomesCostsAndColours) {
 // The explanation of every character's name plate names the home province of the table.
 TEST(KuniTable, ExplanationsNameTheHomeProvince) {
     for (int c = 0; c < kCharacters; ++c) {
-        const std::string text(LoadString(30100 + c));
+        const std::string text(LoadString(kTipPersonalityFirst + c));
         const std::string home = "\n[本拠地] " + KuniName(HomeProvince(c));
         ASSERT_GE(text.size(), home.size()) << c;
         EXPECT_EQ(text.substr(text.size() - home.size()), home) << c;

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include "conquest/conquest_rules.h"
 #include "dialog_fixture.h"
 #include "resource_ids.h"
 #include "resource_paths.h"
@@ -85,7 +86,7 @@ TEST(Kunitori, ClicksOnTheStandardMapAndBetweenLabels) {
     auto dialog = f.Open();
     dialog->show();
     QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, QPoint(300, 200));
-    EXPECT_EQ(f.box.calls, (std::vector<std::pair<int, int>>{{30032, kStyleInfo}}));
+    EXPECT_EQ(f.box.calls, (std::vector<std::pair<int, int>>{{kMsgStandardMapClick, kStyleInfo}}));
     dialog->OnZoom();
     f.box.calls.clear();
     QTest::mouseClick(dialog.get(), Qt::LeftButton, {}, QPoint(300, 200));  // open sea

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "conquest/conquest_rules.h"
 #include "dialog_fixture.h"
 #include "engine/settings_table.h"
 #include "resource_ids.h"
@@ -35,8 +36,8 @@ TEST(MapExport, SaveDialogOverwriteAndFolder) {
     const struct {
         const char* name;  // empty: the file dialog is cancelled
         bool exists;
-        int overwrite;       // answer to 30057
-        int showFolder;      // answer to 30069
+        int overwrite;       // answer to kMsgOverwrite
+        int showFolder;      // answer to kMsgSavedShowFolder
         const char* format;  // written format, empty when nothing is written
         bool folderShown;
     } cases[] = {
@@ -57,7 +58,7 @@ TEST(MapExport, SaveDialogOverwriteAndFolder) {
             old.write("old");
         }
         f.host.saveAs = path;
-        f.box.answers = {{30057, c.overwrite}, {30069, c.showFolder}};
+        f.box.answers = {{kMsgOverwrite, c.overwrite}, {kMsgSavedShowFolder, c.showFolder}};
         auto dialog = f.Open();
         dialog->SaveMapImage();
         ASSERT_EQ(f.host.asked.size(), 1u);
@@ -89,7 +90,7 @@ TEST(MapExport, PngAndTiffAreSmallAndLossless) {
         DialogFixture f;
         const QString path = dir.filePath(c.name);
         f.host.saveAs = path;
-        f.box.answers = {{30069, IDNO}};
+        f.box.answers = {{kMsgSavedShowFolder, IDNO}};
         auto dialog = f.Open();
         dialog->SaveMapImage();
         EXPECT_LT(QFileInfo(path).size(), c.maxBytes) << c.name;
@@ -110,11 +111,11 @@ TEST(Unification, CeremonySavesThePictureAndResets) {
     SetStones(f.profile, kKestrel, 3);
     f.profile.WriteInt("Kunitori", "INIT", 1);
     f.host.saveAs = dir.filePath("tenka.png");
-    f.box.answers = {{30034, IDYES}, {30069, IDNO}};
+    f.box.answers = {{kMsgSaveImage, IDYES}, {kMsgSavedShowFolder, IDNO}};
     QImage atQuestion;
     auto dialog = f.Open();
     f.box.onQuestion = [&](int id) {
-        if (id == 30034) atQuestion = dialog->EnlargedMap();
+        if (id == kMsgSaveImage) atQuestion = dialog->EnlargedMap();
     };
     dialog->resize(900, 700);
     dialog->show();
@@ -167,13 +168,13 @@ TEST(Unification, CeremonySavesThePictureAndResets) {
 TEST(Unification, EnglishCeremonyShowsTheEnglishBanner) {
     DialogFixture f(kKestrel);
     for (int p = 0; p < kProvinces; ++p) SetKuniOwner(f.profile, p, kKestrel);
-    f.box.answers = {{30034, IDNO}, {30039, IDYES}};
+    f.box.answers = {{kMsgSaveImage, IDNO}, {kMsgResetWithoutSaving, IDYES}};
     KunitoriContext context = f.Context(0);
     context.language = AssetLanguage::English;
     CKunitori dialog(context);
     QImage atQuestion;
     f.box.onQuestion = [&](int id) {
-        if (id == 30034) atQuestion = dialog.EnlargedMap();
+        if (id == kMsgSaveImage) atQuestion = dialog.EnlargedMap();
     };
     dialog.UnificationCeremony();
     ASSERT_FALSE(atQuestion.isNull());
@@ -200,13 +201,14 @@ TEST(Unification, DecliningBothQuestionsSavesNothing) {
     DialogFixture f(kEgret);
     for (int p = 0; p < kProvinces; ++p) SetKuniOwner(f.profile, p, p == 73 ? kNoOwner : kEgret);
     SetStones(f.profile, kEgret, 1);
-    f.box.answers = {{30034, IDNO}, {30039, IDYES}};
+    f.box.answers = {{kMsgSaveImage, IDNO}, {kMsgResetWithoutSaving, IDYES}};
     auto dialog = f.Open(0);
     dialog->UnificationCeremony();
     EXPECT_TRUE(f.host.asked.empty());
     EXPECT_TRUE(f.host.sounds.empty());  // sound effects off
     EXPECT_EQ(f.box.calls,
-              (std::vector<std::pair<int, int>>{{30034, kStyleQuestion}, {30039, kStyleQuestion}}));
+              (std::vector<std::pair<int, int>>{{kMsgSaveImage, kStyleQuestion},
+                                                {kMsgResetWithoutSaving, kStyleQuestion}}));
     EXPECT_EQ(GetKuniOwner(f.profile, 0), kNoOwner);
 }
 

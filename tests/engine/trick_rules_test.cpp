@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/strings.h"
 #include "table_fixture.h"
 
 namespace quintrick {
@@ -180,9 +181,9 @@ TEST(IsLegalPlay, ThreeRulesInOrder) {
         t.gs.m_calledSuit = c.called;
         EXPECT_EQ(IsLegalPlay(t.gs, 2, c.card), c.rule) << c.name;
     }
-    EXPECT_EQ(RuleMessage(Rule::kFollowSuit), 30027);
-    EXPECT_EQ(RuleMessage(Rule::kJokerFirst), 30028);
-    EXPECT_EQ(RuleMessage(Rule::kJokerNinth), 30029);
+    EXPECT_EQ(RuleMessage(Rule::kFollowSuit), kMsgRuleFollowSuit);
+    EXPECT_EQ(RuleMessage(Rule::kJokerFirst), kMsgRuleJokerFirst);
+    EXPECT_EQ(RuleMessage(Rule::kJokerNinth), kMsgRuleJokerNinth);
 }
 
 }  // namespace

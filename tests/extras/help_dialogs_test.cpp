@@ -18,6 +18,7 @@
 
 #include "engine/strings.h"
 #include "recording_box.h"
+#include "shell/extras/command_ids.h"
 
 namespace quintrick {
 namespace {
@@ -28,16 +29,16 @@ TEST(HelpPages, CommandsAndTheirPages) {
         const char* page;
         const char* caption;
     };
-    const Case cases[] = {{32787, "quintrick_sousa.html", "操作方法"},
-                          {32780, "quintrick_rule.html", "ルール"},
-                          {32789, "quintrick_kakehiki.html", "カケヒキ"}};
+    const Case cases[] = {{kCmdHelpOperation, "quintrick_sousa.html", "操作方法"},
+                          {kCmdHelpRules, "quintrick_rule.html", "ルール"},
+                          {kCmdHelpTactics, "quintrick_kakehiki.html", "カケヒキ"}};
     for (const Case& c : cases) {
         const auto page = HelpPageFor(c.command);
         ASSERT_TRUE(page.has_value());
         EXPECT_STREQ(page->page, c.page);
         EXPECT_STREQ(page->caption, c.caption);
     }
-    EXPECT_FALSE(HelpPageFor(57664).has_value());
+    EXPECT_FALSE(HelpPageFor(kCmdAbout).has_value());
 }
 
 // The English pages mirror the Japanese ones section for section and table row for table row, and
@@ -113,7 +114,8 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
         int command;
         bool opens;
     };
-    for (const Case c : {Case{32787, false}, Case{32780, true}, Case{32789, false}}) {
+    for (const Case c : {Case{kCmdHelpOperation, false}, Case{kCmdHelpRules, true},
+                         Case{kCmdHelpTactics, false}}) {
         test::RecordingBox box;
         CHelpDlg dlg(box, nullptr, folder);
         const HelpPage page = *HelpPageFor(c.command);
@@ -133,7 +135,7 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
             EXPECT_TRUE(dlg.Browser()->toPlainText().contains("五人で遊びます。"));
         } else {
             EXPECT_EQ(result, QDialog::Rejected) << c.command;
-            EXPECT_EQ(box.Ids(), std::vector<int>{30162});
+            EXPECT_EQ(box.Ids(), std::vector<int>{kMsgNoHelpFolder});
             EXPECT_EQ(box.Styles(), std::vector<int>{kStyleInfo});
         }
     }
@@ -142,7 +144,7 @@ TEST(HelpViewer, MissingPageGivesTheMessageAndClosesAtOnce) {
     CHelpDlg dlg(box, nullptr, dir.filePath("nothing"));
     dlg.m_page = "quintrick_rule.html";
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-    EXPECT_EQ(box.Ids(), std::vector<int>{30162});
+    EXPECT_EQ(box.Ids(), std::vector<int>{kMsgNoHelpFolder});
 }
 
 // Following a link to another help page, and going back, the title names the page on view.
@@ -185,7 +187,7 @@ TEST(HelpViewer, UnreadablePageGivesTheMessage) {
     dlg.m_page = "quintrick_rule.html";
     QTimer::singleShot(200, &dlg, [&] { dlg.accept(); });  // only if it wrongly opened
     EXPECT_EQ(dlg.exec(), QDialog::Rejected);
-    EXPECT_EQ(box.Ids(), std::vector<int>{30162});
+    EXPECT_EQ(box.Ids(), std::vector<int>{kMsgNoHelpFolder});
 }
 
 // The version box: the newest release first, the oldest last, and an empty line at the end.
@@ -193,8 +195,8 @@ TEST(AboutBox, VersionHistoryNewestFirst) {
     CAboutDlg dlg;
     const QStringList lines = dlg.History()->toPlainText().split(u'\n');
     ASSERT_EQ(lines.size(), 10);
-    EXPECT_EQ(lines.first().toStdString(), LoadString(30208));
-    EXPECT_EQ(lines[8].toStdString(), LoadString(30200));
+    EXPECT_EQ(lines.first().toStdString(), LoadString(kVersionNewest));
+    EXPECT_EQ(lines[8].toStdString(), LoadString(kVersionOldest));
     EXPECT_TRUE(lines.last().isEmpty());
     EXPECT_TRUE(dlg.History()->isReadOnly());
     // Every line: a version number and a date year.month.day, then a note.

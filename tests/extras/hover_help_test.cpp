@@ -56,51 +56,52 @@ TEST(HoverHelpRules, FirstApplicableRuleDecides) {
     const Case cases[] = {
         {"plate first", [](Scene&) {}, Show(30106)},  // seat 2: player 2, Magpie
         {"called suit after the plates", [](Scene& s) { s.areas.m_plateRect[2] = {}; },
-         Show(30126)},
-        {"a plate before a game falls through", [](Scene& s) { s.gs.m_phase = 0; }, Show(30122)},
+         Show(kTipCalledSuit)},
+        {"a plate before a game falls through", [](Scene& s) { s.gs.m_phase = 0; },
+         Show(kTipDiscard)},
         {"called suit needs the human's turn",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.gs.m_turn = 3;
          },
-         Show(30123)},
+         Show(kTipTurnMark)},
         {"called suit not when the human led",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.gs.m_leader = 4;
          },
-         Show(30123)},
+         Show(kTipTurnMark)},
         {"called suit not with the score table",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.gs.m_showScore = 1;
          },
-         Show(30123)},
+         Show(kTipTurnMark)},
         {"called suit not without the status display",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.settings.m_dspInfo = 2;
          },
-         Show(30123)},
+         Show(kTipTurnMark)},
         {"called suit not while show cards are put out",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.gs.m_phase = 2;
          },
-         Show(30123)},
+         Show(kTipTurnMark)},
         {"right after the called suit",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.areas.m_calledSuitRect = {};
          },
-         Show(30127)},
+         Show(kTipRight)},
         {"mark before the field",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
              s.areas.m_calledSuitRect = {};
              s.areas.m_rightRect = {};
          },
-         Show(30123)},
+         Show(kTipTurnMark)},
         {"field before the discard pile",
          [](Scene& s) {
              s.areas.m_plateRect[2] = {};
@@ -108,7 +109,7 @@ TEST(HoverHelpRules, FirstApplicableRuleDecides) {
              s.areas.m_rightRect = {};
              s.areas.m_turnMarkRect = {};
          },
-         Show(30121)},
+         Show(kTipField)},
         {"an empty discard pile explains nothing",
          [](Scene& s) {
              s.gs.m_phase = 0;
@@ -129,30 +130,30 @@ TEST(HoverHelpRules, FixedAreasAndTheirEdges) {
         HoverHelp expected;
     };
     const Case cases[] = {
-        {0, 10, 10, Show(30110)},
-        {0, 56, 62, Show(30110)},
+        {0, 10, 10, Show(kTipTrump)},
+        {0, 56, 62, Show(kTipTrump)},
         {0, 57, 20, kHide},
-        {0, 58, 10, Show(30111)},
-        {0, 172, 35, Show(30111)},
+        {0, 58, 10, Show(kTipGameCounter)},
+        {0, 172, 35, Show(kTipGameCounter)},
         {0, 100, 36, kHide},
-        {0, 58, 37, Show(30112)},
+        {0, 58, 37, Show(kTipBattleCounter)},
         {0, 173, 40, kHide},
-        {0, 119, 64, Show(30124)},
-        {0, 145, 95, Show(30124)},
-        {0, 146, 64, Show(30125)},
-        {0, 172, 95, Show(30125)},
+        {0, 119, 64, Show(kTipAngleUp)},
+        {0, 145, 95, Show(kTipAngleUp)},
+        {0, 146, 64, Show(kTipAngleDown)},
+        {0, 172, 95, Show(kTipAngleDown)},
         {0, 173, 64, kHide},
         {0, 146, 96, kHide},
         // The counters only during a game.
         {0, 1010, 10, kHide},
-        {1, 1010, 10, Show(30113)},
-        {1, 1050, 10, Show(30114)},
-        {1, 1100, 10, Show(30115)},
-        {1, 1140, 10, Show(30116)},
-        {1, 1010, 80, Show(30117)},
-        {1, 1050, 80, Show(30118)},
-        {1, 1100, 80, Show(30119)},
-        {1, 1169, 109, Show(30120)},
+        {1, 1010, 10, Show(kTipRelatedTarget)},
+        {1, 1050, 10, Show(kTipUnrelatedTarget)},
+        {1, 1100, 10, Show(kTipPicturesLeft)},
+        {1, 1140, 10, Show(kTipJokerLeft)},
+        {1, 1010, 80, Show(kTipClubsLeft)},
+        {1, 1050, 80, Show(kTipDiamondsLeft)},
+        {1, 1100, 80, Show(kTipHeartsLeft)},
+        {1, 1169, 109, Show(kTipSpadesLeft)},
         // Inside the panel but in a gap: nothing changes; outside the panel: hidden.
         {1, 1010, 50, kKeep},
         {1, 998, 10, kKeep},
@@ -186,7 +187,7 @@ TEST(CharacterTip, ByPlayerAndTheHumansCharacter) {
     EXPECT_TRUE(CharacterTip(gs, 0).empty());
     for (int entry : {0, 1, 3, 4, 7, 9}) {
         gs.m_entryNo = entry;
-        EXPECT_EQ(CharacterTipId(gs, 0), 30100 + entry);
+        EXPECT_EQ(CharacterTipId(gs, 0), kTipPersonalityFirst + entry);
     }
     for (int entry : {-1, 2, 5, 6, 8, 10}) {
         gs.m_entryNo = entry;
@@ -197,7 +198,7 @@ TEST(CharacterTip, ByPlayerAndTheHumansCharacter) {
 // Each personality text names the character and its home province on the first and last lines.
 TEST(CharacterTip, TextsNameTheCharacterAndItsHome) {
     for (int c = 0; c < kRosterSize; ++c) {
-        const std::string text(LoadString(30100 + c));
+        const std::string text(LoadString(kTipPersonalityFirst + c));
         const auto first = text.find('\n');
         const auto last = text.rfind('\n');
         ASSERT_NE(first, last) << c;
@@ -205,7 +206,7 @@ TEST(CharacterTip, TextsNameTheCharacterAndItsHome) {
         EXPECT_EQ(text.substr(last + 1), "[本拠地] " + KuniName(HomeProvince(c))) << c;
         EXPECT_TRUE(text.substr(first + 1).starts_with("[性　格] ")) << c;
     }
-    for (int id = 30110; id <= 30127; ++id) EXPECT_FALSE(LoadString(id).empty()) << id;
+    for (int id = kTipTrump; id <= kTipRight; ++id) EXPECT_FALSE(LoadString(id).empty()) << id;
 }
 
 }  // namespace

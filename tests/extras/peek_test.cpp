@@ -8,6 +8,7 @@
 #include <csignal>
 
 #include "engine/settings_table.h"
+#include "engine/strings.h"
 #include "match_runner.h"
 #include "memory_profile.h"
 #include "recording_box.h"
@@ -129,7 +130,7 @@ TEST_F(PeekCommand, FailedStartIsReportedAndTriedAgain) {
     launcher.PeekCommand(2, gs);
     launcher.PeekCommand(2, gs);
     EXPECT_EQ(starts, 2);
-    EXPECT_EQ(box.Ids(), (std::vector<int>{30041, 30041}));
+    EXPECT_EQ(box.Ids(), (std::vector<int>{kMsgPeekLaunchFailed, kMsgPeekLaunchFailed}));
     EXPECT_EQ(box.Styles()[0], kStyleInfo);
     EXPECT_EQ(Read(profile, entries::kCunningView), 0);
 }

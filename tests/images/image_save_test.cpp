@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "engine/strings.h"
 #include "images/image_files.h"
 #include "recording_box.h"
 
@@ -65,7 +66,7 @@ TEST(ImageTypeOf, ExtensionRules) {
         const bool refused = std::string(c.type).empty();
         ASSERT_EQ(box.calls.size(), refused ? 1u : 0u) << c.path;
         if (refused) {
-            EXPECT_EQ(box.calls[0], std::make_pair(30056, int(kStyleInfo)));
+            EXPECT_EQ(box.calls[0], std::make_pair(int(kMsgUnsupportedFileType), int(kStyleInfo)));
         }
     }
 }
@@ -120,20 +121,22 @@ TEST(SaveBitmapAsImage, FailuresShowTheirMessageAndReturnFalse) {
         const char* type;
         QImage image;
         int w;
-        int message;  // 30172 names the file that could not be written
+        int message;  // kMsgFileNotWritten names the file that could not be written
     } cases[] = {
-        {dir.filePath("plain/x.png"), "png", Sample(8, 8), 8, 30172},    // the folder is a file
-        {dir.filePath("missing/x.gif"), "gif", Sample(8, 8), 8, 30172},  // no such folder
-        {dir.filePath("x.jpe"), "jpe", Sample(8, 8), 8, 30001},          // no encoder
-        {dir.filePath("x.png"), "png", QImage(), 8, 30001},              // no bitmap
-        {dir.filePath("y.png"), "png", Sample(8, 8), 0, 30001},          // no size
+        {dir.filePath("plain/x.png"), "png", Sample(8, 8), 8,
+         kMsgFileNotWritten},  // the folder is a file
+        {dir.filePath("missing/x.gif"), "gif", Sample(8, 8), 8,
+         kMsgFileNotWritten},                                         // no such folder
+        {dir.filePath("x.jpe"), "jpe", Sample(8, 8), 8, kMsgMemory},  // no encoder
+        {dir.filePath("x.png"), "png", QImage(), 8, kMsgMemory},      // no bitmap
+        {dir.filePath("y.png"), "png", Sample(8, 8), 0, kMsgMemory},  // no size
     };
     for (const auto& c : cases) {
         RecordingBox box;
         EXPECT_FALSE(SaveBitmapAsImage(c.image, c.w, 8, c.path, c.type, box)) << c.type;
         ASSERT_EQ(box.calls.size(), 1u);
         EXPECT_EQ(box.calls[0], std::make_pair(c.message, int(kStyleError)));
-        if (c.message == 30172) {
+        if (c.message == kMsgFileNotWritten) {
             EXPECT_EQ(box.prefixes[0], c.path.toStdString() + "\n");
         }
         EXPECT_FALSE(QFile::exists(c.path)) << c.path.toStdString();
@@ -228,7 +231,7 @@ TEST(SaveBitmapAsImage, AFailedWriteNeverTouchesTheExistingFile) {
         EXPECT_EQ(Contents(path), "the player's own picture");
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         ASSERT_EQ(box.calls.size(), 1u);
-        EXPECT_EQ(box.calls[0], std::make_pair(30172, int(kStyleError)));
+        EXPECT_EQ(box.calls[0], std::make_pair(int(kMsgFileNotWritten), int(kStyleError)));
         EXPECT_EQ(box.prefixes[0], path.toStdString() + "\n");
     }
 }
@@ -253,7 +256,7 @@ TEST(SaveBitmapAsImage, ProtectedFilesFoldersAndDevicesAreNotReplaced) {
         RecordingBox box;
         EXPECT_FALSE(SaveBitmapAsImage(Sample(8, 8), 8, 8, path, "png", box));
         ASSERT_EQ(box.calls.size(), 1u);
-        EXPECT_EQ(box.calls[0], std::make_pair(30172, int(kStyleError)));
+        EXPECT_EQ(box.calls[0], std::make_pair(int(kMsgFileNotWritten), int(kStyleError)));
         EXPECT_EQ(box.prefixes[0], path.toStdString() + "\n");
     }
     EXPECT_TRUE(QFileInfo(folder).isDir());

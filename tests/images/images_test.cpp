@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include "engine/strings.h"
 #include "images/image_files.h"
 #include "recording_box.h"
 
@@ -215,7 +216,7 @@ TEST(TempDir, AFolderThatCannotBeMadeShowsTheReadMessage) {
     Put(blocker, "a file where a folder should be");
     EXPECT_EQ(GetTempDir("blocked", box), QString());
     ASSERT_EQ(box.calls.size(), 1u);
-    EXPECT_EQ(box.calls[0], std::make_pair(30002, int(kStyleError)));
+    EXPECT_EQ(box.calls[0], std::make_pair(int(kMsgReadFailed), int(kStyleError)));
     QFile::remove(blocker);
 }
 

@@ -8,33 +8,24 @@
 #include <QTest>
 
 #include "engine/saved_match.h"
+#include "engine/strings.h"
 #include "records/records_db.h"
 #include "scripted_dialogs.h"
 #include "shell/app.h"
+#include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/records_window.h"
 #include "shell/saved_match_file.h"
 #include "shell/screen_size.h"
+#include "window_fixture.h"
 
 namespace quintrick::testing {
 namespace {
 
-class Frame : public ::testing::Test {
+// The messages of the start stay for the tests to see.
+class Frame : public WindowTest {
   protected:
-    void SetUp() override {
-        App();
-        ClearProfile();
-    }
-    void Open() { ASSERT_TRUE(OpenFrame(frame, dialogs)); }
-    CT40913View& view() { return frame->View(); }
-    void StartGame() {
-        view().OnCommand(32771);
-        ASSERT_EQ(view().Gs().m_phase, 1);
-    }
-    QAction* Item(QMenu& menu, int id) { return menu.findChild<QAction*>(QString::number(id)); }
-
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainFrame> frame;
+    void Open() { WindowTest::Open({}, false); }
 };
 
 TEST(DataFile, FoundOnlyBesideTheProgram) {
@@ -235,17 +226,20 @@ TEST_F(Frame, MenuChecksAndGreyedItemsBeforeAndAfterTheFirstGame) {
     auto game = view().BuildPopupMenu(0);
     auto settings = view().BuildPopupMenu(1);
     auto help = view().BuildPopupMenu(2);
-    EXPECT_TRUE(Item(*game, 32771)->isEnabled());
-    EXPECT_EQ(Item(*game, 32771)->text().toStdString(), "開始(&P)");
-    for (int id : {32772, 32784, 32790}) EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
-    for (int id : {32787, 32780, 32789, 57664}) EXPECT_TRUE(Item(*help, id)->isEnabled()) << id;
-    EXPECT_TRUE(Item(*settings, 32786)->isEnabled());
-    EXPECT_TRUE(Item(*settings, 32774)->isChecked()) << "the fixture runs at speed 1";
+    EXPECT_TRUE(Item(*game, kCmdStart)->isEnabled());
+    EXPECT_EQ(Item(*game, kCmdStart)->text().toStdString(), "開始(&P)");
+    for (int id : {kCmdScore, kCmdMap, kCmdCardBacks})
+        EXPECT_FALSE(Item(*settings, id)->isEnabled()) << id;
+    for (int id : {kCmdHelpOperation, kCmdHelpRules, kCmdHelpTactics, kCmdAbout})
+        EXPECT_TRUE(Item(*help, id)->isEnabled()) << id;
+    EXPECT_TRUE(Item(*settings, kCmdResetMap)->isEnabled());
+    EXPECT_TRUE(Item(*settings, kCmdSpeedFast)->isChecked()) << "the fixture runs at speed 1";
     StartGame();
     game = view().BuildPopupMenu(0);
     settings = view().BuildPopupMenu(1);
-    EXPECT_FALSE(Item(*game, 32771)->isEnabled());
-    for (int id : {32772, 32784, 32790}) EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
+    EXPECT_FALSE(Item(*game, kCmdStart)->isEnabled());
+    for (int id : {kCmdScore, kCmdMap, kCmdCardBacks})
+        EXPECT_TRUE(Item(*settings, id)->isEnabled()) << id;
 }
 
 // A later match whose character dialog is cancelled leaves no game in hand: the start command
@@ -277,15 +271,17 @@ TEST_F(Frame, SpeedAndSizeChecks) {
         int speed;
         int checked;
     };
-    for (const Case& c : {Case{1, 32774}, Case{5, 32783}, Case{7, 32776}, Case{9, 32776},
-                          Case{13, 32785}, Case{17, 32778}}) {
+    for (const Case& c :
+         {Case{1, kCmdSpeedFast}, Case{5, kCmdSpeedFaster}, Case{7, kCmdSpeedNormal},
+          Case{9, kCmdSpeedNormal}, Case{13, kCmdSpeedSlower}, Case{17, kCmdSpeedSlow}}) {
         view().Settings().m_speed = c.speed;
         auto menu = view().BuildPopupMenu(1);
-        for (int id : {32774, 32783, 32776, 32785, 32778}) {
+        for (int id :
+             {kCmdSpeedFast, kCmdSpeedFaster, kCmdSpeedNormal, kCmdSpeedSlower, kCmdSpeedSlow}) {
             EXPECT_EQ(Item(*menu, id)->isChecked(), id == c.checked) << c.speed << " " << id;
         }
     }
-    for (auto [gamen, checked] : {std::pair{900, 32794}, std::pair{1024, 32805}}) {
+    for (auto [gamen, checked] : {std::pair{900, kCmdSize640}, std::pair{1024, kCmdSize1024}}) {
         view().Profile().WriteInt("Settei", "Gamen", gamen);
         auto menu = view().BuildPopupMenu(1);
         EXPECT_TRUE(Item(*menu, checked)->isChecked()) << gamen;
@@ -294,7 +290,7 @@ TEST_F(Frame, SpeedAndSizeChecks) {
     // radio marks.
     auto menu = view().BuildPopupMenu(1);
     const std::vector<std::vector<int>> groups{
-        {32774, 32783, 32776, 32785, 32778},
+        {kCmdSpeedFast, kCmdSpeedFaster, kCmdSpeedNormal, kCmdSpeedSlower, kCmdSpeedSlow},
         {kCmdSize640, kCmdSize800, kCmdSize1024, kCmdSize1200, kCmdSize1400, kCmdSize1600},
         {kCmdLevelNormal, kCmdLevelStrong}};
     for (const std::vector<int>& ids : groups) {
@@ -309,16 +305,16 @@ TEST_F(Frame, SpeedAndSizeChecks) {
 TEST_F(Frame, SwitchesFlipTheirCopyAndEntry) {
     Open();
     view().Settings().m_openMode = 0;
-    view().OnCommand(32781);
+    view().OnCommand(kCmdOpenMode);
     EXPECT_EQ(view().Settings().m_openMode, 1);
     EXPECT_EQ(view().Profile().ReadInt("Settei", "OpenMode", 0), 1);
     auto menu = view().BuildPopupMenu(1);
-    EXPECT_TRUE(Item(*menu, 32781)->isChecked());
+    EXPECT_TRUE(Item(*menu, kCmdOpenMode)->isChecked());
 
     dialogs.messages.clear();
-    view().OnCommand(32807);
+    view().OnCommand(kCmdAutoStart);
     EXPECT_EQ(view().Profile().ReadInt("Settei", "AutoStart", 0), 1);
-    EXPECT_EQ(dialogs.messages, std::vector<int>{30038});
+    EXPECT_EQ(dialogs.messages, std::vector<int>{kMsgAutoStartNext});
 }
 
 TEST_F(Frame, TheIconRowAndTheFunctionKeysOpenTheMenus) {
@@ -326,7 +322,7 @@ TEST_F(Frame, TheIconRowAndTheFunctionKeysOpenTheMenus) {
     int opened = 0;
     dialogs.onMenu = [&](QMenu& menu) {
         ++opened;
-        if (QAction* start = Item(menu, 32771)) start->trigger();
+        if (QAction* start = Item(menu, kCmdStart)) start->trigger();
     };
     const Scales& s = view().Table().m_scales;
     const QPoint flag(int(30 * s.sx), int(80 * s.sy));
@@ -356,14 +352,14 @@ TEST_F(Frame, AngleKeysOnlyAfterTheFirstGame) {
 TEST_F(Frame, TheCloseQuestionOnlyAfterTheFirstDeal) {
     Open();
     EXPECT_TRUE(frame->close());
-    EXPECT_TRUE(dialogs.messages.empty() || dialogs.messages.back() != 30006);
+    EXPECT_TRUE(dialogs.messages.empty() || dialogs.messages.back() != kMsgQuitMidway);
 
     Open();
     StartGame();
     dialogs.answer = IDNO;
     dialogs.messages.clear();
     EXPECT_FALSE(frame->close());
-    EXPECT_EQ(dialogs.messages, std::vector<int>{30006});
+    EXPECT_EQ(dialogs.messages, std::vector<int>{kMsgQuitMidway});
     dialogs.answer = IDYES;
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(view().Profile().ReadInt("Cun", "Now", 0), 4);
@@ -382,12 +378,12 @@ TEST_F(Frame, DecliningToGoOnAfterTheMatchClosesWithoutTheQuestion) {
 TEST_F(Frame, ACancelledCharacterDialogLeavesTheStartCommand) {
     Open();
     dialogs.character = -1;
-    view().OnCommand(32771);
+    view().OnCommand(kCmdStart);
     EXPECT_EQ(view().Gs().m_phase, 0);
     auto game = view().BuildPopupMenu(0);
-    EXPECT_TRUE(Item(*game, 32771)->isEnabled());
+    EXPECT_TRUE(Item(*game, kCmdStart)->isEnabled());
     dialogs.character = 3;
-    view().OnCommand(32771);
+    view().OnCommand(kCmdStart);
     EXPECT_EQ(view().Gs().m_phase, 1);
     EXPECT_EQ(dialogs.characterDialogs, 2);
 }

@@ -7,29 +7,17 @@
 
 #include "engine/settings_table.h"
 #include "engine/trick_rules.h"
-#include "scripted_dialogs.h"
 #include "shell/extras/command_ids.h"
 #include "shell/hint_search.h"
 #include "shell/main_frame.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
+#include "window_fixture.h"
 
 namespace quintrick::testing {
 namespace {
 
-class ViewHint : public ::testing::Test {
+class ViewHint : public StartedWindow {
   protected:
-    void SetUp() override {
-        App();
-        ClearProfile();
-        ASSERT_TRUE(OpenFrame(frame, dialogs));
-        dialogs.messages.clear();
-        view().OnCommand(32771);  // start: deals the first game
-        ASSERT_EQ(gs().m_phase, 1);
-    }
-
-    CT40913View& view() { return frame->View(); }
-    GameState& gs() { return view().Gs(); }
-
     // Ticks the real game until the human may choose a card.
     bool UntilHumansTurn() {
         for (int i = 0; i < 200 && !view().HintAvailable(); ++i) view().FireTimer(kGameTimerEvent);
@@ -46,9 +34,6 @@ class ViewHint : public ::testing::Test {
         EXPECT_EQ(items.size(), 2);
         return {items[0]->isChecked(), items[1]->isChecked()};
     }
-
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(ViewHint, TheStrengthIsStoredAndSwitchesTheComputersDecisions) {

@@ -10,31 +10,22 @@
 
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
+#include "shell/extras/command_ids.h"
 #include "shell/extras/tip_window.h"
 #include "shell/main_frame.h"
 #include "table/layout.h"
+#include "window_fixture.h"
 
 namespace quintrick::testing {
 namespace {
 
-class Hooked : public ::testing::Test {
+class Hooked : public WindowTest {
   protected:
-    void SetUp() override {
-        App();
-        ClearProfile();
-    }
-    void Open(AppFlags flags = {}) {
-        ASSERT_TRUE(OpenFrame(frame, dialogs, flags));
-        dialogs.messages.clear();
-    }
     void StartGame() {
         dialogs.character = 3;
-        view().OnCommand(32771);
-        ASSERT_EQ(view().Gs().m_phase, 1);
+        WindowTest::StartGame();
         dialogs.messages.clear();  // the deal may ask whether the human leads
     }
-    CT40913View& view() { return frame->View(); }
-    QAction* Item(QMenu& menu, int id) { return menu.findChild<QAction*>(QString::number(id)); }
     // Moves the pointer to base point (bx, by) as the window system would.
     void MoveTo(int bx, int by) {
         const Scales& s = view().Table().m_scales;
@@ -43,9 +34,6 @@ class Hooked : public ::testing::Test {
                          Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(&view(), &move);
     }
-
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(Hooked, EachCommandOpensItsWindow) {
@@ -55,11 +43,11 @@ TEST_F(Hooked, EachCommandOpensItsWindow) {
         int command;
         const char* opened;
     };
-    for (const Case& c :
-         {Case{32784, "map"}, Case{32790, "backs"},
-          Case{32787, "help quintrick_sousa.html 操作方法"},
-          Case{32780, "help quintrick_rule.html ルール"},
-          Case{32789, "help quintrick_kakehiki.html カケヒキ"}, Case{57664, "about"}}) {
+    for (const Case& c : {Case{kCmdMap, "map"}, Case{kCmdCardBacks, "backs"},
+                          Case{kCmdHelpOperation, "help quintrick_sousa.html 操作方法"},
+                          Case{kCmdHelpRules, "help quintrick_rule.html ルール"},
+                          Case{kCmdHelpTactics, "help quintrick_kakehiki.html カケヒキ"},
+                          Case{kCmdAbout, "about"}}) {
         dialogs.opened.clear();
         view().OnCommand(c.command);
         EXPECT_EQ(dialogs.opened, std::vector<std::string>{c.opened}) << c.command;
@@ -70,13 +58,13 @@ TEST_F(Hooked, EachCommandOpensItsWindow) {
 TEST_F(Hooked, TheMapOnlyAfterTheFirstGameWithTheHumansCharacter) {
     Open();
     auto settings = view().BuildPopupMenu(1);
-    EXPECT_FALSE(Item(*settings, 32784)->isEnabled());
-    view().OnCommand(32784);
+    EXPECT_FALSE(Item(*settings, kCmdMap)->isEnabled());
+    view().OnCommand(kCmdMap);
     EXPECT_TRUE(dialogs.opened.empty());
     StartGame();
     settings = view().BuildPopupMenu(1);
-    EXPECT_TRUE(Item(*settings, 32784)->isEnabled());
-    view().OnCommand(32784);
+    EXPECT_TRUE(Item(*settings, kCmdMap)->isEnabled());
+    view().OnCommand(kCmdMap);
     EXPECT_EQ(dialogs.opened, std::vector<std::string>{"map"});
     EXPECT_EQ(dialogs.mapEntryNo, 3);
     EXPECT_EQ(dialogs.mapHumanName, view().Gs().m_playerName[4]);
@@ -85,7 +73,8 @@ TEST_F(Hooked, TheMapOnlyAfterTheFirstGameWithTheHumansCharacter) {
 
 TEST_F(Hooked, HelpAndAboutBeforeTheFirstGame) {
     Open();
-    for (int id : {32787, 32780, 32789, 57664}) view().OnCommand(id);
+    for (int id : {kCmdHelpOperation, kCmdHelpRules, kCmdHelpTactics, kCmdAbout})
+        view().OnCommand(id);
     EXPECT_EQ(dialogs.opened.size(), 4u);
 }
 
@@ -99,7 +88,7 @@ TEST_F(Hooked, TheCardBackDialogWorksOnTheViewsSurfaces) {
         FinishBackSettings(host, true, true);
         rebuilt = !host.s.m_cardBack.isNull();
     };
-    view().OnCommand(32790);
+    view().OnCommand(kCmdCardBacks);
     EXPECT_TRUE(rebuilt);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
 }
@@ -137,7 +126,7 @@ TEST_F(Hooked, TheF1ButtonFlickersWhileTheCardBacksAreMade) {
     watch.view = &view();
     view().installEventFilter(&watch);
     dialogs.onCardBacks = [](BackSetHost& host) { EXPECT_TRUE(host.prepareCardBacks(true)); };
-    view().OnCommand(32790);
+    view().OnCommand(kCmdCardBacks);
     view().removeEventFilter(&watch);
     std::vector<bool> flicker;
     for (int i = 0; i < 10; ++i) flicker.push_back(i % 2 == 0);
@@ -198,16 +187,16 @@ TEST_F(Hooked, ExplanationsFollowThePointerAndGoAtOnceWhenSwitchedOff) {
 
     view().Settings().m_dspRem = 1;
     MoveTo(30, 30);
-    EXPECT_EQ(tip->ToolText().toStdString(), std::string(LoadString(30110)));
+    EXPECT_EQ(tip->ToolText().toStdString(), std::string(LoadString(kTipTrump)));
     EXPECT_TRUE(tip->IsActive());
     MoveTo(100, 20);  // the game counter
-    EXPECT_EQ(tip->ToolText().toStdString(), std::string(LoadString(30111)));
+    EXPECT_EQ(tip->ToolText().toStdString(), std::string(LoadString(kTipGameCounter)));
     MoveTo(600, 800);  // nothing there before the first game
     EXPECT_FALSE(tip->IsActive());
 
     MoveTo(100, 50);  // the battle counter
     ASSERT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 2000));
-    view().OnCommand(32782);
+    view().OnCommand(kCmdDspRem);
     EXPECT_EQ(view().Settings().m_dspRem, 0);
     EXPECT_TRUE(tip->ToolText().isEmpty());
     EXPECT_FALSE(tip->isVisible());

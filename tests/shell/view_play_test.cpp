@@ -11,7 +11,8 @@
 #include "shell/extras/command_ids.h"
 #include "shell/extras/tip_window.h"
 #include "shell/main_frame.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
+#include "window_fixture.h"
 
 namespace quintrick::testing {
 namespace {
@@ -20,20 +21,8 @@ constexpr CardId C(int suit, int rank) {
     return MakeCard(suit, rank - 2);
 }
 
-class ViewPlay : public ::testing::Test {
+class ViewPlay : public StartedWindow {
   protected:
-    void SetUp() override {
-        App();
-        ClearProfile();
-        ASSERT_TRUE(OpenFrame(frame, dialogs));
-        dialogs.messages.clear();
-        view().OnCommand(32771);  // start: deals the first game
-        ASSERT_EQ(gs().m_phase, 1);
-    }
-
-    CT40913View& view() { return frame->View(); }
-    GameState& gs() { return view().Gs(); }
-
     // A trick in which the human is to play: `leader` has led, the seats up to the human have
     // followed with `before`, and the human holds `hand`.
     void HumanToPlay(int leader, std::initializer_list<CardId> before,
@@ -75,9 +64,6 @@ class ViewPlay : public ::testing::Test {
         QTest::mouseMove(&view(), to);
         QTest::mouseRelease(&view(), Qt::LeftButton, {}, to);
     }
-
-    ScriptedDialogs dialogs;
-    std::unique_ptr<CMainFrame> frame;
 };
 
 TEST_F(ViewPlay, AComputerTrickPlaysOneCardPerTick) {
@@ -202,7 +188,8 @@ TEST_F(ViewPlay, AnIllegalCardIsRefusedWithTheRuleMessageOnlyWhileRuleMessagesAr
         EXPECT_EQ(gs().m_handCount[kHumanSeat], 3);
         EXPECT_EQ(gs().m_dragging, 0);
         EXPECT_EQ(gs().m_field[kHumanSeat], kNoCard);
-        EXPECT_EQ(dialogs.messages, ruleRem ? std::vector<int>{30027} : std::vector<int>{});
+        EXPECT_EQ(dialogs.messages,
+                  ruleRem ? std::vector<int>{kMsgRuleFollowSuit} : std::vector<int>{});
     }
 }
 
@@ -280,7 +267,7 @@ TEST_F(ViewPlay, LeadingTheJokerAsksForTheSuit) {
     gs().m_cursor = 0;
     QTest::keyClick(&view(), Qt::Key_Space);
     EXPECT_EQ(dialogs.suitDialogs, 1);
-    EXPECT_EQ(dialogs.messages, std::vector<int>{30030});
+    EXPECT_EQ(dialogs.messages, std::vector<int>{kMsgJokerLeadPrompt});
     EXPECT_EQ(gs().m_field[kHumanSeat], kJoker);
     EXPECT_EQ(gs().m_calledSuit, 2);
 }

@@ -24,6 +24,7 @@
 #include "engine/saved_match.h"
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
+#include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
 #include "table/layout.h"
 
@@ -33,16 +34,16 @@ namespace {
 // Menu commands the random player may choose: none that ends the program, starts another
 // process, plays sounds or opens a real window of its own.
 const std::set<int> kSafeCommands = {
-    32771,                              // start
-    32772,                              // score
-    32781,                              // open mode
-    32774, 32783, 32776, 32785, 32778,  // speeds
-    32779,                              // remaining cards
-    32797,                              // called suit and right
-    32788,                              // rule messages
-    32782,                              // explanations
-    32784,                              // map (answered by the stand-in)
-    32801, 32802,                       // angle up, down
+    kCmdStart,                                                                        // start
+    kCmdScore,                                                                        // score
+    kCmdOpenMode,                                                                     // open mode
+    kCmdSpeedFast, kCmdSpeedFaster, kCmdSpeedNormal, kCmdSpeedSlower, kCmdSpeedSlow,  // speeds
+    kCmdNokori,                    // remaining cards
+    kCmdDspInfo,                   // called suit and right
+    kCmdRuleRem,                   // rule messages
+    kCmdDspRem,                    // explanations
+    kCmdMap,                       // map (answered by the stand-in)
+    kCmdAngleUp,   kCmdAngleDown,  // angle up, down
 };
 
 // Answers every question and dialog at random.

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "engine/strings.h"
 #include "images/image_files.h"
 #include "memory_profile.h"
 #include "recording_box.h"
@@ -178,7 +179,7 @@ TEST_F(CardBackCache, AStripThatCannotBeStoredIsUsedFromMemory) {
         EXPECT_TRUE(pipe ? QFile::remove(cache) : QDir().rmdir(cache));
         EXPECT_EQ(AllFans(s.m_handFans), composed);
         ASSERT_EQ(messages.calls.size(), 1u);
-        EXPECT_EQ(messages.calls[0].first, 30172);
+        EXPECT_EQ(messages.calls[0].first, kMsgFileNotWritten);
         // Stored again for the next round.
         ASSERT_TRUE(PrepareCardBacks(ctx, true));
     }
