@@ -1,7 +1,6 @@
 #include "game_records.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,11 +41,8 @@ void CGameRecords::Opened(CRecordsDb::Opened opened) {
 void CGameRecords::Store(const MatchRecord& match) {
     if (!m_db.IsOpen() && !m_busyAtOpen) return;  // no records this run
     m_pending.push_back(match);
-    QElapsedTimer timer;
-    timer.start();
     // The match that just ended may wait a moment for a lock; what waited before goes with it.
     const bool written = Flush(kRecordsBusyWaitMs);
-    m_lastWriteMs = double(timer.nsecsElapsed()) / 1e6;
     if (written || !m_db.IsOpen()) return;
     if (m_db.LastFailureBusy()) {
         Busy();

@@ -35,8 +35,6 @@ class CGameRecords : public IRecordSink {
     // The matches waiting to be written.
     const std::vector<MatchRecord>& Pending() const { return m_pending; }
     QString PendingPath() const { return m_path + QStringLiteral(".pending"); }
-    // How long the last match took to write, in milliseconds.
-    double LastWriteMs() const { return m_lastWriteMs; }
 
   private:
     void Opened(CRecordsDb::Opened opened);
@@ -55,7 +53,6 @@ class CGameRecords : public IRecordSink {
     std::vector<MatchRecord> m_pending;
     bool m_saidUnavailable = false;
     bool m_saidBusy = false;
-    double m_lastWriteMs = 0;
 };
 
 }  // namespace quintrick

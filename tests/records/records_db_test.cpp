@@ -255,7 +255,6 @@ TEST_F(RecordsDbTest, DamagedFilesAreMovedAsideAndAFreshOneMade) {
             EXPECT_TRUE(records.Db().LoadMatches().empty());
             records.Store(SampleMatch(7));
             EXPECT_EQ(records.Db().LoadMatches().size(), 1u);
-            EXPECT_LT(records.LastWriteMs(), 1000.0);
         }
         EXPECT_TRUE(QFileInfo::exists(m_path + ".bad"));
         EXPECT_EQ(said.size(), 1u);
