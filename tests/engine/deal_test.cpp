@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -81,13 +82,21 @@ TEST(DealCards, DependsOnlyOnTheSeed) {
 }
 
 // The hands of the deal for fixed seeds, stored as data (tests/engine/data/deals.txt).
+// QUINTRICK_REGENERATE_DEALS=FILE writes the stored deals as the game deals them now to FILE,
+// same seeds and comments (tools/regenerate-goldens deals).
 TEST(DealCards, GivesTheStoredHandsForFixedSeeds) {
     std::ifstream in(QUINTRICK_DEALS_FILE);
     ASSERT_TRUE(in) << QUINTRICK_DEALS_FILE;
+    const char* regenerate = std::getenv("QUINTRICK_REGENERATE_DEALS");
+    std::ofstream out;
+    if (regenerate) out.open(regenerate);
     std::string line;
     int deals = 0;
     while (std::getline(in, line)) {
-        if (line.empty() || line[0] == '#') continue;
+        if (line.empty() || line[0] == '#') {
+            if (out.is_open()) out << line << '\n';
+            continue;
+        }
         std::istringstream fields(line);
         int seed = 0;
         char colon = 0;
@@ -102,6 +111,14 @@ TEST(DealCards, GivesTheStoredHandsForFixedSeeds) {
         }
         GameState gs;
         DealCards(gs, seed);
+        if (out.is_open()) {
+            out << seed << ':';
+            for (int seat = 0; seat < kSeats; ++seat) {
+                if (seat > 0) out << " |";
+                for (CardId card : gs.m_hand[seat]) out << ' ' << int(card);
+            }
+            out << '\n';
+        }
         EXPECT_EQ(gs.m_hand, stored) << "seed " << seed;
         ++deals;
     }

@@ -4,10 +4,13 @@
 // pixels; the painted windows, reduced, are in docs/pixel-identity/ for looking. Any change of a
 // single pixel fails.
 //
-// To look at a difference: QUINTRICK_PIXEL_DIR=/some/folder writes every picture there as PNG.
+// To look at a difference: QUINTRICK_PIXEL_DIR=/some/folder writes every picture there as PNG,
+// and the hashes of this build to hashes.txt there ("name composed painted" a line), from which
+// tools/regenerate-goldens pixels rewrites the hashes below.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <cmath>
@@ -124,6 +127,14 @@ class PixelIdentity : public ::testing::Test {
             QDir().mkpath(dir);
             composed.save(QDir(dir).filePath(QStringLiteral("%1-table.png").arg(name)));
             screen.save(QDir(dir).filePath(QStringLiteral("%1-painted.png").arg(name)));
+            QFile hashes(QDir(dir).filePath(QStringLiteral("hashes.txt")));
+            if (hashes.open(QIODevice::Append | QIODevice::Text)) {
+                hashes.write(QStringLiteral("%1 %2 %3\n")
+                                 .arg(QLatin1String(name),
+                                      QString::fromStdString(PixelHash(composed)),
+                                      QString::fromStdString(PixelHash(screen)))
+                                 .toUtf8());
+            }
         }
         EXPECT_EQ(PixelHash(composed), buffer) << name << ": the composed table";
         EXPECT_EQ(PixelHash(screen), painted) << name << ": the painted window";
