@@ -10,6 +10,8 @@
 // Everything else is the real program: the profile of the environment, the real dialogs.
 #include <QApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -39,8 +41,11 @@ bool ShowSaved(CT40913View& view, const char* path) {
     view.KillTimer(kGameTimerEvent);
     view.Gs() = saved->gs;
     if (saved->table) {
-        view.Table().SetKakudo(saved->table->angle);
-        view.Settings().m_openMode = saved->table->openMode;
+        // The window's part: how it showed the table.
+        const QJsonObject table =
+            QJsonDocument::fromJson(QByteArray::fromStdString(*saved->table)).object();
+        view.Table().SetKakudo(table.value(QStringLiteral("angle")).toInt(21));
+        view.Settings().m_openMode = table.value(QStringLiteral("openMode")).toInt(0);
     }
     view.RedrawTable();
     PrintKeep(view, view.Table().HandRect(), "hand");
