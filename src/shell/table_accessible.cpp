@@ -4,8 +4,8 @@
 #include <QPointer>
 #include <algorithm>
 
-#include "shell/ui_text.h"
 #include "table_speech.h"
+#include "text/ui_text.h"
 #include "view.h"
 
 namespace quintrick {

@@ -6,7 +6,7 @@
 #include "engine/engine.h"
 #include "engine/strings.h"
 #include "engine/trick_rules.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

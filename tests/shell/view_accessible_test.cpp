@@ -16,7 +16,7 @@
 #include "shell/key_reference.h"
 #include "shell/main_frame.h"
 #include "shell/table_speech.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick::testing {
 namespace {
