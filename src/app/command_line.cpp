@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "shell/profile.h"
-#include "shell/translations.h"
+#include "text/translations.h"
 
 namespace quintrick {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "engine/strings.h"
 #include "records/match_record.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

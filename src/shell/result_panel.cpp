@@ -8,7 +8,7 @@
 
 #include "engine/strings.h"
 #include "message_box.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

@@ -8,9 +8,9 @@
 #include <algorithm>
 
 #include "engine/strings.h"
-#include "shell/ui_text.h"
 #include "startup_trace.h"
 #include "table/layout.h"
+#include "text/ui_text.h"
 #include "view.h"
 
 namespace quintrick {

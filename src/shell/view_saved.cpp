@@ -12,7 +12,7 @@
 #include "engine/settings_table.h"
 #include "engine/strings.h"
 #include "records/keeper_state.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 #include "view.h"
 
 namespace quintrick {

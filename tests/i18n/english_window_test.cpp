@@ -28,7 +28,7 @@
 #include "shell/message_box.h"
 #include "shell/records_window.h"
 #include "shell/ui_font.h"
-#include "shell/ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick::testing {
 namespace {

@@ -27,8 +27,8 @@
 #include "shell/extras/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/saved_match_file.h"
-#include "shell/ui_text.h"
 #include "small_disk.h"
+#include "text/ui_text.h"
 
 namespace quintrick::testing {
 namespace {

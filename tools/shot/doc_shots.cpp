@@ -24,8 +24,8 @@
 #include "shell/message_box.h"
 #include "shell/records_window.h"
 #include "shell/result_panel.h"
-#include "shell/translations.h"
 #include "shell/ui_font.h"
+#include "text/translations.h"
 
 using namespace quintrick;
 

@@ -13,7 +13,7 @@
 #include "records/records_db.h"
 #include "shell/records_window.h"
 #include "shell/review_window.h"
-#include "shell/translations.h"
+#include "text/translations.h"
 
 using namespace quintrick;
 
