@@ -20,7 +20,7 @@
 #include "hint_search.h"
 #include "images/image_files.h"
 #include "review/replay.h"
-#include "ui_text.h"
+#include "text/ui_text.h"
 
 namespace quintrick {
 namespace {

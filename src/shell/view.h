@@ -134,6 +134,7 @@ class CT40913View : public QWidget, public IHost, private IInputHost {
     // window gives it up); nothing when no match runs.
     void RecordAbandonedMatch();
     CGameRecords& Records() { return m_records; }
+    RecordKeeper& RecordKeeperOf() { return m_recordKeeper; }
     // A peek command (701-704) for computer seat id - 701.
     void PeekCommand(int command);
     // What the map dialog takes from the game.
