@@ -1,5 +1,7 @@
 #include "shell/profile.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -157,15 +159,47 @@ void CProfile::EndGroup() {
     if (m_groupDepth > 0 && --m_groupDepth == 0) Commit();
 }
 
+namespace {
+
+// Whether the profile file on disk holds at least `entries` entries: QSettings may read back its
+// own copy in memory, so the file itself is read (one "key=value" line per entry).
+bool FileHoldsEntries(const QString& path, qsizetype entries) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return entries == 0;
+    qsizetype found = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        if (!line.startsWith('[') && line.contains('=')) ++found;
+    }
+    return found >= entries;
+}
+
+}  // namespace
+
 void CProfile::Commit() {
     if (m_pending.isEmpty()) return;
     const QMap<QString, QVariant> values = std::exchange(m_pending, {});
     if (m_memoryOnly || !LockUsable()) return KeepInMemory(values);
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         m_settings->setValue(it.key(), it.value());
+    // QSettings reports success for a file a full disk left empty. The file as it was stays
+    // reachable under a second name (a link, which needs no room for the data) until the new one
+    // reads back whole, and takes its place again when it does not.
+    const QByteArray native = QFile::encodeName(m_fileName);
+    const QByteArray keep = QFile::encodeName(m_fileName + QStringLiteral(".keep"));
+    ::unlink(keep.constData());
+    const bool kept = ::link(native.constData(), keep.constData()) == 0;
     // One rewrite of the whole file for the group, however many entries it holds.
     m_settings->sync();
-    if (m_settings->status() == QSettings::AccessError) KeepInMemory(values);
+    const bool ok = m_settings->status() != QSettings::AccessError &&
+                    FileHoldsEntries(m_fileName, m_settings->allKeys().size());
+    if (kept) {
+        // A failed write put the old file back; when the file was never replaced the two names
+        // are one file, which rename leaves as it is, so the second name goes in any case.
+        if (!ok) std::rename(keep.constData(), native.constData());
+        ::unlink(keep.constData());
+    }
+    if (!ok) KeepInMemory(values);
 }
 
 void CProfile::KeepInMemory(const QMap<QString, QVariant>& values) {

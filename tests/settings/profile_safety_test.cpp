@@ -15,6 +15,7 @@
 #include "engine/strings.h"
 #include "shell/extras/peek_exchange.h"
 #include "shell/profile.h"
+#include "small_disk.h"
 
 namespace quintrick {
 namespace {
@@ -223,6 +224,40 @@ TEST_F(ProfileSafety, TextsThatLookEncodedAreKept) {
     EXPECT_EQ(again.ReadString("Settei", "Name", ""), "@Variant(\\0\\0\\0\\x2)");
     EXPECT_EQ(again.ReadString("Settei", "Other", ""), "a @Variant(x)");
     EXPECT_EQ(again.ReadInt("Settei", "Speed", 9), 13);
+}
+
+// A full disk: QSettings would leave the profile empty and say nothing. The file stays as it
+// was, the values are kept in memory and the player is told once.
+TEST_F(ProfileSafety, AFullDiskKeepsTheProfileAsItWas) {
+    SmallDisk disk(256);
+    QUINTRICK_NEED_SMALL_DISK(disk);
+    const QString path = disk.FilePath("Quintrick.conf");
+    QByteArray before;
+    {
+        CProfile profile(path);
+        for (int i = 0; i < 900; ++i) profile.WriteInt("Kuni", "Owner" + std::to_string(i), i % 5);
+        profile.WriteInt("Settei", "Speed", 13);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        before = file.readAll();
+    }
+    ASSERT_GT(before.size(), 8192);
+    // Room for a part of the new file but not for all of it.
+    ASSERT_TRUE(disk.Fill());
+    ASSERT_TRUE(disk.Free(4096));
+    CProfile profile(path);
+    Watch(profile);
+    profile.WriteInt("Settei", "Speed", 5);
+    profile.WriteInt("Settei", "RuleRem", 0);
+    EXPECT_TRUE(profile.InMemoryOnly());
+    EXPECT_EQ(profile.ReadInt("Settei", "Speed", 9), 5);
+    EXPECT_EQ(profile.ReadInt("Kuni", "Owner7", 9), 2);
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_EQ(notices[0].id, kMsgProfileUnsaved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_FALSE(QFileInfo::exists(path + ".keep"));
 }
 
 // A conquest reset is 85 entries, the start-up initialisation one more, the close entries two:
