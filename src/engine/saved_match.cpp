@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <type_traits>
 
+#include "card_places.h"
 #include "roster.h"
 #include "trick_rules.h"
 
@@ -173,63 +174,9 @@ struct Reader {
 };
 
 std::string CheckCards(const GameState& gs, const ResumePoint& point) {
-    std::array<int, 52> seen{};
-    std::array<int, 52> played{};
-    auto note = [&seen](CardId card) {
-        if (!IsValidCard(card)) return false;
-        ++seen[card];
-        return true;
-    };
-    for (int seat = 0; seat < kSeats; ++seat) {
-        const int count = gs.m_handCount[seat];
-        for (int i = 0; i < count; ++i) {
-            if (!note(gs.m_hand[seat][i])) return "a hand holds no card";
-            if (i > 0 && gs.m_hand[seat][i - 1] >= gs.m_hand[seat][i])
-                return "a hand is not sorted";
-        }
-    }
+    // A judged trick's cards are already on the piles.
     const bool judged = point.at == ResumeAt::kJudge || point.at == ResumeAt::kCredit;
-    for (CardId card : gs.m_field) {
-        if (card == kNoCard) continue;
-        if (!IsValidCard(card)) return "the field holds no card";
-        played[card] = 1;
-        if (!judged) note(card);  // a judged trick's cards are already on the piles
-    }
-    for (int i = 0; i < 34; ++i) {
-        const CardId card = gs.m_discard[i];
-        if (i >= gs.m_discardCount) {
-            if (card != kNoCard) return "the discard pile is damaged";
-            continue;
-        }
-        if (!note(card) || IsPicture(card)) return "the discard pile is damaged";
-        played[card] = 1;
-    }
-    for (int k = 0; k < kPictureCards; ++k) {
-        if (gs.m_pictureTaker[k] == -1) continue;
-        note(PictureCard(k));
-        played[PictureCard(k)] = 1;
-    }
-    if (gs.m_phase == 2) {
-        for (int i = 0; i < gs.m_showCount; ++i) {
-            if (!note(gs.m_showCard[i])) return "a show card is no card";
-        }
-    }
-    for (CardId card = 0; card < 52; ++card) {
-        if (!IsValidCard(card)) continue;
-        if (seen[card] == 0) return "card " + std::to_string(card) + " is missing";
-        if (seen[card] > 1) return "card " + std::to_string(card) + " is there twice";
-    }
-    std::array<int, kSuits> plain{};
-    std::array<int, kSuits> pictures{};
-    for (CardId card = 0; card < 52; ++card) {
-        if (gs.m_cardPlayed[card] != played[card]) return "the played cards do not match the table";
-        if (!played[card] || card == kJoker) continue;
-        ++(IsPicture(card) ? pictures : plain)[SuitOf(card)];
-    }
-    if (plain != gs.m_plainPlayed || pictures != gs.m_picturePlayed) {
-        return "the played cards do not match the table";
-    }
-    return {};
+    return CardPlaceProblem(gs, !judged);
 }
 
 std::string CheckTrick(const GameState& gs, const ResumePoint& point) {

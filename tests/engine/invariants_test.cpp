@@ -5,6 +5,7 @@
 #include <random>
 #include <set>
 
+#include "engine/card_places.h"
 #include "engine/roster.h"
 #include "engine/trick_rules.h"
 #include "match_runner.h"
@@ -53,29 +54,8 @@ class InvariantChecker : public IGameObserver {
 
     // The 50 cards are all accounted for, once each, and every hand is sorted.
     void CheckState() const {
-        std::multiset<CardId> cards;
-        for (int seat = 0; seat < kSeats; ++seat) {
-            const auto& hand = m_gs.m_hand[seat];
-            const int n = m_gs.m_handCount[seat];
-            ASSERT_GE(n, 0);
-            ASSERT_LE(n, kHandSize);
-            EXPECT_TRUE(std::is_sorted(hand.begin(), hand.begin() + n)) << m_gs.Dump();
-            cards.insert(hand.begin(), hand.begin() + n);
-            if (m_gs.m_field[seat] != kNoCard) cards.insert(m_gs.m_field[seat]);
-        }
-        cards.insert(m_gs.m_discard.begin(), m_gs.m_discard.begin() + m_gs.m_discardCount);
-        for (int k = 0; k < kPictureCards; ++k) {
-            if (m_gs.m_pictureTaker[k] >= 0) cards.insert(PictureCard(k));
-        }
-        if (m_gs.m_phase == 2) {
-            cards.insert(m_gs.m_showCard.begin(), m_gs.m_showCard.begin() + m_gs.m_showCount);
-        }
-        if (m_gs.m_dragging == 1) cards.insert(m_gs.m_pickedCard);
-        ASSERT_EQ(cards.size(), 50u) << m_gs.Dump();
-        for (CardId id = 0; id < 52; ++id) {
-            ASSERT_EQ(cards.count(id), IsValidCard(id) ? 1u : 0u) << "card " << id << '\n'
-                                                                  << m_gs.Dump();
-        }
+        const std::string problem = CardPlaceProblem(m_gs);
+        ASSERT_TRUE(problem.empty()) << problem << '\n' << m_gs.Dump();
     }
 
     int m_plays = 0;

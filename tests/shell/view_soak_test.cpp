@@ -21,6 +21,7 @@
 #include <random>
 #include <set>
 
+#include "engine/card_places.h"
 #include "engine/saved_match.h"
 #include "engine/strings.h"
 #include "scripted_dialogs.h"
@@ -245,31 +246,12 @@ class Soak {
     // discards, the held card, the show cards.
     bool CardsInPlace() {
         const GameState& g = gs();
-        if (g.m_phase == 0) return true;
-        std::array<int, 52> seen{};
-        auto see = [&seen](CardId c) {
-            if (c >= 0 && c < 52) ++seen[std::size_t(c)];
-        };
-        for (int seat = 0; seat < kSeats; ++seat) {
-            for (int i = 0; i < g.m_handCount[seat]; ++i) see(g.m_hand[seat][i]);
-            see(g.m_field[seat]);
-        }
-        for (int i = 0; i < g.m_discardCount; ++i) see(g.m_discard[i]);
-        for (int k = 0; k < kPictureCards; ++k) {
-            if (g.m_pictureTaker[k] >= 0) see(PictureCard(k));
-        }
-        if (g.m_dragging == 1) see(g.m_pickedCard);
-        if (g.m_phase == 2) {
-            for (int k = 0; k < g.m_showCount && k < 2; ++k) see(g.m_showCard[k]);
-        }
-        for (CardId c = 0; c < 52; ++c) {
-            if (seen[std::size_t(c)] != (IsValidCard(c) ? 1 : 0)) {
-                ADD_FAILURE() << "card " << c << " is in " << seen[std::size_t(c)] << " places\n"
-                              << g.Dump() << "held " << g.m_dragging << " card " << g.m_pickedCard;
-                return false;
-            }
-        }
-        return true;
+        if (g.m_phase == kNoGame) return true;
+        const std::string problem = CardPlaceProblem(g);
+        if (problem.empty()) return true;
+        ADD_FAILURE() << problem << '\n'
+                      << g.Dump() << "held " << g.m_dragging << " card " << g.m_pickedCard;
+        return false;
     }
 
     // The match as it stands between two events can be set aside and taken up again (a close or
