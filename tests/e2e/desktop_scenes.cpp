@@ -65,7 +65,13 @@ int main(int argc, char** argv) {
     CT40913App theApp;
     if (!theApp.InitInstance(QApplication::arguments())) return 1;
     CMainFrame& frame = *theApp.Frame();
-    QTimer::singleShot(800, &frame, [&frame, trump, saved] {
+    // The scene begins once the window manager has framed the window and it has kept its place
+    // and size for half a second (a window framed later moves the table under the question).
+    QTimer settle;
+    int steady = 0;
+    int waited = 0;
+    QRect last;
+    const auto scene = [&frame, trump, saved] {
         CT40913View& view = frame.View();
         if (saved) {
             if (!ShowSaved(view, saved)) QApplication::exit(1);
@@ -96,6 +102,15 @@ int main(int argc, char** argv) {
         std::printf("done\n");
         std::fflush(stdout);
         QApplication::exit(0);
+    };
+    QObject::connect(&settle, &QTimer::timeout, &frame, [&] {
+        const QRect now = frame.frameGeometry();
+        steady = now == last && !frame.FrameMargins().isNull() ? steady + 1 : 0;
+        last = now;
+        if (steady < 5 && ++waited < 100) return;
+        settle.stop();
+        scene();
     });
+    settle.start(100);
     return QApplication::exec();
 }
