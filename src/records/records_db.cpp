@@ -9,93 +9,241 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 namespace quintrick {
 namespace {
 
 constexpr int kPlayers = kRecordPlayers;
+using PlayerValues = std::array<int, kPlayers>;
 
-// "name_0, name_1, ..." for the five players, each after `prefix`.
-QString Columns(const char* name, const char* prefix = "") {
-    QStringList list;
-    for (int p = 0; p < kPlayers; ++p) {
-        list << QStringLiteral("%1%2_%3").arg(QLatin1String(prefix), QLatin1String(name),
-                                              QString::number(p));
+// One column of a record table with the member of the row type it holds: the one declaration
+// from which the table's CREATE, INSERT and SELECT are made and a row is bound and read. A
+// member of five values (one per player) is five columns, name_0 .. name_4.
+template <typename Row>
+struct Column {
+    enum Store {
+        Value,             // as it is, never NULL
+        Winner,            // relatedWon as 'related' or 'unrelated'
+        NullWhenNegative,  // a negative value is stored as NULL and read back as -1
+        Added,             // added by a later version: NULL in older rows, read back as 0
+        AddedText,         // added by a later version: NULL in older rows and for "", read back
+                           // as ""
+        AddedCount,        // added by a later version: 0 in older rows
+    };
+    using Member = std::variant<int Row::*, bool Row::*, std::string Row::*, PlayerValues Row::*>;
+    const char* name;
+    Member member;
+    Store store = Value;
+    int version = 1;  // the version of the records that made it
+};
+
+// The matches: MatchRecord is written, MatchRow read, by the same columns.
+template <typename Row>
+std::vector<Column<Row>> MatchColumns() {
+    using C = Column<Row>;
+    return {{"started", &Row::started},
+            {"ended", &Row::ended},
+            {"finished", &Row::finished},
+            {"character", &Row::character},
+            {"seat", &Row::seat},
+            {"points", &Row::points},
+            {"rank", &Row::rank},
+            {"stones_credited", &Row::stonesCredited},
+            {"stones_account", &Row::stonesAccount, C::NullWhenNegative},
+            // Version 3 counts the moves the human took back in the match.
+            {"take_backs", &Row::takeBacks, C::AddedCount, 3}};
+}
+
+std::vector<Column<GameRecord>> GameColumns() {
+    using G = GameRecord;
+    using C = Column<G>;
+    return {{"game", &G::game},
+            {"trump", &G::trump},
+            {"battles", &G::battles},
+            {"joker_seat", &G::jokerSeat},
+            {"ace_seat", &G::aceSeat},
+            {"joker_player", &G::jokerPlayer},
+            {"ace_player", &G::acePlayer},
+            {"winner", &G::relatedWon, C::Winner},
+            {"sweeps", &G::sweeps},
+            {"reverse_sweeps", &G::reverseSweeps},
+            {"sixteen_declared", &G::sixteenDeclared},
+            {"sixteen_made", &G::sixteenMade},
+            {"reverse_declared", &G::reverseDeclared},
+            {"reverse_made", &G::reverseMade},
+            {"points", &G::points},
+            // Version 2 keeps the picture cards each player took; older games have none.
+            {"pictures", &G::pictures, C::Added, 2},
+            // Version 3 keeps each game move by move; older games have none.
+            {"moves", &G::moves, C::AddedText, 3}};
+}
+
+// The column names of `column` (five for a player member), each after `prefix`.
+template <typename Row>
+QStringList Names(const Column<Row>& column, const QString& prefix = {}) {
+    const QString name = prefix + QLatin1String(column.name);
+    if (!std::holds_alternative<PlayerValues Row::*>(column.member)) return {name};
+    QStringList names;
+    for (int p = 0; p < kPlayers; ++p)
+        names << QStringLiteral("%1_%2").arg(name, QString::number(p));
+    return names;
+}
+
+// Every column name of `columns` up to `version`, each after `prefix`.
+template <typename Row>
+QStringList Names(const std::vector<Column<Row>>& columns, const QString& prefix = {},
+                  int version = kRecordsVersion) {
+    QStringList names;
+    for (const Column<Row>& column : columns) {
+        if (column.version <= version) names << Names(column, prefix);
     }
+    return names;
+}
+
+template <typename Row>
+QString SqlType(const Column<Row>& column) {
+    switch (column.store) {
+        case Column<Row>::Winner:
+            return QStringLiteral("TEXT NOT NULL CHECK (%1 IN ('related', 'unrelated'))")
+                .arg(QLatin1String(column.name));
+        case Column<Row>::NullWhenNegative:
+        case Column<Row>::Added:
+            return QStringLiteral("INTEGER");
+        case Column<Row>::AddedText:
+            return QStringLiteral("TEXT");
+        case Column<Row>::AddedCount:
+            return QStringLiteral("INTEGER NOT NULL DEFAULT 0");
+        case Column<Row>::Value:
+            break;
+    }
+    return std::holds_alternative<std::string Row::*>(column.member)
+               ? QStringLiteral("TEXT NOT NULL")
+               : QStringLiteral("INTEGER NOT NULL");
+}
+
+// "  name TYPE" lines of the columns a version made.
+template <typename Row>
+QStringList Definitions(const std::vector<Column<Row>>& columns, int version) {
+    QStringList lines;
+    for (const Column<Row>& column : columns) {
+        if (column.version != version) continue;
+        for (const QString& name : Names(column)) {
+            lines << QStringLiteral("  %1 %2").arg(name, SqlType(column));
+        }
+    }
+    return lines;
+}
+
+QString Placeholders(qsizetype count) {
+    QStringList list;
+    for (qsizetype i = 0; i < count; ++i) list << QStringLiteral("?");
     return list.join(QStringLiteral(", "));
 }
 
-QString Placeholders(int count) {
-    QStringList list;
-    for (int i = 0; i < count; ++i) list << QStringLiteral("?");
-    return list.join(QStringLiteral(", "));
+// "INSERT INTO table (first..., columns...) VALUES (?, ...)".
+template <typename Row>
+QString Insert(const char* table, const QStringList& first,
+               const std::vector<Column<Row>>& columns) {
+    const QStringList names = first + Names(columns);
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(QLatin1String(table), names.join(QStringLiteral(", ")), Placeholders(names.size()));
+}
+
+template <typename Row>
+void Bind(QSqlQuery& q, const Row& row, const std::vector<Column<Row>>& columns) {
+    for (const Column<Row>& column : columns) {
+        std::visit(
+            [&](auto member) {
+                const auto& value = row.*member;
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, PlayerValues>) {
+                    for (int v : value) q.addBindValue(v);
+                } else if constexpr (std::is_same_v<T, std::string>) {
+                    q.addBindValue(column.store == Column<Row>::AddedText && value.empty()
+                                       ? QVariant()
+                                       : QVariant(QString::fromStdString(value)));
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    if (column.store == Column<Row>::Winner) {
+                        q.addBindValue(value ? QStringLiteral("related")
+                                             : QStringLiteral("unrelated"));
+                    } else {
+                        q.addBindValue(value ? 1 : 0);
+                    }
+                } else if (column.store == Column<Row>::NullWhenNegative && value < 0) {
+                    q.addBindValue(QVariant());
+                } else {
+                    q.addBindValue(value);
+                }
+            },
+            column.member);
+    }
+}
+
+// Reads the columns into `row` from the query's value `c` on; returns the next value's index.
+template <typename Row>
+int Read(const QSqlQuery& q, int c, Row& row, const std::vector<Column<Row>>& columns) {
+    for (const Column<Row>& column : columns) {
+        std::visit(
+            [&](auto member) {
+                auto& value = row.*member;
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, PlayerValues>) {
+                    for (int& v : value) v = q.value(c++).toInt();
+                } else if constexpr (std::is_same_v<T, std::string>) {
+                    value = q.value(c++).toString().toStdString();
+                } else if constexpr (std::is_same_v<T, bool>) {
+                    const QVariant stored = q.value(c++);
+                    value = column.store == Column<Row>::Winner
+                                ? stored.toString() == QLatin1String("related")
+                                : stored.toInt() != 0;
+                } else {
+                    const QVariant stored = q.value(c++);
+                    value = column.store == Column<Row>::NullWhenNegative && stored.isNull()
+                                ? -1
+                                : stored.toInt();
+                }
+            },
+            column.member);
+    }
+    return c;
 }
 
 // The steps from each version to the next; a fresh file runs them all.
 QStringList MigrationStep(int from) {
     if (from == 0) {
-        QString players;
-        for (const char* name : {"character", "seat", "points"}) {
-            for (int p = 0; p < kPlayers; ++p) {
-                players += QStringLiteral("  %1_%2 INTEGER NOT NULL,\n")
-                               .arg(QLatin1String(name), QString::number(p));
-            }
-        }
-        QString gamePoints;
-        for (int p = 0; p < kPlayers; ++p) {
-            gamePoints += QStringLiteral("  points_%1 INTEGER NOT NULL,\n").arg(p);
-        }
-        return {
-            QStringLiteral("CREATE TABLE matches (\n"
-                           "  id INTEGER PRIMARY KEY,\n"
-                           "  started TEXT NOT NULL,\n"
-                           "  ended TEXT NOT NULL,\n"
-                           "  finished INTEGER NOT NULL,\n") +
-                players +
-                QStringLiteral("  rank INTEGER NOT NULL,\n"
-                               "  stones_credited INTEGER NOT NULL,\n"
-                               "  stones_account INTEGER\n)"),
-            QStringLiteral("CREATE TABLE games (\n"
-                           "  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,\n"
-                           "  game INTEGER NOT NULL,\n"
-                           "  trump INTEGER NOT NULL,\n"
-                           "  battles INTEGER NOT NULL,\n"
-                           "  joker_seat INTEGER NOT NULL,\n"
-                           "  ace_seat INTEGER NOT NULL,\n"
-                           "  joker_player INTEGER NOT NULL,\n"
-                           "  ace_player INTEGER NOT NULL,\n"
-                           "  winner TEXT NOT NULL CHECK (winner IN ('related', 'unrelated')),\n"
-                           "  sweeps INTEGER NOT NULL,\n"
-                           "  reverse_sweeps INTEGER NOT NULL,\n"
-                           "  sixteen_declared INTEGER NOT NULL,\n"
-                           "  sixteen_made INTEGER NOT NULL,\n"
-                           "  reverse_declared INTEGER NOT NULL,\n"
-                           "  reverse_made INTEGER NOT NULL,\n") +
-                gamePoints + QStringLiteral("  PRIMARY KEY (match_id, game)\n)")};
+        return {QStringLiteral("CREATE TABLE matches (\n  id INTEGER PRIMARY KEY,\n") +
+                    Definitions(MatchColumns<MatchRecord>(), 1).join(QStringLiteral(",\n")) +
+                    QStringLiteral("\n)"),
+                QStringLiteral("CREATE TABLE games (\n"
+                               "  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE "
+                               "CASCADE,\n") +
+                    Definitions(GameColumns(), 1).join(QStringLiteral(",\n")) +
+                    QStringLiteral(",\n  PRIMARY KEY (match_id, game)\n)")};
     }
-    if (from == 1) {
-        // Version 2 keeps the picture cards each player took; older games have none (NULL).
-        QStringList steps;
-        for (int p = 0; p < kPlayers; ++p) {
-            steps << QStringLiteral("ALTER TABLE games ADD COLUMN pictures_%1 INTEGER").arg(p);
-        }
-        return steps;
+    // Later versions add columns, which older rows have as NULL or as their default.
+    QStringList steps;
+    for (const QString& line : Definitions(GameColumns(), from + 1)) {
+        steps << QStringLiteral("ALTER TABLE games ADD COLUMN") + line.mid(1);
+    }
+    for (const QString& line : Definitions(MatchColumns<MatchRecord>(), from + 1)) {
+        steps << QStringLiteral("ALTER TABLE matches ADD COLUMN") + line.mid(1);
     }
     if (from == 2) {
-        // Version 3 keeps each game move by move (older games have none: NULL), how often the
-        // human took a move back in a match, and the reviews made of stored games.
-        return {QStringLiteral("ALTER TABLE games ADD COLUMN moves TEXT"),
-                QStringLiteral("ALTER TABLE matches ADD COLUMN take_backs INTEGER NOT NULL "
-                               "DEFAULT 0"),
-                QStringLiteral("CREATE TABLE reviews (\n"
-                               "  match_id INTEGER NOT NULL,\n"
-                               "  game INTEGER NOT NULL,\n"
-                               "  review TEXT NOT NULL,\n"
-                               "  PRIMARY KEY (match_id, game),\n"
-                               "  FOREIGN KEY (match_id, game) REFERENCES games(match_id, game) "
-                               "ON DELETE CASCADE\n)")};
+        // Version 3 also keeps the reviews made of stored games.
+        steps << QStringLiteral(
+            "CREATE TABLE reviews (\n"
+            "  match_id INTEGER NOT NULL,\n"
+            "  game INTEGER NOT NULL,\n"
+            "  review TEXT NOT NULL,\n"
+            "  PRIMARY KEY (match_id, game),\n"
+            "  FOREIGN KEY (match_id, game) REFERENCES games(match_id, game) "
+            "ON DELETE CASCADE\n)");
     }
-    return {};
+    return steps;
 }
 
 // The first bytes of every SQLite database file.
@@ -296,17 +444,8 @@ bool CRecordsDb::PrepareInserts() {
     const QSqlDatabase db = QSqlDatabase::database(m_name, false);
     m_insertMatch = std::make_unique<QSqlQuery>(db);
     m_insertGame = std::make_unique<QSqlQuery>(db);
-    return m_insertMatch->prepare(
-               QStringLiteral("INSERT INTO matches (started, ended, finished, %1, %2, %3, rank, "
-                              "stones_credited, stones_account, take_backs) VALUES (%4)")
-                   .arg(Columns("character"), Columns("seat"), Columns("points"),
-                        Placeholders(7 + 3 * kPlayers))) &&
-           m_insertGame->prepare(
-               QStringLiteral("INSERT INTO games (match_id, game, trump, battles, joker_seat, "
-                              "ace_seat, joker_player, ace_player, winner, sweeps, reverse_sweeps, "
-                              "sixteen_declared, sixteen_made, reverse_declared, reverse_made, %1, "
-                              "%2, moves) VALUES (%3)")
-                   .arg(Columns("points"), Columns("pictures"), Placeholders(16 + 2 * kPlayers)));
+    return m_insertMatch->prepare(Insert("matches", {}, MatchColumns<MatchRecord>())) &&
+           m_insertGame->prepare(Insert("games", {QStringLiteral("match_id")}, GameColumns()));
 }
 
 bool CRecordsDb::StoreMatch(const MatchRecord& match, int waitMs) {
@@ -321,36 +460,16 @@ bool CRecordsDb::StoreMatch(const MatchRecord& match, int waitMs) {
         return false;
     }
     QSqlQuery& q = *m_insertMatch;
-    q.addBindValue(QString::fromStdString(match.started));
-    q.addBindValue(QString::fromStdString(match.ended));
-    q.addBindValue(match.finished ? 1 : 0);
-    for (const auto* values : {&match.character, &match.seat, &match.points}) {
-        for (int v : *values) q.addBindValue(v);
-    }
-    q.addBindValue(match.rank);
-    q.addBindValue(match.stonesCredited);
-    q.addBindValue(match.stonesAccount < 0 ? QVariant() : QVariant(match.stonesAccount));
-    q.addBindValue(match.takeBacks);
+    Bind(q, match, MatchColumns<MatchRecord>());
     bool ok = q.exec();
     const QVariant id = q.lastInsertId();
     q.finish();
     QSqlQuery& g = *m_insertGame;
+    const std::vector<Column<GameRecord>> columns = GameColumns();
     for (const GameRecord& game : match.games) {
         if (!ok) break;
         g.addBindValue(id);
-        for (int v : {game.game, game.trump, game.battles, game.jokerSeat, game.aceSeat,
-                      game.jokerPlayer, game.acePlayer}) {
-            g.addBindValue(v);
-        }
-        g.addBindValue(game.relatedWon ? QStringLiteral("related") : QStringLiteral("unrelated"));
-        for (int v : {game.sweeps, game.reverseSweeps, game.sixteenDeclared, game.sixteenMade,
-                      game.reverseDeclared, game.reverseMade}) {
-            g.addBindValue(v);
-        }
-        for (int v : game.points) g.addBindValue(v);
-        for (int v : game.pictures) g.addBindValue(v);
-        g.addBindValue(game.moves.empty() ? QVariant()
-                                          : QVariant(QString::fromStdString(game.moves)));
+        Bind(g, game, columns);
         ok = g.exec();
         g.finish();
     }
@@ -372,33 +491,22 @@ bool CRecordsDb::HasMatch(const MatchRecord& match) const {
 std::vector<MatchRow> CRecordsDb::LoadMatches() const {
     std::vector<MatchRow> rows;
     if (!m_open) return rows;
-    QString sums;
-    for (int p = 0; p < kPlayers; ++p) sums += QStringLiteral(", SUM(g.pictures_%1)").arg(p);
+    const std::vector<Column<MatchRow>> columns = MatchColumns<MatchRow>();
+    QStringList sums;
+    for (int p = 0; p < kPlayers; ++p) sums << QStringLiteral("SUM(g.pictures_%1)").arg(p);
     QSqlQuery q(QSqlDatabase::database(m_name, false));
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT m.id, m.started, m.ended, m.finished, %1, %2, %3, m.rank, "
-                               "m.stones_credited, m.stones_account, m.take_backs, COUNT(g.game), "
-                               "COUNT(g.pictures_0)%4 FROM matches m LEFT JOIN games g ON "
-                               "g.match_id = m.id GROUP BY m.id ORDER BY m.id")
-                    .arg(Columns("character", "m."), Columns("seat", "m."), Columns("points", "m."),
-                         sums))) {
+    if (!q.exec(QStringLiteral("SELECT m.id, %1, COUNT(g.game), COUNT(g.pictures_0), %2 FROM "
+                               "matches m LEFT JOIN games g ON g.match_id = m.id GROUP BY m.id "
+                               "ORDER BY m.id")
+                    .arg(Names(columns, QStringLiteral("m.")).join(QStringLiteral(", ")),
+                         sums.join(QStringLiteral(", "))))) {
         return rows;
     }
     while (q.next()) {
         MatchRow row;
-        int c = 0;
-        row.id = q.value(c++).toLongLong();
-        row.started = q.value(c++).toString().toStdString();
-        row.ended = q.value(c++).toString().toStdString();
-        row.finished = q.value(c++).toInt() != 0;
-        for (auto* values : {&row.character, &row.seat, &row.points}) {
-            for (int& v : *values) v = q.value(c++).toInt();
-        }
-        row.rank = q.value(c++).toInt();
-        row.stonesCredited = q.value(c++).toInt();
-        const QVariant account = q.value(c++);
-        row.stonesAccount = account.isNull() ? -1 : account.toInt();
-        row.takeBacks = q.value(c++).toInt();
+        row.id = q.value(0).toLongLong();
+        int c = Read(q, 1, row, columns);
         row.games = q.value(c++).toInt();
         const int withPictures = q.value(c++).toInt();
         row.hasPictures = row.games > 0 && withPictures == row.games;
@@ -411,31 +519,16 @@ std::vector<MatchRow> CRecordsDb::LoadMatches() const {
 std::vector<GameRecord> CRecordsDb::LoadGames(std::int64_t matchId) const {
     std::vector<GameRecord> games;
     if (!m_open) return games;
+    const std::vector<Column<GameRecord>> columns = GameColumns();
     QSqlQuery q(QSqlDatabase::database(m_name, false));
-    q.prepare(
-        QStringLiteral("SELECT game, trump, battles, joker_seat, ace_seat, joker_player, "
-                       "ace_player, winner, sweeps, reverse_sweeps, sixteen_declared, "
-                       "sixteen_made, reverse_declared, reverse_made, %1, %2, moves FROM games "
-                       "WHERE match_id = ? ORDER BY game")
-            .arg(Columns("points"), Columns("pictures")));
+    q.prepare(QStringLiteral("SELECT %1 FROM games WHERE match_id = ? ORDER BY game")
+                  .arg(Names(columns).join(QStringLiteral(", "))));
     q.addBindValue(qlonglong(matchId));
     if (!q.exec()) return games;
     while (q.next()) {
         GameRecord g;
-        int c = 0;
-        for (int* v : {&g.game, &g.trump, &g.battles, &g.jokerSeat, &g.aceSeat, &g.jokerPlayer,
-                       &g.acePlayer}) {
-            *v = q.value(c++).toInt();
-        }
-        g.relatedWon = q.value(c++).toString() == QLatin1String("related");
-        for (int* v : {&g.sweeps, &g.reverseSweeps, &g.sixteenDeclared, &g.sixteenMade,
-                       &g.reverseDeclared, &g.reverseMade}) {
-            *v = q.value(c++).toInt();
-        }
-        for (int& v : g.points) v = q.value(c++).toInt();
-        for (int& v : g.pictures) v = q.value(c++).toInt();
-        g.moves = q.value(c++).toString().toStdString();
-        games.push_back(g);
+        Read(q, 0, g, columns);
+        games.push_back(std::move(g));
     }
     return games;
 }
