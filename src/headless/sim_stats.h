@@ -44,8 +44,6 @@ class SimStats : public IGameObserver {
     void Print(std::ostream& out, int matches, double seconds) const;
     // Adds another run's counts (the matches of another job).
     void Merge(const SimStats& other);
-    // Declarations made good so far.
-    std::array<long, 2> MadeGood() const { return m_madeGood; }
 
     // The human seat's final points per match: the average and the half width of its 95 %
     // confidence interval (normal approximation; 0 below two matches).
