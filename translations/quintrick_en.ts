@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>[ ｢%1｣ の国盗りモード ]</source>
-        <translation>[ Province conquest of %1 ]</translation>
+        <translation>[ %1&apos;s conquest ]</translation>
     </message>
 </context>
 <context>
@@ -1377,7 +1377,7 @@ The saved file was kept as match.json.bad</translation>
     <message>
         <source>この打ち手は自国がないので国盗りできません！！</source>
         <comment>30381</comment>
-        <translation>This player owns no province and cannot conquer!!</translation>
+        <translation>Owns no province: cannot conquer!!</translation>
     </message>
     <message>
         <source>現在の石数: %1  ｢%2｣ が盗れます。</source>
@@ -1387,7 +1387,7 @@ The saved file was kept as match.json.bad</translation>
     <message>
         <source>現在の石数: %1  石数不足で、盗れる国がありません！！</source>
         <comment>30383</comment>
-        <translation>Stones: %1  Not enough stones to take a province!!</translation>
+        <translation>Stones: %1  Too few to take a province!!</translation>
     </message>
     <message>
         <source>レギュラー ｢%1｣ の国盗り</source>
@@ -1565,6 +1565,146 @@ Nothing is lost: the records are written as soon as it is free.</translation>
         <source>戦績をCSVファイルに書き出しました</source>
         <comment>30433</comment>
         <translation>The records were written to this CSV file.</translation>
+    </message>
+    <message>
+        <source>選んだ理由：%1</source>
+        <comment>30470</comment>
+        <translation>Why: %1</translation>
+    </message>
+    <message>
+        <source>取る価値のある場にジョーカー</source>
+        <comment>30471</comment>
+        <translation>The joker, on a trick worth taking</translation>
+    </message>
+    <message>
+        <source>出せる札が１枚だけ</source>
+        <comment>30472</comment>
+        <translation>The only card it could play</translation>
+    </message>
+    <message>
+        <source>最後の番なので味方にＪかＱを渡す</source>
+        <comment>30473</comment>
+        <translation>Last to play: a jack or queen to its own group</translation>
+    </message>
+    <message>
+        <source>相手がジョーカーを持つので絵札を残す</source>
+        <comment>30474</comment>
+        <translation>An opponent holds the joker: keeps its picture card</translation>
+    </message>
+    <message>
+        <source>後に相手がいないので場を取る</source>
+        <comment>30475</comment>
+        <translation>No opponent plays after it: takes the trick</translation>
+    </message>
+    <message>
+        <source>後に相手がいないのでエサ撒き</source>
+        <comment>30476</comment>
+        <translation>No opponent plays after it: feeds its group</translation>
+    </message>
+    <message>
+        <source>味方のＡにＪかＱを付ける</source>
+        <comment>30477</comment>
+        <translation>A jack or queen on its partner&apos;s ace</translation>
+    </message>
+    <message>
+        <source>請求紋のＡ</source>
+        <comment>30478</comment>
+        <translation>The ace of the called suit</translation>
+    </message>
+    <message>
+        <source>請求紋のいちばん低い札</source>
+        <comment>30479</comment>
+        <translation>The lowest card of the called suit</translation>
+    </message>
+    <message>
+        <source>請求紋がないので味方のＡにＪかＱを捨てる</source>
+        <comment>30480</comment>
+        <translation>Void in the called suit: a jack or queen on its partner&apos;s ace</translation>
+    </message>
+    <message>
+        <source>切り札でない低い札</source>
+        <comment>30481</comment>
+        <translation>A low card that is not trump</translation>
+    </message>
+    <message>
+        <source>切り札で上から取る</source>
+        <comment>30482</comment>
+        <translation>Trumps over the best card</translation>
+    </message>
+    <message>
+        <source>低い札</source>
+        <comment>30483</comment>
+        <translation>A low card</translation>
+    </message>
+    <message>
+        <source>いちばん低い絵札</source>
+        <comment>30484</comment>
+        <translation>The lowest picture card</translation>
+    </message>
+    <message>
+        <source>手札の２枚目</source>
+        <comment>30485</comment>
+        <translation>The second card of its hand</translation>
+    </message>
+    <message>
+        <source>ジョーカーで打ち出す</source>
+        <comment>30486</comment>
+        <translation>Leads the joker</translation>
+    </message>
+    <message>
+        <source>切り札でない組の残りで最強の札</source>
+        <comment>30487</comment>
+        <translation>The top remaining card of a suit that is not trump</translation>
+    </message>
+    <message>
+        <source>切り札でない札</source>
+        <comment>30488</comment>
+        <translation>A card that is not trump</translation>
+    </message>
+    <message>
+        <source>残りで最強の切り札</source>
+        <comment>30489</comment>
+        <translation>The top remaining trump</translation>
+    </message>
+    <message>
+        <source>低い切り札</source>
+        <comment>30490</comment>
+        <translation>A low trump</translation>
+    </message>
+    <message>
+        <source>Ａで打ち出す</source>
+        <comment>30491</comment>
+        <translation>Leads an ace</translation>
+    </message>
+    <message>
+        <source>その組の残りで最強の札</source>
+        <comment>30492</comment>
+        <translation>The top remaining card of its suit</translation>
+    </message>
+    <message>
+        <source>出せる札のうちいちばん低い札</source>
+        <comment>30493</comment>
+        <translation>The lowest card the rules allow</translation>
+    </message>
+    <message>
+        <source>見えた札から配りを推し量って読んだ</source>
+        <comment>30494</comment>
+        <translation>Read ahead over the deals that fit what it had seen</translation>
+    </message>
+    <message>
+        <source>選べる手が一つだけで読むまでもない</source>
+        <comment>30495</comment>
+        <translation>Only one choice: nothing to read ahead</translation>
+    </message>
+    <message>
+        <source>つじつまの合う配りが見つからず最初の札</source>
+        <comment>30496</comment>
+        <translation>No deal fits what it had seen: its first card</translation>
+    </message>
+    <message>
+        <source>振り返り (V)</source>
+        <comment>30497</comment>
+        <translation>Review (V)</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,8 @@ enum StringId : int {
     kInfoRecordsClear = 30431,
     kMsgResumeWhich = 30432,
     kMsgRecordsExported = 30433,
+    // The result panel's button that opens the review of the game just finished.
+    kResReview = 30497,
 };
 
 // The text of a string-table entry; empty when there is no such entry.

@@ -54,7 +54,8 @@ class IDialogs {
     // Holds the window still for `ms` milliseconds: the pause of a call plate.
     virtual void Pause(int ms) = 0;
     // The result panel after a game, until it is closed.
-    virtual void ShowResult(QWidget* /*owner*/, const GameResult& /*result*/) {}
+    // True when the player asked to look back on the game just finished (振り返り).
+    virtual bool ShowResult(QWidget* /*owner*/, const GameResult& /*result*/) { return false; }
 };
 
 // The real windows; `clickSound` is played by the suit dialog's clicks.
@@ -71,7 +72,7 @@ class CQtDialogs final : public IDialogs {
     void OpenHelp(QWidget* owner, IMessageBox& messages, const HelpPage& page) override;
     void OpenAbout(QWidget* owner) override;
     void Pause(int ms) override;
-    void ShowResult(QWidget* owner, const GameResult& result) override;
+    bool ShowResult(QWidget* owner, const GameResult& result) override;
 
   private:
     std::function<void()> m_clickSound;

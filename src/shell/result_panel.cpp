@@ -1,6 +1,7 @@
 #include "result_panel.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -95,7 +96,16 @@ CResultPanel::CResultPanel(const GameResult& r, QWidget* parent) : QDialog(paren
     close->setObjectName(QStringLiteral("resultClose"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(close, 0, Qt::AlignCenter);
+    auto* review = new QPushButton(UiText(kResReview));
+    review->setObjectName(QStringLiteral("resultReview"));
+    review->setAutoDefault(false);
+    connect(review, &QPushButton::clicked, this, [this] { done(kReview); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(review);
+    buttons->addStretch();
+    layout->addLayout(buttons);
 }
 
 void CResultPanel::mousePressEvent(QMouseEvent*) {
@@ -109,6 +119,9 @@ void CResultPanel::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Space:
         case Qt::Key_Escape:
             accept();
+            return;
+        case Qt::Key_V:
+            done(kReview);
             return;
         default:
             QDialog::keyPressEvent(event);
@@ -125,9 +138,9 @@ void CResultPanel::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void CQtDialogs::ShowResult(QWidget* owner, const GameResult& result) {
+bool CQtDialogs::ShowResult(QWidget* owner, const GameResult& result) {
     CResultPanel panel(result, owner);
-    panel.exec();
+    return panel.exec() == CResultPanel::kReview;
 }
 
 }  // namespace quintrick

@@ -19,6 +19,7 @@
 #include "engine/strings.h"
 #include "hint_search.h"
 #include "images/image_files.h"
+#include "play_reason.h"
 #include "review/replay.h"
 #include "text/ui_text.h"
 
@@ -284,6 +285,9 @@ void CReviewWindow::ShowFrame(int frame) {
         //: Who played which card: %1 the player, %2 the card.
         caption += u'\n' +
                    Review::tr("%1が%2を出しました").arg(SeatName(f.gs, f.seat), UiCardName(f.card));
+        // A computer's card: the step of its order that chose it.
+        const QString reason = PlayReasonLine(m_moves.moves[size_t(f.move)].why);
+        if (!reason.isEmpty()) caption += QStringLiteral("　") + reason;
     } else {
         caption += u'\n' + Review::tr("バトル開始時の全員の手札");
     }

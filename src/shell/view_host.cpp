@@ -75,7 +75,7 @@ void CT40913View::GameOver() {
     if (!m_gameResult.Pending()) return;
     m_gameResult.Shown();
     if (Read(m_profile, entries::kResultPanel) != 1) return;
-    m_dialogs->ShowResult(this, m_gameResult.Result());
+    if (m_dialogs->ShowResult(this, m_gameResult.Result())) ReviewLastGame();
 }
 
 void CT40913View::RequestClose() {

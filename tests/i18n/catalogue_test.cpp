@@ -14,6 +14,7 @@
 #include "engine/roster.h"
 #include "engine/strings.h"
 #include "english.h"
+#include "shell/play_reason.h"
 #include "text/ui_text.h"
 
 namespace quintrick::testing {
@@ -191,6 +192,29 @@ TEST(Catalogue, EveryStringTableTextIsInEnglish) {
     }
     EXPECT_EQ(UiRosterName(kKestrel), QStringLiteral("Kestrel"));
     EXPECT_EQ(UiPlayerName(std::string(RosterName(kHarrier))), QStringLiteral("Harrier"));
+}
+
+TEST(Catalogue, EveryStepAComputerNamesHasItsWordsInEnglish) {
+    // The names of the steps are the quoted lower-case names of the players' step tables; the
+    // review window shows each in words, and in English in the English interface.
+    English();
+    static const QRegularExpression name(QStringLiteral("\"([a-z]+(?:-[a-z]+)*)\""));
+    std::set<QString> names;
+    for (const char* path : {"/src/players/choices.cpp", "/src/players/sampling_player.cpp"}) {
+        QFile file(QStringLiteral(QUINTRICK_SOURCE_DIR) + QLatin1String(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path;
+        auto found = name.globalMatch(QString::fromUtf8(file.readAll()));
+        while (found.hasNext()) names.insert(found.next().captured(1));
+    }
+    EXPECT_GE(names.size(), 26u);
+    std::set<QString> texts;
+    for (const QString& why : names) {
+        const QString text = PlayReasonText(why.toStdString());
+        EXPECT_FALSE(text.isEmpty()) << why.toStdString();
+        EXPECT_FALSE(HasJapanese(text)) << why.toStdString() << ": " << text.toStdString();
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), names.size()) << "two steps say the same";
 }
 
 TEST(Catalogue, TheProvinceNamesSplitInBothLanguages) {

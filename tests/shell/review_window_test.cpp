@@ -9,15 +9,23 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "match_runner.h"
+#include "shell/play_reason.h"
+#include "shell/result_panel.h"
 
 namespace quintrick::testing {
 namespace {
 
-GameMoves FirstGame(int start) {
-    MatchRunner runner(3, start, 1, {HumanPolicy::kRules});
+GameMoves FirstGame(int start, ComputerLevel computers = ComputerLevel::kRules) {
+    RunnerOptions options;
+    options.human = HumanPolicy::kRules;
+    options.computers = computers;
+    options.samples = 8;
+    MatchRunner runner(3, start, 1, options);
     runner.m_host.m_keepLog = false;
     CMoveRecorder recorder(runner.m_gs);
     runner.m_host.AddObserver(&recorder);
@@ -119,6 +127,89 @@ TEST(ReviewWindow, ADamagedGameIsRefusedWithItsReason) {
     EXPECT_FALSE(window.Reviewed());
     EXPECT_NE(window.findChild<QLabel*>("reviewCaption")->text().indexOf(QStringLiteral("move")),
               -1);
+}
+
+TEST(ReviewWindow, EveryComputerCardShowsWhyItWasChosen) {
+    // The characters' orders and the sampling player: every step they name has its words, and
+    // the caption at each card says them for a computer's card and nothing for the human's.
+    for (const ComputerLevel level : {ComputerLevel::kRules, ComputerLevel::kStrong}) {
+        const GameMoves moves = FirstGame(2024, level);
+        ASSERT_TRUE(moves.Complete());
+        CReviewWindow window(moves, {}, nullptr, {8, kMistakeThreshold});
+        window.CancelReview();
+        const auto* caption = window.findChild<QLabel*>("reviewCaption");
+        const QString line = PlayReasonLine("search");
+        const QString head = line.left(line.indexOf(PlayReasonText("search")));
+        ASSERT_FALSE(head.isEmpty());
+        int computerCards = 0, humanCards = 0;
+        for (int move = 0; move < int(moves.moves.size()); ++move) {
+            const Move& m = moves.moves[size_t(move)];
+            if (m.kind != MoveKind::kPlay) continue;
+            window.ShowFrame(window.FrameOfMove(move));
+            const QString shown = caption->text();
+            if (m.why.empty()) {
+                ++humanCards;
+                EXPECT_EQ(shown.indexOf(head), -1) << shown.toStdString();
+                continue;
+            }
+            ++computerCards;
+            const QString reason = PlayReasonText(m.why);
+            EXPECT_FALSE(reason.isEmpty()) << "no words for the step " << m.why;
+            EXPECT_NE(shown.indexOf(PlayReasonLine(m.why)), -1)
+                << m.why << ": " << shown.toStdString();
+        }
+        EXPECT_GT(computerCards, 3 * humanCards);
+        EXPECT_GT(humanCards, 0);
+        window.WaitForReview();
+    }
+}
+
+TEST(ReviewWindow, StepNamesTurnIntoTheirOwnWords) {
+    struct Case {
+        const char* why;
+        bool words;
+    };
+    const Case cases[] = {
+        {"take-trick", true},   {"lowest-of-suit", true}, {"joker-lead", true},   {"search", true},
+        {"only-choice", true},  {"no-world", true},       {"lowest-legal", true}, {"", false},
+        {"take-trick ", false}, {"unknown-step", false},
+    };
+    QStringList seen;
+    for (const Case& c : cases) {
+        const QString text = PlayReasonText(c.why);
+        EXPECT_EQ(!text.isEmpty(), c.words) << c.why;
+        EXPECT_EQ(!PlayReasonLine(c.why).isEmpty(), c.words) << c.why;
+        if (c.words) {
+            EXPECT_FALSE(seen.contains(text)) << c.why << " says what another step says";
+            EXPECT_NE(PlayReasonLine(c.why).indexOf(text), -1) << c.why;
+            seen << text;
+        }
+    }
+}
+
+TEST(ResultPanel, TheReviewButtonAndVAskForTheReviewTheOtherKeysJustClose) {
+    GameResult result;
+    result.game = 4;
+    struct Case {
+        int key;  // 0: the review button is clicked
+        int answer;
+    };
+    const Case cases[] = {{Qt::Key_V, CResultPanel::kReview},
+                          {0, CResultPanel::kReview},
+                          {Qt::Key_Return, QDialog::Accepted},
+                          {Qt::Key_Space, QDialog::Accepted},
+                          {Qt::Key_Escape, QDialog::Accepted}};
+    for (const Case& c : cases) {
+        CResultPanel panel(result);
+        QTimer::singleShot(0, &panel, [&panel, key = c.key] {
+            if (key == 0) {
+                panel.findChild<QPushButton*>("resultReview")->click();
+            } else {
+                Press(panel, key);
+            }
+        });
+        EXPECT_EQ(panel.exec(), c.answer) << c.key;
+    }
 }
 
 }  // namespace

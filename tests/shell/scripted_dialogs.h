@@ -67,7 +67,11 @@ struct ScriptedDialogs : IDialogs {
     }
     void OpenAbout(QWidget*) override { opened.push_back("about"); }
     std::vector<GameResult> results;  // the result panels shown
-    void ShowResult(QWidget*, const GameResult& result) override { results.push_back(result); }
+    bool reviewAfterResult = false;   // the result panel's answer: look back on the game
+    bool ShowResult(QWidget*, const GameResult& result) override {
+        results.push_back(result);
+        return reviewAfterResult;
+    }
     bool realPauses = true;  // the call plates' pauses as the real windows make them
     void Pause(int ms) override {
         if (realPauses && ms > 0) QThread::msleep(static_cast<unsigned long>(ms));

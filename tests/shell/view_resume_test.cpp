@@ -422,6 +422,47 @@ TEST_F(ViewResume, AResultAfterEveryGameAndTheRanksAfterTheTenth) {
     EXPECT_TRUE(Has(dialogs.messages, kMsgContinue));
 }
 
+TEST_F(ViewResume, TheResultPanelOpensTheReviewOfTheGameJustFinished) {
+    Start();
+    view().OnCommand(kCmdStart);
+    dialogs.answer = IDNO;
+    dialogs.reviewAfterResult = true;  // the panel's review button (or V) each time
+    std::vector<GameMoves> reviewed;
+    view().m_openReview = [&](const GameMoves& moves) { reviewed.push_back(moves); };
+    PlayToGame(3);
+    ASSERT_EQ(dialogs.results.size(), 2u);
+    ASSERT_EQ(reviewed.size(), 2u);
+    for (int g = 0; g < 2; ++g) {
+        // The game whose result was shown, whole: it plays again to the points of the panel.
+        EXPECT_EQ(reviewed[size_t(g)].game, g + 1);
+        ASSERT_TRUE(reviewed[size_t(g)].Complete());
+        CGameReplay replay(reviewed[size_t(g)]);
+        std::string why;
+        ASSERT_TRUE(replay.Run(true, &why)) << why;
+        for (int player = 0; player < kSeats; ++player)
+            EXPECT_EQ(replay.Points()[size_t(player)], dialogs.results[size_t(g)].points[player]);
+    }
+    // Closed without the review: nothing opens.
+    dialogs.reviewAfterResult = false;
+    PlayToGame(4);
+    EXPECT_EQ(reviewed.size(), 2u);
+    // After the tenth game, when the match is over and stored: that game still, as stored.
+    dialogs.reviewAfterResult = true;
+    gs().m_game = 10;
+    PlayUntil([] { return false; });
+    ASSERT_TRUE(dialogs.results.back().matchOver);
+    ASSERT_EQ(reviewed.size(), 3u);
+    EXPECT_TRUE(reviewed.back().Complete());
+    const std::vector<MatchRow> rows = Recorded();
+    ASSERT_EQ(rows.size(), 1u);
+    CRecordsDb db;
+    ASSERT_EQ(db.Open(CRecordsDb::DefaultPath()), CRecordsDb::Opened::Ok);
+    const std::vector<GameRecord> games = db.LoadGames(rows[0].id);
+    ASSERT_FALSE(games.empty());
+    EXPECT_EQ(EncodeMoves(reviewed.back()), games.back().moves);
+    EXPECT_NE(EncodeMoves(reviewed.back()), EncodeMoves(reviewed[1]));
+}
+
 // A match saved by the runner with its records when the human is to play in game `game`.
 std::string SavedWithRecordsAt(int game, const std::string& started) {
     MatchRunner runner(2, 3000, 1);

@@ -8,6 +8,8 @@
 //   newmatch-LANG.png    the question of 新しいマッチ, No the default
 //   records-LANG.png     the records window after the match
 //   menu-LANG.png        the settings menu open over the table
+//   takeback-LANG.png    the game menu with 一手戻す (take back) ready, after the human's third
+//   card
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -63,14 +65,26 @@ struct ShotDialogs : IDialogs {
     void OpenHelp(QWidget*, IMessageBox&, const HelpPage&) override {}
     void OpenAbout(QWidget*) override {}
     void Pause(int) override {}
-    void ShowResult(QWidget* owner, const GameResult& result) override {
-        if (firstResultShot && !result.matchOver) return;
+    bool ShowResult(QWidget* owner, const GameResult& result) override {
+        if (firstResultShot && !result.matchOver) return false;
         CResultPanel panel(result, owner);
         panel.show();
         Shoot(result.matchOver ? "result10" : "result");
         firstResultShot = true;
+        return false;
     }
 };
+
+// The game menu as the menu bar opens it, the take-back item highlighted.
+void ShootTakeBackMenu(CT40913View& view) {
+    view.repaint();
+    std::unique_ptr<QMenu> menu = view.BuildPopupMenu(0);
+    menu->popup(view.mapToGlobal(QPoint(10, 90)));
+    for (QAction* action : menu->actions()) {
+        if (action->data().toInt() == kCmdTakeBack) menu->setActiveAction(action);
+    }
+    Shoot("takeback");
+}
 
 }  // namespace
 
@@ -108,7 +122,7 @@ int main(int argc, char** argv) {
     ShowMessageBox(&view, kMsgAbandonMatch, {}, kStyleQuestion);
 
     // The match, played through.
-    bool showShot = false;
+    bool showShot = false, takeBackShot = false;
     GameState& gs = view.Gs();
     for (int i = 0; i < 200000 && gs.m_game <= 10; ++i) {
         if (gs.m_turn == kHumanSeat && (gs.m_busy == 1 || gs.m_phase == kShowingCards)) {
@@ -116,6 +130,11 @@ int main(int argc, char** argv) {
                 view.repaint();
                 Shoot("showcards");
                 showShot = true;
+            }
+            if (!takeBackShot && gs.m_game == 1 && gs.m_phase != kShowingCards &&
+                view.TakeBackPoints() >= 3) {
+                ShootTakeBackMenu(view);
+                takeBackShot = true;
             }
             for (int pos = 0; pos < gs.m_handCount[kHumanSeat]; ++pos) {
                 if (view.Engine().PlayCardAt(pos)) break;
