@@ -14,6 +14,8 @@
 #include "cli_args.h"
 #include "engine/strings.h"
 #include "match_runner.h"
+#include "records/keeper_state.h"
+#include "records/record_keeper.h"
 #include "saved_run.h"
 #include "sim_review.h"
 #include "sim_stats.h"
@@ -47,10 +49,12 @@ constexpr std::string_view kUsage =
     "  --stop-after-tricks K --save FILE\n"
     "                     stop once K tricks have been played and save the match to FILE\n"
     "  --continue FILE    play on the match saved in FILE (its clock and characters)\n"
-    "  --review FILE      review one kept game of FILE (a records database: the last game, a\n"
-    "                     trace: the first) and print the value of each of the human's plays\n"
-    "  --game G           with --review: MATCH:GAME of a database, the Nth game of a trace, or\n"
-    "                     all (every game, one line each, and the mean loss per game)\n"
+    "  --review FILE      review one kept game of FILE (a records database or a saved match:\n"
+    "                     the last game, a trace: the first) and print the value of each of\n"
+    "                     the human's plays\n"
+    "  --game G           with --review: MATCH:GAME of a database, the Nth game of a trace or\n"
+    "                     of a saved match, or all (every game, one line each, and the mean\n"
+    "                     loss per game)\n"
     "  --check-replay FILE\n"
     "                     play every kept game of FILE again and compare the points\n";
 
@@ -281,17 +285,39 @@ int main(int argc, char** argv) {
         return 1;
     }
 #endif
+    // A saved match carries what the match's records hold so far, as the game's own saved
+    // matches do, so that the games finished before it was saved can be reviewed from the file.
+    struct : IRecordSink {
+        void Store(const MatchRecord&) override {}
+    } keptOnlyInTheFile;
+    std::unique_ptr<RecordKeeper> kept;
+    if (savePath) kept = std::make_unique<RecordKeeper>(runner->m_gs, keptOnlyInTheFile);
     if (saved) {
         runner->Load(*saved);
+        if (kept) {
+            // Only a match whose records came with it goes on being kept.
+            const auto state =
+                saved->records ? ReadKeeperState(*saved->records, runner->m_gs) : std::nullopt;
+            if (state) {
+                kept->Restore(*state);
+            } else {
+                kept.reset();
+            }
+        }
+        if (kept) runner->m_host.AddObserver(kept.get());
         if (trace) trace->SetMatchesBefore(savedRunner.matchIndex);
         runner->ResumeSaved();
     } else {
+        if (kept) runner->m_host.AddObserver(kept.get());
         runner->Start();
     }
     if (stopAfter > 0) {
         if (runner->RunUntilTrick(stopAfter)) {
             std::string why;
-            if (!WriteSavedMatchFile(savePath, runner->Save(), why)) {
+            SavedMatch match = runner->Save();
+            if (const auto state = kept ? kept->State() : std::nullopt)
+                match.records = WriteKeeperState(*state);
+            if (!WriteSavedMatchFile(savePath, match, why)) {
                 std::cerr << "quintrick-sim: " << why << '\n' << runner->m_gs.Dump();
                 return 1;
             }

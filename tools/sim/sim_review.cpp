@@ -1,5 +1,6 @@
 #include "sim_review.h"
 
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -7,6 +8,8 @@
 #include <vector>
 
 #include "cli_args.h"
+#include "engine/saved_match.h"
+#include "records/keeper_state.h"
 #include "review/replay.h"
 #include "review/review.h"
 #include "trace_moves.h"
@@ -31,7 +34,45 @@ bool IsDatabase(const std::string& path) {
     return in && std::string_view(head, sizeof head) == std::string_view("SQLite format 3\0", 16);
 }
 
+// A saved match (the game's match.json or the runner's --save): one JSON object, where a
+// trace's lines are events ({"ev":...}).
+bool IsSavedMatch(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head;
+    char c = 0;
+    while (head.size() < 8 && in.get(c)) {
+        if (!std::isspace(static_cast<unsigned char>(c))) head += c;
+    }
+    return head.starts_with('{') && !head.starts_with("{\"ev\"");
+}
+
+// The games a saved match's records hold: the ones finished before it was saved.
+bool ReadSavedGames(const std::string& path, std::vector<KeptGame>& games, std::string& why) {
+    std::ifstream in(path, std::ios::binary);
+    std::string text;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > kSavedMatchMaxBytes) break;  // the reader refuses it
+    }
+    const std::optional<SavedMatch> saved = ReadSavedMatch(text, &why);
+    if (!saved) return false;
+    if (!saved->records) {
+        why = "the saved match keeps no records of its games";
+        return false;
+    }
+    const std::optional<KeeperState> kept = ReadKeeperState(*saved->records, saved->gs, &why);
+    if (!kept) {
+        why = "the records of the saved match are damaged: " + why;
+        return false;
+    }
+    for (const GameRecord& g : kept->match.games)
+        games.push_back({"game " + std::to_string(g.game), g.moves, g.points});
+    return true;
+}
+
 bool ReadKept(const std::string& path, std::vector<KeptGame>& games, std::string& why) {
+    if (IsSavedMatch(path)) return ReadSavedGames(path, games, why);
     if (IsDatabase(path)) {
 #ifdef QUINTRICK_SIM_RECORDS
         std::vector<StoredGame> stored;
@@ -126,7 +167,7 @@ int ReviewCommand(const std::string& path, std::string_view which, int samples, 
         return 1;
     }
     if (which == "all") return ReviewAll(games, samples, out, err);
-    const auto chosen = Choose(games, which, IsDatabase(path));
+    const auto chosen = Choose(games, which, IsDatabase(path) || IsSavedMatch(path));
     if (!chosen) {
         err << "quintrick-sim: " << path << ": no game " << (which.empty() ? "kept" : which)
             << '\n';
