@@ -1,6 +1,7 @@
 // quintrick-review-shot <folder> [ja|en]: the review window at a play marked as a mistake, the
-// same window while its review is being made (the progress bar), and the records window's last
-// fifty with the review action, as PNG files named with the language.
+// same window while its review is being made (the progress bar) at a computer's card with the
+// reason it was chosen, and the records window's last fifty with the review action, as PNG files
+// named with the language.
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -89,9 +90,19 @@ int main(int argc, char** argv) {
         ok &= Save(window, folder + QStringLiteral("/review-mistake") + suffix);
     }
     {
-        // The review being made: the progress bar with its cancel button.
-        CReviewWindow window(games.front(), {}, nullptr, {kDefaultSamples * 20, kMistakeThreshold});
-        window.ShowFrame(7);
+        // The review being made: the progress bar with its cancel button, at a computer's card
+        // of the second trick with the step that chose it.
+        const GameMoves& game = games.front();
+        CReviewWindow window(game, {}, nullptr, {kDefaultSamples * 20, kMistakeThreshold});
+        int plays = 0, shown = 7;
+        for (int move = 0; move < int(game.moves.size()); ++move) {
+            const Move& m = game.moves[size_t(move)];
+            if (m.kind == MoveKind::kPlay && ++plays > 6 && !m.why.empty()) {
+                shown = window.FrameOfMove(move);
+                break;
+            }
+        }
+        window.ShowFrame(shown);
         ok &= Save(window, folder + QStringLiteral("/review-progress") + suffix);
         window.CancelReview();
     }
