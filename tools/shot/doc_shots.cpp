@@ -7,7 +7,8 @@
 //   showcards-LANG.png   the table waiting for the human's show cards
 //   newmatch-LANG.png    the question of 新しいマッチ, No the default
 //   records-LANG.png     the records window after the match
-//   menu-LANG.png        the settings menu open over the table
+//   menu-LANG.png        the settings menu (after the match: the window is closed by then,
+//                        so this one is not kept in docs/)
 //   takeback-LANG.png    the game menu with 一手戻す (take back) ready, after the human's third
 //   card
 #include <QApplication>
@@ -45,8 +46,8 @@ void Shoot(const char* name) {
     Settle();
     const QString path =
         QDir(g_folder).filePath(QStringLiteral("%1-%2.png").arg(QString::fromLatin1(name), g_lang));
-    QApplication::primaryScreen()->grabWindow(0).save(path);
-    std::printf("%s\n", qPrintable(path));
+    const bool saved = QApplication::primaryScreen()->grabWindow(0).save(path);
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(path));
 }
 
 // Answers every question itself (Yes to declarations, No to another match), and shows the result
@@ -96,6 +97,10 @@ int main(int argc, char** argv) {
     }
     g_lang = QString::fromLocal8Bit(argv[1]);
     g_folder = QString::fromLocal8Bit(argv[2]);
+    if (!QDir().mkpath(g_folder)) {
+        std::fprintf(stderr, "cannot make the folder %s\n", argv[2]);
+        return 1;
+    }
     QCoreApplication::setOrganizationName("Orvendel");
     QCoreApplication::setApplicationName("Quintrick");
     InstallTranslations(app, g_lang);
