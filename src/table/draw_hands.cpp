@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "blit.h"
+#include "group_sign.h"
 #include "layout.h"
 #include "table.h"
 
@@ -34,6 +35,7 @@ void CTable::DrawSeatMarks(QPainter& p, int seat, const HandLayout& l) {
     if (index < 0) return;  // no name yet
     Copy(p, l.plate.x, l.plate.y, Art(m_s.m_keyed.plates, 66, 34),
          Rect::At(column, 34 * index, 66, 34), Px());
+    DrawGroupSign(p, QRectF(ToQRect(Px()(Rect::At(l.plate.x, l.plate.y, 66, 34)))), column == 0);
 }
 
 const QImage& CTable::Unscaled(int count) {

@@ -7,6 +7,7 @@
 #include "memory_profile.h"
 #include "recording_box.h"
 #include "table/card_backs.h"
+#include "table/group_sign.h"
 #include "table/table.h"
 
 namespace quintrick {
@@ -192,8 +193,12 @@ TEST_F(Compose, HumanHandPlateAndMark) {
     EXPECT_EQ(table.PlateRect(4), (Rect{277, 634, 343, 668}));
     EXPECT_EQ(Buffer(310, 610), kTurnMarkColour);
     EXPECT_NE(Buffer(309, 610), kKeyPlate);  // the key stays transparent
-    EXPECT_EQ(Buffer(280, 640), kPlateColour);
-    EXPECT_NE(Buffer(277, 640), kKeyWhite);
+    EXPECT_EQ(Buffer(300, 660), kPlateColour);
+    EXPECT_NE(Buffer(277, 660), kKeyWhite);
+    // The related group's circle over the plate's top-left corner, its rim dark, not over the name.
+    EXPECT_EQ(Buffer(281, 638), kGroupSignWhite);
+    EXPECT_LT(qGray(Buffer(281, 630)), 64);
+    EXPECT_EQ(Buffer(295, 651), kPlateColour);
 }
 
 TEST_F(Compose, ComputerHandsFaceDownNeverShowTheKey) {
