@@ -116,6 +116,13 @@ void CHumanInput::OnKeyDown(GameKey key) {
         case GameKey::Right:
             if (m_engine.MoveCursor(key == GameKey::Left ? -1 : 1)) m_host.RepaintNow();
             break;
+        case GameKey::Home:
+        case GameKey::End: {
+            // The mark goes to the first or the last card, a step from where it stands.
+            const int target = key == GameKey::Home ? 0 : m_gs.m_handCount[kHumanSeat] - 1;
+            if (m_engine.MoveCursor(target - m_gs.CursorInHand())) m_host.RepaintNow();
+            break;
+        }
     }
 }
 

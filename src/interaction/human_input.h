@@ -17,7 +17,7 @@ namespace quintrick {
 enum class Pointer { Arrow, Hand, UpDown, NoEntry, EdgeDrag };
 
 // Keys the game answers to.
-enum class GameKey { Enter, Space, Up, Left, Right };
+enum class GameKey { Enter, Space, Up, Left, Right, Home, End };
 
 // What the input handling needs of its window.
 class IInputHost {

@@ -377,6 +377,10 @@ void CT40913View::keyPressEvent(QKeyEvent* event) {
             return m_input.OnKeyDown(GameKey::Left);
         case Qt::Key_Right:
             return m_input.OnKeyDown(GameKey::Right);
+        case Qt::Key_Home:
+            return m_input.OnKeyDown(GameKey::Home);
+        case Qt::Key_End:
+            return m_input.OnKeyDown(GameKey::End);
         default:
             QWidget::keyPressEvent(event);
     }

@@ -253,6 +253,10 @@ TEST_F(ViewPlay, DoubleClickAndKeyboardPlay) {
     QTest::keyClick(&view(), Qt::Key_Left);  // wraps to the last card
     view().repaint();
     EXPECT_EQ(gs().m_cursor, 2);
+    QTest::keyClick(&view(), Qt::Key_Home);
+    EXPECT_EQ(gs().m_cursor, 0);
+    QTest::keyClick(&view(), Qt::Key_End);
+    EXPECT_EQ(gs().m_cursor, 2);
     QTest::keyClick(&view(), Qt::Key_Left);
     QTest::keyClick(&view(), Qt::Key_Return);
     EXPECT_EQ(gs().m_field[kHumanSeat], C(0, 4));
