@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,6 +40,13 @@ struct SuitDialog {
 };
 constexpr int kSuitBitmaps[4] = {146, 147, 148, 149};
 
+// The chosen suit's button is framed thick and dark blue on a light ground, seen at a glance
+// whatever the colours of the suit, the other buttons only thinly.
+constexpr const char* kSuitButtonStyle =
+    "QToolButton { background: #f4f4f4; border: 1px solid #8a8a8a; border-radius: 4px; }"
+    "QToolButton:hover { background: #fff4d8; }"
+    "QToolButton:checked { background: #dce8ff; border: 4px solid #1a4fb0; }";
+
 }  // namespace
 
 CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
@@ -66,8 +74,10 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
     ok->setAutoDefault(true);
     ok->setCursor(Qt::ArrowCursor);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    ok->installEventFilter(this);
 
     auto* group = new QButtonGroup(this);
+    auto* buttons = new QButtonGroup(this);  // exactly one suit button is shown chosen
     for (int suit = 0; suit < 4; ++suit) {
         auto* button = new QToolButton(this);
         button->setObjectName(QString::number(1001 + suit));
@@ -77,6 +87,9 @@ CMonSel::CMonSel(QWidget* parent, std::function<void()> clickSound)
         button->setToolTip(SuitDialog::tr(kSuitTips[suit]));
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::NoFocus);
+        button->setCheckable(true);
+        button->setStyleSheet(kSuitButtonStyle);
+        buttons->addButton(button, suit);
         connect(button, &QToolButton::clicked, this, [this, suit] { Choose(suit, true); });
         m_suitButtons[suit] = button;
 
@@ -95,6 +108,7 @@ void CMonSel::OnInitDialog() {
     FitPrompt();
     m_suit = 0;
     m_radios[0]->setChecked(true);
+    m_suitButtons[0]->setChecked(true);
 }
 
 int CMonSel::exec() {
@@ -114,7 +128,41 @@ void CMonSel::FitPrompt() {
 void CMonSel::Choose(int suit, bool fromSuitButton) {
     m_suit = suit;
     if (fromSuitButton) m_radios[suit]->setChecked(true);
+    m_suitButtons[suit]->setChecked(true);
     if (m_clickSound) m_clickSound();
+}
+
+bool CMonSel::ChooseByKey(int key) {
+    switch (key) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            Choose((m_suit + 3) % 4, true);
+            return true;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            Choose((m_suit + 1) % 4, true);
+            return true;
+        case Qt::Key_1:
+        case Qt::Key_2:
+        case Qt::Key_3:
+        case Qt::Key_4:
+            Choose(key - Qt::Key_1, true);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CMonSel::keyPressEvent(QKeyEvent* event) {
+    if (!ChooseByKey(event->key())) QDialog::keyPressEvent(event);
+}
+
+bool CMonSel::eventFilter(QObject* watched, QEvent* event) {
+    // The OK button keeps the focus (Enter, Space); the arrows would move it away.
+    if (event->type() == QEvent::KeyPress && ChooseByKey(static_cast<QKeyEvent*>(event)->key())) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace quintrick

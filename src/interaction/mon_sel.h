@@ -1,6 +1,6 @@
 // The suit dialog: the suit the others must follow after the human leads the joker, or, with the
 // prompt "役に", the trump the human names in battles 2 and 3. Clubs is preselected; the caller
-// reads m_suit however the dialog was closed.
+// reads m_suit however the dialog was closed. The keyboard chooses as the mouse does.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +9,7 @@
 #include <string>
 
 class QAbstractButton;
+class QKeyEvent;
 class QLabel;
 class QRadioButton;
 
@@ -27,8 +28,16 @@ class CMonSel : public QDialog {
     void OnInitDialog();
     int exec() override;
 
+  protected:
+    // Left / Up and Right / Down step through the suits, 1-4 choose one; the chosen suit's
+    // button is framed clearly, and Enter confirms it.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void Choose(int suit, bool fromSuitButton);
+    // The suit a key chooses, chosen; false for any other key.
+    bool ChooseByKey(int key);
 
     std::function<void()> m_clickSound;
     QLabel* m_promptLabel = nullptr;

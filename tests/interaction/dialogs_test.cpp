@@ -72,6 +72,53 @@ TEST(SuitDialog, ButtonsAndRadiosChooseTheSuitWithAClick) {
     }
 }
 
+// Whether the suit button's frame is drawn in the chosen suit's dark blue.
+bool FramedAsChosen(QWidget& dialog, int suit) {
+    auto* button = Control<QAbstractButton>(dialog, 1001 + suit);
+    const QImage shot = button->grab().toImage();
+    // The middle of the left edge, inside the rounded corners.
+    return shot.pixel(1, shot.height() / 2) == qRgb(0x1a, 0x4f, 0xb0);
+}
+
+// The keys the focused control receives: the arrows step around the four suits, 1-4 choose one,
+// the chosen suit is framed, and Enter confirms it.
+TEST(SuitDialog, KeysChooseTheSuitAndFrameIt) {
+    App();
+    const struct {
+        std::vector<Qt::Key> keys;
+        int suit;
+    } cases[] = {
+        {{Qt::Key_Right}, 1},
+        {{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, 3},
+        {{Qt::Key_Left}, 3},  // from clubs round to spades
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, 1},
+        {{Qt::Key_3}, 2},
+        {{Qt::Key_4, Qt::Key_Right}, 0},
+        {{Qt::Key_2, Qt::Key_1}, 0},
+        {{}, 0},
+    };
+    for (const auto& c : cases) {
+        int clicks = 0;
+        CMonSel dialog(nullptr, [&clicks] { ++clicks; });
+        dialog.OnInitDialog();
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        for (Qt::Key key : c.keys) {
+            QWidget* focused = dialog.focusWidget() ? dialog.focusWidget() : &dialog;
+            QTest::keyClick(focused, key);
+        }
+        EXPECT_EQ(dialog.m_suit, c.suit);
+        EXPECT_EQ(clicks, int(c.keys.size())) << "each choice by key sounds like a click";
+        for (int suit = 0; suit < 4; ++suit) {
+            EXPECT_EQ(Control<QRadioButton>(dialog, 1013 + suit)->isChecked(), suit == c.suit);
+            EXPECT_EQ(FramedAsChosen(dialog, suit), suit == c.suit) << "suit " << suit;
+        }
+        QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.m_suit, c.suit) << "Enter confirms the suit chosen by key";
+    }
+}
+
 TEST(SuitDialog, ThePromptWordReplacesTheCallWord) {
     App();
     for (auto [prompt, shown] : {std::pair{"", "請求"}, std::pair{"役に", "役に"}}) {
@@ -169,6 +216,43 @@ TEST(CharacterDialog, EnterChoosesOnlyTheCharacterWithTheFocus) {
     QTest::keyClick(focused, Qt::Key_Return);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.m_chosen, character);
+}
+
+// The keys go to whatever has the focus, as a player's do: Right, Down and Tab step through all
+// six characters, the focused one alone framed in blue, and Space chooses it.
+TEST(CharacterDialog, EveryCharacterByKeysWithAClearFocus) {
+    App();
+    const auto framed = [](QAbstractButton* button) {
+        const QImage shot = button->grab().toImage();
+        return shot.pixel(1, shot.height() / 2) == qRgb(0x1a, 0x5f, 0xd0);
+    };
+    for (Qt::Key step : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Tab}) {
+        for (int presses = 1; presses <= int(kSelectButtons.size()); ++presses) {
+            CSelect dialog;
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+            std::vector<QWidget*> seen;
+            for (int i = 0; i < presses; ++i) {
+                QTest::keyClick(dialog.focusWidget() ? dialog.focusWidget() : &dialog, step);
+                seen.push_back(dialog.focusWidget());
+            }
+            std::sort(seen.begin(), seen.end());
+            EXPECT_EQ(std::unique(seen.begin(), seen.end()) - seen.begin(), presses)
+                << presses << " presses reach as many characters";
+            auto* focused = qobject_cast<QAbstractButton*>(dialog.focusWidget());
+            ASSERT_NE(focused, nullptr);
+            int character = -1;
+            for (const SelectButton& b : kSelectButtons) {
+                auto* button = Control<QAbstractButton>(dialog, b.id);
+                EXPECT_EQ(framed(button), button == focused) << "button " << b.id;
+                if (button == focused) character = b.character;
+            }
+            QTest::keyClick(focused, Qt::Key_Space);
+            EXPECT_EQ(dialog.result(), QDialog::Accepted);
+            EXPECT_EQ(dialog.m_chosen, character);
+        }
+    }
 }
 
 TEST(CharacterDialog, EscCancels) {
