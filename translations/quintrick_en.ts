@@ -1567,6 +1567,16 @@ Nothing is lost: the records are written as soon as it is free.</translation>
         <translation>The records were written to this CSV file.</translation>
     </message>
     <message>
+        <source>○の印：関係グループ</source>
+        <comment>30440</comment>
+        <translation>Circle sign: related group</translation>
+    </message>
+    <message>
+        <source>△の印：無関係グループ</source>
+        <comment>30441</comment>
+        <translation>Triangle sign: unrelated group</translation>
+    </message>
+    <message>
         <source>選んだ理由：%1</source>
         <comment>30470</comment>
         <translation>Why: %1</translation>

@@ -375,6 +375,8 @@ constexpr Entry kTable[] = {
     {30432, QT_TRANSLATE_NOOP3("StringTable", "第%1ゲーム（全１０ゲーム）、%2に開始したマッチ\n",
                                "30432")},
     {30433, QT_TRANSLATE_NOOP3("StringTable", "戦績をCSVファイルに書き出しました", "30433")},
+    {30440, QT_TRANSLATE_NOOP3("StringTable", "○の印：関係グループ", "30440")},
+    {30441, QT_TRANSLATE_NOOP3("StringTable", "△の印：無関係グループ", "30441")},
     {30470, QT_TRANSLATE_NOOP3("StringTable", "選んだ理由：%1", "30470")},
     {30471, QT_TRANSLATE_NOOP3("StringTable", "取る価値のある場にジョーカー", "30471")},
     {30472, QT_TRANSLATE_NOOP3("StringTable", "出せる札が１枚だけ", "30472")},

@@ -155,6 +155,9 @@ enum StringId : int {
     kInfoRecordsClear = 30431,
     kMsgResumeWhich = 30432,
     kMsgRecordsExported = 30433,
+    // The group of a name plate's player, by the plate's sign.
+    kTipGroupRelated = 30440,
+    kTipGroupUnrelated = 30441,
     // The result panel's button that opens the review of the game just finished.
     kResReview = 30497,
 };

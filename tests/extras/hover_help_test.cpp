@@ -54,7 +54,7 @@ TEST(HoverHelpRules, FirstApplicableRuleDecides) {
         HoverHelp expected;
     };
     const Case cases[] = {
-        {"plate first", [](Scene&) {}, Show(30106)},  // seat 2: player 2, Magpie
+        {"plate first", [](Scene&) {}, {Action::Show, 30106, 0, kTipGroupUnrelated}},  // Magpie
         {"called suit after the plates", [](Scene& s) { s.areas.m_plateRect[2] = {}; },
          Show(kTipCalledSuit)},
         {"a plate before a game falls through", [](Scene& s) { s.gs.m_phase = 0; },
@@ -121,6 +121,29 @@ TEST(HoverHelpRules, FirstApplicableRuleDecides) {
         Scene s;
         c.change(s);
         EXPECT_EQ(s.At(600, 450), c.expected) << c.what;
+    }
+}
+
+// A plate's tip ends with the group of its player as the plate's sign shows it, also on the
+// human's plate when its character has no text of its own.
+TEST(HoverHelpRules, PlatesNameTheGroupBySign) {
+    const struct {
+        int seat, holder, entryNo;
+        HoverHelp expected;
+    } cases[] = {
+        {2, kUnrelated, 7, {Action::Show, 30106, 0, kTipGroupUnrelated}},
+        {2, kJokerHolder, 7, {Action::Show, 30106, 0, kTipGroupRelated}},
+        {0, kTrumpAceHolder, 7, {Action::Show, 30105, 0, kTipGroupRelated}},
+        {4, kUnrelated, 7, {Action::Show, kTipPersonalityFirst + 7, 0, kTipGroupUnrelated}},
+        {4, kJokerHolder, 5, {Action::Show, 0, 0, kTipGroupRelated}},
+    };
+    for (const auto& c : cases) {
+        Scene s;
+        s.areas = {};
+        s.areas.m_plateRect[c.seat] = {590, 440, 610, 460};
+        s.gs.m_holder[c.seat] = c.holder;
+        s.gs.m_entryNo = c.entryNo;
+        EXPECT_EQ(s.At(600, 450), c.expected) << "seat " << c.seat << " holder " << c.holder;
     }
 }
 

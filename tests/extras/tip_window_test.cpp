@@ -53,6 +53,18 @@ TEST_F(TipWindow, ShowsAfterTheInitialDelayAndKeepsOrHides) {
     EXPECT_FALSE(tip.IsActive());
 }
 
+// The lines of a plate's tip: the character, the strength, the group; the group alone when the
+// character has no text.
+TEST_F(TipWindow, PlateTipEndsWithTheGroup) {
+    const auto text = [](int id) { return std::string(LoadString(id)); };
+    tip.Apply({HoverHelp::Action::Show, 30106, kTipTurnMark, kTipGroupRelated});
+    EXPECT_EQ(tip.ToolText().toStdString(),
+              text(30106) + "\n" + text(kTipTurnMark) + "\n" + text(kTipGroupRelated));
+    tip.Apply({HoverHelp::Action::Show, 0, 0, kTipGroupUnrelated});
+    EXPECT_EQ(tip.ToolText().toStdString(), text(kTipGroupUnrelated));
+    EXPECT_EQ(text(kTipGroupRelated), "○の印：関係グループ");
+}
+
 TEST_F(TipWindow, SwitchingOffEmptiesTheTextAtOnce) {
     tip.Apply({HoverHelp::Action::Show, kTipField});
     ASSERT_TRUE(ComesUp(1000));

@@ -95,6 +95,7 @@ HoverHelp UpdateHoverHelp(int x, int y, const GameState& gs, const SettingCopies
             if (!areas.m_plateRect[seat].Contains(x, y)) continue;
             HoverHelp help = Show(CharacterTipId(gs, seat));
             if (seat != kHumanSeat && help.textId != 0) help.extraId = levelTextId;
+            help.groupId = gs.IsRelated(seat) ? kTipGroupRelated : kTipGroupUnrelated;
             return help;
         }
     }

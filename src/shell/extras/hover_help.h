@@ -33,6 +33,7 @@ struct HoverHelp {
     Action action = Action::Hide;
     int textId = 0;
     int extraId = 0;  // a line added under the text (the computers' strength), or 0
+    int groupId = 0;  // the last line: the plate's group by its sign, or 0
     friend bool operator==(const HoverHelp&, const HoverHelp&) = default;
 };
 

@@ -87,6 +87,10 @@ void CTipWindow::Apply(const HoverHelp& help) {
         case HoverHelp::Action::Show: {
             QString shown = help.textId ? UiText(help.textId) : QString();
             if (help.extraId != 0 && !shown.isEmpty()) shown += u'\n' + UiText(help.extraId);
+            if (help.groupId != 0) {
+                shown +=
+                    (shown.isEmpty() ? QString() : QStringLiteral("\n")) + UiText(help.groupId);
+            }
             SetToolText(shown);
             Activate(true);
             return;
